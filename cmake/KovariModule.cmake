@@ -1,0 +1,36 @@
+# kovari_module(NAME DEPENDS dep...): a static engine library from the .cpp files of src/NAME.
+function(kovari_module name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(kovari_${name} STATIC ${sources})
+    target_include_directories(kovari_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    set(visibility PUBLIC)
+  else()
+    add_library(kovari_${name} INTERFACE)
+    target_include_directories(kovari_${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    set(visibility INTERFACE)
+  endif()
+  foreach(dep IN LISTS ARG_DEPENDS)
+    target_link_libraries(kovari_${name} ${visibility} kovari_${dep})
+  endforeach()
+endfunction()
+
+# kovari_test(NAME DEPENDS module...): one GoogleTest program from the .cpp files of tests/NAME.
+function(kovari_test name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${name} ${sources})
+  target_include_directories(test_${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(test_${name} PRIVATE GTest::gtest_main)
+  foreach(dep IN LISTS ARG_DEPENDS)
+    target_link_libraries(test_${name} PRIVATE ${dep})
+  endforeach()
+  gtest_discover_tests(test_${name}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "KOVARI_DATA_DIR=${CMAKE_BINARY_DIR}/bin;KOVARI_BIN_DIR=${CMAKE_BINARY_DIR}/bin;KOVARI_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

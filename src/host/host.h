@@ -1,0 +1,57 @@
+// The engine never shows a window. Whatever it needs from its caller (a message
+// box, a Yes/No question, letting pending window events run, a progress bar, a
+// request to move the focus) goes through this interface, which the Qt windows,
+// kovari-cli and the tests each implement.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kovari {
+
+enum class MessageIcon { Information, Question, Exclamation, Critical };
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // An OK message box with a title ("注意メッセージ", "情報メッセージ", ...).
+  virtual void message_box(std::u16string_view text, std::u16string_view title,
+                           MessageIcon icon) = 0;
+
+  // A Yes/No question; true for Yes.
+  virtual bool ask_yes_no(std::u16string_view text, std::u16string_view title,
+                          MessageIcon icon) = 0;
+
+  // Lets pending window events run (long loops call it at their progress steps).
+  virtual void do_events() {}
+
+  // A progress display that accepts a minimum, a maximum and a value.
+  virtual void progress_range(long minimum, long maximum) {
+    (void)minimum;
+    (void)maximum;
+  }
+  virtual void progress_value(long value) { (void)value; }
+
+  // The window's message line.
+  virtual void status(std::u16string_view text) { (void)text; }
+
+  // Asks the window to move the focus to one of its controls ("Text1", "List1" ...).
+  virtual void request_focus(std::string_view control) { (void)control; }
+};
+
+// A host that answers every question with a fixed reply and shows nothing:
+// what the batch paths and the command line use when no one is asked.
+class SilentHost : public Host {
+ public:
+  explicit SilentHost(bool answer_yes = false) : answer_yes_(answer_yes) {}
+  void message_box(std::u16string_view, std::u16string_view, MessageIcon) override {}
+  bool ask_yes_no(std::u16string_view, std::u16string_view, MessageIcon) override {
+    return answer_yes_;
+  }
+
+ private:
+  bool answer_yes_;
+};
+
+}  // namespace kovari
