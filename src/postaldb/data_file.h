@@ -1,0 +1,78 @@
+// Bounds-checked, on-demand reader over one postal data file.
+//
+// A DataFile maps the file read-only and never changes after open(), so any
+// number of cursors may read it at once. A Cursor reads sequentially from a
+// 1-based position; every read is checked against the file's length. A read
+// that would leave the file does not happen: it yields 0 or an empty text and
+// puts the cursor into a sticky failed state whose message names the file and
+// the position, so a caller reads a whole record and then asks failed() once.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace kovari::postaldb {
+
+class Cursor;
+
+class DataFile {
+ public:
+  DataFile() = default;
+  DataFile(const DataFile&) = delete;
+  DataFile& operator=(const DataFile&) = delete;
+  DataFile(DataFile&&) noexcept;
+  DataFile& operator=(DataFile&&) noexcept;
+  ~DataFile();
+
+  // Opens the file read-only. A missing file opens as an empty file (length 0)
+  // without being created; exists() tells the two apart. False (with error())
+  // only when an existing file cannot be read.
+  bool open(const std::filesystem::path& path);
+  bool exists() const { return exists_; }
+  const std::filesystem::path& path() const { return path_; }
+  std::int64_t length() const { return length_; }
+  const std::string& error() const { return error_; }
+
+  // A cursor at a 1-based byte position (position 1 is the first byte).
+  Cursor at(std::int64_t position1) const;
+
+ private:
+  friend class Cursor;
+  std::filesystem::path path_;
+  bool exists_ = false;
+  const unsigned char* data_ = nullptr;
+  std::int64_t length_ = 0;
+  std::string error_;
+};
+
+class Cursor {
+ public:
+  Cursor(const DataFile& file, std::int64_t position1);
+
+  std::int64_t position() const { return offset_ + 1; }  // 1-based
+
+  std::int16_t read_integer();            // signed 16-bit, little-endian
+  std::int32_t read_long();               // signed 32-bit, little-endian
+  std::string read_code();                // 7 ASCII bytes
+  std::u16string read_variant_string();   // tag (2), byte length (2), Shift-JIS bytes
+  std::string read_bytes(std::size_t n);  // n raw bytes
+
+  bool failed() const { return !error_.empty(); }
+  const std::string& error() const { return error_; }
+
+ private:
+  const unsigned char* take(std::size_t n);
+  void fail(const std::string& what);
+
+  const DataFile* file_;
+  std::int64_t offset_;  // 0-based
+  std::string error_;
+};
+
+// Decodes a float-coded directory value: a binary32 pattern whose magnitude lies
+// in [1, 2^24) gives that value rounded to the nearest whole number (ties to
+// even); every other pattern gives 0.
+std::int32_t cnv_data(std::int32_t pattern);
+
+}  // namespace kovari::postaldb

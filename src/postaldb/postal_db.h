@@ -1,0 +1,24 @@
+// The open postal data files, their directories and the tables loaded from
+// them: what every search reads. Filled once by the start-up load.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "postaldb/data_file.h"
+#include "postaldb/tables.h"
+
+namespace kovari::postaldb {
+
+struct PostalDb {
+  std::filesystem::path app_path;  // the program's folder, where the files stand
+  DataFile main_file;    // "kovaritbl.dat"
+  DataFile detail_file;  // "kovari2tbl.dat"
+  DataFile third_file;   // "kovari3tbl.dat"
+  DataFile fourth_file;  // "kovari4tbl.dat" (optional)
+  int data4_present = 0;
+  Directory dir;
+  PostalTables tables;
+};
+
+}  // namespace kovari::postaldb
