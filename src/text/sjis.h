@@ -1,0 +1,33 @@
+// Shift-JIS (code page 932) at the edge of the engine: files are decoded when
+// read and encoded when written; inside, text is UTF-16. The mapping is glibc
+// iconv's "CP932" (0x5C is "\", 0x8160 is "～" U+FF5E, 0x817C is "－" U+FF0D).
+// Text that cannot be converted is reported, never dropped or replaced.
+// Thread-safe; conversion descriptors are cached per thread.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovari::text {
+
+// CP932 bytes to UTF-16; std::nullopt when the bytes are not valid CP932 (an
+// unknown or incomplete double-byte character, an unmapped byte).
+std::optional<std::u16string> decode_sjis(std::string_view bytes);
+// The same; on failure error_offset is the 0-based byte offset of the first
+// byte that could not be decoded (on success it is left alone).
+std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset);
+
+// UTF-16 to CP932; std::nullopt when a character has no CP932 code.
+std::optional<std::string> encode_sjis(std::u16string_view text);
+// The same; on failure error_position is the 0-based UTF-16 index of the first
+// character that could not be encoded (on success it is left alone).
+std::optional<std::string> encode_sjis(std::u16string_view text, std::size_t& error_position);
+
+// Plain UTF-8 conversions for the command line and tests. Invalid input (bad
+// UTF-8, lone surrogates) becomes U+FFFD.
+std::string to_utf8(std::u16string_view text);
+std::u16string from_utf8(std::string_view text);
+
+}  // namespace kovari::text

@@ -1,0 +1,105 @@
+// The classic string and number functions the whole engine is written in, with
+// their 1-based positions. A "character" is one UTF-16 code unit, which is one
+// CP932 character for every text read from our files.
+//
+// Where the classic runtime raises "invalid procedure call" (a negative count,
+// a start position below 1) the plain functions return an empty text and the
+// try_ variants return std::nullopt, so a caller can leave its value unchanged.
+// Nothing here throws or allocates more than its result.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovari::text {
+
+// Number of UTF-16 code units.
+int Len(std::u16string_view s);
+
+// The first n characters; n >= Len gives the whole text; n < 0 gives "".
+std::u16string Left(std::u16string_view s, int n);
+// The last n characters; n >= Len gives the whole text; n < 0 gives "".
+std::u16string Right(std::u16string_view s, int n);
+// From 1-based start to the end; start > Len gives ""; start < 1 gives "".
+std::u16string Mid(std::u16string_view s, int start);
+// At most length characters from 1-based start; start < 1 or length < 0 gives "".
+std::u16string Mid(std::u16string_view s, int start, int length);
+
+// The same, but std::nullopt where the runtime raises an error
+// (n < 0, start < 1, length < 0).
+std::optional<std::u16string> try_left(std::u16string_view s, int n);
+std::optional<std::u16string> try_right(std::u16string_view s, int n);
+std::optional<std::u16string> try_mid(std::u16string_view s, int start);
+std::optional<std::u16string> try_mid(std::u16string_view s, int start, int length);
+
+// Allocation-free views into s with the rules of Left/Right/Mid (error cases
+// give an empty view). The view lives as long as the text behind s.
+std::u16string_view left_view(std::u16string_view s, int n);
+std::u16string_view right_view(std::u16string_view s, int n);
+std::u16string_view mid_view(std::u16string_view s, int start);
+std::u16string_view mid_view(std::u16string_view s, int start, int length);
+
+// 1-based position of the first s2 in s1 at or after start; 0 when absent.
+// s1 empty gives 0; s2 empty gives start when start <= Len(s1) + 1, else 0.
+// start < 1 (an error in the runtime) gives 0. Binary comparison.
+int InStr(std::u16string_view s1, std::u16string_view s2);
+int InStr(int start, std::u16string_view s1, std::u16string_view s2);
+
+// 1-based position of the last s2 in s1; 0 when absent or s1 is empty;
+// s2 empty gives Len(s1).
+int InStrRev(std::u16string_view s1, std::u16string_view s2);
+
+// Remove half-width blanks (U+0020) only: the full-width blank U+3000, tabs and
+// line ends stay.
+std::u16string Trim(std::u16string_view s);
+std::u16string LTrim(std::u16string_view s);
+std::u16string RTrim(std::u16string_view s);
+std::u16string_view trim_view(std::u16string_view s);
+std::u16string_view ltrim_view(std::u16string_view s);
+std::u16string_view rtrim_view(std::u16string_view s);
+
+// The leading number of a text. Blanks, tabs and line feeds are ignored
+// anywhere ("1 2 3" is 123); then an optional sign, ASCII digits, one decimal
+// point "." and an optional exponent (E or D, "1e3" is 1000). Reading stops at
+// the first character that cannot continue the number; no digit gives 0.
+// Full-width digits are not digits here: convert to narrow form first.
+double Val(std::u16string_view s);
+// As Val, but std::nullopt when the number does not fit in a double (the
+// runtime's overflow error); Val returns 0 then.
+std::optional<double> try_val(std::u16string_view s);
+
+// The general numeric test: true when the whole text reads as a number.
+// Accepted: surrounding blanks (U+0020, U+3000, tab, CR, LF), a leading or
+// trailing sign (blanks may follow a leading sign), parentheses for a negative
+// value, thousands separators "," anywhere after the first digit, one decimal
+// point, an exponent (E/D), the yen sign (U+005C, U+00A5, U+FFE5) before the
+// number, "&H"/"&O" integers; full-width characters count as their narrow
+// forms. The empty text, dates and "1%" are not numbers.
+bool IsNumeric(std::u16string_view s);
+// The value IsNumeric reads, or std::nullopt when IsNumeric is false.
+std::optional<double> parse_numeric(std::u16string_view s);
+
+// Every occurrence of find replaced by with, left to right, without rescanning
+// replaced text. An empty find returns s unchanged.
+std::u16string Replace(std::u16string_view s, std::u16string_view find,
+                       std::u16string_view with);
+// Only the first occurrence replaced.
+std::u16string ReplaceFirst(std::u16string_view s, std::u16string_view find,
+                            std::u16string_view with);
+
+// n half-width blanks; n < 0 gives "".
+std::u16string Space(int n);
+// n copies of c; n < 0 gives "".
+std::u16string String(int n, char16_t c);
+
+// The one text order of the engine and the data builder: binary order of UTF-16
+// code units, a prefix before the longer text. Returns <0, 0 or >0.
+// std::u16string's operator< and std::sort agree with it.
+int compare(std::u16string_view a, std::u16string_view b);
+
+// The character that sorts after every other one; texts made of it bound a
+// search range from above (our replacement for the runtime's "code 255").
+inline constexpr char16_t kHighestChar = u'\uFFFF';
+
+}  // namespace kovari::text
