@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kovari {
 
@@ -38,6 +39,16 @@ class Host {
 
   // Asks the window to move the focus to one of its controls ("Text1", "List1" ...).
   virtual void request_focus(std::string_view control) { (void)control; }
+
+  // Shows the selection list of address resolution with the prompt of its
+  // level (list_kind 1 prefecture .. 4 town area) and the names offered. The
+  // window keeps the resolution state and reads the chosen item from it.
+  virtual void set_list2(int list_kind, std::u16string_view prompt,
+                         const std::vector<std::u16string>& names) {
+    (void)list_kind;
+    (void)prompt;
+    (void)names;
+  }
 };
 
 // A host that answers every question with a fixed reply and shows nothing:

@@ -1,0 +1,193 @@
+// What address resolution keeps between calls and what it hands back: the
+// result, the candidate list of the level being resolved, the remembered
+// choices, the record caches and the partial-match list read by the
+// condition refinement. One ResolveState belongs to one caller (the window,
+// the batch converter, the clipboard watcher, kovari-cli); nothing is global.
+//
+// The lists are 0-based vectors; the counts keep the 1-based meaning of the
+// stored data (cand_count may exceed what is stored, as the scan goes on
+// counting).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace kovari::resolve {
+
+// Upper bounds of the lists.
+inline constexpr int kMaxCityBlocks = 100;
+inline constexpr int kMaxCandidates = 1000;
+inline constexpr int kMaxFuzzyHits = 1000;
+inline constexpr int kMaxPartMatches = 100;
+inline constexpr int kTownCacheLimit = 1000;    // records added while fewer are cached
+inline constexpr int kTownCacheKept = 999;      // kept after a scan
+inline constexpr int kDetailCacheLimit = 500;
+inline constexpr int kDetailCacheKept = 499;
+
+// The selection list's levels (list_kind).
+enum ListKind : int { kListNone = 0, kListPref = 1, kListCity = 2, kListTown = 3, kListArea = 4 };
+
+// The candidate list of the level being resolved. cand_index holds a table
+// row, a prefecture number, or for town areas the numeric postal code.
+struct CandidateList {
+  std::vector<std::u16string> cand_name;
+  std::vector<std::u16string> cand_name1;  // the city of a ward/town candidate
+  std::vector<std::int32_t> cand_index;
+  int cand_count = 0;
+
+  void clear() {
+    cand_name.clear();
+    cand_name1.clear();
+    cand_index.clear();
+    cand_count = 0;
+  }
+  // Counts the candidate and stores it while fewer than `limit` are stored.
+  void add(std::u16string name, std::u16string name1, std::int32_t index, int limit) {
+    ++cand_count;
+    if (static_cast<int>(cand_name.size()) >= limit) return;
+    cand_name.push_back(std::move(name));
+    cand_name1.push_back(std::move(name1));
+    cand_index.push_back(index);
+  }
+  int stored() const { return static_cast<int>(cand_name.size()); }
+};
+
+// The hit list of approximate matching, read by the selection list.
+struct FuzzyHits {
+  std::vector<std::u16string> fuzzy_name;
+  std::vector<std::u16string> fuzzy_name1;
+  std::vector<std::int32_t> fuzzy_index;
+  int fuzzy_count = 0;
+
+  void clear() {
+    fuzzy_name.clear();
+    fuzzy_name1.clear();
+    fuzzy_index.clear();
+    fuzzy_count = 0;
+  }
+};
+
+// One town-area record of the main file as the scan reads it.
+struct TownRecord {
+  std::string code;           // seven ASCII digits
+  std::int32_t word = 0;      // the bracket-position word
+  std::u16string name;        // the stored name (its first character is dropped by the scan)
+  std::int32_t len = 0;       // bytes the record occupies in the file
+};
+
+// The last municipality's town-area records, so that a repeated resolution
+// in one municipality reads memory instead of the file.
+struct TownCache {
+  std::int64_t town_cache_first = 0;  // 1-based position of the first cached record
+  std::int64_t town_cache_last = 0;   // last byte covered by the cached records
+  std::vector<TownRecord> records;    // town_cache_count = records.size()
+
+  void reset(std::int64_t first) {
+    town_cache_first = first;
+    town_cache_last = 0;
+    records.clear();
+  }
+};
+
+// One detail record (large-volume office or post-office box) of the detail
+// file, the town-area name and street part in narrow form.
+struct DetailRecord {
+  std::string code;
+  std::int32_t location = 0;
+  std::int32_t attributes = 0;
+  std::u16string office_name;
+  std::u16string town_name;
+  std::u16string street;
+  std::int32_t size = 0;
+};
+
+// The last municipality's detail records (kept by the detail pass).
+struct DetailCache {
+  std::int64_t detail_cache_first = 0;
+  std::int64_t detail_cache_last = 0;
+  std::vector<DetailRecord> records;  // detail_cache_count = records.size()
+
+  void reset(std::int64_t first) {
+    detail_cache_first = first;
+    detail_cache_last = 0;
+    records.clear();
+  }
+};
+
+// Records whose base name begins the town area and which carry a bracketed
+// condition, for the condition refinement. part_match_count goes on counting
+// past the stored entries.
+struct PartialMatches {
+  std::vector<std::u16string> part_match_name;   // trimmed base name
+  std::vector<std::u16string> part_match_paren;  // trimmed bracketed part
+  std::vector<std::string> part_match_code;      // seven digits
+  std::vector<char> part_match_kind;             // '0' prefix, '1' with building, '2' exact base name
+  int part_match_count = 0;
+  int part_match_seen = 0;
+
+  void clear() {
+    part_match_name.clear();
+    part_match_paren.clear();
+    part_match_code.clear();
+    part_match_kind.clear();
+    part_match_count = 0;
+    part_match_seen = 0;
+  }
+  int stored() const { return static_cast<int>(part_match_name.size()); }
+};
+
+struct ResolveState {
+  // Who drives the resolution: 1 the address-to-code window, 2 the batch
+  // converter, 0 the clipboard converter and the command line.
+  int caller_mode = 0;
+
+  // Outputs.
+  std::u16string result_code;   // seven digits, or empty
+  std::u16string result_msg;    // message text, or left unchanged
+  std::u16string result_parts;  // the nine trimmed parts joined by ","
+  int city_seen = 0;
+
+  // Levels settled by the current resolution.
+  int found_pref = 0;
+  int found_city = 0;
+  int found_town = 0;
+  int level_mask = 0;  // 1 prefecture, 2 city, 4 municipality (first pass)
+  std::int64_t town_first = 0, town_last = 0;      // main-file record range
+  std::int64_t detail_first = 0, detail_last = 0;  // detail-file record range
+
+  // Remembered choices of earlier resolutions.
+  std::u16string last_pref_text;
+  int last_pref = 0;
+  std::u16string last_city_text;
+  int last_city = 0;
+  int last_city_end = 0;
+  std::u16string last_town_text;
+  int last_town = 0;
+
+  // The selection list.
+  CandidateList cand;
+  int list_kind = kListNone;
+  FuzzyHits fuzzy;
+
+  // Caches and the list handed to the condition refinement.
+  TownCache town_cache;
+  DetailCache detail_cache;
+  PartialMatches part_match;
+
+  // City names that occur in more than one prefecture, derived once from the
+  // loaded city table; shared_names_source is the table they were built from.
+  std::unordered_set<std::u16string> shared_city_names;
+  const void* shared_names_source = nullptr;
+
+  // The main window empties the town-record cache whenever it opens a
+  // conversion window.
+  void reset_town_cache() {
+    town_cache.town_cache_first = 0;
+    town_cache.town_cache_last = 0;
+  }
+};
+
+}  // namespace kovari::resolve
