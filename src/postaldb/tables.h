@@ -21,10 +21,13 @@ struct Directory {
   std::int32_t tbl4_count = 0;
 };
 
-// Designated-city group numbers of city_group.
-inline constexpr int kCityGroupCount = 21;    // groups 1..21
-inline constexpr int kMinatoGroup = 20;       // 港区
-inline constexpr int kFuchuGroup = 21;        // 府中市: only (21, 1) is set
+// Group numbers of city_group: the designated cities are groups
+// 1..kDesignatedCityGroupCount (their names in postaldb/fixed_tables.h), then
+// two single names that some searches single out.
+inline constexpr int kDesignatedCityGroupCount = 20;
+inline constexpr int kMinatoGroup = 21;      // 港区
+inline constexpr int kFuchuGroup = 22;       // 府中市: only (kFuchuGroup, 1) is set, to the last row
+inline constexpr int kCityGroupCount = 22;   // groups 1..kCityGroupCount
 
 struct PostalTables {
   // Prefectures: names exactly 8 characters (blank-padded; users Trim them).

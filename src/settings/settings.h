@@ -11,6 +11,10 @@ namespace kovari::settings {
 
 using TextPair = std::pair<std::u16string, std::u16string>;
 
+// The character-replacement table holds at most this many pairs: the data
+// file's and the user's together.
+inline constexpr int kMaxTextPairs = 100;
+
 struct Settings {
   // Window positions in twips, indexed by window number (1..16, 51).
   std::array<int, 52> form_top{};

@@ -1,0 +1,156 @@
+#include "postaldb/data_file.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <bit>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+#include "text/sjis.h"
+
+namespace kovari::postaldb {
+
+namespace {
+
+// The tag a Variant string carries in front of its length.
+constexpr std::int16_t kStringTag = 8;
+
+}  // namespace
+
+DataFile::DataFile(DataFile&& other) noexcept { *this = std::move(other); }
+
+DataFile& DataFile::operator=(DataFile&& other) noexcept {
+  if (this != &other) {
+    if (data_ != nullptr) munmap(const_cast<unsigned char*>(data_), length_);
+    path_ = std::move(other.path_);
+    exists_ = std::exchange(other.exists_, false);
+    data_ = std::exchange(other.data_, nullptr);
+    length_ = std::exchange(other.length_, 0);
+    error_ = std::move(other.error_);
+  }
+  return *this;
+}
+
+DataFile::~DataFile() {
+  if (data_ != nullptr) munmap(const_cast<unsigned char*>(data_), length_);
+}
+
+bool DataFile::open(const std::filesystem::path& path) {
+  *this = DataFile();
+  path_ = path;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return true;  // a missing file reads as an empty one
+    error_ = path.filename().string() + ": cannot open: " + std::strerror(errno);
+    return false;
+  }
+  exists_ = true;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    error_ = path.filename().string() + ": not a readable file";
+    ::close(fd);
+    return false;
+  }
+  if (info.st_size > 0) {
+    void* map = mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (map == MAP_FAILED) {
+      error_ = path.filename().string() + ": cannot map: " + std::strerror(errno);
+      ::close(fd);
+      return false;
+    }
+    data_ = static_cast<const unsigned char*>(map);
+    length_ = info.st_size;
+  }
+  ::close(fd);
+  return true;
+}
+
+Cursor DataFile::at(std::int64_t position1) const { return Cursor(*this, position1); }
+
+Cursor::Cursor(const DataFile& file, std::int64_t position1)
+    : file_(&file), offset_(position1 - 1) {}
+
+const unsigned char* Cursor::take(std::size_t n) {
+  if (failed()) return nullptr;
+  const std::int64_t length = file_->length_;
+  // offset_ may hold any value a caller computed; compare without overflow.
+  if (offset_ < 0 || offset_ > length ||
+      static_cast<std::uint64_t>(n) > static_cast<std::uint64_t>(length - offset_)) {
+    fail("a read of " + std::to_string(n) + " bytes at position " + std::to_string(offset_ + 1) +
+         " lies outside the file (length " + std::to_string(length) + ")");
+    return nullptr;
+  }
+  const unsigned char* bytes = file_->data_ + offset_;
+  offset_ += static_cast<std::int64_t>(n);
+  return bytes;
+}
+
+void Cursor::fail(const std::string& what) {
+  if (!failed()) error_ = file_->path_.filename().string() + ": " + what;
+}
+
+std::int16_t Cursor::read_integer() {
+  const unsigned char* b = take(2);
+  if (b == nullptr) return 0;
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+}
+
+std::int32_t Cursor::read_long() {
+  const unsigned char* b = take(4);
+  if (b == nullptr) return 0;
+  const std::uint32_t value = static_cast<std::uint32_t>(b[0]) |
+                              (static_cast<std::uint32_t>(b[1]) << 8) |
+                              (static_cast<std::uint32_t>(b[2]) << 16) |
+                              (static_cast<std::uint32_t>(b[3]) << 24);
+  return static_cast<std::int32_t>(value);
+}
+
+std::string Cursor::read_code() { return read_bytes(7); }
+
+std::string Cursor::read_bytes(std::size_t n) {
+  const unsigned char* b = take(n);
+  if (b == nullptr) return {};
+  return std::string(reinterpret_cast<const char*>(b), n);
+}
+
+std::u16string Cursor::read_variant_string() {
+  const std::int64_t start = position();
+  const std::int16_t tag = read_integer();
+  const std::uint16_t length = static_cast<std::uint16_t>(read_integer());
+  if (failed()) return {};
+  if (tag != kStringTag) {
+    fail("the text at position " + std::to_string(start) + " has type tag " + std::to_string(tag) +
+         ", not " + std::to_string(kStringTag));
+    return {};
+  }
+  const std::string bytes = read_bytes(length);
+  if (failed()) return {};
+  std::size_t bad = 0;
+  std::optional<std::u16string> text = text::decode_sjis(bytes, bad);
+  if (!text) {
+    fail("the text at position " + std::to_string(start) +
+         " is not valid Shift-JIS (byte " + std::to_string(start + 4 + static_cast<std::int64_t>(bad)) +
+         ")");
+    return {};
+  }
+  return std::move(*text);
+}
+
+std::int32_t cnv_data(std::int32_t pattern) {
+  const std::uint32_t bits = static_cast<std::uint32_t>(pattern);
+  const std::uint32_t biased_exponent = (bits >> 23) & 0xFF;
+  // Exponents 127..150 are exactly the magnitudes 1 <= |v| < 2^24.
+  if (biased_exponent < 127 || biased_exponent > 150) return 0;
+  const double value = std::bit_cast<float>(bits);
+  double whole = std::floor(value);
+  const double fraction = value - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  return static_cast<std::int32_t>(whole);
+}
+
+}  // namespace kovari::postaldb

@@ -1,0 +1,94 @@
+#include "postaldb/startup.h"
+
+#include <string>
+
+#include "postaldb/char_tables.h"
+#include "postaldb/directory.h"
+#include "postaldb/loaders.h"
+#include "settings/ini_file.h"
+#include "text/sjis.h"
+
+namespace kovari::postaldb {
+
+namespace {
+
+constexpr std::string_view kBuildHint = "build the data with kovari-mkdata (see README)";
+
+LoadStatus open_files(const std::filesystem::path& app_path, PostalDb& db) {
+  db.app_path = app_path;
+  struct FileSlot {
+    DataFile* file;
+    std::string_view name;
+  };
+  const FileSlot slots[] = {{&db.main_file, kMainFileName},
+                            {&db.detail_file, kDetailFileName},
+                            {&db.third_file, kThirdFileName},
+                            {&db.fourth_file, kFourthFileName}};
+  for (const FileSlot& slot : slots) {
+    if (!slot.file->open(app_path / slot.name)) return LoadStatus::failure(slot.file->error());
+  }
+  const std::string main_name(kMainFileName);
+  if (!db.main_file.exists()) {
+    return LoadStatus::failure(main_name + " is missing in " + app_path.string() + ": " +
+                               std::string(kBuildHint));
+  }
+  if (db.main_file.length() < kBlockSize) {
+    return LoadStatus::failure(main_name + " in " + app_path.string() + " is only " +
+                               std::to_string(db.main_file.length()) +
+                               " bytes, shorter than its directory block: " +
+                               std::string(kBuildHint));
+  }
+  db.data4_present = db.fourth_file.length() != 0 ? 1 : 0;
+  return LoadStatus::success();
+}
+
+void report_dropped_pairs(int dropped, Host& host) {
+  if (dropped == 0) return;
+  host.status(text::from_utf8(std::to_string(dropped) +
+                              " replacement pairs of kovaritbl.ini are not used: the table "
+                              "holds " + std::to_string(kMaxChrPairs) + " pairs in all"));
+}
+
+}  // namespace
+
+LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
+                          settings::Settings& settings, Host& host) {
+  db = PostalDb();
+  if (LoadStatus s = open_files(app_path, db); !s.ok()) return s;
+  if (LoadStatus s = get_control(db.main_file, db.dir); !s.ok()) return s;
+  if (LoadStatus s = get_control2(db.detail_file, db.dir); !s.ok()) return s;
+
+  settings = settings::default_settings();
+  settings::get_ini_file(app_path / settings::kIniFileName, settings);
+  const bool detail_in_use = settings.ctl_flg[6] != 0;
+
+  if (detail_in_use) {
+    if (LoadStatus s = get_control3(db.third_file, db.dir); !s.ok()) return s;
+  }
+  if (db.data4_present == 1) {
+    if (LoadStatus s = get_control4(db.fourth_file, db.dir); !s.ok()) return s;
+  }
+  if (LoadStatus s = check_directory(db); !s.ok()) return s;
+  report_dropped_pairs(place_user_pairs(settings, db.dir.chr_file_count, db.tables), host);
+
+  const Directory& dir = db.dir;
+  const std::int64_t total = std::int64_t{dir.city_count} + dir.pref_count + dir.bill_count +
+                             dir.city_pos2_count + dir.word_count + dir.ward_pair_count;
+  host.progress_range(0, static_cast<long>(total));
+  LoadProgress progress(host);
+
+  if (LoadStatus s = get_city1(db, progress); !s.ok()) return s;
+  if (LoadStatus s = get_city2(db, progress); !s.ok()) return s;
+  if (LoadStatus s = get_bill(db, progress); !s.ok()) return s;
+  if (detail_in_use) {
+    if (LoadStatus s = get_city3(db, progress); !s.ok()) return s;
+    if (LoadStatus s = get_city5(db, progress); !s.ok()) return s;
+  }
+  if (LoadStatus s = get_city6(db, progress); !s.ok()) return s;
+  if (LoadStatus s = get_chr(db); !s.ok()) return s;
+  set_table1(db.tables);
+  set_table2(db.tables);
+  return LoadStatus::success();
+}
+
+}  // namespace kovari::postaldb

@@ -1,0 +1,202 @@
+#include "settings/ini_file.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+#include "settings/ini_fields.h"
+#include "text/sjis.h"
+#include "text/vb.h"
+
+namespace kovari::settings {
+
+namespace {
+
+// The windows whose positions the file keeps, in the order of the file.
+constexpr std::array<int, 15> kFormWindows = {1, 2, 3, 4, 5, 51, 6, 7, 8, 11, 12, 13, 14, 15, 16};
+
+// A settings file is a few kilobytes; anything far larger is not one.
+constexpr std::uintmax_t kMaxFileSize = 16u << 20;
+
+enum class Section { kNone, kForm, kControl, kText };
+
+std::u16string form_key(int window, bool top) {
+  return text::from_utf8("kovari" + std::to_string(window) + (top ? "_top" : "_left"));
+}
+
+std::u16string flag_key(int flag) {
+  return text::from_utf8("ctl_flg(" + std::to_string(flag) + ")");
+}
+
+// The kept flags and the remembered file names with their keys.
+struct KeptFlag {
+  const char16_t* key;
+  int Settings::*value;
+};
+constexpr std::array<KeptFlag, 4> kKeptFlags = {{{u"control1_flg", &Settings::control1_flg},
+                                                 {u"control2_flg", &Settings::control2_flg},
+                                                 {u"control3_flg", &Settings::control3_flg},
+                                                 {u"control9_flg", &Settings::control9_flg}}};
+struct FileNameKey {
+  const char16_t* key;
+  std::u16string Settings::*value;
+};
+constexpr std::array<FileNameKey, 4> kFileNameKeys = {{{u"in_file_name", &Settings::in_file_name},
+                                                       {u"out_file_name", &Settings::out_file_name},
+                                                       {u"in_file_name2", &Settings::in_file_name2},
+                                                       {u"out_file_name2", &Settings::out_file_name2}}};
+
+// A window position: the number after "=" rounded to an Integer (ties to
+// even); std::nullopt when it does not fit in one.
+std::optional<int> position_value(std::u16string_view text) {
+  const std::optional<double> value = text::try_val(text);
+  if (!value) return std::nullopt;
+  const double rounded = std::nearbyint(*value);
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
+  return static_cast<int>(rounded);
+}
+
+// A flag: only the line's last character counts ("=10" reads 0).
+int flag_value(std::u16string_view line) {
+  return static_cast<int>(text::Val(text::right_view(line, 1)));
+}
+
+void read_form_line(std::u16string_view key, std::u16string_view value, Settings& settings) {
+  for (int window : kFormWindows) {
+    for (bool top : {true, false}) {
+      if (key != form_key(window, top)) continue;
+      if (std::optional<int> v = position_value(value)) {
+        (top ? settings.form_top : settings.form_left)[window] = *v;
+      }
+      return;
+    }
+  }
+}
+
+void read_control_line(std::u16string_view line, std::u16string_view key,
+                       std::u16string_view value, Settings& settings) {
+  for (const KeptFlag& kept : kKeptFlags) {
+    if (key == kept.key) settings.*kept.value = flag_value(line);
+  }
+  for (int flag = 1; flag < static_cast<int>(settings.ctl_flg.size()); ++flag) {
+    if (key == flag_key(flag)) settings.ctl_flg[flag] = flag_value(line);
+  }
+  for (const FileNameKey& name : kFileNameKeys) {
+    if (key == name.key) settings.*name.value = text::Trim(value);
+  }
+}
+
+// The pairs of the "[Text]" section: the rest of the file, two fields each.
+void read_text_pairs(FieldReader& fields, Settings& settings) {
+  settings.text_section_read = true;
+  settings.text_pairs.clear();
+  while (static_cast<int>(settings.text_pairs.size()) < kMaxTextPairs) {
+    std::optional<std::u16string> from = fields.next();
+    std::optional<std::u16string> to = fields.next();
+    if (!from || !to) break;
+    settings.text_pairs.emplace_back(std::move(*from), std::move(*to));
+  }
+}
+
+std::optional<std::string> read_file(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxFileSize) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+// Shift-JIS bytes of a line; a character without a Shift-JIS code becomes "?".
+std::string encode_line(std::u16string line) {
+  while (true) {
+    std::size_t bad = 0;
+    if (std::optional<std::string> bytes = text::encode_sjis(line, bad)) return *bytes + "\r\n";
+    if (bad >= line.size()) return "\r\n";
+    line[bad] = u'?';
+  }
+}
+
+}  // namespace
+
+bool get_ini_file(const std::filesystem::path& path, Settings& settings) {
+  const std::optional<std::string> bytes = read_file(path);
+  if (!bytes) return false;
+  FieldReader fields(*bytes);
+  Section section = Section::kNone;
+  while (std::optional<std::u16string> line = fields.next()) {
+    if (!line->empty() && line->front() == u'[') {
+      const std::u16string_view header = text::trim_view(*line);
+      if (header == u"[Form]") section = Section::kForm;
+      if (header == u"[Control]") section = Section::kControl;
+      if (header == u"[Text]") {
+        read_text_pairs(fields, settings);
+        return true;
+      }
+      continue;
+    }
+    const std::size_t equals = line->find(u'=');
+    if (equals == std::u16string::npos || equals == 0) continue;
+    const std::u16string_view key = std::u16string_view(*line).substr(0, equals);
+    const std::u16string_view value = std::u16string_view(*line).substr(equals + 1);
+    if (section == Section::kForm) read_form_line(key, value, settings);
+    if (section == Section::kControl) read_control_line(*line, key, value, settings);
+  }
+  return true;
+}
+
+std::string ini_file_bytes(const Settings& settings) {
+  std::string bytes;
+  auto line = [&](const std::u16string& text) { bytes += encode_line(text); };
+  // Numbers in the format "###0" (and "0" for the flags): plain decimal.
+  auto number = [](int n) { return text::from_utf8(std::to_string(n)); };
+  line(u"[Form]");
+  for (int window : kFormWindows) {
+    line(form_key(window, true) + u"=" + number(settings.form_top[window]));
+    line(form_key(window, false) + u"=" + number(settings.form_left[window]));
+  }
+  line(u"[Control]");
+  for (const KeptFlag& kept : kKeptFlags) {
+    line(kept.key + (u"=" + number(settings.*kept.value)));
+  }
+  for (int flag = 1; flag < static_cast<int>(settings.ctl_flg.size()); ++flag) {
+    line(flag_key(flag) + u"=" + number(settings.ctl_flg[flag]));
+  }
+  for (const FileNameKey& name : kFileNameKeys) {
+    line(name.key + (u"=" + text::Trim(settings.*name.value)));
+  }
+  line(u"[Text]");
+  for (const TextPair& pair : settings.text_pairs) {
+    line(u"\"" + pair.first + u"\",\"" + pair.second + u"\"");
+  }
+  return bytes;
+}
+
+bool put_ini_file(const std::filesystem::path& path, const Settings& settings) {
+  const std::string bytes = ini_file_bytes(settings);
+  std::filesystem::path temp = path;
+  temp += ".new" + std::to_string(getpid());
+  std::FILE* out = std::fopen(temp.c_str(), "wb");
+  if (out == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
+                       std::fflush(out) == 0 && fsync(fileno(out)) == 0;
+  const bool closed = std::fclose(out) == 0;
+  std::error_code error;
+  if (written && closed) {
+    std::filesystem::rename(temp, path, error);
+    if (!error) return true;
+  }
+  std::filesystem::remove(temp, error);
+  return false;
+}
+
+}  // namespace kovari::settings
