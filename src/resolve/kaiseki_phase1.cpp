@@ -1,0 +1,117 @@
+// Address resolution, top to bottom: the batch pre-step, the levels, the
+// town-area preparation, the detail pass, the single-code municipality and
+// the town-area scan.
+#include "resolve/kaiseki_phase1.h"
+
+#include "decompose/normalize.h"
+#include "resolve/detail_pass.h"
+#include "resolve/kyoto_direction.h"
+#include "resolve/level_rules.h"
+#include "resolve/old_code.h"
+#include "resolve/resolve_walk.h"
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::resolve {
+namespace {
+
+using text::Trim;
+
+constexpr std::u16string_view kListPrompts[] = {
+    u"",
+    u"都道府県名を特定できません。選択して下さい。",
+    u"市区郡島名を特定できません。選択して下さい。",
+    u"区町村名を特定できません。選択して下さい。",
+    u"町域名を特定できません。選択して下さい。",
+};
+
+std::u16string joined_parts(const decompose::DecompositionSlot& slot) {
+  std::u16string s;
+  for (int k = 1; k <= 9; ++k) {
+    if (k > 1) s += u',';
+    s += Trim(slot.addr_part[k]);
+  }
+  return s;
+}
+
+void prepare_town_area(ResolveWalk& w) {
+  ResolveState& st = w.st;
+  std::u16string& area = w.part(4);
+  area = text::to_wide(Trim(area));
+  strip_aza(area, w.slot(), 1, w.t);
+  const auto& kyoto = w.t.city_group[kKyotoGroup];
+  w.kyoto_mode =
+      st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
+  if (st.found_city != 0) st.city_seen = 1;
+  strip_kyoto_direction(w.kyoto_mode, area, w.slot().kyoto_direction);
+  decompose::normalize_ke(area);
+  st.result_parts = joined_parts(w.slot());
+  if (w.ctx.ctl_flg[2] == 1) w.ctx.host.do_events();
+}
+
+// The municipality's only code, when its row says it has one.
+bool single_code_municipality(ResolveWalk& w) {
+  ResolveState& st = w.st;
+  const int row = st.found_town;
+  if (row == 0 || row >= static_cast<int>(w.t.city_kind.size()) || w.t.city_kind[row] != 1) {
+    return false;
+  }
+  postaldb::Cursor c = w.ctx.db.main_file.at(st.town_first);
+  const std::string code = c.read_code();
+  if (c.failed()) return false;
+  st.result_code.assign(code.begin(), code.end());
+  return true;
+}
+
+void run(ResolveWalk& w) {
+  ResolveState& st = w.st;
+  decompose::Decomposition& d = w.d;
+  if (w.ctx.running[3] == 1 &&
+      !complete_from_old_code(d.slot[1], w.ctx.db, w.ctx.old_code, w.ctx.ctl_flg[9])) {
+    st.result_msg = kMsgNothingGiven;
+    return;
+  }
+  for (int k = 1; k <= 3; ++k) w.part(k) = text::to_wide(w.part(k));
+  st.level_mask = 0;
+  st.found_pref = 0;
+  st.found_city = 0;
+  st.found_town = 0;
+
+  if (resolve_prefecture(w) == Step::kDone) return;
+  bool municipality_settled = false;
+  if (resolve_city(w, municipality_settled) == Step::kDone) return;
+  if (!municipality_settled && resolve_ward_town(w) == Step::kDone) return;
+
+  prepare_town_area(w);
+  if (w.ctx.ctl_flg[10] == 1 && st.detail_first < st.detail_last) {
+    st.result_code.clear();
+    match_detail_records(st, d, w.ctx);
+    d.addr_slot = 1;
+    if (!st.result_code.empty()) return;
+  }
+  d.addr_slot = 1;
+  if (single_code_municipality(w)) return;
+  scan_town_records(w);
+}
+
+}  // namespace
+
+std::u16string_view list_prompt(int list_kind) {
+  return list_kind >= 1 && list_kind <= 4 ? kListPrompts[list_kind] : kListPrompts[0];
+}
+
+void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const ResolveContext& ctx) {
+  if (d.decomp_status == u"ok") {
+    st.result_code = d.result_code;
+    return;
+  }
+  st.result_code.clear();
+  st.result_parts = d.result_parts;
+  st.list_kind = kListNone;
+  st.fuzzy.clear();
+  const postaldb::PostalTables& t = ctx.db.tables;
+  ResolveWalk w{st, d, ctx, t};
+  run(w);
+}
+
+}  // namespace kovari::resolve

@@ -1,0 +1,119 @@
+#include "resolve/level_rules.h"
+
+#include <cmath>
+#include <unordered_map>
+
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::resolve {
+namespace {
+
+using text::InStr;
+using text::Mid;
+using text::Trim;
+
+// County and city names known to recur, for when no city table is loaded.
+constexpr std::u16string_view kKnownRecurringNames[] = {
+    u"愛知郡", u"虻田郡", u"安芸郡", u"賀茂郡", u"海部郡", u"空知郡", u"熊毛郡", u"佐波郡",
+    u"三島郡", u"山県郡", u"鹿島郡", u"上川郡", u"神崎郡", u"石川郡", u"川上郡", u"川辺郡",
+    u"大島郡", u"大野郡", u"中郡",   u"中川郡", u"天塩郡", u"那賀郡", u"府中市", u"勇払郡"};
+
+// The 字 exception words when the table holds none.
+constexpr std::u16string_view kJiWords[] = {u"阿字", u"文字", u"十字", u"呪字",
+                                            u"分字", u"万字", u"和字"};
+
+// The leading number of a text in narrow form ("" reads as 0).
+double number_of(std::u16string_view s) { return text::Val(text::to_narrow(s)); }
+
+// The part after the first 第, when there is one.
+std::u16string after_dai(std::u16string_view s) {
+  const int p = InStr(s, u"第");
+  return p == 0 ? std::u16string(s) : Mid(s, p + 1);
+}
+
+bool holds_ji_word(std::u16string_view area, const postaldb::PostalTables& tables) {
+  if (tables.ji_word_count > 0) {
+    for (int i = 1; i <= tables.ji_word_count && i < static_cast<int>(tables.ji_word.size()); ++i) {
+      if (!tables.ji_word[i].empty() && InStr(area, tables.ji_word[i]) != 0) return true;
+    }
+    return false;
+  }
+  for (std::u16string_view w : kJiWords) {
+    if (InStr(area, w) != 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::unordered_set<std::u16string> recurring_city_names(const postaldb::PostalTables& tables) {
+  std::unordered_set<std::u16string> names;
+  const int rows = static_cast<int>(tables.city_name1.size()) - 1;
+  if (rows < 1) {
+    for (std::u16string_view n : kKnownRecurringNames) names.emplace(n);
+    return names;
+  }
+  std::unordered_map<std::u16string, int> blocks;
+  std::u16string previous;
+  for (int r = 1; r <= rows; ++r) {
+    std::u16string name = Trim(tables.city_name1[r]);
+    if (r == 1 || name != previous) ++blocks[name];
+    previous = std::move(name);
+  }
+  for (auto& [name, count] : blocks) {
+    if (count > 1 && !name.empty()) names.insert(name);
+  }
+  return names;
+}
+
+bool city_name_unique(std::u16string_view city,
+                      const std::unordered_set<std::u16string>& recurring) {
+  if (city.empty()) return true;
+  return recurring.find(std::u16string(city)) == recurring.end();
+}
+
+std::u16string chome_key(std::u16string_view area, std::u16string_view chome,
+                         const postaldb::PostalTables& tables) {
+  std::u16string key = Trim(area);
+  if (auto n = text::parse_numeric(chome); n && *n > 0 && *n <= 50 && *n == std::floor(*n)) {
+    const int i = static_cast<int>(*n);
+    if (i < static_cast<int>(tables.kanji_num.size())) key += tables.kanji_num[i];
+  }
+  key += u"丁目";
+  return key;
+}
+
+bool chiwari_in_range(std::u16string_view name, const decompose::DecompositionSlot& slot) {
+  if (slot.addr_flag[26] == 0 || InStr(name, u"地割") == 0) return false;
+  const int wave = InStr(name, u"～");
+  std::u16string lower = wave == 0 ? std::u16string(name) : text::Left(name, wave - 1);
+  std::u16string upper = wave == 0 ? std::u16string() : Mid(name, wave + 1);
+  if (InStr(name, u"第") != 0) {
+    lower = after_dai(lower);
+    upper = after_dai(upper);
+  }
+  const double value = number_of(slot.addr_part[5]);
+  return number_of(lower) <= value && value <= number_of(upper);
+}
+
+void strip_aza(std::u16string& area, decompose::DecompositionSlot& slot, int slot_number,
+               const postaldb::PostalTables& tables) {
+  slot.koaza_text.clear();
+  if (const int p = InStr(area, u"大字"); p == 1) {
+    area = Mid(area, 3);
+  } else if (p > 1) {
+    area = Trim(text::Left(area, p - 1)) + Mid(area, p + 2);
+  }
+  if (const int q = InStr(area, u"字"); q != 0 && !holds_ji_word(area, tables)) {
+    if (q == 1) {
+      area = Mid(area, 2);
+    } else {
+      slot.koaza_text = Mid(area, q + 1);
+      area = Trim(text::Left(area, q - 1));
+    }
+  }
+  if (slot_number == 2) area += slot.koaza_text;
+}
+
+}  // namespace kovari::resolve

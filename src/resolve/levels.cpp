@@ -1,0 +1,258 @@
+// The level walk: prefecture, city (区市郡島名) and ward/town (区町村名), each
+// by exact match, then the remembered choice, then approximate matching.
+#include <algorithm>
+
+#include "decompose/municipal.h"
+#include "resolve/level_rules.h"
+#include "resolve/match_approx.h"
+#include "resolve/resolve_walk.h"
+#include "text/vb.h"
+
+namespace kovari::resolve {
+namespace {
+
+using text::Trim;
+
+// 府中市 typed without its prefecture in a batch record whose existing code
+// begins with 72 is the later of the two 府中市 rows.
+constexpr std::u16string_view kFuchuOldCodeHead = u"72";
+
+struct RowRange {
+  int first = 1, last = 0;
+};
+
+RowRange prefecture_rows(const ResolveWalk& w, int pref) {
+  const auto& first = w.t.pref_first_city;
+  const int count = w.city_count();
+  if (pref < 1 || pref >= static_cast<int>(first.size())) return {1, count};
+  const int last = pref + 1 < static_cast<int>(first.size()) && pref < w.pref_count()
+                       ? first[pref + 1] - 1
+                       : count;
+  return {std::max(1, first[pref]), std::min(last, count)};
+}
+
+const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
+  if (w.st.shared_names_source != &w.t) {
+    w.st.shared_city_names = recurring_city_names(w.t);
+    w.st.shared_names_source = &w.t;
+  }
+  return w.st.shared_city_names;
+}
+
+int approx_enabled(const ResolveWalk& w) { return w.ctx.ctl_flg[4]; }
+
+}  // namespace
+
+Step ResolveWalk::fail_with(std::u16string_view msg) {
+  st.result_msg = msg;
+  if (st.caller_mode == 1) ctx.host.request_focus("Text4");
+  return Step::kDone;
+}
+
+Step ResolveWalk::ask_user(int list_kind) {
+  if (st.caller_mode != 1) return Step::kGoOn;
+  st.list_kind = list_kind;
+  const bool show_hits = st.fuzzy.fuzzy_count > 1;
+  ctx.host.set_list2(list_kind, list_prompt(list_kind),
+                     show_hits ? st.fuzzy.fuzzy_name : st.cand.cand_name);
+  return Step::kDone;
+}
+
+void ResolveWalk::set_record_range(int r, int e) {
+  const int count = city_count();
+  if (r < 1 || r > count) return;
+  e = std::clamp(e, r, count);
+  st.town_first = std::int64_t{t.city_pos1[r]} + 1;
+  st.detail_first = r < static_cast<int>(t.city_pos2.size()) ? std::int64_t{t.city_pos2[r]} + 1 : 0;
+  if (e == count) {
+    st.town_last = ctx.db.dir.town_end1;
+    st.detail_last = ctx.db.dir.town_end2;
+  } else {
+    st.town_last = t.city_pos1[e + 1];
+    st.detail_last = e + 1 < static_cast<int>(t.city_pos2.size()) ? t.city_pos2[e + 1] : 0;
+  }
+}
+
+Step resolve_prefecture(ResolveWalk& w) {
+  ResolveState& st = w.st;
+  std::u16string& pref = w.part(1);
+  if (Trim(pref).empty()) return Step::kGoOn;
+
+  if (!st.last_pref_text.empty() && st.last_pref_text == pref) {
+    st.found_pref = st.last_pref;
+  } else {
+    st.last_pref_text.clear();
+    st.last_city_text.clear();
+    st.last_town_text.clear();
+    st.cand.clear();
+    const std::u16string typed = Trim(pref);
+    for (int p = 1; p <= w.pref_count(); ++p) {
+      st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
+      if (Trim(w.t.pref_name[p]) == typed) {
+        st.found_pref = p;
+        break;
+      }
+    }
+  }
+  if (st.found_pref != 0) {
+    st.level_mask = 1;
+    st.last_pref_text = pref;
+    st.last_pref = st.found_pref;
+    return Step::kGoOn;
+  }
+
+  const ApproxResult pick = match_approx(pref, w.pref_count(), st.cand, st.fuzzy, approx_enabled(w));
+  if (!pick.ok || pick.index < 1 || pick.index > w.pref_count()) return w.ask_user(kListPref);
+  st.found_pref = pick.index;
+  pref = Trim(w.t.pref_name[pick.index]);
+  st.level_mask = 1;
+  decompose::complete_city_from_ward(w.part(1), w.part(2), w.part(3), w.t,
+                                     w.slot().part_len[10]);
+  return Step::kGoOn;
+}
+
+Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
+  ResolveState& st = w.st;
+  const postaldb::PostalTables& t = w.t;
+  municipality_settled = false;
+  for (w.city_pass = 0;; ++w.city_pass) {
+    st.found_city = 0;
+    std::u16string& city = w.part(2);
+    if (w.city_pass > 1 || Trim(city).empty()) return Step::kGoOn;
+    w.block_end = 0;
+
+    RowRange range = st.found_pref != 0 ? prefecture_rows(w, st.found_pref)
+                                        : RowRange{1, w.city_count()};
+    if (!st.last_city_text.empty() && st.last_city_text == city) {
+      st.found_city = st.last_city;
+      w.block_end = st.last_city_end;
+    } else {
+      st.last_city_text.clear();
+      st.last_town_text.clear();
+      if (st.found_pref == 0 && w.ctx.running[3] == 1 &&
+          text::Left(w.ctx.old_code, 2) == kFuchuOldCodeHead && city == u"府中市") {
+        range.first = std::max(1, t.city_group[postaldb::kFuchuGroup][1]);
+      }
+      const std::u16string typed = Trim(city);
+      const bool unique = city_name_unique(city, recurring_names(w));
+      st.cand.clear();
+      for (int r = range.first; r <= range.last; ++r) {
+        if (r > range.first && t.city_name1[r] == t.city_name1[r - 1]) continue;
+        st.cand.add(t.city_name1[r], u"", r, kMaxCityBlocks);
+        if (st.found_city == 0) {
+          if (Trim(t.city_name1[r]) != typed) continue;
+          st.found_city = r;
+          if (t.city_name2[r].empty()) break;
+          w.block_end = r;
+        } else if (unique) {
+          w.block_end = r - 1;
+          break;
+        } else {
+          w.block_end = r;
+        }
+      }
+      if (st.found_city != 0 && w.block_end == st.found_city) w.block_end = range.last;
+    }
+
+    if (st.found_city == 0) {
+      const int count = std::min(st.cand.cand_count, kMaxCityBlocks);
+      const ApproxResult pick = match_approx(city, count, st.cand, st.fuzzy, approx_enabled(w));
+      if (!pick.ok || pick.index < 1 || pick.index > w.city_count()) {
+        if (w.ask_user(kListCity) == Step::kDone) return Step::kDone;
+        return Step::kGoOn;
+      }
+      city = t.city_name1[pick.index];
+      if (w.part(3).empty()) w.part(3) = t.city_name2[pick.index];
+      continue;  // the picked name is now found exactly
+    }
+
+    if (w.city_pass == 0) {
+      st.level_mask += 2;
+      st.last_city_text = city;
+      st.last_city = st.found_city;
+      st.last_city_end = w.block_end;
+    }
+    if (t.city_name2[st.found_city].empty()) {
+      w.set_record_range(st.found_city, st.found_city);
+      if (w.city_pass == 0) st.level_mask += 4;
+      st.found_town = 0;
+      municipality_settled = true;
+      return Step::kGoOn;
+    }
+    if (w.block_end == 0) w.block_end = st.found_city;
+    return Step::kGoOn;
+  }
+}
+
+Step resolve_ward_town(ResolveWalk& w) {
+  ResolveState& st = w.st;
+  const postaldb::PostalTables& t = w.t;
+  st.found_town = 0;
+  std::u16string& ward = w.part(3);
+  const bool nothing_settled = st.level_mask <= 1;
+
+  if (Trim(ward).empty()) {
+    if (nothing_settled) return w.fail_with(kMsgNothingGiven);
+    w.set_record_range(st.found_city, w.block_end);
+    return Step::kGoOn;
+  }
+
+  RowRange range{1, w.city_count()};
+  if (st.level_mask == 1) range = prefecture_rows(w, st.found_pref);
+  if (st.level_mask >= 2) range = {st.found_city, std::min(w.block_end, w.city_count())};
+
+  int hits = 0;
+  if (!st.last_town_text.empty() && st.last_town_text == ward) {
+    if (st.last_town < range.first || st.last_town > range.last) {
+      return nothing_settled ? w.fail_with(kMsgNothingGiven) : Step::kDone;
+    }
+    st.found_town = st.last_town;
+    hits = 1;
+  } else {
+    st.last_town_text.clear();
+    st.cand.clear();
+    const std::u16string typed = Trim(ward);
+    const std::u16string found_name =
+        st.found_city != 0 ? t.city_name1[st.found_city] : std::u16string();
+    const bool any_city = st.found_city == 0 || Trim(found_name).empty();
+    for (int r = range.first; r <= range.last; ++r) {
+      if (!any_city && t.city_name1[r] != found_name) continue;
+      if (!t.city_name2[r].empty()) {
+        st.cand.add(t.city_name2[r], t.city_name1[r], r, kMaxCandidates);
+      }
+      if (typed == Trim(t.city_name2[r])) {
+        st.found_town = r;
+        ++hits;
+        if (st.level_mask > 1) break;
+      }
+    }
+    if (hits == 0) {
+      const int count = std::min(st.cand.cand_count, kMaxCandidates);
+      const ApproxResult pick = match_approx(ward, count, st.cand, st.fuzzy, approx_enabled(w));
+      if (pick.ok && pick.index >= 1 && pick.index <= w.city_count()) {
+        // The picked row is taken as the single hit.
+        st.found_town = pick.index;
+        ward = t.city_name2[pick.index];
+        hits = 1;
+      } else if (w.ask_user(kListTown) == Step::kDone) {
+        return Step::kDone;
+      }
+    }
+  }
+
+  if (hits == 0) {
+    if (nothing_settled) return w.fail_with(kMsgNothingGiven);
+    w.set_record_range(st.found_city, w.block_end);
+    return Step::kGoOn;
+  }
+  if (hits > 1) return w.fail_with(kMsgTownAmbiguous);
+  if (w.city_pass == 0) {
+    st.level_mask += 4;
+    st.last_town_text = ward;
+    st.last_town = st.found_town;
+  }
+  w.set_record_range(st.found_town, st.found_town);
+  return Step::kGoOn;
+}
+
+}  // namespace kovari::resolve

@@ -1,0 +1,24 @@
+// Approximate name matching: picks one entry of the candidate list by
+// similarity when a level has no exact match (typing slips, a missing or extra
+// character, an input that begins with a candidate's name).
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "resolve/resolve_state.h"
+
+namespace kovari::resolve {
+
+struct ApproxResult {
+  bool ok = false;         // "ok" / "ng"
+  std::int32_t index = 0;  // the chosen entry's cand_index (0 on "ng")
+};
+
+// Considers the first `count` entries of `cand` (at most those stored). Fills
+// `fuzzy` with the similarity hits (cleared at every call). With `enabled`
+// (ctl_flg(4)) 0 or an empty text the answer is "ng".
+ApproxResult match_approx(std::u16string_view text, int count, const CandidateList& cand,
+                          FuzzyHits& fuzzy, int enabled);
+
+}  // namespace kovari::resolve
