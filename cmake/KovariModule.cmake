@@ -30,6 +30,7 @@ function(kovari_test name)
     target_link_libraries(test_${name} PRIVATE ${dep})
   endforeach()
   gtest_discover_tests(test_${name}
+    TEST_PREFIX "${name}."
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "KOVARI_DATA_DIR=${CMAKE_BINARY_DIR}/bin;KOVARI_BIN_DIR=${CMAKE_BINARY_DIR}/bin;KOVARI_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
     DISCOVERY_TIMEOUT 60)

@@ -10,8 +10,11 @@
 //   \x  the character x;  "text"  the quoted text
 // Every other character is copied as it stands ("000-0000"). Integer digits
 // beyond the placeholders are all shown at the leftmost one ("000-0000" of
-// 12345678 is "1234-5678"). A negative value gets a leading "-". Rounding is half
-// away from zero on the exact binary value (2.5 -> "3", 1.005 -> "1.00").
+// 12345678 is "1234-5678"). A negative value gets a leading "-", also when it
+// rounds to zero. Rounding is half away from zero, on the binary value's side
+// of a tie (2.5 -> "3", 1.005 -> "1.00" since 1.005 is stored below the tie).
+// At most 15 significant digits are shown; places beyond them show as zeros.
+// A value that is not finite gives "".
 // Sections (";"), percent, exponent and date patterns are not supported.
 #pragma once
 

@@ -82,8 +82,7 @@ std::optional<double> parse_numeric(std::u16string_view s);
 
 // Every occurrence of find replaced by with, left to right, without rescanning
 // replaced text. An empty find returns s unchanged.
-std::u16string Replace(std::u16string_view s, std::u16string_view find,
-                       std::u16string_view with);
+std::u16string Replace(std::u16string_view s, std::u16string_view find, std::u16string_view with);
 // Only the first occurrence replaced.
 std::u16string ReplaceFirst(std::u16string_view s, std::u16string_view find,
                             std::u16string_view with);

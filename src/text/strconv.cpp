@@ -1,0 +1,136 @@
+#include "text/strconv.h"
+
+#include <array>
+
+namespace kovari::text {
+namespace {
+
+constexpr char16_t kHalfFirst = 0xFF61;       // ｡, the first half-width katakana code
+constexpr char16_t kHalfLast = 0xFF9F;        // ﾟ
+constexpr char16_t kHalfVoiced = 0xFF9E;      // ﾞ
+constexpr char16_t kHalfSemiVoiced = 0xFF9F;  // ﾟ
+constexpr char16_t kWideAsciiOffset = 0xFEE0;
+constexpr char16_t kWideBlank = 0x3000;
+
+// The full-width form of each half-width katakana code U+FF61..U+FF9F, in order.
+constexpr std::u16string_view kWideOfHalf =
+    u"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホ"
+    u"マミムメモヤユヨラリルレロワン゛゜";
+static_assert(kWideOfHalf.size() == kHalfLast - kHalfFirst + 1);
+
+// Half-width bases that take a voiced mark; in the full-width block each voiced
+// katakana follows its base directly (カ ガ, ハ バ パ).
+constexpr std::u16string_view kVoiceableHalf = u"ｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾊﾋﾌﾍﾎ";
+constexpr std::u16string_view kSemiVoiceableHalf = u"ﾊﾋﾌﾍﾎ";
+constexpr char16_t kHalfU = u'ｳ';
+constexpr char16_t kWideVu = u'ヴ';
+
+constexpr char16_t wide_of_half(char16_t half) { return kWideOfHalf[half - kHalfFirst]; }
+
+// Narrow forms of U+3000..U+30FF: up to two half-width codes, {0, 0} for none.
+using NarrowForm = std::array<char16_t, 2>;
+constexpr std::array<NarrowForm, 256> build_narrow_cjk_table() {
+  std::array<NarrowForm, 256> table{};
+  table[kWideBlank - 0x3000] = {u' ', 0};
+  for (char16_t half = kHalfFirst; half <= kHalfLast; ++half) {
+    table[wide_of_half(half) - 0x3000] = {half, 0};
+  }
+  for (char16_t half : kVoiceableHalf) {
+    table[wide_of_half(half) + 1 - 0x3000] = {half, kHalfVoiced};
+  }
+  for (char16_t half : kSemiVoiceableHalf) {
+    table[wide_of_half(half) + 2 - 0x3000] = {half, kHalfSemiVoiced};
+  }
+  table[kWideVu - 0x3000] = {kHalfU, kHalfVoiced};
+  return table;
+}
+constexpr std::array<NarrowForm, 256> kNarrowCjk = build_narrow_cjk_table();
+
+// The full-width katakana a half-width base and a following mark join into, or 0.
+constexpr char16_t joined_katakana(char16_t half, char16_t mark) {
+  if (mark == kHalfVoiced) {
+    if (half == kHalfU) return kWideVu;
+    if (kVoiceableHalf.find(half) != std::u16string_view::npos) return wide_of_half(half) + 1;
+  }
+  if (mark == kHalfSemiVoiced && kSemiVoiceableHalf.find(half) != std::u16string_view::npos) {
+    return wide_of_half(half) + 2;
+  }
+  return 0;
+}
+
+// Quotes and the hyphen that narrow to ASCII without being full-width forms.
+constexpr char16_t narrow_punctuation(char16_t c) {
+  switch (c) {
+    case u'‘':
+    case u'’':
+      return u'\'';
+    case u'“':
+    case u'”':
+      return u'"';
+    case u'‐':
+      return u'-';
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+void to_narrow(std::u16string_view s, std::u16string& out) {
+  out.clear();
+  out.reserve(s.size() + s.size() / 4);
+  for (const char16_t c : s) {
+    if (c >= 0xFF01 && c <= 0xFF5E && c != u'＼') {
+      out.push_back(static_cast<char16_t>(c - kWideAsciiOffset));
+    } else if (c >= 0x3000 && c <= 0x30FF && kNarrowCjk[c - 0x3000][0] != 0) {
+      const NarrowForm& form = kNarrowCjk[c - 0x3000];
+      out.push_back(form[0]);
+      if (form[1] != 0) out.push_back(form[1]);
+    } else if (const char16_t ascii = narrow_punctuation(c); ascii != 0) {
+      out.push_back(ascii);
+    } else {
+      out.push_back(c);
+    }
+  }
+}
+
+void to_wide(std::u16string_view s, std::u16string& out) {
+  out.clear();
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char16_t c = s[i];
+    if (c == u' ') {
+      out.push_back(kWideBlank);
+    } else if (c > u' ' && c < 0x7F && c != u'\\') {
+      out.push_back(static_cast<char16_t>(c + kWideAsciiOffset));
+    } else if (c >= kHalfFirst && c <= kHalfLast) {
+      const char16_t joined = i + 1 < s.size() ? joined_katakana(c, s[i + 1]) : 0;
+      out.push_back(joined != 0 ? joined : wide_of_half(c));
+      if (joined != 0) ++i;
+    } else {
+      out.push_back(c);
+    }
+  }
+}
+
+std::u16string to_narrow(std::u16string_view s) {
+  std::u16string out;
+  to_narrow(s, out);
+  return out;
+}
+
+std::u16string to_wide(std::u16string_view s) {
+  std::u16string out;
+  to_wide(s, out);
+  return out;
+}
+
+std::u16string to_full_width_digits(std::u16string_view s) {
+  std::u16string out(s);
+  for (char16_t& c : out) {
+    if ((c >= u'0' && c <= u'9') || c == u',') c = static_cast<char16_t>(c + kWideAsciiOffset);
+  }
+  return out;
+}
+
+}  // namespace kovari::text

@@ -1,0 +1,134 @@
+#include "text/vb.h"
+
+#include <algorithm>
+
+namespace kovari::text {
+namespace {
+
+constexpr char16_t kBlank = u' ';
+
+}  // namespace
+
+int Len(std::u16string_view s) { return static_cast<int>(s.size()); }
+
+std::u16string_view left_view(std::u16string_view s, int n) {
+  if (n < 0) return {};
+  return s.substr(0, static_cast<std::size_t>(n));
+}
+
+std::u16string_view right_view(std::u16string_view s, int n) {
+  if (n < 0) return {};
+  const std::size_t count = std::min(s.size(), static_cast<std::size_t>(n));
+  return s.substr(s.size() - count);
+}
+
+std::u16string_view mid_view(std::u16string_view s, int start) {
+  if (start < 1 || static_cast<std::size_t>(start) > s.size()) return {};
+  return s.substr(static_cast<std::size_t>(start) - 1);
+}
+
+std::u16string_view mid_view(std::u16string_view s, int start, int length) {
+  if (length < 0) return {};
+  return mid_view(s, start).substr(0, static_cast<std::size_t>(length));
+}
+
+std::u16string Left(std::u16string_view s, int n) { return std::u16string(left_view(s, n)); }
+std::u16string Right(std::u16string_view s, int n) { return std::u16string(right_view(s, n)); }
+std::u16string Mid(std::u16string_view s, int start) { return std::u16string(mid_view(s, start)); }
+std::u16string Mid(std::u16string_view s, int start, int length) {
+  return std::u16string(mid_view(s, start, length));
+}
+
+std::optional<std::u16string> try_left(std::u16string_view s, int n) {
+  if (n < 0) return std::nullopt;
+  return Left(s, n);
+}
+
+std::optional<std::u16string> try_right(std::u16string_view s, int n) {
+  if (n < 0) return std::nullopt;
+  return Right(s, n);
+}
+
+std::optional<std::u16string> try_mid(std::u16string_view s, int start) {
+  if (start < 1) return std::nullopt;
+  return Mid(s, start);
+}
+
+std::optional<std::u16string> try_mid(std::u16string_view s, int start, int length) {
+  if (start < 1 || length < 0) return std::nullopt;
+  return Mid(s, start, length);
+}
+
+int InStr(std::u16string_view s1, std::u16string_view s2) { return InStr(1, s1, s2); }
+
+int InStr(int start, std::u16string_view s1, std::u16string_view s2) {
+  if (start < 1 || s1.empty()) return 0;
+  const std::size_t from = static_cast<std::size_t>(start) - 1;
+  if (s2.empty()) return from <= s1.size() ? start : 0;
+  if (from >= s1.size()) return 0;
+  const std::size_t found = s1.find(s2, from);
+  return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+int InStrRev(std::u16string_view s1, std::u16string_view s2) {
+  if (s1.empty()) return 0;
+  if (s2.empty()) return Len(s1);
+  const std::size_t found = s1.rfind(s2);
+  return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+std::u16string_view ltrim_view(std::u16string_view s) {
+  const std::size_t first = s.find_first_not_of(kBlank);
+  return first == std::u16string_view::npos ? std::u16string_view{} : s.substr(first);
+}
+
+std::u16string_view rtrim_view(std::u16string_view s) {
+  const std::size_t last = s.find_last_not_of(kBlank);
+  return last == std::u16string_view::npos ? std::u16string_view{} : s.substr(0, last + 1);
+}
+
+std::u16string_view trim_view(std::u16string_view s) { return rtrim_view(ltrim_view(s)); }
+
+std::u16string Trim(std::u16string_view s) { return std::u16string(trim_view(s)); }
+std::u16string LTrim(std::u16string_view s) { return std::u16string(ltrim_view(s)); }
+std::u16string RTrim(std::u16string_view s) { return std::u16string(rtrim_view(s)); }
+
+namespace {
+
+std::u16string replace_occurrences(std::u16string_view s, std::u16string_view find,
+                                   std::u16string_view with, bool all) {
+  if (find.empty()) return std::u16string(s);
+  std::u16string result;
+  result.reserve(s.size());
+  std::size_t from = 0;
+  for (std::size_t found = s.find(find); found != std::u16string_view::npos;
+       found = s.find(find, from)) {
+    result.append(s.substr(from, found - from)).append(with);
+    from = found + find.size();
+    if (!all) break;
+  }
+  result.append(s.substr(from));
+  return result;
+}
+
+}  // namespace
+
+std::u16string Replace(std::u16string_view s, std::u16string_view find, std::u16string_view with) {
+  return replace_occurrences(s, find, with, true);
+}
+
+std::u16string ReplaceFirst(std::u16string_view s, std::u16string_view find,
+                            std::u16string_view with) {
+  return replace_occurrences(s, find, with, false);
+}
+
+std::u16string Space(int n) { return String(n, kBlank); }
+
+std::u16string String(int n, char16_t c) {
+  if (n < 0) return {};
+  return std::u16string(static_cast<std::size_t>(n), c);
+}
+
+int compare(std::u16string_view a, std::u16string_view b) { return a.compare(b); }
+
+}  // namespace kovari::text

@@ -1,0 +1,137 @@
+#include "text/sjis.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace kovari::text {
+namespace {
+
+std::string bytes_of(std::initializer_list<unsigned char> codes) {
+  return std::string(codes.begin(), codes.end());
+}
+
+TEST(SjisTest, DecodesTheCharactersTheProgramDependsOn) {
+  const struct {
+    std::string bytes;
+    std::u16string_view text;
+  } kCases[] = {
+      {"abc 123", u"abc 123"},
+      {bytes_of({0x5C, 0x7E}), u"\\~"},
+      {bytes_of({0x81, 0x60}), u"～"},  // U+FF5E, not the wave dash U+301C
+      {bytes_of({0x81, 0x7C}), u"－"},  // U+FF0D, not the minus sign U+2212
+      {bytes_of({0x81, 0x5F}), u"＼"},
+      {bytes_of({0x81, 0x40}), u"\u3000"},
+      {bytes_of({0xB1, 0xDE, 0xDF}), u"ｱﾞﾟ"},
+      {bytes_of({0x93, 0x8C, 0x8B, 0x9E, 0x93, 0x73}), u"東京都"},
+      {bytes_of({0x87, 0x40, 0xFA, 0x40}), u"①ⅰ"},
+      {"", u""},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(decode_sjis(c.bytes), std::u16string(c.text)) << to_utf8(c.text);
+    EXPECT_EQ(encode_sjis(c.text), c.bytes) << to_utf8(c.text);
+  }
+}
+
+TEST(SjisTest, ReportsWhereDecodingFails) {
+  const struct {
+    std::string bytes;
+    std::size_t offset;
+  } kCases[] = {
+      {bytes_of({'a', 0x80}), 1},        {bytes_of({'a', 'b', 0xA0}), 2},
+      {bytes_of({0x82, 0xA0, 0xFD}), 2}, {bytes_of({'x', 0x82}), 1},   // lead byte at the end
+      {bytes_of({0x82, 0x20}), 0},       {bytes_of({0x85, 0x40}), 0},  // unassigned code
+  };
+  for (const auto& c : kCases) {
+    std::size_t offset = 999;
+    EXPECT_EQ(decode_sjis(c.bytes, offset), std::nullopt);
+    EXPECT_EQ(offset, c.offset);
+  }
+}
+
+TEST(SjisTest, ReportsWhereEncodingFails) {
+  const struct {
+    std::u16string_view text;
+    std::size_t position;
+  } kCases[] = {{u"abé", 2}, {u"東京😀", 2}, {u"ヷ", 0}, {u"a\xD800", 1}};
+  for (const auto& c : kCases) {
+    std::size_t position = 999;
+    EXPECT_EQ(encode_sjis(c.text, position), std::nullopt);
+    EXPECT_EQ(position, c.position) << to_utf8(c.text);
+  }
+}
+
+// Every double-byte code iconv accepts encodes back to itself, except the
+// codes CP932 defines twice (NEC and IBM extensions), which encode to the
+// preferred code of the same character.
+TEST(SjisTest, EveryDoubleByteCharacterRoundTrips) {
+  int decoded = 0;
+  int duplicates = 0;
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    if (lead >= 0xA0 && lead <= 0xDF) continue;
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      const std::string bytes =
+          bytes_of({static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)});
+      const std::optional<std::u16string> text = decode_sjis(bytes);
+      if (!text) continue;
+      ++decoded;
+      ASSERT_EQ(text->size(), 1u) << std::hex << lead << trail;
+      const std::optional<std::string> encoded = encode_sjis(*text);
+      ASSERT_TRUE(encoded.has_value()) << std::hex << lead << trail;
+      if (*encoded == bytes) continue;
+      ++duplicates;
+      EXPECT_EQ(decode_sjis(*encoded), text) << std::hex << lead << trail;
+    }
+  }
+  EXPECT_GT(decoded, 7000);
+  EXPECT_LT(duplicates, 400);
+}
+
+TEST(SjisTest, SingleBytesRoundTrip) {
+  for (int code = 0; code <= 0xDF; ++code) {
+    if (code >= 0x80 && code <= 0xA0) continue;
+    const std::string byte(1, static_cast<char>(code));
+    const std::optional<std::u16string> text = decode_sjis(byte);
+    ASSERT_TRUE(text.has_value()) << code;
+    EXPECT_EQ(encode_sjis(*text), byte) << code;
+  }
+}
+
+// Random bytes: a failure is reported at an offset before which everything
+// decodes, and whatever decodes encodes back.
+TEST(SjisTest, RandomBytesNeverCrashTheDecoder) {
+  std::mt19937 random(932);
+  std::uniform_int_distribution<int> length(0, 64);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 5000; ++round) {
+    std::string bytes(static_cast<std::size_t>(length(random)), '\0');
+    for (char& b : bytes) b = static_cast<char>(byte(random));
+    std::size_t offset = 0;
+    const std::optional<std::u16string> text = decode_sjis(bytes, offset);
+    if (!text) {
+      ASSERT_LT(offset, bytes.size());
+      EXPECT_TRUE(decode_sjis(bytes.substr(0, offset)).has_value());
+    } else {
+      const std::optional<std::string> encoded = encode_sjis(*text);
+      ASSERT_TRUE(encoded.has_value());
+      EXPECT_EQ(decode_sjis(*encoded), text);
+    }
+  }
+}
+
+TEST(Utf8Test, ConvertsBothWaysAndReplacesInvalidInput) {
+  EXPECT_EQ(from_utf8("東京都 abc"), u"東京都 abc");
+  EXPECT_EQ(to_utf8(u"東京都 abc"), "東京都 abc");
+  EXPECT_EQ(from_utf8("𠮷"), u"𠮷");
+  EXPECT_EQ(to_utf8(u"𠮷"), "𠮷");
+  EXPECT_EQ(from_utf8("a\xFF"
+                      "b"),
+            u"a\uFFFDb");
+  EXPECT_EQ(from_utf8("\xE6\x9D"), u"\uFFFD\uFFFD");            // cut short
+  EXPECT_EQ(from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong "/"
+  EXPECT_EQ(from_utf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a surrogate
+  EXPECT_EQ(to_utf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+}  // namespace
+}  // namespace kovari::text
