@@ -1,0 +1,65 @@
+// The postal-code indexes of the main and detail files (13-byte records: code,
+// record offset, run ordinal; sorted by code) and the bounded binary search
+// over them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "postaldb/data_file.h"
+#include "postaldb/postal_db.h"
+
+namespace kovari::code_search {
+
+inline constexpr int kIndexRecordSize = 13;
+
+struct IndexRecord {
+  std::u16string code;      // 7 ASCII digits; empty when the record could not be read
+  std::int32_t offset = 0;  // 0-based offset of the record it points at
+  std::int16_t ordinal = 0; // 1, 2, 3 ... within a run of equal codes
+};
+
+class CodeIndex {
+ public:
+  CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count)
+      : file_(&file), block_(block), count_(count) {}
+
+  // The index of town-area codes in "kovaritbl.dat" and of detail codes in "kovari2tbl.dat".
+  static CodeIndex main_index(const postaldb::PostalDb& db);
+  static CodeIndex detail_index(const postaldb::PostalDb& db);
+
+  std::int32_t count() const { return count_; }
+  const postaldb::DataFile& file() const { return *file_; }
+
+  // Record r (1-based); r outside 1..count(), or a record that cannot be
+  // read, gives an empty code.
+  IndexRecord record(std::int32_t r) const;
+  std::u16string code(std::int32_t r) const { return record(r).code; }
+
+ private:
+  const postaldb::DataFile* file_;
+  std::int32_t block_;
+  std::int32_t count_;
+};
+
+// What a search of the index is after.
+enum class IndexSearch {
+  Exact,      // the record of the key itself (not found unless it is there)
+  LowBound,   // the lower end of a prefix range: ends where the search ends
+  HighBound,  // the upper end of a prefix range: ends where the search ends
+};
+
+// The search never takes more than this many halving steps.
+inline constexpr int kMaxSearchSteps = 20;
+
+// Binary search of key among the codes (texts in binary order). Exact gives the
+// 1-based record number of a record with that code, or nothing. The bound
+// searches end at an exact hit, at lo when the range has shrunk to one
+// record, and at the step limit at lo (LowBound) or hi (HighBound); they fail
+// only when the key lies below code(lo) or above code(hi).
+std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_view key,
+                                         IndexSearch kind);
+
+}  // namespace kovari::code_search

@@ -1,0 +1,181 @@
+#include "code_search/code_search.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "code_search/code_index.h"
+#include "code_search/edit_address.h"
+#include "code_search/records.h"
+#include "text/vb.h"
+
+namespace kovari::code_search {
+
+namespace {
+
+constexpr std::u16string_view kMsgFound = u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
+constexpr std::u16string_view kMsgChoose = u"町域を特定できません。選択して下さい。";
+constexpr std::u16string_view kMsgInputError = u"郵便番号の入力エラーです。";
+constexpr std::u16string_view kMsgBrokenIndex = u"続行不可能なエラーが発生しました";
+
+// A run walk that meets no record of its code within this many records past
+// the found one reports an inconsistent index.
+constexpr std::int32_t kMaxRunSearch = 40;
+
+bool detail_search_enabled(const SearchContext& ctx) {
+  if (ctx.settings.ctl_flg[6] != 1) return false;
+  switch (ctx.options.mode) {
+    case CallerMode::Window:
+      return true;
+    case CallerMode::BatchAddress:
+      return false;  // its own window is open: running(3) = 1
+    case CallerMode::BatchCode:
+    case CallerMode::Clipboard:
+      return !ctx.options.address_batch_running;
+  }
+  return false;
+}
+
+bool takes_first_of_several(const SearchOptions& options) {
+  return options.mode == CallerMode::BatchCode ||
+         (options.mode == CallerMode::Clipboard && options.first_of_several);
+}
+
+// Walks the run of equal codes around the found record `mid`, from its first
+// record (found through the run ordinal), calling on_record with the record
+// offset of each index record whose code is key. False when no record of the
+// code turns up before the walk passes mid + kMaxRunSearch.
+template <typename OnRecord>
+bool walk_run(const CodeIndex& index, std::u16string_view key, std::int32_t mid,
+              OnRecord on_record) {
+  const std::int32_t k = index.record(mid).ordinal;
+  std::int32_t p = mid > k - 1 ? mid - k + 1 : 1;
+  bool matched = false;
+  for (;; ++p) {
+    if (!matched && p > mid + kMaxRunSearch) return false;
+    const IndexRecord record = index.record(p);
+    if (record.code != key) {
+      if (matched) return true;
+      continue;
+    }
+    matched = true;
+    on_record(record.offset);
+  }
+}
+
+void report_broken_index(const SearchContext& ctx, CodeSearchState& state, ConvState batch_state) {
+  switch (ctx.options.mode) {
+    case CallerMode::Window:
+    case CallerMode::Clipboard:
+      ctx.host.message_box(kMsgBrokenIndex, u"", MessageIcon::Critical);
+      break;
+    case CallerMode::BatchCode:
+      state.conv_state = batch_state;
+      break;
+    case CallerMode::BatchAddress:
+      break;
+  }
+}
+
+// Reporting an exact lookup with n results.
+SearchOutcome report(const SearchContext& ctx, CodeSearchState& state, int n, bool detail) {
+  state.res_count[1] = n;
+  if (n == 1) {
+    state.out_address = state.res_address[1][1];
+    if (detail) {
+      state.out_pobox = state.res_pobox[1][1];
+      state.out_office = state.res_office[1][1];
+    }
+    return SearchOutcome::Single;
+  }
+  state.status_msg = kMsgChoose;
+  state.out_address.clear();
+  if (detail) {
+    state.out_pobox.clear();
+    state.out_office.clear();
+  }
+  if (n > 1) {
+    if (takes_first_of_several(ctx.options)) {
+      state.out_address = state.res_address[1][1];
+      if (detail) {
+        state.out_pobox = state.res_pobox[1][1];
+        state.out_office = state.res_office[1][1];
+      }
+    }
+    if (ctx.options.mode == CallerMode::BatchCode && state.conv_state == kConvOk) {
+      state.conv_state = kConvSeveralTowns;
+    }
+    if (ctx.options.mode == CallerMode::BatchAddress) state.res_address[0][1].clear();
+  }
+  return SearchOutcome::Several;
+}
+
+SearchOutcome not_found(const SearchContext& ctx, CodeSearchState& state) {
+  const std::u16string key = text::Trim(state.in_code);
+  if (ctx.options.mode == CallerMode::Window && ctx.options.prefix_fallback &&
+      text::Len(key) > 4) {
+    // A 7-digit code becomes its first 3 digits.
+    state.in_code = text::Left(key, text::Len(key) - 4);
+    return sertch_kovari2(ctx, state);
+  }
+  state.status_msg = kMsgInputError;
+  state.res_count[1] = 0;
+  if (ctx.options.mode == CallerMode::Window) ctx.host.request_focus("Text1");
+  if (ctx.options.mode == CallerMode::BatchCode) state.conv_state = kConvNotFound;
+  return SearchOutcome::NotFound;
+}
+
+}  // namespace
+
+SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) {
+  state.out_address.clear();
+  state.out_pobox.clear();
+  state.out_office.clear();
+  const std::u16string key = text::Trim(state.in_code);
+  const CodeIndex index = CodeIndex::detail_index(ctx.db);
+  const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
+  if (!mid) return SearchOutcome::NotFound;
+
+  state.status_msg = kMsgFound;
+  int n = 0;
+  const bool run_found = walk_run(index, key, *mid, [&](std::int32_t offset) {
+    const std::optional<DetailRecord> record = read_detail_record(ctx.db.detail_file, offset);
+    if (!record || n >= kMaxResults) return;
+    ++n;
+    DetailAddress address = detail_address(ctx.db.tables, *record);
+    state.res_address[1][n] = std::move(address.address);
+    state.res_pobox[1][n] = std::move(address.pobox);
+    state.res_office[1][n] = std::move(address.office);
+  });
+  if (!run_found) report_broken_index(ctx, state, kConvDetailError);
+  return report(ctx, state, n, true);
+}
+
+SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
+  if (detail_search_enabled(ctx)) {
+    const SearchOutcome outcome = sertch_kovari11(ctx, state);
+    if (outcome != SearchOutcome::NotFound) return outcome;
+  }
+  // The batch converter clears these itself, before the detail search.
+  if (ctx.options.mode != CallerMode::BatchCode) {
+    state.out_pobox.clear();
+    state.out_office.clear();
+  }
+  const std::u16string key = text::Trim(state.in_code);
+  const CodeIndex index = CodeIndex::main_index(ctx.db);
+  const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
+  if (!mid) return not_found(ctx, state);
+
+  state.status_msg = kMsgFound;
+  int n = 0;
+  const bool run_found = walk_run(index, key, *mid, [&](std::int32_t offset) {
+    const std::optional<TownRecord> record = read_town_record(ctx.db.main_file, offset);
+    if (!record || record->kind() == kSkippedKind || n >= kMaxResults) return;
+    ++n;
+    state.res_address[1][n] = base_address(ctx.db.tables, record->location);
+    edit_address(ctx, state, n, record->town_name());
+  });
+  if (!run_found) report_broken_index(ctx, state, kConvMainIndexError);
+  return report(ctx, state, n, false);
+}
+
+}  // namespace kovari::code_search

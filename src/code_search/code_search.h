@@ -1,0 +1,61 @@
+// Postal code to address: the exact lookups of a 7-digit code in the detail
+// file (large-volume offices and post-office boxes) and in the town-area
+// index, and the prefix search for a shorter code.
+//
+// Every search starts from state.in_code and overwrites the outputs of the
+// state; nothing is kept between searches. The window's messages come back in
+// state.status_msg.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "code_search/search_context.h"
+#include "code_search/search_state.h"
+
+namespace kovari::code_search {
+
+enum class SearchOutcome {
+  // Exactly one result: out_address (out_pobox, out_office for a detail
+  // record) holds it, as does row 1 of column 1.
+  Single,
+  // Any other number of results (0 included) in res_address[1][1..res_count[1]]:
+  // the window lists them. The batch copy (and the clipboard copy when asked)
+  // has taken the first into out_address.
+  Several,
+  // The prefix search found res_count[1] codes; res_pos[1..] hold their
+  // town-area offsets and list_mode is 1: the result-list window shows them.
+  PrefixList,
+  // Nothing to show; status_msg tells why. From sertch_kovari11: the code is
+  // not in the detail file (the other searches may go on).
+  NotFound,
+};
+
+// Exact lookup of Trim(in_code) in the detail file. NotFound leaves
+// everything but the three outputs (which it clears) unchanged.
+SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state);
+
+// Exact lookup of a 7-digit code: the detail file first when ctl_flg(6) = 1
+// (and, in the batch and clipboard copies, running(3) = 0; never in the batch
+// address copy), then the town-area index. A code that is not found falls
+// back to the prefix search of its first Len - 4 digits in the window when
+// prefix_fallback is set.
+SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state);
+
+// Prefix search for a code of fewer than 7 digits: the index records whose
+// codes begin with it, at most kMaxResults.
+SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state);
+
+// One row of the result list of a prefix search (the result-list window's
+// mode 1): the 7-digit code and prefecture & city & town-area name.
+struct PrefixRow {
+  std::u16string code;
+  std::u16string address;
+};
+
+// The rows of the prefix search's hits res_pos[1..res_count[1]], town-area
+// records of kind 6 left out, at most kMaxResults rows.
+std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db,
+                                        const CodeSearchState& state);
+
+}  // namespace kovari::code_search

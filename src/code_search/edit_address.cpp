@@ -1,0 +1,119 @@
+#include "code_search/edit_address.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::code_search {
+
+namespace {
+
+// A name is split into at most this many parts.
+constexpr std::size_t kMaxParts = 100;
+
+bool contains(std::u16string_view s, std::u16string_view word) { return text::InStr(s, word) > 0; }
+
+template <std::size_t N>
+bool contains_any(std::u16string_view s, const std::array<std::u16string_view, N>& words) {
+  for (std::u16string_view word : words) {
+    if (contains(s, word)) return true;
+  }
+  return false;
+}
+
+// Remarks inside the parenthesis that are not part of an address.
+bool is_remark(std::u16string_view part) {
+  static constexpr std::array<std::u16string_view, 3> kRemarkWords = {u"次の", u"地階", u"その他"};
+  return contains_any(part, kRemarkWords) || part == u"丁目" || part == u"番地";
+}
+
+// Details that the town-area text of the batch address conversion drops.
+bool is_dropped_from_town_text(std::u16string_view part) {
+  static constexpr std::array<std::u16string_view, 4> kWords = {u"次の", u"地階", u"その他",
+                                                                u"～"};
+  return contains_any(part, kWords) || part == u"丁目" || part == u"番地" || part == u"無番地";
+}
+
+// Names without a parenthesis that stand for "everything not listed elsewhere".
+constexpr std::array<std::u16string_view, 3> kCatchAllWords = {u"以下に", u"の次に", u"一円"};
+
+// The inner text split at each "、"; an empty remainder is no part.
+std::vector<std::u16string> split_parts(std::u16string_view inner) {
+  std::vector<std::u16string> parts;
+  std::u16string_view rest = inner;
+  while (parts.size() < kMaxParts) {
+    const int p = text::InStr(rest, u"、");
+    if (p == 0) {
+      if (!rest.empty()) parts.emplace_back(rest);
+      break;
+    }
+    parts.emplace_back(text::left_view(rest, p - 1));
+    rest = text::mid_view(rest, p + 1);
+  }
+  return parts;
+}
+
+// Kyoto's street-direction names go in front of the town name, numbers after it.
+std::u16string join_town(bool kyoto, std::u16string_view town, std::u16string_view detail) {
+  std::u16string line;
+  if (kyoto && leading_number(detail) <= 0) {
+    line.append(detail).append(town);
+  } else {
+    line.append(town).append(detail);
+  }
+  return line;
+}
+
+}  // namespace
+
+double leading_number(std::u16string_view part) { return text::Val(text::to_narrow(part)); }
+
+void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
+                  std::u16string_view name_in) {
+  if (n < 1 || n > kMaxResults) return;
+  const CallerMode mode = ctx.options.mode;
+  const std::u16string name = text::Trim(name_in);
+  const std::u16string base = state.res_address[1][n];
+  const bool kyoto = contains(base, u"京都市");
+  int counter = n - 1;
+
+  auto emit = [&](std::u16string line, std::u16string town_text) {
+    if (counter >= kMaxResults) return;
+    ++counter;
+    state.res_address[1][counter] = std::move(line);
+    state.res_pobox[1][counter].clear();
+    state.res_office[1][counter].clear();
+    if (mode == CallerMode::BatchAddress) state.res_address[0][counter] = std::move(town_text);
+  };
+
+  const int q = text::InStr(name, u"（");
+  if (q > 0) {
+    const std::u16string town = text::Left(name, q - 1);
+    // From after the "（" to the second-last character: the last is the "）".
+    const std::u16string inner = text::Mid(name, q + 1, std::max(0, text::Len(name) - q - 1));
+    for (const std::u16string& part : split_parts(inner)) {
+      std::u16string_view detail = part;
+      if (is_remark(detail)) detail = {};
+      if (mode == CallerMode::BatchCode && contains(part, u"～")) {
+        detail = {};
+        state.conv_state = kConvTildeDropped;
+      }
+      std::u16string town_text;
+      if (mode == CallerMode::BatchAddress) {
+        town_text = join_town(kyoto, town, is_dropped_from_town_text(part) ? u"" : part);
+      }
+      emit(base + join_town(kyoto, town, detail), std::move(town_text));
+    }
+  } else {
+    const bool catch_all = contains_any(name, kCatchAllWords);
+    std::u16string town_text;
+    if (mode == CallerMode::BatchAddress && !catch_all && !contains(name, u"～")) town_text = name;
+    emit(catch_all ? base : base + name, std::move(town_text));
+  }
+  n = counter;
+}
+
+}  // namespace kovari::code_search

@@ -1,0 +1,71 @@
+// The prefix search (a code of fewer than 7 digits, which is also how the old
+// 3- and 5-digit codes are entered) and the rows it lists.
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "code_search/code_index.h"
+#include "code_search/code_search.h"
+#include "code_search/records.h"
+#include "text/vb.h"
+
+namespace kovari::code_search {
+
+namespace {
+
+constexpr std::u16string_view kMsgInputError = u"郵便番号の入力エラーです。";
+constexpr std::u16string_view kMsgNoHits = u"郵便番号と一致するデータは０件です。";
+
+// The range found by the bound searches is widened by this many records on
+// each side before it is scanned.
+constexpr std::int32_t kRangeMargin = 5;
+
+SearchOutcome fail(const SearchContext& ctx, CodeSearchState& state, std::u16string_view message) {
+  state.status_msg = message;
+  if (ctx.options.mode == CallerMode::Window) ctx.host.request_focus("Text1");
+  return SearchOutcome::NotFound;
+}
+
+}  // namespace
+
+SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
+  const std::u16string key = text::Trim(state.in_code);
+  const int missing = 7 - text::Len(key);
+  const std::u16string low = key + text::Left(u"0000000", missing);
+  const std::u16string high = key + text::Left(u"9999999", missing);
+
+  const CodeIndex index = CodeIndex::main_index(ctx.db);
+  const std::optional<std::int32_t> low_pos = search_index(index, low, IndexSearch::LowBound);
+  const std::optional<std::int32_t> high_pos = search_index(index, high, IndexSearch::HighBound);
+  if (!low_pos || !high_pos) return fail(ctx, state, kMsgInputError);
+
+  const std::int32_t first = std::max<std::int32_t>(1, *low_pos - kRangeMargin);
+  const std::int32_t last = std::min<std::int32_t>(index.count(), *high_pos + kRangeMargin);
+  int count = 0;
+  for (std::int32_t r = first; r <= last; ++r) {
+    const IndexRecord record = index.record(r);
+    if (text::compare(record.code, low) < 0 || text::compare(record.code, high) > 0) continue;
+    if (count == kMaxResults) break;
+    ++count;
+    state.res_pos[count] = record.offset;
+  }
+  state.res_count[1] = count;
+  if (count == 0) return fail(ctx, state, kMsgNoHits);
+  state.list_mode = 1;
+  state.out_address.clear();
+  return SearchOutcome::PrefixList;
+}
+
+std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db,
+                                        const CodeSearchState& state) {
+  std::vector<PrefixRow> rows;
+  const int hits = std::clamp(state.res_count[1], 0, kMaxResults);
+  for (int i = 1; i <= hits; ++i) {
+    const std::optional<TownRecord> record = read_town_record(db.main_file, state.res_pos[i]);
+    if (!record || record->kind() == kSkippedKind) continue;
+    rows.push_back({record->code, base_address(db.tables, record->location) + record->town_name()});
+  }
+  return rows;
+}
+
+}  // namespace kovari::code_search

@@ -1,0 +1,73 @@
+#include "code_search/records.h"
+
+#include "text/vb.h"
+
+namespace kovari::code_search {
+
+namespace {
+
+std::u16string ascii_to_text(const std::string& bytes) {
+  return std::u16string(bytes.begin(), bytes.end());
+}
+
+template <typename T>
+std::u16string table_text(const std::vector<T>& table, std::int64_t index) {
+  if (index < 0 || index >= static_cast<std::int64_t>(table.size())) return {};
+  return text::Trim(table[static_cast<std::size_t>(index)]);
+}
+
+}  // namespace
+
+std::u16string TownRecord::town_name() const {
+  return text::Trim(text::mid_view(text::trim_view(name), 2));
+}
+
+std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset) {
+  postaldb::Cursor cursor = file.at(offset + 1);
+  TownRecord record;
+  record.code = ascii_to_text(cursor.read_code());
+  record.location = cursor.read_long();
+  record.name = cursor.read_variant_string();
+  record.attributes = cursor.read_long();
+  if (cursor.failed()) return std::nullopt;
+  return record;
+}
+
+std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file,
+                                               std::int64_t offset) {
+  postaldb::Cursor cursor = file.at(offset + 1);
+  DetailRecord record;
+  record.code = ascii_to_text(cursor.read_code());
+  record.location = cursor.read_long();
+  record.attributes = cursor.read_long();
+  record.office_name = cursor.read_variant_string();
+  record.town_name = cursor.read_variant_string();
+  record.street = cursor.read_variant_string();
+  if (cursor.failed()) return std::nullopt;
+  return record;
+}
+
+std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location) {
+  const std::int32_t pref = location % 64;
+  const std::int32_t city = location / 64;
+  return table_text(tables.pref_name, pref) + table_text(tables.city_name1, city) +
+         table_text(tables.city_name2, city);
+}
+
+DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record) {
+  DetailAddress result;
+  result.address = base_address(tables, record.location) + text::Trim(record.town_name);
+  result.office = record.office_name;
+  const int open = record.bracket_open();
+  if (record.bracket_flag() && open != 0) {
+    // The text before the opening bracket belongs to the address, the text
+    // strictly between the brackets is the post-office box.
+    result.pobox = text::Mid(record.street, open + 1, record.bracket_close() - open - 1);
+    result.address += text::Left(record.street, open - 1);
+  } else {
+    result.address += record.street;
+  }
+  return result;
+}
+
+}  // namespace kovari::code_search

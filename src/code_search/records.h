@@ -1,0 +1,59 @@
+// The two records a postal-code index points at: town-area records of
+// "kovaritbl.dat" and detail records (large-volume offices and post-office
+// boxes) of "kovari2tbl.dat", and the address line their location stands for.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "postaldb/data_file.h"
+#include "postaldb/tables.h"
+
+namespace kovari::code_search {
+
+struct TownRecord {
+  std::u16string code;
+  std::int32_t location = 0;    // prefecture + 64 × city
+  std::u16string name;          // index initial followed by the town-area name
+  std::int32_t attributes = 0;  // annotation positions and record kind
+
+  int kind() const { return (attributes / 16384) % 8; }
+  // The town-area name: the stored name trimmed, without its index initial.
+  std::u16string town_name() const;
+};
+
+// A record of kind 6 yields no address in the code searches.
+inline constexpr int kSkippedKind = 6;
+
+struct DetailRecord {
+  std::u16string code;
+  std::int32_t location = 0;
+  std::int32_t attributes = 0;  // bracket flag and bracket positions
+  std::u16string office_name;
+  std::u16string town_name;
+  std::u16string street;        // block numbers; may carry the post-office box in brackets
+
+  bool bracket_flag() const { return (attributes % 16) / 8 == 1; }
+  int bracket_open() const { return (attributes / 16) % 50; }
+  int bracket_close() const { return ((attributes / 16) % 2500) / 50; }
+};
+
+// The record at a 0-based offset; nothing when it does not lie inside the file.
+std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset);
+std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file,
+                                               std::int64_t offset);
+
+// Trim(pref_name) & Trim(city_name1) & Trim(city_name2) of a record's location;
+// a prefecture or city number outside the tables contributes nothing.
+std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location);
+
+// The address, post-office box and office name of a detail record.
+struct DetailAddress {
+  std::u16string address;
+  std::u16string pobox;
+  std::u16string office;
+};
+DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record);
+
+}  // namespace kovari::code_search

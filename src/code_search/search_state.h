@@ -1,0 +1,57 @@
+// The state the postal-code searches read and write: the code to look up, the
+// single result, the message for the window and the result table shared with
+// the result-list window. One value of it belongs to each caller (the
+// code-to-address window, the batch converters, the clipboard watcher).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kovari::code_search {
+
+// Rows 1..kMaxResults of the result table can hold results; row 0 is unused.
+// No search ever counts more results than that.
+inline constexpr int kMaxResults = 1000;
+
+// Record status of the batch code-to-address conversion (`conv_state`).
+enum ConvState : std::int16_t {
+  kConvOk = 0,              // the address was found without remark
+  kConvSeveralTowns = 1,    // several town areas, the first one was used
+  kConvCatchAll = 2,        // a code ending in "00" (the catch-all town area)
+  kConvTildeDropped = 3,    // a bracketed detail with "～" was left out
+  kConvMainIndexError = 6,  // the run of a code in the main index did not match
+  kConvDetailError = 7,     // the run of a code in the detail index did not match
+  kConvBadCode = 8,         // the cleaned code is neither 7 nor 3 characters long
+  kConvNotFound = 9,        // no address for the code
+};
+
+struct CodeSearchState {
+  CodeSearchState();
+
+  std::u16string in_code;      // the code as typed (the searches Trim it)
+  std::u16string out_address;  // the single resulting address line, or empty
+  std::u16string out_pobox;    // post-office-box text of the single result
+  std::u16string out_office;   // office name of the single result
+  std::u16string status_msg;   // the message the window shows afterwards
+
+  // Result table res_x(k, n) as res_x[k][n]: column k = 0 belongs to the
+  // result-list window (and to the town-area texts of the batch address
+  // conversion), column 1 to the exact lookups; rows 0..kMaxResults.
+  std::array<std::vector<std::u16string>, 2> res_address;
+  std::array<std::vector<std::u16string>, 2> res_pobox;
+  std::array<std::vector<std::u16string>, 2> res_office;
+  // res_count[1]: results of the last exact lookup or prefix search (never
+  // above kMaxResults); [2] and [3] belong to the result-list window.
+  std::array<std::int32_t, 4> res_count{};
+  // Record offsets of the town-area records the prefix search found, 1..res_count[1].
+  std::vector<std::int32_t> res_pos;
+  // 1 once the prefix search has filled res_pos for the result-list window.
+  int list_mode = 0;
+
+  // Record status of the batch code-to-address conversion (ConvState).
+  std::int16_t conv_state = kConvOk;
+};
+
+}  // namespace kovari::code_search
