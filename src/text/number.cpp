@@ -187,8 +187,11 @@ class NumericParser {
   std::optional<double> read_radix_integer() {
     ++pos_;
     int radix = 0;
-    if (accept(u'H') || accept(u'h')) radix = 16;
-    if (accept(u'O') || accept(u'o')) radix = 8;
+    if (accept(u'H') || accept(u'h')) {
+      radix = 16;
+    } else if (accept(u'O') || accept(u'o')) {
+      radix = 8;
+    }
     if (radix == 0 || digit_value(peek(), radix) < 0) return std::nullopt;
     std::uint64_t value = 0;
     for (int d = digit_value(peek(), radix); d >= 0; d = digit_value(peek(), radix)) {

@@ -78,7 +78,8 @@ TEST(IsNumericTest, AcceptsWhatTheGeneralNumericTestAccepts) {
       {u"   ", false},       {u"2015/09/16", false}, {u"True", false},
       {u"\t12", true},       {u"１２３円", false},   {u"\u3000１２\u3000", true},
       {u"-5-", false},       {u"(-5)", false},       {u"(5", false},
-      {u",5", false},        {u"0001234", true},     {u"123-4567", false},
+      {u",5", false},        {u"&HO17", false},      {u"0001234", true},
+      {u"123-4567", false},
   };
   for (const auto& c : kCases) EXPECT_EQ(IsNumeric(c.s), c.expected) << to_utf8(c.s);
 }
