@@ -84,7 +84,7 @@ TEST(SjisTest, EveryDoubleByteCharacterRoundTrips) {
     }
   }
   EXPECT_GT(decoded, 7000);
-  EXPECT_LT(duplicates, 400);
+  EXPECT_LT(duplicates, 500);  // 398 with glibc 2.36
 }
 
 TEST(SjisTest, SingleBytesRoundTrip) {
