@@ -1,0 +1,65 @@
+// The decomposition of one free-form address into its levels: normalise, look
+// up a building, take the prefecture, the municipal levels and the town area
+// with its block numbers, then split a trailing building or room text.
+#include "decompose/building.h"
+#include "decompose/block_numbers.h"
+#include "decompose/decompose_steps.h"
+#include "decompose/decomposition.h"
+#include "decompose/normalize.h"
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::decompose {
+namespace {
+
+void start(Decomposition& d) {
+  d.result_code.clear();
+  d.addr_slot = 1;
+  DecompositionSlot& slot = d.slot[1];
+  slot.addr_flag.fill(0);
+  for (int k = 1; k <= 9; ++k) slot.addr_part[k].clear();
+  slot.addr_part_copy[5].clear();
+}
+
+void finish(Decomposition& d, const DecomposeOptions& options) {
+  DecompositionSlot& slot = d.slot[1];
+  auto& part = slot.addr_part;
+  normalize_ke(part[2]);
+  split_building_tail(d);
+  for (int k = 1; k <= 4; ++k) slot.addr_part_copy[k] = part[k];
+  d.result_parts.clear();
+  for (int k = 1; k <= 9; ++k) {
+    if (k > 1) d.result_parts += u',';
+    d.result_parts += text::trim_view(part[k]);
+  }
+  if (options.batch_window_open == 1) {
+    for (int k = 1; k <= 4; ++k) {
+      if (slot.part_len[k] == 0) slot.part_len[k] = text::Len(text::to_wide(part[k]));
+    }
+  }
+}
+
+}  // namespace
+
+void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
+                       const DecomposeOptions& options) {
+  start(d);
+  std::u16string w;
+  text::to_narrow(d.addr_text, w);
+  strip_blanks(w);
+  apply_char_pairs(w, tables);
+  text::to_wide(w, d.addr_text);
+
+  find_building(w, d, tables, options);
+  if (d.decomp_status == u"ok") return;
+
+  take_prefecture(w, d);
+  Marks& P = d.slot[1].addr_flag;
+  find_municipal_markers(w, P);
+  apply_marker_rules(w, P);
+  cut_municipal_levels(w, d, tables);
+  if (!w.empty()) decompose_town_area(w, d, tables);
+  finish(d, options);
+}
+
+}  // namespace kovari::decompose

@@ -1,0 +1,34 @@
+// The stages of decompose_address, each working on the narrow working text
+// (cut from the front as levels are taken off) and on slot 1 of the result.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "decompose/decomposition.h"
+#include "postaldb/tables.h"
+
+namespace kovari::decompose {
+
+using Marks = std::array<int, 31>;
+
+// Prefecture markers 1..4 in the whole text; cuts the prefecture into part 1.
+void take_prefecture(std::u16string& w, Decomposition& d);
+
+// Municipal markers 5..10 in the text after the prefecture, with the fixed
+// name lists that tell a marker inside a name from a level ending.
+void find_municipal_markers(std::u16string_view w, Marks& P);
+
+// The eighteen marker rules, in order.
+void apply_marker_rules(std::u16string_view w, Marks& P);
+
+// Cuts parts 2 and 3 at the surviving markers.
+void cut_municipal_levels(std::u16string& w, Decomposition& d,
+                          const postaldb::PostalTables& tables);
+
+// Block markers, town-area exceptions and the number scan over the town-area
+// text: parts 4 to 9.
+void decompose_town_area(std::u16string& w, Decomposition& d,
+                         const postaldb::PostalTables& tables);
+
+}  // namespace kovari::decompose

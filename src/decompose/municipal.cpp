@@ -1,0 +1,107 @@
+#include "decompose/municipal.h"
+
+#include <algorithm>
+#include <array>
+
+#include "decompose/text_scan.h"
+#include "postaldb/fixed_tables.h"
+#include "text/vb.h"
+
+namespace kovari::decompose {
+namespace {
+
+// Cities whose first 市 is already the city ending although another 市 follows.
+constexpr std::array<std::u16string_view, 3> kCitiesEndingAtFirstShi = {u"安中市", u"飯能市",
+                                                                        u"上尾市"};
+
+struct CityWithShi {
+  std::u16string_view name;
+  int suffix_offset;  // index of the name's final 市 counted from its first character
+};
+
+// City names that contain 市 before their final 市, tested in this order.
+constexpr std::array<CityWithShi, 7> kCitiesContainingShi = {{
+    {u"今市市", 2},
+    {u"市川市", 2},
+    {u"八日市場市", 4},
+    {u"市原市", 2},
+    {u"四日市市", 3},
+    {u"八日市市", 3},
+    {u"廿日市市", 3},
+}};
+
+// Cities whose names make a 郡 elsewhere in the address no county ending.
+constexpr std::array<std::u16string_view, 16> kCitiesCancellingCounty = {
+    u"京都市", u"神戸市", u"浜松市", u"福井市", u"勝山市",   u"高槻市",
+    u"寝屋川市", u"丸亀市", u"八代市", u"都城市", u"鹿児島市", u"七尾市",
+    u"蒲郡市", u"小郡市", u"西都市", u"鈴鹿市"};
+
+}  // namespace
+
+void fix_city_marker(std::u16string_view text, int& p) {
+  for (std::u16string_view city : kCitiesEndingAtFirstShi) {
+    if (contains(text, city)) return;
+  }
+  if (text::InStr(p + 1, text, u"市") == 0) return;
+  for (const CityWithShi& city : kCitiesContainingShi) {
+    const int a = text::InStr(text, city.name);
+    if (a != 0) {
+      p = a + city.suffix_offset;
+      return;
+    }
+  }
+}
+
+void drop_county_marker(std::u16string_view text, int& p) {
+  for (std::u16string_view city : kCitiesCancellingCounty) {
+    if (contains(text, city)) {
+      p = 0;
+      return;
+    }
+  }
+}
+
+void tokyo_ward_to_city(std::u16string_view pref, std::u16string& city, std::u16string& ward,
+                        const postaldb::PostalTables& tables) {
+  if (!pref.empty()) return;
+  for (int k = 1; k <= 23; ++k) {
+    if (tables.tokyo_ward[k] != ward) continue;
+    if (city.empty()) {
+      city = ward;
+      ward.clear();
+    }
+    return;
+  }
+}
+
+void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
+                             std::u16string_view ward, const postaldb::PostalTables& tables,
+                             int& part_len10) {
+  if (pref.empty() || !city.empty()) return;
+  const std::u16string_view prefecture = text::trim_view(pref);
+  const int rows = static_cast<int>(
+      std::min(tables.city_name1.size(), tables.city_name2.size()));
+  // The designated cities of the prefecture, in the order of their groups.
+  for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
+    if (postaldb::kDesignatedCities[g - 1].prefecture != prefecture) continue;
+    const int first = std::max(tables.city_group[g][1], 1);
+    const int last = std::min(tables.city_group[g][2], rows - 1);
+    for (int r = first; r <= last; ++r) {
+      if (tables.city_name2[r] != ward) continue;
+      part_len10 = text::Len(tables.city_name1[r]) - text::Len(city);
+      city = tables.city_name1[r];
+      return;
+    }
+  }
+}
+
+void check_designated_city(std::u16string_view pref, std::u16string_view city, int& p) {
+  (void)pref;
+  if (city.empty()) return;
+  const bool designated =
+      std::any_of(postaldb::kDesignatedCities.begin(), postaldb::kDesignatedCities.end(),
+                  [city](const postaldb::DesignatedCity& c) { return c.city == city; });
+  if (!designated) p = 0;
+}
+
+}  // namespace kovari::decompose

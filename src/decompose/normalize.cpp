@@ -1,0 +1,58 @@
+#include "decompose/normalize.h"
+
+#include <algorithm>
+
+#include "decompose/text_scan.h"
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::decompose {
+
+void strip_blanks(std::u16string& text) {
+  text.erase(std::remove(text.begin(), text.end(), u' '), text.end());
+}
+
+void apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables) {
+  const int count = std::min<int>(
+      {tables.chr_count, static_cast<int>(tables.chr_from.size()) - 1,
+       static_cast<int>(tables.chr_to.size()) - 1});
+  for (int b = 1; b <= count; ++b) {
+    const std::u16string& from = tables.chr_from[b];
+    const int f = text::Len(text::trim_view(from));
+    const int p = text::InStr(text, from);
+    if (text::Len(text) < f || p == 0) continue;
+    // Head before p, the replacement, then what follows the f characters at p.
+    std::u16string replaced(text::left_view(text, p - 1));
+    replaced += text::trim_view(tables.chr_to[b]);
+    replaced += text::mid_view(text, p + f);
+    text = std::move(replaced);
+  }
+}
+
+void normalize_ke(std::u16string& text) {
+  const std::size_t ke = text.find(u'ヶ');
+  if (ke != std::u16string::npos) {
+    text[ke] = u'ケ';
+    return;
+  }
+  const std::size_t ga = text.find(u'ガ');
+  if (ga != std::u16string::npos) text[ga] = u'が';
+}
+
+void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables,
+                     int& part_len10) {
+  const int i = first_digit(text);
+  if (i == 0) return;
+  const int digits = digit_at(text, i + 1) ? 2 : 1;
+  const int n = static_cast<int>(digits_value(text::mid_view(text, i, digits)));
+  const std::u16string_view numeral =
+      n >= 0 && n <= 50 ? std::u16string_view(tables.kanji_num[n]) : std::u16string_view();
+  std::u16string converted(text::trim_view(text::left_view(text, i - 1)));
+  converted += text::trim_view(numeral);
+  converted += text::mid_view(text, i + digits);
+  text = std::move(converted);
+  const int written_digits = n >= 10 ? 2 : 1;
+  part_len10 += text::Len(numeral) - written_digits;
+}
+
+}  // namespace kovari::decompose

@@ -1,0 +1,50 @@
+// Small text helpers of the decomposition: digit tests, 1-based character
+// access and the cuts of the failure rule (an impossible cut leaves its target
+// unchanged and reports false).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kovari::decompose {
+
+// An ASCII digit or a full-width one (the texts here are mostly narrow).
+constexpr bool is_digit(char16_t c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９');
+}
+
+// The character at 1-based position pos, or 0 outside the text.
+inline char16_t char_at(std::u16string_view s, int pos) {
+  return pos >= 1 && static_cast<std::size_t>(pos) <= s.size() ? s[pos - 1] : u'\0';
+}
+
+inline bool digit_at(std::u16string_view s, int pos) { return is_digit(char_at(s, pos)); }
+
+inline bool contains(std::u16string_view s, std::u16string_view x) {
+  return s.find(x) != std::u16string_view::npos;
+}
+
+// 1-based position of the first digit at or after start; 0 when none.
+int first_digit(std::u16string_view s, int start = 1);
+
+// target = Left(s, n); false (target unchanged) when n < 0.
+bool set_left(std::u16string& target, std::u16string_view s, int n);
+// target = Mid(s, start); false when start < 1.
+bool set_mid(std::u16string& target, std::u16string_view s, int start);
+// target = Mid(s, start, length); false when start < 1 or length < 0.
+bool set_mid(std::u16string& target, std::u16string_view s, int start, int length);
+
+// Cut at n: the first n characters of text go to part and text keeps the rest.
+// Nothing changes when n < 0.
+void cut_at(std::u16string& text, int n, std::u16string& part);
+
+// The value of the leading digits (ASCII or full-width) of a text, saturating
+// far above any floor or block number; 0 without a leading digit.
+std::int64_t digits_value(std::u16string_view digits);
+
+// A number written plainly: an integer without a decimal point, otherwise its
+// shortest decimal form.
+std::u16string plain_number(double value);
+
+}  // namespace kovari::decompose
