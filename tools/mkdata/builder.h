@@ -1,0 +1,26 @@
+// The whole build: the two official CSV files in, the four data files out.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data_files.h"
+#include "postal_data.h"
+#include "report.h"
+
+namespace kovari::mkdata {
+
+struct BuildOutput {
+  PostalData data;
+  Counts counts;
+  std::vector<DataFile> files;  // main, detail, third, fourth
+};
+
+// ken_all and jigyosyo are the Shift-JIS bytes of KEN_ALL.CSV and
+// JIGYOSYO.CSV. Problems go to the report; the files are valid to write only
+// when the report holds no fatal problem.
+BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo,
+                             Report& report);
+
+}  // namespace kovari::mkdata

@@ -1,0 +1,50 @@
+#include "city_split.h"
+
+#include "postaldb/fixed_tables.h"
+
+namespace kovari::mkdata {
+
+namespace {
+
+bool ends_town_or_village(std::u16string_view rest) {
+  return !rest.empty() && (rest.back() == u'町' || rest.back() == u'村');
+}
+
+// Splits just after the first marker (not the first character) whose remainder
+// is a town or village.
+bool split_after(std::u16string_view name, char16_t marker, CityName& out) {
+  const std::size_t at = name.find(marker, 1);
+  if (at == std::u16string_view::npos) return false;
+  const std::u16string_view rest = name.substr(at + 1);
+  if (!ends_town_or_village(rest)) return false;
+  out = {std::u16string(name.substr(0, at + 1)), std::u16string(rest)};
+  return true;
+}
+
+}  // namespace
+
+bool is_designated_city(std::u16string_view name) {
+  for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
+    if (name == designated.city) return true;
+  }
+  return false;
+}
+
+CityName split_city_name(std::u16string_view municipality) {
+  if (municipality.empty()) return {};
+  for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
+    const std::u16string_view city = designated.city;
+    if (municipality.size() > city.size() && municipality.starts_with(city) &&
+        municipality.back() == u'区') {
+      return {std::u16string(city), std::u16string(municipality.substr(city.size()))};
+    }
+  }
+  CityName split;
+  if (municipality.back() != u'市' && municipality.back() != u'区' &&
+      (split_after(municipality, u'郡', split) || split_after(municipality, u'島', split))) {
+    return split;
+  }
+  return {std::u16string(municipality), u""};
+}
+
+}  // namespace kovari::mkdata

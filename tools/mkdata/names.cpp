@@ -1,0 +1,53 @@
+#include "names.h"
+
+#include "byte_buffer.h"
+#include "text/strconv.h"
+
+namespace kovari::mkdata {
+
+std::optional<std::u16string> to_double_byte(std::u16string_view text) {
+  std::u16string wide = text::to_wide(text);
+  for (char16_t& c : wide) {
+    if (c == u'\\') c = u'＼';  // the one printable ASCII character widening leaves
+  }
+  if (sjis_length(wide) != 2 * static_cast<int>(wide.size())) return std::nullopt;
+  return wide;
+}
+
+namespace {
+
+constexpr std::u16string_view kVoiced = u"ガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポヴ";
+constexpr std::u16string_view kUnvoiced = u"カキクケコサシスセソタチツテトハヒフヘホハヒフヘホウ";
+constexpr std::u16string_view kSmall = u"ァィゥェォッャュョヮヵヶ";
+constexpr std::u16string_view kLarge = u"アイウエオツヤユヨワカケ";
+
+char16_t map_char(char16_t c, std::u16string_view from, std::u16string_view to) {
+  const std::size_t at = from.find(c);
+  return at == std::u16string_view::npos ? c : to[at];
+}
+
+}  // namespace
+
+char16_t reading_initial(std::u16string_view reading) {
+  if (reading.empty()) return u'＊';
+  char16_t c = text::to_wide(reading.substr(0, 1)).front();
+  if (c >= u'ぁ' && c <= u'ゖ') c = static_cast<char16_t>(c + (u'ァ' - u'ぁ'));
+  c = map_char(c, kVoiced, kUnvoiced);
+  c = map_char(c, kSmall, kLarge);
+  return (c >= u'ア' && c <= u'ン') ? c : u'＊';
+}
+
+std::int32_t town_attributes(std::u16string_view name) {
+  const std::size_t open = name.find(u'（');
+  if (open == std::u16string_view::npos) return 0;
+  const auto start = static_cast<std::int32_t>(open + 1);
+  const auto end = static_cast<std::int32_t>(name.size());
+  if (start > 31 || end > 511) return 0;
+  return start + 32 * end;
+}
+
+std::u16string_view base_name(std::u16string_view name) {
+  return name.substr(0, std::min(name.size(), name.find(u'（')));
+}
+
+}  // namespace kovari::mkdata

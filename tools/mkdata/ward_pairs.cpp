@@ -1,0 +1,44 @@
+#include "ward_pairs.h"
+
+#include <map>
+
+#include "city_split.h"
+
+namespace kovari::mkdata {
+
+namespace {
+constexpr std::u16string_view kTokyo = u"東京都";
+}
+
+std::vector<WardPair> build_ward_pairs(const PostalData& data, Report& report) {
+  std::vector<WardPair> tokyo, designated;
+  std::map<std::u16string, int> ward_uses;
+  for (std::size_t c = 1; c < data.cities.size(); ++c) {
+    const City& city = data.cities[c];
+    if (data.prefs[city.pref].name == kTokyo && city.name2.empty() && city.name1.ends_with(u'区')) {
+      tokyo.push_back({std::u16string(kTokyo), city.name1});
+      ++ward_uses[city.name1];
+    } else if (is_designated_city(city.name1) && !city.name2.empty()) {
+      designated.push_back({city.name1, city.name2});
+      ++ward_uses[city.name2];
+    }
+  }
+  std::vector<WardPair> pairs = std::move(tokyo);
+  int shared = 0, over = 0;
+  for (WardPair& pair : designated) {
+    if (ward_uses[pair.second] > 1) {
+      ++shared;
+    } else if (pairs.size() < kMaxWardPairs) {
+      pairs.push_back(std::move(pair));
+    } else {
+      ++over;
+    }
+  }
+  if (shared > 0) {
+    report.note(std::to_string(shared) + " designated-city wards with a shared name have no pair");
+  }
+  if (over > 0) report.note(std::to_string(over) + " ward pairs left out: the table holds 110");
+  return pairs;
+}
+
+}  // namespace kovari::mkdata

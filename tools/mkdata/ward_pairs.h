@@ -1,0 +1,18 @@
+// The ward-pair table of the third file: (city, ward) for the wards of the
+// designated cities and ("東京都", ward) for the Tokyo wards.
+#pragma once
+
+#include <vector>
+
+#include "postal_data.h"
+#include "report.h"
+
+namespace kovari::mkdata {
+
+// The Tokyo wards first, then the designated-city wards in city-table order.
+// A designated-city ward whose name recurs (in another designated city or in
+// Tokyo) is left out: its pair would send the ward to the wrong city. The
+// table holds at most 110 pairs; wards beyond are reported and left out.
+std::vector<WardPair> build_ward_pairs(const PostalData& data, Report& report);
+
+}  // namespace kovari::mkdata
