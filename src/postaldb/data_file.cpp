@@ -73,7 +73,7 @@ bool DataFile::open(const std::filesystem::path& path) {
 Cursor DataFile::at(std::int64_t position1) const { return Cursor(*this, position1); }
 
 Cursor::Cursor(const DataFile& file, std::int64_t position1)
-    : file_(&file), offset_(position1 - 1) {}
+    : file_(&file), offset_(position1 >= 1 ? position1 - 1 : -1) {}  // below 1: fails on reading
 
 const unsigned char* Cursor::take(std::size_t n) {
   if (failed()) return nullptr;

@@ -1,0 +1,124 @@
+#include "postaldb/char_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "postaldb/fixture_writer.h"
+#include "postaldb/recording_host.h"
+#include "postaldb/startup.h"
+#include "settings/ini_file.h"
+#include "text/sjis.h"
+
+namespace kovari::postaldb {
+namespace {
+
+TEST(CharTablesTest, KanjiNumerals) {
+  PostalTables t;
+  set_table2(t);
+  const struct {
+    int n;
+    std::u16string_view expected;
+  } kCases[] = {
+      {0, u"０"},   {1, u"一"},    {10, u"十"},  {11, u"十一"}, {20, u"二十"}, {23, u"二十三"},
+      {49, u"四十九"}, {50, u"五十"}, {51, u"一"}, {60, u"十"},   {61, u"一一"}, {70, u"二十"},
+      {73, u"二三"}, {80, u"三十"}, {90, u"四十"}, {99, u"四九"}, {100, u"五十"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(t.kanji_num[c.n], c.expected) << c.n;
+  EXPECT_EQ(t.kanji_num_count, 100);
+}
+
+TEST(CharTablesTest, JiWords) {
+  PostalTables t;
+  set_table1(t);
+  EXPECT_EQ(t.ji_word_count, 7);
+  EXPECT_EQ(t.ji_word[1], u"阿字");
+  EXPECT_EQ(t.ji_word[7], u"和字");
+}
+
+settings::Settings with_pairs(int count, bool text_section) {
+  settings::Settings s = settings::default_settings();
+  s.text_section_read = text_section;
+  for (int k = 1; k <= count; ++k) {
+    s.text_pairs.push_back({u"F" + std::u16string(1, static_cast<char16_t>(u'0' + k % 10)), u"T"});
+  }
+  return s;
+}
+
+TEST(CharTablesTest, UserPairsFollowTheFilePairs) {
+  const struct {
+    int file_pairs, user_pairs;
+    bool text_section;
+    int chr_count, dropped;
+  } kCases[] = {
+      {2, 3, true, 5, 0},
+      {0, 3, true, 3, 0},     // empty detail file: the user's pairs start at slot 1
+      {2, 0, false, 0, 0},    // no "[Text]": not even the file's pairs apply
+      {2, 0, true, 2, 0},
+      {98, 5, true, 100, 3},  // at most 100 in all
+      {120, 1, true, 120, 1},
+  };
+  for (const auto& c : kCases) {
+    PostalTables t;
+    const int dropped = place_user_pairs(with_pairs(c.user_pairs, c.text_section), c.file_pairs, t);
+    EXPECT_EQ(t.chr_count, c.chr_count) << c.file_pairs << "+" << c.user_pairs;
+    EXPECT_EQ(dropped, c.dropped);
+    ASSERT_GE(t.chr_from.size(), static_cast<std::size_t>(c.chr_count) + 1);
+    if (c.user_pairs > c.dropped) {
+      EXPECT_EQ(t.chr_from[c.file_pairs + 1], u"F1");
+    }
+  }
+}
+
+TEST(CharTablesTest, PlacingAgainKeepsTheFilePairs) {
+  PostalTables t;
+  place_user_pairs(with_pairs(3, true), 2, t);
+  t.chr_from[1] = u"ヶ";
+  place_user_pairs(with_pairs(1, true), 2, t);
+  EXPECT_EQ(t.chr_from[1], u"ヶ");
+  EXPECT_EQ(t.chr_count, 3);
+  EXPECT_EQ(t.chr_from.size(), 4u);
+}
+
+class CharPairsLoadTest : public ::testing::Test {
+ protected:
+  const std::filesystem::path dir_ =
+      testing::fresh_folder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  PostalDb db_;
+  settings::Settings settings_;
+  testing::RecordingHost host_;
+};
+
+TEST_F(CharPairsLoadTest, WithoutTextSectionNoPairApplies) {
+  testing::write_fixture(dir_, testing::build_fixture(testing::sample_data()));
+  ASSERT_TRUE(load_postal_db(dir_, db_, settings_, host_).ok());
+  EXPECT_EQ(db_.tables.chr_count, 0);
+  EXPECT_EQ(db_.tables.chr_from[2], u"之");  // read, but not in use
+}
+
+TEST_F(CharPairsLoadTest, SettingsPairsAreNumberedAfterTheFilePairs) {
+  testing::write_fixture(dir_, testing::build_fixture(testing::sample_data()));
+  std::ofstream(dir_ / "kovaritbl.ini", std::ios::binary)
+      << *text::encode_sjis(u"[Text]\r\n\"ﾉ\",\"之\"\r\n");
+  ASSERT_TRUE(load_postal_db(dir_, db_, settings_, host_).ok());
+  EXPECT_EQ(db_.tables.chr_count, 3);
+  EXPECT_EQ(db_.tables.chr_from[2], u"之");
+  EXPECT_EQ(db_.tables.chr_from[3], u"ﾉ");
+  EXPECT_EQ(db_.tables.chr_to[3], u"之");
+}
+
+TEST_F(CharPairsLoadTest, PairsBeyondTheTableAreReported) {
+  testing::FixtureData data = testing::sample_data();
+  data.chr_pairs.assign(99, {u"甲", u"乙"});
+  testing::write_fixture(dir_, testing::build_fixture(data));
+  settings::Settings user = with_pairs(3, true);
+  ASSERT_TRUE(settings::put_ini_file(dir_ / "kovaritbl.ini", user));
+  ASSERT_TRUE(load_postal_db(dir_, db_, settings_, host_).ok());
+  EXPECT_EQ(db_.tables.chr_count, 100);
+  EXPECT_EQ(settings_.text_pairs.size(), 3u);  // kept for saving
+  ASSERT_EQ(host_.statuses.size(), 1u);
+  EXPECT_NE(host_.statuses[0].find(u"2"), std::u16string::npos);
+}
+
+}  // namespace
+}  // namespace kovari::postaldb

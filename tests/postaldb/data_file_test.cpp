@@ -1,0 +1,142 @@
+#include "postaldb/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <fstream>
+
+#include "postaldb/fixture_writer.h"
+
+namespace kovari::postaldb {
+namespace {
+
+std::int32_t pattern_of(float value) { return std::bit_cast<std::int32_t>(value); }
+
+TEST(CnvDataTest, DecodesWholeNumbersAndZeroesTheRest) {
+  const struct {
+    std::int32_t pattern;
+    std::int32_t expected;
+  } kCases[] = {
+      {pattern_of(47.0f), 47},
+      {pattern_of(-3.0f), -3},
+      {pattern_of(1.0f), 1},
+      {pattern_of(16777215.0f), 16777215},
+      {pattern_of(2.5f), 2},  // ties go to the even neighbour
+      {pattern_of(3.5f), 4},
+      {pattern_of(-2.5f), -2},
+      {pattern_of(1.4f), 1},
+      {pattern_of(0.5f), 0},  // below 1
+      {pattern_of(0.0f), 0},
+      {pattern_of(-0.0f), 0},
+      {pattern_of(16777216.0f), 0},  // 2^24 and above
+      {pattern_of(1e30f), 0},
+      {0x7FC00000, 0},  // NaN
+      {0x7F800000, 0},  // infinity
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(cnv_data(c.pattern), c.expected) << std::hex << c.pattern;
+  }
+}
+
+class DataFileTest : public ::testing::Test {
+ protected:
+  std::filesystem::path write(const std::string& bytes) {
+    const std::filesystem::path path = dir_ / "kovaritbl.dat";
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  std::filesystem::path dir_ = testing::fresh_folder(
+      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+TEST_F(DataFileTest, MissingFileReadsAsEmptyAndIsNotCreated) {
+  DataFile file;
+  ASSERT_TRUE(file.open(dir_ / "kovari4tbl.dat"));
+  EXPECT_FALSE(file.exists());
+  EXPECT_EQ(file.length(), 0);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "kovari4tbl.dat"));
+}
+
+TEST_F(DataFileTest, ReadsLittleEndianValuesFromOneBasedPositions) {
+  testing::ByteWriter w;
+  w.integer(-2);
+  w.long_value(123456789);
+  w.code("1000001");
+  w.variant(u"東京都");
+  DataFile file;
+  ASSERT_TRUE(file.open(write(w.bytes())));
+  Cursor cursor = file.at(1);
+  EXPECT_EQ(cursor.read_integer(), -2);
+  EXPECT_EQ(cursor.read_long(), 123456789);
+  EXPECT_EQ(cursor.read_code(), "1000001");
+  EXPECT_EQ(cursor.read_variant_string(), u"東京都");
+  EXPECT_FALSE(cursor.failed());
+  EXPECT_EQ(file.at(3).read_long(), 123456789);
+}
+
+TEST_F(DataFileTest, EmptyVariantStringOccupiesFourBytes) {
+  testing::ByteWriter w;
+  w.variant(u"");
+  w.integer(7);
+  DataFile file;
+  ASSERT_TRUE(file.open(write(w.bytes())));
+  Cursor cursor = file.at(1);
+  EXPECT_EQ(cursor.read_variant_string(), u"");
+  EXPECT_EQ(cursor.position(), 5);
+  EXPECT_EQ(cursor.read_integer(), 7);
+}
+
+TEST_F(DataFileTest, ReadPastTheEndFailsAndStaysFailed) {
+  testing::ByteWriter w;
+  w.long_value(1);
+  w.long_value(2);
+  DataFile file;
+  ASSERT_TRUE(file.open(write(w.bytes())));
+  Cursor cursor = file.at(6);
+  EXPECT_EQ(cursor.read_long(), 0);  // bytes 6..9 of 8
+  EXPECT_TRUE(cursor.failed());
+  EXPECT_NE(cursor.error().find("kovaritbl.dat"), std::string::npos) << cursor.error();
+  EXPECT_EQ(cursor.read_integer(), 0);  // would fit, but the cursor has failed
+  const std::string first_error = cursor.error();
+  cursor.read_code();
+  EXPECT_EQ(cursor.error(), first_error);
+}
+
+TEST_F(DataFileTest, PositionsOutsideTheFileFail) {
+  testing::ByteWriter w;
+  w.long_value(1);
+  DataFile file;
+  ASSERT_TRUE(file.open(write(w.bytes())));
+  for (std::int64_t position : {std::int64_t{0}, std::int64_t{-1023}, std::int64_t{6},
+                                std::int64_t{1} << 62, INT64_MAX}) {
+    Cursor cursor = file.at(position);
+    cursor.read_integer();
+    EXPECT_TRUE(cursor.failed()) << position;
+  }
+  Cursor at_end = file.at(5);
+  EXPECT_EQ(at_end.read_bytes(0), "");
+  EXPECT_FALSE(at_end.failed());
+}
+
+TEST_F(DataFileTest, VariantStringWithWrongTagOrBadBytesFails) {
+  const struct {
+    const char* name;
+    std::string bytes;
+  } kCases[] = {
+      {"tag 3", std::string("\x03\x00\x02\x00\x82\xa0", 6)},
+      {"length past the end", std::string("\x08\x00\x09\x00\x82\xa0", 6)},
+      {"lone lead byte", std::string("\x08\x00\x01\x00\x82", 5)},
+      {"bad trail byte", std::string("\x08\x00\x02\x00\x82\x0a", 6)},
+  };
+  for (const auto& c : kCases) {
+    DataFile file;
+    ASSERT_TRUE(file.open(write(c.bytes)));
+    Cursor cursor = file.at(1);
+    EXPECT_EQ(cursor.read_variant_string(), u"") << c.name;
+    EXPECT_TRUE(cursor.failed()) << c.name;
+    EXPECT_NE(cursor.error().find("kovaritbl.dat"), std::string::npos) << cursor.error();
+  }
+}
+
+}  // namespace
+}  // namespace kovari::postaldb
