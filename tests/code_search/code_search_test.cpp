@@ -1,0 +1,344 @@
+#include "code_search/code_search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "code_search/code_index.h"
+#include "code_search/postal_image.h"
+#include "code_search/recording_host.h"
+#include "text/sjis.h"
+
+namespace kovari::code_search {
+namespace {
+
+using testing::PostalImage;
+
+constexpr std::u16string_view kMsgFound = u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
+constexpr std::u16string_view kMsgChoose = u"町域を特定できません。選択して下さい。";
+constexpr std::u16string_view kMsgInputError = u"郵便番号の入力エラーです。";
+constexpr std::u16string_view kMsgNoHits = u"郵便番号と一致するデータは０件です。";
+constexpr std::u16string_view kBrokenIndexBox = u"|続行不可能なエラーが発生しました";
+
+// A small country: Sapporo, Tokyo's Chiyoda ward, Kyoto's Kamigyo ward.
+class CodeSearchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const int hokkaido = image.add_pref(u"北海道");
+    const int tokyo = image.add_pref(u"東京都");
+    const int kyoto = image.add_pref(u"京都府");
+    sapporo = PostalImage::location(hokkaido, image.add_city(u"札幌市", u"中央区"));
+    chiyoda = PostalImage::location(tokyo, image.add_city(u"千代田区"));
+    kamigyo = PostalImage::location(kyoto, image.add_city(u"京都市", u"上京区"));
+  }
+
+  // Opens the image; searches then run with `mode`.
+  void open(CallerMode mode = CallerMode::Window) {
+    image.open(db, ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    options.mode = mode;
+  }
+  SearchContext context() { return SearchContext{db, settings, host, options}; }
+
+  SearchOutcome lookup(std::u16string_view code) {
+    state.in_code = code;
+    return sertch_kovari1(context(), state);
+  }
+  SearchOutcome prefix(std::u16string_view code) {
+    state.in_code = code;
+    return sertch_kovari2(context(), state);
+  }
+  std::vector<std::u16string> results() const {
+    return std::vector<std::u16string>(state.res_address[1].begin() + 1,
+                                       state.res_address[1].begin() + 1 + state.res_count[1]);
+  }
+  std::vector<std::u16string> prefix_codes() const {
+    std::vector<std::u16string> codes;
+    for (const PrefixRow& row : list_prefix_hits(db, state)) codes.push_back(row.code);
+    return codes;
+  }
+
+  PostalImage image;
+  std::int32_t sapporo = 0, chiyoda = 0, kamigyo = 0;
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  testing::RecordingHost host;
+  SearchOptions options;
+  CodeSearchState state;
+};
+
+TEST_F(CodeSearchTest, OneTownAreaGivesTheAddress) {
+  image.town("0600042", sapporo, u"オ大通西（１～１９丁目）");
+  image.town("1000001", chiyoda, u"チ千代田");
+  open();
+  EXPECT_EQ(lookup(u"1000001"), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"東京都千代田区千代田");
+  EXPECT_EQ(state.status_msg, kMsgFound);
+  EXPECT_EQ(lookup(u" 0600042 "), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"北海道札幌市中央区大通西１～１９丁目");
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(CodeSearchTest, SeveralLinesAreListed) {
+  image.town("0640941", sapporo, u"ア旭ケ丘（１、２丁目）");
+  image.town("0640942", sapporo, u"ア旭ケ丘");
+  open();
+  state.out_address = u"stale";
+  EXPECT_EQ(lookup(u"0640941"), SearchOutcome::Several);
+  EXPECT_EQ(results(), (std::vector<std::u16string>{u"北海道札幌市中央区旭ケ丘１",
+                                                    u"北海道札幌市中央区旭ケ丘２丁目"}));
+  EXPECT_EQ(state.out_address, u"");
+  EXPECT_EQ(state.status_msg, kMsgChoose);
+}
+
+TEST_F(CodeSearchTest, RunEnteredFromItsThirdRecordGivesAllThreeInIndexOrder) {
+  image.town("0010000", sapporo, u"ア一");
+  image.town("0010001", sapporo, u"ア二");
+  image.town("1000005", chiyoda, u"マ丸の内（１丁目）");
+  image.town("1000005", chiyoda, u"マ丸の内（２丁目）");
+  image.town("1000005", chiyoda, u"マ丸の内（３丁目）");
+  for (const char* code : {"1000006", "1000007", "1000008", "1000009"}) {
+    image.town(code, chiyoda, u"ア他");
+  }
+  open();
+  // Nine records: the first halving step reads record 5, the run's third.
+  const auto mid = search_index(CodeIndex::main_index(db), u"1000005", IndexSearch::Exact);
+  ASSERT_TRUE(mid);
+  EXPECT_EQ(CodeIndex::main_index(db).record(*mid).ordinal, 3);
+  EXPECT_EQ(lookup(u"1000005"), SearchOutcome::Several);
+  EXPECT_EQ(results(), (std::vector<std::u16string>{u"東京都千代田区丸の内１丁目",
+                                                    u"東京都千代田区丸の内２丁目",
+                                                    u"東京都千代田区丸の内３丁目"}));
+}
+
+TEST_F(CodeSearchTest, RecordsOfKindSixGiveNothing) {
+  image.town("1000001", chiyoda, u"チ千代田", 6);
+  image.town("1000002", chiyoda, u"コ皇居外苑", 6);
+  image.town("1000002", chiyoda, u"コ皇居外苑", 0);
+  open();
+  EXPECT_EQ(lookup(u"1000001"), SearchOutcome::Several);
+  EXPECT_EQ(state.res_count[1], 0);
+  EXPECT_EQ(state.status_msg, kMsgChoose);
+  EXPECT_EQ(lookup(u"1000002"), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"東京都千代田区皇居外苑");
+}
+
+TEST_F(CodeSearchTest, KyotoStreetDirectionsStandInFront) {
+  image.town("6020000", kamigyo, u"ア相生町（寺町通今出川上る）");
+  open();
+  EXPECT_EQ(lookup(u"6020000"), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"京都府京都市上京区寺町通今出川上る相生町");
+}
+
+TEST_F(CodeSearchTest, DetailFileAnswersFirstWhenEnabled) {
+  image.town("1000001", chiyoda, u"チ千代田");
+  image.add_sorted(image.detail_index, "1000001",
+                   image.add_detail("1000001", chiyoda, u"宮内庁", u"千代田", u"１－１"));
+  // The post-office box between the brackets at positions 4 and 15.
+  image.add_sorted(image.detail_index, "1008799",
+                   image.add_detail("1008799", chiyoda, u"日本郵便株式会社", u"丸の内",
+                                    u"２－７（東京中央郵便局私書箱）", 4, 15));
+  open();
+  settings.ctl_flg[6] = 1;
+  EXPECT_EQ(lookup(u"1008799"), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"東京都千代田区丸の内２－７");
+  EXPECT_EQ(state.out_pobox, u"東京中央郵便局私書箱");
+  EXPECT_EQ(state.out_office, u"日本郵便株式会社");
+  EXPECT_EQ(lookup(u"1000001"), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"東京都千代田区千代田１－１");
+  EXPECT_EQ(state.out_office, u"宮内庁");
+
+  // Without ctl_flg(6) the detail file is never consulted.
+  settings.ctl_flg[6] = 0;
+  EXPECT_EQ(lookup(u"1000001"), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"東京都千代田区千代田");
+  EXPECT_EQ(state.out_office, u"");
+  options.prefix_fallback = false;
+  EXPECT_EQ(lookup(u"1008799"), SearchOutcome::NotFound);
+}
+
+TEST_F(CodeSearchTest, CopiesOutsideTheWindowConsultTheDetailFileOnlyWithoutTheAddressBatch) {
+  image.add_sorted(image.detail_index, "1008799",
+                   image.add_detail("1008799", chiyoda, u"日本郵便株式会社", u"丸の内", u"２－７"));
+  const struct {
+    CallerMode mode;
+    bool address_batch_running;
+    SearchOutcome outcome;
+  } cases[] = {
+      {CallerMode::Clipboard, false, SearchOutcome::Single},
+      {CallerMode::Clipboard, true, SearchOutcome::NotFound},
+      {CallerMode::BatchCode, false, SearchOutcome::Single},
+      {CallerMode::BatchCode, true, SearchOutcome::NotFound},
+      {CallerMode::BatchAddress, false, SearchOutcome::NotFound},
+  };
+  open();
+  settings.ctl_flg[6] = 1;
+  for (const auto& c : cases) {
+    options.mode = c.mode;
+    options.address_batch_running = c.address_batch_running;
+    EXPECT_EQ(lookup(u"1008799"), c.outcome);
+  }
+}
+
+TEST_F(CodeSearchTest, UnknownCodeFallsBackToItsFirstThreeDigitsInTheWindow) {
+  image.town("0010000", sapporo, u"ア以下に掲載がない場合");
+  image.town("1000001", chiyoda, u"チ千代田");
+  image.town("1000002", chiyoda, u"コ皇居外苑");
+  image.town("1010001", chiyoda, u"カ神田");
+  open();
+  EXPECT_EQ(lookup(u"1009999"), SearchOutcome::PrefixList);
+  EXPECT_EQ(state.in_code, u"100");
+  EXPECT_EQ(state.list_mode, 1);
+  EXPECT_EQ(prefix_codes(), (std::vector<std::u16string>{u"1000001", u"1000002"}));
+
+  options.prefix_fallback = false;
+  EXPECT_EQ(lookup(u"1009999"), SearchOutcome::NotFound);
+  EXPECT_EQ(state.status_msg, kMsgInputError);
+  EXPECT_EQ(state.in_code, u"1009999");
+  EXPECT_EQ(host.focus, std::vector<std::string>{"Text1"});
+}
+
+TEST_F(CodeSearchTest, BrokenRunIsReportedOnceAndListsNothing) {
+  image.town("1000001", chiyoda, u"チ千代田");
+  // Ordinal 0 puts the run start after the record itself.
+  image.main_index.push_back({"1000002", image.add_town("1000002", chiyoda, u"コ皇居外苑"), 0});
+  image.town("1000003", chiyoda, u"カ霞が関");
+  open();
+  EXPECT_EQ(lookup(u"1000002"), SearchOutcome::Several);
+  EXPECT_EQ(state.res_count[1], 0);
+  EXPECT_EQ(state.status_msg, kMsgChoose);
+  EXPECT_EQ(host.boxes, std::vector<std::u16string>{std::u16string(kBrokenIndexBox)});
+
+  options.mode = CallerMode::BatchCode;
+  state.conv_state = kConvOk;
+  lookup(u"1000002");
+  EXPECT_EQ(state.conv_state, kConvMainIndexError);
+  EXPECT_EQ(host.boxes.size(), 1u);
+}
+
+TEST_F(CodeSearchTest, BatchAndClipboardTakeTheFirstOfSeveral) {
+  image.town("0640941", sapporo, u"ア旭ケ丘（１、２丁目）");
+  const struct {
+    CallerMode mode;
+    bool first_of_several;
+    std::u16string out_address;
+    std::int16_t conv_state;
+  } cases[] = {
+      {CallerMode::BatchCode, false, u"北海道札幌市中央区旭ケ丘１", kConvSeveralTowns},
+      {CallerMode::Clipboard, true, u"北海道札幌市中央区旭ケ丘１", kConvOk},
+      {CallerMode::Clipboard, false, u"", kConvOk},
+      {CallerMode::BatchAddress, true, u"", kConvOk},
+  };
+  open();
+  for (const auto& c : cases) {
+    options.mode = c.mode;
+    options.first_of_several = c.first_of_several;
+    state.conv_state = kConvOk;
+    EXPECT_EQ(lookup(u"0640941"), SearchOutcome::Several);
+    EXPECT_EQ(state.out_address, c.out_address);
+    EXPECT_EQ(state.conv_state, c.conv_state);
+  }
+}
+
+TEST_F(CodeSearchTest, BatchCodeReportsAnUnknownCode) {
+  image.town("1000001", chiyoda, u"チ千代田");
+  open(CallerMode::BatchCode);
+  EXPECT_EQ(lookup(u"1009999"), SearchOutcome::NotFound);
+  EXPECT_EQ(state.conv_state, kConvNotFound);
+  EXPECT_EQ(state.in_code, u"1009999");
+  EXPECT_TRUE(host.focus.empty());
+}
+
+TEST_F(CodeSearchTest, BatchAddressKeepsTheTownAreaTextOfASingleResultOnly) {
+  image.town("0600042", sapporo, u"オ大通西（１～１９丁目）");
+  image.town("0640941", sapporo, u"ア旭ケ丘（１、２丁目）");
+  open(CallerMode::BatchAddress);
+  lookup(u"0600042");
+  EXPECT_EQ(state.res_address[0][1], u"大通西");
+  lookup(u"0640941");
+  EXPECT_EQ(state.res_address[0][1], u"");
+  EXPECT_EQ(state.res_address[0][2], u"旭ケ丘２丁目");
+}
+
+TEST_F(CodeSearchTest, SearchEndsAfterTwentyStepsBetweenAdjacentCodes) {
+  image.town("1000001", chiyoda, u"チ千代田");
+  image.town("1000003", chiyoda, u"カ霞が関");
+  open();
+  const CodeIndex index = CodeIndex::main_index(db);
+  EXPECT_EQ(search_index(index, u"1000002", IndexSearch::Exact), std::nullopt);
+  EXPECT_EQ(search_index(index, u"1000002", IndexSearch::LowBound), 1);
+  EXPECT_EQ(search_index(index, u"1000002", IndexSearch::HighBound), 2);
+  EXPECT_EQ(search_index(index, u"1000000", IndexSearch::LowBound), std::nullopt);
+  EXPECT_EQ(search_index(index, u"1000004", IndexSearch::HighBound), std::nullopt);
+  EXPECT_EQ(search_index(index, u"1000003", IndexSearch::Exact), 2);
+  EXPECT_EQ(search_index(index, u"1000001", IndexSearch::Exact), 1);
+}
+
+TEST_F(CodeSearchTest, EmptyIndexFindsNothing) {
+  open();
+  options.prefix_fallback = false;
+  EXPECT_EQ(lookup(u"1000001"), SearchOutcome::NotFound);
+  EXPECT_EQ(prefix(u"100"), SearchOutcome::NotFound);
+  EXPECT_EQ(state.status_msg, kMsgInputError);
+}
+
+TEST_F(CodeSearchTest, PrefixSearchListsTheCodesThatBeginWithIt) {
+  image.town("0010000", sapporo, u"ア以下に掲載がない場合");
+  image.town("0600042", sapporo, u"オ大通西（１～１９丁目）");
+  image.town("0640941", sapporo, u"ア旭ケ丘（１、２丁目）");
+  image.town("1000001", chiyoda, u"チ千代田");
+  image.town("1000005", chiyoda, u"マ丸の内（１丁目）");
+  image.town("1000005", chiyoda, u"マ丸の内（２丁目）");
+  image.town("1000006", chiyoda, u"ア有楽町", 6);
+  image.town("1010001", chiyoda, u"カ神田");
+  image.town("9990000", chiyoda, u"ア終");
+  open();
+  const struct {
+    std::u16string_view prefix;
+    SearchOutcome outcome;
+    std::u16string_view message;
+    std::vector<std::u16string> codes;
+  } cases[] = {
+      {u"100", SearchOutcome::PrefixList, u"", {u"1000001", u"1000005", u"1000005"}},
+      {u"06", SearchOutcome::PrefixList, u"", {u"0600042", u"0640941"}},
+      {u"1", SearchOutcome::PrefixList, u"",
+       {u"1000001", u"1000005", u"1000005", u"1010001"}},
+      {u"101000", SearchOutcome::PrefixList, u"", {u"1010001"}},
+      {u"001", SearchOutcome::PrefixList, u"", {u"0010000"}},
+      // A range that starts below the first code or ends above the last one.
+      {u"00", SearchOutcome::NotFound, kMsgInputError, {}},
+      {u"999", SearchOutcome::NotFound, kMsgInputError, {}},
+      {u"9", SearchOutcome::NotFound, kMsgInputError, {}},
+      // Inside the range of the index but no code of its own.
+      {u"07", SearchOutcome::NotFound, kMsgNoHits, {}},
+  };
+  for (const auto& c : cases) {
+    state.status_msg.clear();
+    EXPECT_EQ(prefix(c.prefix), c.outcome) << text::to_utf8(c.prefix);
+    EXPECT_EQ(state.status_msg, c.message) << text::to_utf8(c.prefix);
+    if (c.outcome == SearchOutcome::PrefixList) {
+      EXPECT_EQ(prefix_codes(), c.codes) << text::to_utf8(c.prefix);
+    }
+  }
+  prefix(u"100");
+  EXPECT_EQ(state.res_count[1], 4);  // the kind-6 record counts as a hit but is not listed
+  const std::vector<PrefixRow> rows = list_prefix_hits(db, state);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[1].address, u"東京都千代田区丸の内（１丁目）");
+}
+
+TEST_F(CodeSearchTest, PrefixSearchStopsAtAThousandCodes) {
+  image.town("1000001", chiyoda, u"チ千代田");
+  const std::int32_t offset = image.add_town("2000000", chiyoda, u"チ千代田");
+  for (int i = 0; i < 1005; ++i) {
+    image.add_sorted(image.main_index, std::to_string(2000000 + i), offset);
+  }
+  image.town("3000000", chiyoda, u"チ千代田");
+  open();
+  EXPECT_EQ(prefix(u"2"), SearchOutcome::PrefixList);
+  EXPECT_EQ(state.res_count[1], kMaxResults);
+  EXPECT_EQ(list_prefix_hits(db, state).size(), static_cast<size_t>(kMaxResults));
+}
+
+}  // namespace
+}  // namespace kovari::code_search
