@@ -24,9 +24,11 @@ Shape choose_shape(const ConditionMarks& m, int second_dash) {
   } else if (m.dash != 0 && m.tilde != 0) {
     shape = m.tilde < m.dash ? Shape::kC : Shape::kD;
   }
+  // A number must stand between 丁目 and the next mark: "1丁目~3丁目" is a
+  // plain 丁目 range.
   if (m.chome != 0) {
-    if (m.tilde != 0 && m.chome < m.tilde) shape = Shape::kE;
-    if (m.dash != 0 && m.chome < m.dash) shape = Shape::kF;
+    if (m.tilde != 0 && m.chome + 2 < m.tilde) shape = Shape::kE;
+    if (m.dash != 0 && m.chome + 2 < m.dash) shape = Shape::kF;
   }
   return shape;
 }

@@ -1,11 +1,70 @@
-// Placeholder so that resolution links: engineer "refine" replaces this file
-// with the condition refinement. Until then no bracketed condition decides.
 #include "resolve/refine.h"
+
+#include "resolve/condition_address.h"
+#include "resolve/refine_examine.h"
+#include "resolve/refine_items.h"
+#include "text/vb.h"
 
 namespace kovari::resolve {
 
-std::string_view refine_partial_matches(int, ResolveState&, decompose::Decomposition&,
-                                        const postaldb::PostalTables&) {
+namespace {
+
+// The town area with what resolution cut from it: the Kyoto street direction,
+// else the 字 text.
+std::u16string town_text(const decompose::DecompositionSlot& slot) {
+  std::u16string t = text::Trim(slot.addr_part[4]);
+  t += slot.kyoto_direction.empty() ? slot.koaza_text : slot.kyoto_direction;
+  return t;
+}
+
+}  // namespace
+
+std::string_view refine_partial_matches(int kyoto_mode, ResolveState& st,
+                                        decompose::Decomposition& d,
+                                        const postaldb::PostalTables& tables) {
+  std::vector<ConditionItem> items = collect_condition_items(st.part_match);
+  order_condition_items(items);
+
+  decompose::DecompositionSlot& slot = d.current();
+  const ConditionAddress address = condition_address(slot);
+  ConditionExamination exam(kyoto_mode == 1, town_text(slot), address, tables.kanji_num);
+  bool found = false;
+  for (const ConditionItem& item : items) {
+    if (exam.fits(item)) {
+      st.result_code = item.code;
+      found = true;
+      break;
+    }
+  }
+
+  // No condition fits: a building whose floor is not listed, the next
+  // building, the 大字 entry.
+  if (!found && !exam.no_floor_code().empty()) {
+    if (slot.building_found == 1) {
+      st.result_code = exam.no_floor_code();
+      return "ok";
+    }
+    if (!exam.next_building_code().empty() && slot.building_split == 1) {
+      st.result_code = exam.next_building_code();
+      return "ok";
+    }
+  }
+  if (!found && !exam.oaza_code().empty()) {
+    st.result_code = exam.oaza_code();
+    return "ok";
+  }
+  if (!exam.next_building_code().empty()) slot.building_split = 1;
+  // "その他" decides at once for an address without a town area, else only
+  // when nothing else fits.
+  if (exam.town_text().empty() && !exam.other_code().empty()) {
+    st.result_code = exam.other_code();
+    return "ok";
+  }
+  if (found) return "ok";
+  if (!exam.other_code().empty()) {
+    st.result_code = exam.other_code();
+    return "ok";
+  }
   return "err";
 }
 
