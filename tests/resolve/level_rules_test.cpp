@@ -1,0 +1,102 @@
+#include "resolve/level_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "postaldb/char_tables.h"
+
+namespace kovari::resolve {
+namespace {
+
+postaldb::PostalTables numeral_tables() {
+  postaldb::PostalTables t;
+  postaldb::set_table1(t);
+  postaldb::set_table2(t);
+  return t;
+}
+
+TEST(ChomeKey, NumberBecomesKanjiNumeral) {
+  const postaldb::PostalTables t = numeral_tables();
+  struct {
+    std::u16string area, chome, key;
+  } cases[] = {
+      {u"本町", u"3", u"本町三丁目"},
+      {u"本町 ", u"12", u"本町十二丁目"},
+      {u"本町", u"50", u"本町五十丁目"},
+      {u"本町", u"51", u"本町丁目"},
+      {u"本町", u"0", u"本町丁目"},
+      {u"本町", u"", u"本町丁目"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(chome_key(c.area, c.chome, t), c.key) << c.chome.size();
+}
+
+TEST(ChiwariInRange, ReadsTheRangeOfTheName) {
+  struct {
+    std::u16string name, chiwari;
+    int mark;
+    bool in_range;
+  } cases[] = {
+      {u"江刈第１地割～第３地割", u"2", 1, true},
+      {u"江刈第１地割～第３地割", u"3", 1, true},
+      {u"江刈第１地割～第３地割", u"4", 1, false},
+      {u"江刈第１地割～第３地割", u"2", 0, false},  // no 地割 in the address
+      {u"江刈第５地割", u"5", 1, false},              // no upper bound
+      {u"江刈", u"5", 1, false},
+  };
+  for (const auto& c : cases) {
+    decompose::DecompositionSlot slot;
+    slot.addr_flag[26] = c.mark;
+    slot.addr_part[5] = c.chiwari;
+    EXPECT_EQ(chiwari_in_range(c.name, slot), c.in_range);
+  }
+}
+
+TEST(StripAza, RemovesOazaAndCutsAtAza) {
+  const postaldb::PostalTables t = numeral_tables();
+  struct {
+    std::u16string area, kept, koaza;
+  } cases[] = {
+      {u"大字山田", u"山田", u""},
+      {u"上野大字山田", u"上野山田", u""},
+      {u"大字山田字川原", u"山田", u"川原"},
+      {u"字川原", u"川原", u""},
+      {u"十字町", u"十字町", u""},  // 十字 is a word, not the 字 marker
+      {u"文字", u"文字", u""},
+  };
+  for (const auto& c : cases) {
+    decompose::DecompositionSlot slot;
+    std::u16string area = c.area;
+    strip_aza(area, slot, 1, t);
+    EXPECT_EQ(area, c.kept);
+    EXPECT_EQ(slot.koaza_text, c.koaza);
+  }
+}
+
+TEST(StripAza, SlotTwoKeepsTheAzaPartInTheTownArea) {
+  const postaldb::PostalTables t = numeral_tables();
+  decompose::DecompositionSlot slot;
+  std::u16string area = u"山田字川原";
+  strip_aza(area, slot, 2, t);
+  EXPECT_EQ(area, u"山田川原");
+  EXPECT_EQ(slot.koaza_text, u"川原");
+}
+
+TEST(CityNameUnique, RecurringNamesComeFromTheLoadedTable) {
+  postaldb::PostalTables t;
+  t.city_name1 = {u"", u"上川郡", u"上川郡", u"旭川市", u"上川郡", u"伊達市", u"府中市", u"伊達市"};
+  const auto recurring = recurring_city_names(t);
+  EXPECT_FALSE(city_name_unique(u"上川郡", recurring));  // two blocks in one prefecture
+  EXPECT_FALSE(city_name_unique(u"伊達市", recurring));
+  EXPECT_TRUE(city_name_unique(u"旭川市", recurring));
+  EXPECT_TRUE(city_name_unique(u"府中市", recurring));   // once in this table
+  EXPECT_TRUE(city_name_unique(u"", recurring));
+}
+
+TEST(CityNameUnique, WithoutATableTheKnownNamesRecur) {
+  const auto recurring = recurring_city_names(postaldb::PostalTables{});
+  EXPECT_FALSE(city_name_unique(u"府中市", recurring));
+  EXPECT_FALSE(city_name_unique(u"中郡", recurring));
+  EXPECT_TRUE(city_name_unique(u"旭川市", recurring));
+}
+
+}  // namespace
+}  // namespace kovari::resolve
