@@ -1,0 +1,201 @@
+#include "resolve/kaiseki_phase1.h"
+
+#include <gtest/gtest.h>
+
+#include "resolve/mini_postal_db.h"
+
+namespace kovari::resolve {
+namespace {
+
+using testing::MiniCity;
+using testing::MiniPostalDb;
+
+MiniPostalDb& sample_db() {
+  static MiniPostalDb db(
+      {u"北海道", u"東京都", u"京都府", u"広島県", u"愛知県", u"滋賀県", u"大阪府"},
+      {
+          {1, u"札幌市", u"中央区", {{"0600001", u"北一条西"}, {"0600042", u"大通西"}}},
+          {1, u"旭川市", u"",
+           {{"0700000", u"以下に掲載がない場合"},
+            {"0700001", u"次に番地がくる場合"},
+            {"0700031", u"本町三丁目"},
+            {"0700032", u"本町"}}},
+          {1, u"上川郡", u"鷹栖町", {{"0711200", u"以下に掲載がない場合"}}},
+          {1, u"奥尻郡", u"奥尻町", {{"0431400", u"以下に掲載がない場合"}, {"0431401", u"青苗"}}, 1},
+          {1, u"空知郡", u"奈井江町", {{"0790300", u"以下に掲載がない場合"}}},
+          {1, u"上川郡", u"当麻町", {{"0781300", u"以下に掲載がない場合"}, {"0781301", u"園別"}}},
+          {2, u"中央区", u"", {{"1040061", u"銀座"}, {"1040045", u"築地"}}},
+          {2, u"港区", u"",
+           {{"1050000", u"以下に掲載がない場合"},
+            {"1050011", u"芝公園", u"（１丁目）"},
+            {"1050014", u"芝", u"（１丁目）"}}},
+          {2, u"府中市", u"", {{"1830000", u"以下に掲載がない場合"}, {"1830055", u"府中町"}}},
+          {3, u"京都市", u"中京区",
+           {{"6040000", u"以下に掲載がない場合"},
+            {"6048154", u"饅頭屋町"},
+            {"6040857", u"亀屋町"}}},
+          {4, u"広島市", u"中央区", {{"7300000", u"以下に掲載がない場合"}}},
+          {4, u"府中市", u"", {{"7260000", u"以下に掲載がない場合"}, {"7260004", u"府中町"}}},
+          {5, u"愛知郡", u"東郷町", {{"4701100", u"以下に掲載がない場合"}, {"4700151", u"諸輪"}}},
+          {6, u"愛知郡", u"愛荘町", {{"5291300", u"以下に掲載がない場合"}, {"5291331", u"愛知川"}}},
+          {7, u"大阪市", u"中央区", {{"5400000", u"以下に掲載がない場合"}}},
+      });
+  return db;
+}
+
+struct Typed {
+  std::u16string pref, city, ward, area, chome;
+};
+
+struct Resolution {
+  ResolveState st;
+  std::array<int, 17> flags{};
+  std::array<int, 6> running{};
+  std::u16string old_code;
+  SilentHost host;
+
+  void resolve(const Typed& a) {
+    decompose::Decomposition d;
+    auto& part = d.slot[1].addr_part;
+    part[1] = a.pref;
+    part[2] = a.city;
+    part[3] = a.ward;
+    part[4] = a.area;
+    part[5] = a.chome;
+    ResolveContext ctx{sample_db().db(), flags, running, host, old_code};
+    st.result_msg.clear();
+    kaiseki_phase1(st, d, ctx);
+  }
+};
+
+constexpr std::u16string_view kNothingGiven = u"都道府県名、区市郡島名、区町村名のすべてを省略できません。";
+constexpr std::u16string_view kTownAmbiguous =
+    u"都道府県名、区市郡島名が省略されたため区町村名を特定できません。";
+
+struct Case {
+  const char* what;
+  Typed typed;
+  std::u16string code;
+  std::u16string_view msg;
+};
+
+TEST(KaisekiPhase1, LevelsEndInACodeOrAMessage) {
+  const Case cases[] = {
+      {"all levels empty", {}, u"", kNothingGiven},
+      {"a 中央区 alone is in several cities", {u"", u"", u"中央区", u"銀座"}, u"", kTownAmbiguous},
+      {"a city without wards settles the municipality", {u"東京都", u"中央区", u"", u"銀座"},
+       u"1040061", u""},
+      {"the same, without the prefecture", {u"", u"中央区", u"", u"築地"}, u"1040045", u""},
+      {"designated city and ward", {u"北海道", u"札幌市", u"中央区", u"大通西"}, u"0600042", u""},
+      {"county shared by prefectures, town in one of them", {u"", u"愛知郡", u"愛荘町", u"愛知川"},
+       u"5291331", u""},
+      {"the other prefecture's town", {u"", u"愛知郡", u"東郷町", u"諸輪"}, u"4700151", u""},
+      {"county twice within one prefecture: the later block", {u"北海道", u"上川郡", u"当麻町", u"園別"},
+       u"0781301", u""},
+      {"single-code municipality: its first record without a scan",
+       {u"北海道", u"奥尻郡", u"奥尻町", u"青苗"}, u"0431400", u""},
+      {"丁目 record through the 丁目 key", {u"北海道", u"旭川市", u"", u"本町", u"3"}, u"0700031", u""},
+      {"town area without 丁目 number", {u"北海道", u"旭川市", u"", u"本町"}, u"0700032", u""},
+      {"empty town area takes the 次に record", {u"北海道", u"旭川市", u"", u""}, u"0700001", u""},
+      {"nothing matched takes the 以下に record", {u"北海道", u"旭川市", u"", u"存在しない町"},
+       u"0700000", u""},
+      {"芝公園 never goes through the refinement", {u"東京都", u"港区", u"", u"芝公園"}, u"1050011",
+       u""},
+      {"another bracketed exact name does", {u"東京都", u"港区", u"", u"芝"}, u"1050000", u""},
+      {"Kyoto: street and direction before the town", {u"京都府", u"京都市", u"中京区", u"烏丸通三条上る饅頭屋町"},
+       u"6048154", u""},
+      {"Kyoto: direction after the town", {u"京都府", u"京都市", u"中京区", u"亀屋町烏丸通西入"},
+       u"6040857", u""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Resolution run;
+    run.resolve(c.typed);
+    EXPECT_EQ(run.st.result_code, c.code);
+    EXPECT_EQ(run.st.result_msg, c.msg);
+  }
+}
+
+TEST(KaisekiPhase1, FuchuWithoutPrefectureFollowsTheOldCodeInBatch) {
+  const Typed fuchu{u"", u"府中市", u"", u"府中町"};
+  Resolution clipboard;
+  clipboard.resolve(fuchu);
+  EXPECT_EQ(clipboard.st.result_code, u"1830055");
+
+  Resolution batch;
+  batch.running[3] = 1;
+  batch.old_code = u"72601";
+  batch.resolve(fuchu);
+  EXPECT_EQ(batch.st.result_code, u"7260004");
+
+  Resolution batch_elsewhere;
+  batch_elsewhere.running[3] = 1;
+  batch_elsewhere.old_code = u"183";
+  batch_elsewhere.resolve(fuchu);
+  EXPECT_EQ(batch_elsewhere.st.result_code, u"1830055");
+}
+
+TEST(KaisekiPhase1, SecondResolutionReadsTheCacheAndAgrees) {
+  Resolution run;
+  run.running[1] = 1;
+  const Typed a{u"北海道", u"旭川市", u"", u"本町"};
+  run.resolve(a);
+  EXPECT_EQ(run.st.result_code, u"0700032");
+  EXPECT_FALSE(run.st.town_cache.records.empty());
+  EXPECT_EQ(run.st.last_city_text, u"旭川市");
+  run.resolve(a);
+  EXPECT_EQ(run.st.result_code, u"0700032");
+  run.resolve({u"北海道", u"旭川市", u"", u"本町", u"3"});
+  EXPECT_EQ(run.st.result_code, u"0700031");
+}
+
+TEST(KaisekiPhase1, ApproximateWardPickIsTheSingleHit) {
+  Resolution run;
+  run.flags[4] = 1;
+  run.resolve({u"北海道", u"札幌市", u"中央", u"北一条西"});
+  EXPECT_EQ(run.st.result_code, u"0600001");
+}
+
+class ListHost : public SilentHost {
+ public:
+  void set_list2(int kind, std::u16string_view prompt,
+                 const std::vector<std::u16string>& names) override {
+    list_kind = kind;
+    shown_prompt = prompt;
+    shown = names;
+  }
+  int list_kind = 0;
+  std::u16string shown_prompt;
+  std::vector<std::u16string> shown;
+};
+
+TEST(KaisekiPhase1, WindowModeShowsTheCandidatesOfTheOpenLevel) {
+  ListHost host;
+  ResolveState st;
+  st.caller_mode = 1;
+  std::array<int, 17> flags{};
+  decompose::Decomposition d;
+  d.slot[1].addr_part[1] = u"北海道";
+  d.slot[1].addr_part[2] = u"函館市";
+  ResolveContext ctx{sample_db().db(), flags, {}, host, u""};
+  kaiseki_phase1(st, d, ctx);
+  EXPECT_EQ(host.list_kind, 2);
+  EXPECT_EQ(host.shown_prompt, u"市区郡島名を特定できません。選択して下さい。");
+  EXPECT_EQ(host.shown.size(), 6u);  // 北海道's blocks, 上川郡 twice as it stands apart
+  EXPECT_EQ(st.result_code, u"");
+}
+
+TEST(KaisekiPhase1, BuildingFoundByDecompositionIsTheResult) {
+  Resolution run;
+  decompose::Decomposition d;
+  d.decomp_status = u"ok";
+  d.result_code = u"1006090";
+  ResolveContext ctx{sample_db().db(), run.flags, run.running, run.host, u""};
+  run.st.result_parts = u"前の値";
+  kaiseki_phase1(run.st, d, ctx);
+  EXPECT_EQ(run.st.result_code, u"1006090");
+  EXPECT_EQ(run.st.result_parts, u"前の値");
+}
+
+}  // namespace
+}  // namespace kovari::resolve
