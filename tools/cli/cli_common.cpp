@@ -1,0 +1,140 @@
+#include "cli_common.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <system_error>
+
+#include "postaldb/startup.h"
+#include "text/sjis.h"
+
+namespace kovari::cli {
+
+std::optional<std::string> Args::option(std::string_view name) {
+  const std::string dashed = "--" + std::string(name);
+  std::optional<std::string> value;
+  for (std::size_t i = 0; i < words_.size();) {
+    const std::string& word = words_[i];
+    if (word == dashed) {
+      if (i + 1 >= words_.size()) {
+        error_ = dashed + " needs a value";
+        words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i));
+        continue;
+      }
+      value = words_[i + 1];
+      words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i),
+                   words_.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    } else if (word.rfind(dashed + "=", 0) == 0) {
+      value = word.substr(dashed.size() + 1);
+      words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
+  }
+  return value;
+}
+
+bool Args::flag(std::string_view name) {
+  const std::string dashed = "--" + std::string(name);
+  bool given = false;
+  std::erase_if(words_, [&](const std::string& word) {
+    const bool match = word == dashed;
+    given = given || match;
+    return match;
+  });
+  return given;
+}
+
+std::optional<std::string> Args::positional() {
+  for (auto it = words_.begin(); it != words_.end(); ++it) {
+    if (it->rfind("--", 0) == 0) continue;
+    std::string word = std::move(*it);
+    words_.erase(it);
+    return word;
+  }
+  return std::nullopt;
+}
+
+bool Args::finish(std::string_view command) {
+  if (!error_.empty()) {
+    std::cerr << "kovari-cli " << command << ": " << error_ << "\n";
+    return false;
+  }
+  if (!words_.empty()) {
+    std::cerr << "kovari-cli " << command << ": unexpected argument \"" << words_.front() << "\"\n";
+    return false;
+  }
+  return true;
+}
+
+std::filesystem::path data_folder(Args& args) {
+  if (std::optional<std::string> dir = args.option("data")) return *dir;
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::current_path() : exe.parent_path();
+}
+
+CliHost::CliHost(bool answer_yes) : answer_yes_(answer_yes), bar_(isatty(STDERR_FILENO) == 1) {}
+
+void CliHost::message_box(std::u16string_view text, std::u16string_view title, MessageIcon) {
+  end_progress();
+  std::cerr << "[" << utf8(title) << "] " << utf8(text) << "\n";
+}
+
+bool CliHost::ask_yes_no(std::u16string_view text, std::u16string_view title, MessageIcon icon) {
+  message_box(text, title, icon);
+  std::cerr << (answer_yes_ ? "-> yes" : "-> no") << "\n";
+  return answer_yes_;
+}
+
+void CliHost::progress_range(long minimum, long maximum) {
+  minimum_ = minimum;
+  maximum_ = maximum;
+}
+
+void CliHost::progress_value(long value) {
+  if (!bar_ || maximum_ <= minimum_) return;
+  constexpr int kWidth = 40;
+  const long span = maximum_ - minimum_;
+  const long clamped = std::min(std::max(value - minimum_, 0L), span);
+  const int filled = static_cast<int>(clamped * kWidth / span);
+  std::fprintf(stderr, "\r[%s%s] %ld/%ld", std::string(filled, '#').c_str(),
+               std::string(kWidth - filled, ' ').c_str(), value, maximum_);
+  std::fflush(stderr);
+  bar_shown_ = true;
+}
+
+void CliHost::status(std::u16string_view text) {
+  end_progress();
+  std::cerr << utf8(text) << "\n";
+}
+
+void CliHost::end_progress() {
+  if (!bar_shown_) return;
+  std::fputs("\r\033[K", stderr);
+  bar_shown_ = false;
+}
+
+bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
+               settings::Settings& settings, CliHost& host, long long* load_ms) {
+  const auto start = std::chrono::steady_clock::now();
+  const postaldb::LoadStatus status = postaldb::load_postal_db(folder, db, settings, host);
+  host.end_progress();
+  if (load_ms != nullptr) {
+    *load_ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now() - start)
+                   .count();
+  }
+  if (!status.ok()) {
+    std::cerr << "kovari-cli: " << status.error << "\n";
+    return false;
+  }
+  return true;
+}
+
+std::string utf8(std::u16string_view text) { return text::to_utf8(text); }
+std::u16string utf16(std::string_view text) { return text::from_utf8(text); }
+
+}  // namespace kovari::cli

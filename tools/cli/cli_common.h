@@ -1,0 +1,72 @@
+// What every kovari-cli command shares: its arguments, the data folder, a
+// host for the terminal, loading the postal data and UTF-8 output.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/host.h"
+#include "postaldb/postal_db.h"
+#include "settings/settings.h"
+
+namespace kovari::cli {
+
+// The words after the command name. Options are taken out as a command asks
+// for them; whatever is left at finish() is reported as unknown.
+class Args {
+ public:
+  explicit Args(std::vector<std::string> words) : words_(std::move(words)) {}
+
+  // The value of "--name VALUE" or "--name=VALUE" (the last one given), or
+  // std::nullopt when absent. An option without its value is an error.
+  std::optional<std::string> option(std::string_view name);
+  // Whether "--name" was given.
+  bool flag(std::string_view name);
+  // Takes the next word that is not an option, if any.
+  std::optional<std::string> positional();
+
+  // True when every word was used and no option lacked its value; otherwise
+  // prints what is wrong to stderr, naming the command.
+  bool finish(std::string_view command);
+
+ private:
+  std::vector<std::string> words_;
+  std::string error_;
+};
+
+// The folder of the data files: "--data DIR", else the program's own folder.
+std::filesystem::path data_folder(Args& args);
+
+// A host for the terminal: messages and the status line go to stderr, a
+// Yes/No question gets a fixed answer, and the progress shows as a bar on
+// stderr when it is a terminal.
+class CliHost : public Host {
+ public:
+  explicit CliHost(bool answer_yes = false);
+  void message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) override;
+  bool ask_yes_no(std::u16string_view text, std::u16string_view title, MessageIcon icon) override;
+  void progress_range(long minimum, long maximum) override;
+  void progress_value(long value) override;
+  void status(std::u16string_view text) override;
+  // Clears the progress bar once the long operation is over.
+  void end_progress();
+
+ private:
+  bool answer_yes_;
+  bool bar_ = false;
+  bool bar_shown_ = false;
+  long minimum_ = 0, maximum_ = 0;
+};
+
+// Runs the start-up load from `folder`; on failure prints the reason to
+// stderr and returns false. `load_ms` receives the time the load took.
+bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
+               settings::Settings& settings, CliHost& host, long long* load_ms = nullptr);
+
+std::string utf8(std::u16string_view text);
+std::u16string utf16(std::string_view text);
+
+}  // namespace kovari::cli

@@ -1,0 +1,58 @@
+// kovari-cli: runs engine operations from the command line, one command per
+// invocation ("kovari-cli <command> [options]"), for trying inputs without the
+// windows. Output is UTF-8; the data files are read from --data DIR or from
+// the program's own folder.
+#include <iostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli_common.h"
+
+namespace kovari::cli {
+
+// The commands, each implemented in cmd_<name>.cpp: declare it here and add
+// one row to kCommands.
+int cmd_info(Args& args);
+
+struct Command {
+  std::string_view name;
+  int (*run)(Args& args);
+  std::string_view summary;
+};
+
+constexpr Command kCommands[] = {
+    {"info", cmd_info, "load the data files; print their directory values, table counts and load_ms"},
+};
+
+int usage(std::ostream& out) {
+  out << "usage: kovari-cli <command> [--data DIR] [options]\n\ncommands:\n";
+  for (const Command& command : kCommands) {
+    out << "  " << command.name << std::string(14 - std::min<std::size_t>(command.name.size(), 13), ' ')
+        << command.summary << "\n";
+  }
+  return 2;
+}
+
+int run(std::span<char*> argv) {
+  if (argv.size() < 2) return usage(std::cerr);
+  const std::string_view name = argv[1];
+  if (name == "help" || name == "--help" || name == "-h") {
+    usage(std::cout);
+    return 0;
+  }
+  for (const Command& command : kCommands) {
+    if (command.name != name) continue;
+    Args args(std::vector<std::string>(argv.begin() + 2, argv.end()));
+    return command.run(args);
+  }
+  std::cerr << "kovari-cli: unknown command \"" << name << "\"\n";
+  return usage(std::cerr);
+}
+
+}  // namespace kovari::cli
+
+int main(int argc, char** argv) {
+  return kovari::cli::run(std::span<char*>(argv, static_cast<std::size_t>(argc)));
+}
