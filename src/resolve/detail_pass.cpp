@@ -1,9 +1,53 @@
-// Placeholder so that resolution links: engineer "refine" replaces this file
-// with the detail-record pass. Until then no detail record matches.
 #include "resolve/detail_pass.h"
+
+#include <algorithm>
+
+#include "resolve/detail_reader.h"
+#include "resolve/detail_record.h"
+#include "resolve/resolve_walk.h"
+#include "text/strconv.h"
+#include "text/vb.h"
 
 namespace kovari::resolve {
 
-void match_detail_records(ResolveState&, decompose::Decomposition&, const ResolveContext&) {}
+namespace {
+
+int kyoto_mode_of(const ResolveState& st, const postaldb::PostalTables& tables) {
+  const auto& kyoto = tables.city_group[kKyotoGroup];
+  return st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
+}
+
+// The detail record in slot 2 names the same place as the input in slot 1.
+bool same_place(const decompose::Decomposition& d) {
+  const decompose::DecompositionSlot& detail = d.slot[2];
+  const decompose::DecompositionSlot& input = d.slot[1];
+  return detail.addr_part[4] == input.addr_part[4] && detail.koaza_text == input.koaza_text &&
+         detail.kyoto_direction == input.kyoto_direction && compare_block_parts(d) == 1;
+}
+
+}  // namespace
+
+void match_detail_records(ResolveState& st, decompose::Decomposition& d,
+                          const ResolveContext& ctx) {
+  const postaldb::PostalTables& tables = ctx.db.tables;
+  const bool window_open =
+      std::any_of(ctx.running.begin() + 1, ctx.running.end(), [](int r) { return r != 0; });
+  DetailRecordReader reader(st.detail_cache, ctx.db.detail_file, st.detail_first, st.detail_last,
+                            window_open);
+  const DetailAddressOptions options{kyoto_mode_of(st, tables), ctx.ctl_flg[4]};
+  const std::u16string town = text::Trim(d.slot[1].addr_part[4]);
+  while (const DetailRecord* record = reader.next()) {
+    // The input's town area is wide; the record's names are kept narrow.
+    if (text::InStr(text::to_wide(record->town_name), town) == 0) continue;
+    std::u16string address = record->town_name;
+    address += street_address(*record);
+    decompose_detail_record(address, d, tables, options);
+    if (same_place(d)) {
+      st.result_code.assign(record->code.begin(), record->code.end());
+      return;
+    }
+  }
+  reader.trim_cache();
+}
 
 }  // namespace kovari::resolve
