@@ -7,7 +7,7 @@ import re
 import kana
 from official_text import Bare, full_width, old_code
 from source_tables import Municipality, SourceRow
-from town_match import NOT_LISTED, CodeMatcher, TownName
+from town_match import FLOOR_UNKNOWN, NOT_LISTED, CodeMatcher, TownName
 
 # A street part that starts with a 丁目 number: "４丁目２－２", "一丁目１番７号".
 _CHOME_STREET = re.compile(r"^[０-９一二三四五六七八九十]+丁目")
@@ -46,6 +46,16 @@ def _match_code(rows: list[SourceRow], matcher: CodeMatcher) -> list[TownName]:
     if names.count(None) == 1:
         each_row(lambda r: matcher.sole(r.pref, r.city, r.town))
     return [n or TownName(row.town) for n, row in zip(names, rows)]
+
+
+def _name_unknown_floors(towns: list[SourceRow], named: dict[int, TownName]) -> None:
+    """A building newer than the annotated list has its 地階・階層不明 row (code ending
+    in 90) under its bare name: recognised by the floors of the same code block."""
+    buildings = {(r.code[:5], named[id(r)].town) for r in towns if named[id(r)].how == "floor"}
+    for row in towns:
+        name = named[id(row)]
+        if name.how == "unmatched" and row.code[5:] == "90" and (row.code[:5], row.town) in buildings:
+            named[id(row)] = TownName(row.town, f"（{FLOOR_UNKNOWN}）", how="floor")
 
 
 def _short_city_kana(municipality: Municipality) -> tuple[str, str]:
@@ -133,12 +143,13 @@ def build(towns: list[SourceRow], annotated: dict, municipalities, chome_towns, 
         matcher = CodeMatcher(code, [(p, full_width(n)) for p, n in annotated.get(code, [])])
         for row, name in zip(rows, _match_code(rows, matcher)):
             named[id(row)] = name
-            stats[f"town names: {name.how}"] += 1
         stats["older entries left unused"] += len(matcher.leftovers())
+    _name_unknown_floors(towns, named)
     out = []
     for row in towns:
         municipality = municipalities[(row.pref, row.city)]
         name = named[id(row)]
+        stats[f"town names: {name.how}"] += 1
         out.append(TownRow(row, municipality, name, _town_kana(row, name, municipality, stats)))
     _fill_missing_kana(out, stats)
     out.sort(key=lambda r: r.municipality.jis)  # stable: the source order within a municipality

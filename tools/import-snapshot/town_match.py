@@ -15,6 +15,7 @@ from official_text import full_width
 
 NOT_LISTED = "以下に掲載がない場合"
 LOT_NUMBERS_FOLLOW = "の次に番地がくる場合"
+FLOOR_UNKNOWN = "地階・階層不明"
 
 # Spellings that were changed between the two states of the data.
 _FOLD = str.maketrans({"ヶ": "ケ", "螢": "蛍", "舘": "館", "﨑": "崎", "髙": "高", "邊": "辺", "邉": "辺"})
@@ -104,7 +105,7 @@ class CodeMatcher:
         The last two digits of such a code are the floor, 90 where the floor is unknown.
         """
         last = int(self.code[5:])
-        floor = "地階・階層不明" if last == 90 else full_width(f"{last}階")
+        floor = FLOOR_UNKNOWN if last == 90 else full_width(f"{last}階")
         if last == 0 or not town.endswith(floor) or len(town) == len(floor):
             return None
         for entry in self._free(pref):
