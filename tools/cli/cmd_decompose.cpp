@@ -1,0 +1,51 @@
+// kovari-cli decompose [--data DIR] [ADDRESS ...]: decomposes each address (or
+// each line of standard input when none is given) and prints one
+// tab-separated line: the nine parts joined by commas, the normalised address,
+// the decomposition status and the building code.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli_common.h"
+#include "decompose/decomposition.h"
+
+namespace kovari::cli {
+namespace {
+
+void print_decomposition(const std::string& address, const postaldb::PostalTables& tables,
+                         const decompose::DecomposeOptions& options,
+                         decompose::Decomposition& d) {
+  d.addr_text = utf16(address);
+  decompose::decompose_address(d, tables, options);
+  std::cout << utf8(d.result_parts) << '\t' << utf8(d.addr_text) << '\t'
+            << utf8(d.decomp_status) << '\t' << utf8(d.result_code) << '\n';
+}
+
+}  // namespace
+
+int cmd_decompose(Args& args) {
+  const std::filesystem::path folder = data_folder(args);
+  std::vector<std::string> addresses;
+  while (std::optional<std::string> word = args.positional()) addresses.push_back(*word);
+  if (!args.finish("decompose")) return 2;
+
+  CliHost host;
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  if (!load_data(folder, db, settings, host)) return 1;
+  const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
+
+  decompose::Decomposition d;
+  if (!addresses.empty()) {
+    for (const std::string& address : addresses) print_decomposition(address, db.tables, options, d);
+    return 0;
+  }
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    print_decomposition(line, db.tables, options, d);
+  }
+  return 0;
+}
+
+}  // namespace kovari::cli
