@@ -1,0 +1,70 @@
+// Reading the items and records of a batch input file (both batch converters
+// and the record view use these rules).
+//
+// An input file is a Shift-JIS text of items separated by commas and line
+// ends; it is decoded once (read_input_file in batch/input_check.h) and read
+// from memory:
+//  - blanks and tabs in front of an item are skipped;
+//  - an item that begins with a double quote runs to the next double quote
+//    (commas, blanks and line ends included; there is no escape for a quote
+//    inside); whatever follows the closing quote up to the next comma or line
+//    end is discarded. A quote that is never closed runs to the end of the
+//    text, without the text's final line end;
+//  - any other item runs to the next comma or line end, trailing blanks removed;
+//  - a line end is CR LF, CR or LF; reading goes on across line ends, so a
+//    record read by count may span lines and a line may hold several records;
+//  - two separators in a row give an empty item;
+//  - the end is reached when no character is left after the last item (a
+//    final line end makes no extra item).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kovari::batch {
+
+class ItemReader {
+ public:
+  explicit ItemReader(std::u16string_view text) : text_(text) {}
+
+  // No character left.
+  bool at_end() const { return pos_ >= text_.size(); }
+
+  // The next item (a view into the text), and past the separator behind it.
+  // At the end: an empty item.
+  std::u16string_view read_item();
+
+  // The rest of the current line, and past its line end. At the end: empty.
+  std::u16string_view read_line();
+
+ private:
+  void skip_line_end();
+
+  std::u16string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// The record buffer rec_item(0..100): one text per item position. Position 0
+// is never a real item (a position field holding 0 means "absent"). It is not
+// cleared between records.
+inline constexpr int kMaxItemPosition = 100;
+using RecordBuffer = std::array<std::u16string, kMaxItemPosition + 1>;
+
+// Reads exactly `count` items (at most kMaxItemPosition) into rec_item(1..count),
+// whatever the line breaks: a record in item mode.
+void read_record(ItemReader& reader, int count, RecordBuffer& rec_item);
+
+// Splits one line (without its line end) into rec_item(1..k) by the item
+// rules, as if it were the whole content of a file followed by CR LF: an
+// empty line is one empty item, a trailing comma adds an empty item. Stores at
+// most `max_items` items; positions above k keep what they held. Returns the
+// number of items read, counting at most max_items + 1 (so a caller can tell
+// that the line holds more than max_items).
+int split_line(std::u16string_view line, RecordBuffer& rec_item, int max_items = kMaxItemPosition);
+
+// The number of items of a whole text.
+long count_items(std::u16string_view text);
+
+}  // namespace kovari::batch
