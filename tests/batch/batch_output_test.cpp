@@ -1,0 +1,101 @@
+#include "batch/batch_output.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "text/sjis.h"
+
+namespace kovari::batch {
+namespace {
+
+std::filesystem::path fresh_folder(const std::string& name) {
+  const auto dir = std::filesystem::path(::testing::TempDir()) / ("kovari_output_" + name);
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+std::string read_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(BatchOutputTest, QuotesOnlyItemsWithACommaOrAQuote) {
+  const struct {
+    std::vector<std::u16string> items;
+    std::u16string_view line;
+  } cases[] = {
+      {{u"1000001", u"東京都千代田区千代田"}, u"1000001,東京都千代田区千代田"},
+      {{u"東京都,千代田区", u"x"}, u"\"東京都,千代田区\",x"},
+      {{u"町域に\"～\"を含む"}, u"\"町域に\"\"～\"\"を含む\""},
+      {{u" a ", u"", u"\t"}, u" a ,,\t"},
+      {{}, u""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(join_record(c.items), c.line);
+}
+
+TEST(BatchOutputTest, WritesShiftJisLinesEndingInCrLf) {
+  const auto dir = fresh_folder("write");
+  OutputFile out;
+  ASSERT_TRUE(out.open(dir / "out.csv"));
+  const std::vector<std::u16string> first = {u"1000001", u"東京都千代田区千代田"};
+  const std::vector<std::u16string> second = {u"a,b"};
+  EXPECT_TRUE(out.write_record(first));
+  EXPECT_TRUE(out.write_record(second));
+  EXPECT_TRUE(out.close());
+  EXPECT_EQ(read_bytes(dir / "out.csv"),
+            text::encode_sjis(u"1000001,東京都千代田区千代田\r\n\"a,b\"\r\n").value());
+}
+
+TEST(BatchOutputTest, ReportsAFileThatCannotBeCreated) {
+  const auto dir = fresh_folder("create");
+  OutputFile out;
+  EXPECT_FALSE(out.open(dir / "no such folder" / "out.csv"));
+  EXPECT_NE(out.error().find("out.csv"), std::string::npos) << out.error();
+  const std::vector<std::u16string> record = {u"x"};
+  EXPECT_FALSE(out.write_record(record));
+  EXPECT_FALSE(out.close());
+}
+
+TEST(BatchOutputTest, ReportsAWriteThatFails) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  OutputFile out;
+  ASSERT_TRUE(out.open("/dev/full"));
+  const std::vector<std::u16string> record = {u"1000001"};
+  out.write_record(record);
+  EXPECT_FALSE(out.close());
+  EXPECT_FALSE(out.error().empty());
+}
+
+TEST(BatchOutputTest, ReportsACharacterShiftJisCannotHold) {
+  const auto dir = fresh_folder("encode");
+  OutputFile out;
+  ASSERT_TRUE(out.open(dir / "out.csv"));
+  const std::vector<std::u16string> record = {u"a", u"\U0001F600"};
+  EXPECT_FALSE(out.write_record(record));
+  EXPECT_NE(out.error().find("line 1"), std::string::npos) << out.error();
+  EXPECT_FALSE(out.close());
+}
+
+TEST(BatchOutputTest, SameFileComparesResolvedPaths) {
+  const auto dir = fresh_folder("same");
+  std::ofstream(dir / "in.csv") << "x";
+  std::filesystem::create_directories(dir / "sub");
+  std::filesystem::create_symlink(dir / "in.csv", dir / "link.csv");
+  EXPECT_TRUE(same_file(dir / "in.csv", dir / "sub" / ".." / "in.csv"));
+  EXPECT_TRUE(same_file(dir / "in.csv", dir / "link.csv"));
+  EXPECT_TRUE(same_file(dir / "new.csv", dir / "sub" / ".." / "new.csv"));
+  EXPECT_FALSE(same_file(dir / "in.csv", dir / "out.csv"));
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(dir);
+  EXPECT_TRUE(same_file("in.csv", dir / "in.csv"));
+  std::filesystem::current_path(cwd);
+}
+
+}  // namespace
+}  // namespace kovari::batch
