@@ -28,13 +28,18 @@ char16_t map_char(char16_t c, std::u16string_view from, std::u16string_view to) 
 
 }  // namespace
 
+std::u16string reading_key(std::u16string_view reading) {
+  std::u16string key = text::to_wide(reading);
+  for (char16_t& c : key) {
+    if (c >= u'ぁ' && c <= u'ゖ') c = static_cast<char16_t>(c + (u'ァ' - u'ぁ'));
+    c = map_char(map_char(c, kVoiced, kUnvoiced), kSmall, kLarge);
+  }
+  return key;
+}
+
 char16_t reading_initial(std::u16string_view reading) {
-  if (reading.empty()) return u'＊';
-  char16_t c = text::to_wide(reading.substr(0, 1)).front();
-  if (c >= u'ぁ' && c <= u'ゖ') c = static_cast<char16_t>(c + (u'ァ' - u'ぁ'));
-  c = map_char(c, kVoiced, kUnvoiced);
-  c = map_char(c, kSmall, kLarge);
-  return (c >= u'ア' && c <= u'ン') ? c : u'＊';
+  const std::u16string key = reading_key(reading.substr(0, 1));
+  return (!key.empty() && key.front() >= u'ア' && key.front() <= u'ン') ? key.front() : u'＊';
 }
 
 std::int32_t town_attributes(std::u16string_view name) {

@@ -20,6 +20,10 @@ std::optional<std::u16string> to_double_byte(std::u16string_view text);
 // reading does not start with a kana.
 char16_t reading_initial(std::u16string_view reading);
 
+// The reading in that same form, letter by letter (ｶﾞﾝｷﾁｮｳ -> カンキチヨウ):
+// town areas sorted by it follow the 50-on order of their readings.
+std::u16string reading_key(std::u16string_view reading);
+
 // Attribute word of a town-area record: bits 0-4 the position of the first
 // "（" of the name, bits 5-13 the position of its final character, bits 14-16
 // the record kind (0). Positions are 0 when the name has no "（" or they do

@@ -10,12 +10,26 @@
 namespace kovari::mkdata {
 
 void order_town_areas(std::vector<TownArea>& towns) {
-  std::stable_sort(towns.begin(), towns.end(), [](const TownArea& a, const TownArea& b) {
-    const bool a_below = a.name == kBelowName, b_below = b.name == kBelowName;
-    if (a_below != b_below) return a_below;
-    if (a.initial != b.initial) return a.initial < b.initial;
-    return a.reading < b.reading;
+  struct Keyed {
+    bool below;
+    std::u16string key;
+    TownArea* town;
+  };
+  std::vector<Keyed> keyed;
+  keyed.reserve(towns.size());
+  for (TownArea& town : towns) {
+    keyed.push_back({town.name == kBelowName, reading_key(town.reading), &town});
+  }
+  std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+    if (a.below != b.below) return a.below;
+    if (a.town->initial != b.town->initial) return a.town->initial < b.town->initial;
+    if (a.key != b.key) return a.key < b.key;
+    return a.town->reading < b.town->reading;
   });
+  std::vector<TownArea> ordered;
+  ordered.reserve(towns.size());
+  for (const Keyed& k : keyed) ordered.push_back(std::move(*k.town));
+  towns = std::move(ordered);
 }
 
 std::int16_t city_kind(const std::vector<TownArea>& towns) {

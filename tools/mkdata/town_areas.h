@@ -20,7 +20,8 @@ void build_cities(const std::vector<TownRow>& rows, const std::string& file_labe
                   PostalData& data, Report& report);
 
 // Puts a city's town areas in record order: the "以下に掲載がない場合" record
-// first, the others by index initial and reading (stable).
+// first, the others by index initial, then by reading in 50-on order (voiced
+// after unvoiced where the readings differ only in their marks), stable.
 void order_town_areas(std::vector<TownArea>& towns);
 
 // 1 when every town area carries the same code, else 0.
