@@ -57,7 +57,8 @@ bool DataFile::open(const std::filesystem::path& path) {
     return false;
   }
   if (info.st_size > 0) {
-    void* map = mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    void* map =
+        mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
     if (map == MAP_FAILED) {
       error_ = path.filename().string() + ": cannot map: " + std::strerror(errno);
       ::close(fd);
@@ -103,10 +104,9 @@ std::int16_t Cursor::read_integer() {
 std::int32_t Cursor::read_long() {
   const unsigned char* b = take(4);
   if (b == nullptr) return 0;
-  const std::uint32_t value = static_cast<std::uint32_t>(b[0]) |
-                              (static_cast<std::uint32_t>(b[1]) << 8) |
-                              (static_cast<std::uint32_t>(b[2]) << 16) |
-                              (static_cast<std::uint32_t>(b[3]) << 24);
+  const std::uint32_t value =
+      static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+      (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
   return static_cast<std::int32_t>(value);
 }
 
@@ -133,9 +133,8 @@ std::u16string Cursor::read_variant_string() {
   std::size_t bad = 0;
   std::optional<std::u16string> text = text::decode_sjis(bytes, bad);
   if (!text) {
-    fail("the text at position " + std::to_string(start) +
-         " is not valid Shift-JIS (byte " + std::to_string(start + 4 + static_cast<std::int64_t>(bad)) +
-         ")");
+    fail("the text at position " + std::to_string(start) + " is not valid Shift-JIS (byte " +
+         std::to_string(start + 4 + static_cast<std::int64_t>(bad)) + ")");
     return {};
   }
   return std::move(*text);

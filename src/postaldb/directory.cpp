@@ -84,8 +84,8 @@ LoadStatus get_control4(const DataFile& fourth_file, Directory& dir) {
 
 LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int64_t count,
                             std::int64_t min_record_size, const char* what) {
-  const std::string where = file_name(file) + ": the " + what + " (block " +
-                            std::to_string(block) + ", " + std::to_string(count) + " records)";
+  const std::string where = file_name(file) + ": the " + what + " (block " + std::to_string(block) +
+                            ", " + std::to_string(count) + " records)";
   if (count < 0) return LoadStatus::failure(where + " has a negative record count");
   if (block < 0) return LoadStatus::failure(where + " has a negative block number");
   // block < 2^31 and count < 2^31, so neither product overflows 64 bits.

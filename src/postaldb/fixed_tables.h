@@ -11,9 +11,9 @@ namespace kovari::postaldb {
 // The 23 Tokyo wards, filling tokyo_ward(1..23); the last three (港区, 中央区,
 // 北区) are also ward names of designated cities.
 inline constexpr std::array<std::u16string_view, 23> kTokyoWards = {
-    u"足立区", u"荒川区", u"板橋区", u"江戸川区", u"大田区", u"葛飾区", u"江東区", u"品川区",
-    u"渋谷区", u"新宿区", u"杉並区", u"墨田区", u"世田谷区", u"台東区", u"千代田区", u"豊島区",
-    u"中野区", u"練馬区", u"文京区", u"目黒区", u"港区", u"中央区", u"北区"};
+    u"足立区", u"荒川区", u"板橋区", u"江戸川区", u"大田区",   u"葛飾区", u"江東区",   u"品川区",
+    u"渋谷区", u"新宿区", u"杉並区", u"墨田区",   u"世田谷区", u"台東区", u"千代田区", u"豊島区",
+    u"中野区", u"練馬区", u"文京区", u"目黒区",   u"港区",     u"中央区", u"北区"};
 
 struct DesignatedCity {
   std::u16string_view city;        // the value of city_name1 that puts a row into the group
@@ -38,7 +38,7 @@ inline constexpr std::u16string_view kFuchuGroupCity = u"府中市";
 // Ward names that occur in more than one designated city, filling
 // dup_ward(1..); an address with one of them needs its city to be resolved.
 inline constexpr std::array<std::u16string_view, 12> kDuplicateWards = {
-    u"旭区", u"西区", u"青葉区", u"泉区",  u"中区",   u"鶴見区",
+    u"旭区", u"西区", u"青葉区", u"泉区", u"中区",   u"鶴見区",
     u"東区", u"南区", u"緑区",   u"北区", u"中央区", u"港区"};
 
 struct KanaPair {
@@ -47,14 +47,22 @@ struct KanaPair {
 
 // Small katakana and their full-size letters, filling small_kana(1..10).
 inline constexpr std::array<KanaPair, 10> kSmallKana = {{
-    {u"ァ", u"ア"}, {u"ィ", u"イ"}, {u"ゥ", u"ウ"}, {u"ェ", u"エ"}, {u"ォ", u"オ"},
-    {u"ヶ", u"ケ"}, {u"ッ", u"ツ"}, {u"ャ", u"ヤ"}, {u"ュ", u"ユ"}, {u"ョ", u"ヨ"},
+    {u"ァ", u"ア"},
+    {u"ィ", u"イ"},
+    {u"ゥ", u"ウ"},
+    {u"ェ", u"エ"},
+    {u"ォ", u"オ"},
+    {u"ヶ", u"ケ"},
+    {u"ッ", u"ツ"},
+    {u"ャ", u"ヤ"},
+    {u"ュ", u"ユ"},
+    {u"ョ", u"ヨ"},
 }};
 
 // Words that mark a building name, filling bill_keyword(1..11) (narrowed on
 // loading).
 inline constexpr std::array<std::u16string_view, 11> kBuildingKeywords = {
-    u"ビル",     u"ガーデン",     u"タワー",       u"モノリス", u"シティ", u"シテイ",
+    u"ビル",         u"ガーデン",     u"タワー",   u"モノリス", u"シティ", u"シテイ",
     u"サンシャイン", u"サンシヤイン", u"センター", u"工場",     u"会館"};
 
 struct BuildingRowPlace {
@@ -78,11 +86,12 @@ inline constexpr std::array<BuildingRowPlace, 19> kBuildingRowPlaces = {{
 inline constexpr int kBuildingRowsWithPlace = 43;
 
 // Words ending in 字 that are not the 字 district marker, filling ji_word(1..7).
-inline constexpr std::array<std::u16string_view, 7> kJiWords = {
-    u"阿字", u"文字", u"十字", u"呪字", u"分字", u"万字", u"和字"};
+inline constexpr std::array<std::u16string_view, 7> kJiWords = {u"阿字", u"文字", u"十字", u"呪字",
+                                                                u"分字", u"万字", u"和字"};
 
 // Kanji numerals: entry n (1..50) spells n the ordinary way, entry 50 + n spells
 // n digit by digit (exact tens keep the ordinary spelling); entry 0 is "０".
+// clang-format off
 inline constexpr std::array<std::u16string_view, 101> kKanjiNumerals = {
     u"０",
     u"一", u"二", u"三", u"四", u"五", u"六", u"七", u"八", u"九", u"十",
@@ -93,10 +102,12 @@ inline constexpr std::array<std::u16string_view, 101> kKanjiNumerals = {
     u"三十六", u"三十七", u"三十八", u"三十九", u"四十",
     u"四十一", u"四十二", u"四十三", u"四十四", u"四十五",
     u"四十六", u"四十七", u"四十八", u"四十九", u"五十",
+    // 51..100: 1..50 digit by digit
     u"一", u"二", u"三", u"四", u"五", u"六", u"七", u"八", u"九", u"十",
     u"一一", u"一二", u"一三", u"一四", u"一五", u"一六", u"一七", u"一八", u"一九", u"二十",
     u"二一", u"二二", u"二三", u"二四", u"二五", u"二六", u"二七", u"二八", u"二九", u"三十",
     u"三一", u"三二", u"三三", u"三四", u"三五", u"三六", u"三七", u"三八", u"三九", u"四十",
     u"四一", u"四二", u"四三", u"四四", u"四五", u"四六", u"四七", u"四八", u"四九", u"五十"};
+// clang-format on
 
 }  // namespace kovari::postaldb

@@ -63,8 +63,8 @@ void classify_city(PostalTables& tables, std::u16string_view name, int row) {
 
 LoadStatus get_city1(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.pref_count;
-  if (LoadStatus s = check_table_fits(db.main_file, db.dir.blk1[1], count, kMinPrefRecord,
-                                      "prefecture table");
+  if (LoadStatus s =
+          check_table_fits(db.main_file, db.dir.blk1[1], count, kMinPrefRecord, "prefecture table");
       !s.ok()) {
     return s;
   }
@@ -158,8 +158,8 @@ LoadStatus get_city3(PostalDb& db, LoadProgress& progress) {
   if (block == 0) return LoadStatus::success();
   const std::int32_t count = db.dir.city_pos2_count;
   const std::int32_t city_count = db.dir.city_count;
-  if (LoadStatus s = check_table_fits(db.detail_file, block, count, kCityPosRecord,
-                                      "city position table");
+  if (LoadStatus s =
+          check_table_fits(db.detail_file, block, count, kCityPosRecord, "city position table");
       !s.ok()) {
     return s;
   }
@@ -173,12 +173,12 @@ LoadStatus get_city3(PostalDb& db, LoadProgress& progress) {
     if (cursor.failed()) return cursor_status(cursor);
     if (city < 1 || city > city_count) {
       return LoadStatus::failure(file_name(db.detail_file) + ": record " + std::to_string(i) +
-                                 " of the city position table names city " +
-                                 std::to_string(city) + ", but the main file has " +
-                                 std::to_string(city_count) + " cities");
+                                 " of the city position table names city " + std::to_string(city) +
+                                 ", but the main file has " + std::to_string(city_count) +
+                                 " cities");
     }
-    if (LoadStatus s = check_offset(db.detail_file, position, db.dir.town_end2,
-                                    "a city's detail position");
+    if (LoadStatus s =
+            check_offset(db.detail_file, position, db.dir.town_end2, "a city's detail position");
         !s.ok()) {
       return s;
     }
@@ -197,8 +197,7 @@ LoadStatus get_city5(PostalDb& db, LoadProgress& progress) {
   const std::int32_t block = db.dir.blk2[8];
   if (block == 0) return LoadStatus::success();
   const std::int32_t count = db.dir.word_count;
-  if (LoadStatus s =
-          check_table_fits(db.detail_file, block, count, kMinWordRecord, "word table");
+  if (LoadStatus s = check_table_fits(db.detail_file, block, count, kMinWordRecord, "word table");
       !s.ok()) {
     return s;
   }
@@ -224,8 +223,8 @@ LoadStatus get_city6(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.ward_pair_count;
   // The searches walk ward_pair(1..ward_pair_count) whether or not the table
   // is stored, so the count must fit and the table is sized to it either way.
-  if (LoadStatus s = check_table_fits(db.third_file, block, count, kMinWardPairRecord,
-                                      "ward-pair table");
+  if (LoadStatus s =
+          check_table_fits(db.third_file, block, count, kMinWardPairRecord, "ward-pair table");
       !s.ok()) {
     return s;
   }

@@ -33,10 +33,10 @@ LoadStatus open_files(const std::filesystem::path& app_path, PostalDb& db) {
                                std::string(kBuildHint));
   }
   if (db.main_file.length() < kBlockSize) {
-    return LoadStatus::failure(main_name + " in " + app_path.string() + " is only " +
-                               std::to_string(db.main_file.length()) +
-                               " bytes, shorter than its directory block: " +
-                               std::string(kBuildHint));
+    return LoadStatus::failure(
+        main_name + " in " + app_path.string() + " is only " +
+        std::to_string(db.main_file.length()) +
+        " bytes, shorter than its directory block: " + std::string(kBuildHint));
   }
   db.data4_present = db.fourth_file.length() != 0 ? 1 : 0;
   return LoadStatus::success();
@@ -46,7 +46,8 @@ void report_dropped_pairs(int dropped, Host& host) {
   if (dropped == 0) return;
   host.status(text::from_utf8(std::to_string(dropped) +
                               " replacement pairs of kovaritbl.ini are not used: the table "
-                              "holds " + std::to_string(kMaxChrPairs) + " pairs in all"));
+                              "holds " +
+                              std::to_string(kMaxChrPairs) + " pairs in all"));
 }
 
 }  // namespace

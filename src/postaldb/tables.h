@@ -25,9 +25,9 @@ struct Directory {
 // 1..kDesignatedCityGroupCount (their names in postaldb/fixed_tables.h), then
 // two single names that some searches single out.
 inline constexpr int kDesignatedCityGroupCount = 20;
-inline constexpr int kMinatoGroup = 21;      // 港区
-inline constexpr int kFuchuGroup = 22;       // 府中市: only (kFuchuGroup, 1) is set, to the last row
-inline constexpr int kCityGroupCount = 22;   // groups 1..kCityGroupCount
+inline constexpr int kMinatoGroup = 21;  // 港区
+inline constexpr int kFuchuGroup = 22;   // 府中市: only (kFuchuGroup, 1) is set, to the last row
+inline constexpr int kCityGroupCount = 22;  // groups 1..kCityGroupCount
 
 struct PostalTables {
   // Prefectures: names exactly 8 characters (blank-padded; users Trim them).
@@ -45,9 +45,9 @@ struct PostalTables {
   // Buildings (0..bill_count).
   std::vector<std::u16string> bill_code;
   std::vector<int> bill_floors;
-  std::vector<std::u16string> bill_name1, bill_name2;  // narrow form
+  std::vector<std::u16string> bill_name1, bill_name2;   // narrow form
   std::array<std::u16string, 44> bill_pref, bill_city;  // rows 1..43
-  std::array<std::u16string, 12> bill_keyword;         // 1..11, narrow form
+  std::array<std::u16string, 12> bill_keyword;          // 1..11, narrow form
   int bill_keyword_count = 0;
 
   // Word table of the detail file and the small-kana pairs (small, large).

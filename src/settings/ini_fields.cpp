@@ -45,9 +45,8 @@ std::optional<std::u16string> FieldReader::next() {
     comma = line.find(u',', close);
   } else {
     comma = line.find(u',', pos);
-    std::u16string_view text = line.substr(pos, comma == std::u16string_view::npos
-                                                    ? std::u16string_view::npos
-                                                    : comma - pos);
+    std::u16string_view text = line.substr(
+        pos, comma == std::u16string_view::npos ? std::u16string_view::npos : comma - pos);
     while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
     field = text;
   }

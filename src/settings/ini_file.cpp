@@ -46,10 +46,11 @@ struct FileNameKey {
   const char16_t* key;
   std::u16string Settings::*value;
 };
-constexpr std::array<FileNameKey, 4> kFileNameKeys = {{{u"in_file_name", &Settings::in_file_name},
-                                                       {u"out_file_name", &Settings::out_file_name},
-                                                       {u"in_file_name2", &Settings::in_file_name2},
-                                                       {u"out_file_name2", &Settings::out_file_name2}}};
+constexpr std::array<FileNameKey, 4> kFileNameKeys = {
+    {{u"in_file_name", &Settings::in_file_name},
+     {u"out_file_name", &Settings::out_file_name},
+     {u"in_file_name2", &Settings::in_file_name2},
+     {u"out_file_name2", &Settings::out_file_name2}}};
 
 // A window position: the number after "=" rounded to an Integer (ties to
 // even); std::nullopt when it does not fit in one.
@@ -78,8 +79,8 @@ void read_form_line(std::u16string_view key, std::u16string_view value, Settings
   }
 }
 
-void read_control_line(std::u16string_view line, std::u16string_view key,
-                       std::u16string_view value, Settings& settings) {
+void read_control_line(std::u16string_view line, std::u16string_view key, std::u16string_view value,
+                       Settings& settings) {
   for (const KeptFlag& kept : kKeptFlags) {
     if (key == kept.key) settings.*kept.value = flag_value(line);
   }

@@ -20,9 +20,9 @@ TEST(CharTablesTest, KanjiNumerals) {
     int n;
     std::u16string_view expected;
   } kCases[] = {
-      {0, u"０"},   {1, u"一"},    {10, u"十"},  {11, u"十一"}, {20, u"二十"}, {23, u"二十三"},
-      {49, u"四十九"}, {50, u"五十"}, {51, u"一"}, {60, u"十"},   {61, u"一一"}, {70, u"二十"},
-      {73, u"二三"}, {80, u"三十"}, {90, u"四十"}, {99, u"四九"}, {100, u"五十"},
+      {0, u"０"},      {1, u"一"},    {10, u"十"},   {11, u"十一"}, {20, u"二十"},  {23, u"二十三"},
+      {49, u"四十九"}, {50, u"五十"}, {51, u"一"},   {60, u"十"},   {61, u"一一"},  {70, u"二十"},
+      {73, u"二三"},   {80, u"三十"}, {90, u"四十"}, {99, u"四九"}, {100, u"五十"},
   };
   for (const auto& c : kCases) EXPECT_EQ(t.kanji_num[c.n], c.expected) << c.n;
   EXPECT_EQ(t.kanji_num_count, 100);
@@ -52,8 +52,8 @@ TEST(CharTablesTest, UserPairsFollowTheFilePairs) {
     int chr_count, dropped;
   } kCases[] = {
       {2, 3, true, 5, 0},
-      {0, 3, true, 3, 0},     // empty detail file: the user's pairs start at slot 1
-      {2, 0, false, 0, 0},    // no "[Text]": not even the file's pairs apply
+      {0, 3, true, 3, 0},   // empty detail file: the user's pairs start at slot 1
+      {2, 0, false, 0, 0},  // no "[Text]": not even the file's pairs apply
       {2, 0, true, 2, 0},
       {98, 5, true, 100, 3},  // at most 100 in all
       {120, 1, true, 120, 1},

@@ -27,8 +27,8 @@ void no_file_change(FixtureFiles&) {}
 
 const BrokenCase kBrokenCases[] = {
     {"main file missing", no_data_change, [](FixtureFiles& f) { f.main.clear(); }, "kovari-mkdata"},
-    {"main file shorter than a block", no_data_change,
-     [](FixtureFiles& f) { f.main.resize(1000); }, "kovari-mkdata"},
+    {"main file shorter than a block", no_data_change, [](FixtureFiles& f) { f.main.resize(1000); },
+     "kovari-mkdata"},
     {"huge prefecture count", [](FixtureData& d) { d.pref_count = 1000000; }, no_file_change,
      "kovaritbl.dat"},
     {"one prefecture more than stored", [](FixtureData& d) { d.pref_count = 4; }, no_file_change,
@@ -37,14 +37,14 @@ const BrokenCase kBrokenCases[] = {
      "kovaritbl.dat"},
     {"city table beyond the end", [](FixtureData& d) { d.city_block = 100000; }, no_file_change,
      "kovaritbl.dat"},
-    {"index larger than the file", [](FixtureData& d) { d.code_count = 10000000; },
-     no_file_change, "kovaritbl.dat"},
+    {"index larger than the file", [](FixtureData& d) { d.code_count = 10000000; }, no_file_change,
+     "kovaritbl.dat"},
     {"town areas end beyond the file", [](FixtureData& d) { d.town_end1 = 1000000000; },
      no_file_change, "kovaritbl.dat"},
     {"city position past the town areas", [](FixtureData& d) { d.cities[2].town_pos = 65; },
      no_file_change, "kovaritbl.dat"},
-    {"detail position of an unknown city",
-     [](FixtureData& d) { d.city_positions[1].first = 99; }, no_file_change, "kovari2tbl.dat"},
+    {"detail position of an unknown city", [](FixtureData& d) { d.city_positions[1].first = 99; },
+     no_file_change, "kovari2tbl.dat"},
     {"detail position of city 0", [](FixtureData& d) { d.city_pos2_count = 4; }, no_file_change,
      "kovari2tbl.dat"},
     {"detail position past the detail records",
@@ -57,8 +57,8 @@ const BrokenCase kBrokenCases[] = {
      "kovari3tbl.dat"},
     {"detail file shorter than a block", no_data_change,
      [](FixtureFiles& f) { f.detail.resize(500); }, "kovari2tbl.dat"},
-    {"third file shorter than a block", no_data_change,
-     [](FixtureFiles& f) { f.third.resize(10); }, "kovari3tbl.dat"},
+    {"third file shorter than a block", no_data_change, [](FixtureFiles& f) { f.third.resize(10); },
+     "kovari3tbl.dat"},
     {"city name not Shift-JIS", no_data_change,
      [](FixtureFiles& f) {
        // The first city name's first byte pair, at block 2 + 4, becomes a lone lead byte.
@@ -131,14 +131,14 @@ TEST_F(CorruptFilesTest, RandomlyDamagedFilesNeverCrashTheLoad) {
   constexpr int kMutations = 2000;
   for (int round = 0; round < kMutations; ++round) {
     FixtureFiles files = valid;
-    std::string* targets[] = {&files.main, &files.main, &files.detail, &files.third,
-                              &files.fourth};
+    std::string* targets[] = {&files.main, &files.main, &files.detail, &files.third, &files.fourth};
     std::string& bytes = *targets[random() % std::size(targets)];
     const int damage = 1 + static_cast<int>(random() % 4);
     for (int k = 0; k < damage; ++k) {
       const std::size_t directory = bytes.size() - 1024;
       // A third of the hits land on the directory values, the rest anywhere.
-      const std::size_t at = random() % 3 == 0 ? directory + random() % 256 : random() % bytes.size();
+      const std::size_t at =
+          random() % 3 == 0 ? directory + random() % 256 : random() % bytes.size();
       bytes[at] = static_cast<char>(random());
     }
     if (random() % 10 == 0) bytes.resize(random() % bytes.size());

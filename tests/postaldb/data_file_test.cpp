@@ -42,11 +42,12 @@ class DataFileTest : public ::testing::Test {
  protected:
   std::filesystem::path write(const std::string& bytes) {
     const std::filesystem::path path = dir_ / "kovaritbl.dat";
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
-  std::filesystem::path dir_ = testing::fresh_folder(
-      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::filesystem::path dir_ =
+      testing::fresh_folder(::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(DataFileTest, MissingFileReadsAsEmptyAndIsNotCreated) {
@@ -107,8 +108,8 @@ TEST_F(DataFileTest, PositionsOutsideTheFileFail) {
   w.long_value(1);
   DataFile file;
   ASSERT_TRUE(file.open(write(w.bytes())));
-  for (std::int64_t position : {std::int64_t{0}, std::int64_t{-1023}, std::int64_t{6},
-                                std::int64_t{1} << 62, INT64_MAX}) {
+  for (std::int64_t position :
+       {std::int64_t{0}, std::int64_t{-1023}, std::int64_t{6}, std::int64_t{1} << 62, INT64_MAX}) {
     Cursor cursor = file.at(position);
     cursor.read_integer();
     EXPECT_TRUE(cursor.failed()) << position;

@@ -80,7 +80,8 @@ std::string detail_file(const FixtureData& d) {
   ByteWriter directory;
   integer_blocks(directory, blk);
   directory.long_value(0);
-  directory.long_value(d.city_pos2_count.value_or(static_cast<std::int32_t>(d.city_positions.size())));
+  directory.long_value(
+      d.city_pos2_count.value_or(static_cast<std::int32_t>(d.city_positions.size())));
   directory.long_value(0);  // code2_count
   directory.long_value(d.detail_area_bytes);
   directory.long_value(0);
@@ -130,7 +131,8 @@ void ByteWriter::integer(std::int16_t value) {
 
 void ByteWriter::long_value(std::int32_t value) {
   const auto v = static_cast<std::uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<char>((v >> shift) & 0xFF));
+  for (int shift = 0; shift < 32; shift += 8)
+    bytes_.push_back(static_cast<char>((v >> shift) & 0xFF));
 }
 
 void ByteWriter::float_coded(std::int32_t value) {
@@ -180,7 +182,8 @@ void write_fixture(const std::filesystem::path& dir, const FixtureFiles& files) 
 }
 
 std::filesystem::path fresh_folder(const std::string& name) {
-  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "kovari_postaldb" / name;
+  const std::filesystem::path dir =
+      std::filesystem::path(::testing::TempDir()) / "kovari_postaldb" / name;
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
@@ -189,9 +192,10 @@ std::filesystem::path fresh_folder(const std::string& name) {
 FixtureData sample_data() {
   FixtureData d;
   d.prefectures = {{u"北海道", 1}, {u"東京都＊＊＊＊＊", 3}, {u"広島県", 5}};
-  d.cities = {{u"札幌市", u"中央区", 0, 1}, {u"札幌市", u"北区", 8, 1}, {u"港区", u"", 16, 2},
+  d.cities = {{u"札幌市", u"中央区", 0, 1}, {u"札幌市", u"北区", 8, 1},  {u"港区", u"", 16, 2},
               {u"府中市", u"", 24, 2},      {u"広島市", u"中区", 32, 1}, {u"府中市", u"", 40, 2}};
-  d.buildings = {{"1706090", 60, u"サンシャイン６０", u"ビル"}, {"1600023", 48, u"新宿センタービル", u""}};
+  d.buildings = {{"1706090", 60, u"サンシャイン６０", u"ビル"},
+                 {"1600023", 48, u"新宿センタービル", u""}};
   d.city_positions = {{1, 0}, {3, 10}, {5, 20}};
   d.words = {u"株式会社", u"有限会社"};
   d.chr_pairs = {{u"ヶ", u"ケ"}, {u"之", u"の"}};

@@ -91,7 +91,7 @@ TEST_F(StartupTest, LongPrefectureNameIsCutToEightCharacters) {
 TEST_F(StartupTest, CityGroupsCollectTheRowsOfEachCity) {
   ASSERT_TRUE(load(testing::sample_data()).ok());
   const auto& group = db_.tables.city_group;
-  EXPECT_EQ(group[1], (std::array<int, 3>{2, 1, 2}));  // 札幌市, rows 1..2
+  EXPECT_EQ(group[1], (std::array<int, 3>{2, 1, 2}));   // 札幌市, rows 1..2
   EXPECT_EQ(group[10], (std::array<int, 3>{1, 5, 5}));  // 広島市
   EXPECT_EQ(group[kMinatoGroup], (std::array<int, 3>{1, 3, 3}));
   EXPECT_EQ(group[2], (std::array<int, 3>{0, 0, 0}));
@@ -160,11 +160,8 @@ TEST_F(StartupTest, ProgressMovesOnlyAtEveryFiftiethRecord) {
     int prefectures, cities;
     std::vector<long> expected;
   } kCases[] = {
-      {0, 49, {}},
-      {0, 50, {50}},
-      {47, 3, {50}},   // prefectures count without moving the bar
-      {50, 0, {}},
-      {0, 120, {50, 100}},
+      {0, 49, {}}, {0, 50, {50}},       {47, 3, {50}},  // prefectures count without moving the bar
+      {50, 0, {}}, {0, 120, {50, 100}},
   };
   for (const auto& c : kCases) {
     FixtureData data;

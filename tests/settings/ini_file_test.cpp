@@ -25,9 +25,9 @@ class IniFileTest : public ::testing::Test {
   }
 
   const std::filesystem::path dir_ = [] {
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) /
-                                      "kovari_settings" /
-                                      ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / "kovari_settings" /
+        ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;
@@ -119,7 +119,7 @@ TEST_F(IniFileTest, FlagsReadOnlyTheLastCharacter) {
     std::u16string_view line;
     int expected;
   } kCases[] = {
-      {u"ctl_flg(3)=1", 1}, {u"ctl_flg(3)=10", 0}, {u"ctl_flg(3)=", 0},
+      {u"ctl_flg(3)=1", 1},  {u"ctl_flg(3)=10", 0}, {u"ctl_flg(3)=", 0},
       {u"ctl_flg(3)=x7", 7}, {u"ctl_flg(3)=-1", 1}, {u"ctl_flg(3)=yes", 0},
   };
   for (const auto& c : kCases) {
@@ -133,8 +133,8 @@ TEST_F(IniFileTest, WindowPositions) {
     std::u16string_view line;
     int top4;
   } kCases[] = {
-      {u"kovari4_top=-120", -120}, {u"kovari4_top=2.5", 2},   {u"kovari4_top=3.5", 4},
-      {u"kovari4_top=1 200", 1200}, {u"kovari4_top=abc", 0},  {u"kovari4_top=99999", 0},
+      {u"kovari4_top=-120", -120},  {u"kovari4_top=2.5", 2}, {u"kovari4_top=3.5", 4},
+      {u"kovari4_top=1 200", 1200}, {u"kovari4_top=abc", 0}, {u"kovari4_top=99999", 0},
   };
   for (const auto& c : kCases) {
     const Settings s = read(u"[Form]\r\n" + std::u16string(c.line) + u"\r\n");
@@ -191,9 +191,8 @@ TEST_F(IniFileTest, GarbageKeepsTheDefaults) {
   long_line += "=5";
   std::string commas(1 << 20, ',');
   const std::string bytes = "\x01\x02garbage\r\n[Control]\r\n" + invalid_sjis + "ctl_flg(1)=1\r\n" +
-                            long_line + "\r\n" + commas + "\r\n\r\n\n\r" +
-                            "ctl_flg(2)=1\n" + "ctl_flg(6)=0\r" + "kovari1_top=5\r\n" +
-                            "\"unclosed, ctl_flg(7)=1\r\n";
+                            long_line + "\r\n" + commas + "\r\n\r\n\n\r" + "ctl_flg(2)=1\n" +
+                            "ctl_flg(6)=0\r" + "kovari1_top=5\r\n" + "\"unclosed, ctl_flg(7)=1\r\n";
   const Settings s = read_bytes(bytes);
   EXPECT_EQ(s.ctl_flg[1], 0);  // its line is not Shift-JIS
   EXPECT_EQ(s.ctl_flg[2], 1);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli_common.h"
+#include "postaldb/summary.h"
 
 namespace kovari::cli {
 
@@ -32,26 +33,10 @@ int cmd_info(Args& args) {
   print_blocks("blk2", dir.blk2);
   print_blocks("blk3", dir.blk3);
   print_blocks("blk4", dir.blk4);
-  const std::pair<const char*, long long> values[] = {
-      {"pref_count", dir.pref_count},
-      {"city_count", dir.city_count},
-      {"code_count", dir.code_count},
-      {"town_end1", dir.town_end1},
-      {"bill_count", dir.bill_count},
-      {"city_pos2_count", dir.city_pos2_count},
-      {"code2_count", dir.code2_count},
-      {"town_end2", dir.town_end2},
-      {"office_count", dir.office_count},
-      {"word_count", dir.word_count},
-      {"chr_file_count", dir.chr_file_count},
-      {"chr_count", db.tables.chr_count},
-      {"old_code_count", dir.old_code_count},
-      {"ward_pair_count", dir.ward_pair_count},
-      {"tbl4_count", dir.tbl4_count},
-      {"data4_present", db.data4_present},
-      {"load_ms", load_ms},
-  };
-  for (const auto& [name, value] : values) std::cout << name << " " << value << "\n";
+  for (const auto& [name, value] : postaldb::load_summary(db)) {
+    std::cout << name << " " << value << "\n";
+  }
+  std::cout << "load_ms " << load_ms << "\n";
   return 0;
 }
 
