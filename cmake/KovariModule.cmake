@@ -24,6 +24,8 @@ function(kovari_test name)
     return()
   endif()
   add_executable(test_${name} ${sources})
+  # Tests stay in their own folder, out of the program's folder.
+  set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   target_include_directories(test_${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(test_${name} PRIVATE GTest::gtest_main)
   foreach(dep IN LISTS ARG_DEPENDS)
