@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "batch/address_to_code.h"
+#include "code_search/recording_host.h"
+#include "postaldb/startup.h"
+#include "text/sjis.h"
+
+namespace kovari::batch {
+namespace {
+
+const std::filesystem::path kFixture = std::filesystem::path(KOVARI_FIXTURE_ROOT) / "basic";
+
+class AddressBatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(kFixture / "kovaritbl.dat")) GTEST_SKIP() << "no fixture";
+    settings = settings::default_settings();
+    SilentHost silent;
+    ASSERT_TRUE(postaldb::load_postal_db(kFixture, db, settings, silent).ok());
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    dir = std::filesystem::path(::testing::TempDir()) / ("kovari_address_batch_" + name);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    fields.in_file = text::from_utf8((dir / "in.csv").string());
+    fields.out_file = text::from_utf8((dir / "out.csv").string());
+    fields.item_count = u"3";
+    fields.address_pos[0] = u"2";
+    fields.code_pos = u"3";
+    fields.write_message = false;
+  }
+
+  void write_input(std::u16string_view content) {
+    std::ofstream(dir / "in.csv", std::ios::binary) << text::encode_sjis(content).value();
+  }
+  std::u16string output() const {
+    std::ifstream in(dir / "out.csv", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return text::decode_sjis(bytes).value_or(u"(not Shift-JIS)");
+  }
+  AddressBatchOutcome run() { return run_address_batch(fields, db, settings, host, state); }
+
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  code_search::testing::RecordingHost host;
+  resolve::ResolveState state;
+  std::filesystem::path dir;
+  AddressBatchFields fields;
+};
+
+TEST_F(AddressBatchTest, AppendsTheCodeAndKeepsAnExistingSevenDigitCode) {
+  write_input(
+      u"1,北海道札幌市中央区大通西3丁目,\r\n"
+      u"2,東京都千代田区外神田1-1,100-0001\r\n"
+      u"3,東京都新宿区西新宿2-2-1新宿三井ビル2階,\r\n");
+  const AddressBatchOutcome o = run();
+  ASSERT_EQ(o.result, BatchResult::Finished);
+  EXPECT_EQ(output(),
+            u"1,北海道札幌市中央区大通西3丁目,,0600042\r\n"
+            u"2,東京都千代田区外神田1-1,100-0001,100-0001\r\n"
+            u"3,東京都新宿区西新宿2-2-1新宿三井ビル2階,,1630402\r\n");
+  EXPECT_EQ(o.target_count, 3);
+  EXPECT_EQ(o.converted_count, 3);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].substr(0, 22), u"情報メッセージ|一括変換処理が終了しました。");
+}
+
+TEST_F(AddressBatchTest, ReplacesTheOldCodeWithHyphenAndMarksCatchAllCodes) {
+  fields.replace_code = true;
+  fields.hyphen = true;
+  fields.write_message = true;
+  write_input(
+      u"1,東京都千代田区外神田,101\r\n"
+      u"2,東京都千代田区永田町,100\r\n");
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(
+      output(),
+      u"1,東京都千代田区外神田,101-0021,\r\n"
+      u"2,東京都千代田区永田町,100-0000,変換結果に自信がありません。チェックして下さい。\r\n");
+}
+
+TEST_F(AddressBatchTest, StartLineSharedAddressItemsAndQuotedItems) {
+  fields.start_line = u"2";
+  fields.address_pos[1] = u"2";  // 住所２ names the same item: used once
+  write_input(
+      u"番号,住所,郵便番号\r\n"
+      u"\"1,2\",東京都千代田区外神田,\r\n"
+      u"\"say \"\"hi\"\"\",北海道余市郡仁木町大江,\r\n");
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  // Quoted items keep their comma (and lose what followed the closing quote).
+  EXPECT_EQ(output(),
+            u"\"1,2\",東京都千代田区外神田,,1010021\r\n"
+            u"say ,北海道余市郡仁木町大江,,0481601\r\n");
+}
+
+TEST_F(AddressBatchTest, LatestAddressInThreeItems) {
+  fields.latest_address = true;
+  fields.edit_type = 3;
+  write_input(u"1,北海道札幌市中央区大通西3丁目5,\r\n");
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output(),
+            u"1,北海道札幌市中央区大通西3丁目5,,0600042,北海道札幌市中央区,大通西,３丁目５　\r\n");
+}
+
+TEST_F(AddressBatchTest, UnwritableOutputEndsWithAnErrorAndNoSummary) {
+  write_input(u"1,北海道札幌市中央区大通西3丁目,\r\n");
+  fields.out_file = text::from_utf8((dir / "missing" / "out.csv").string());
+  const AddressBatchOutcome o = run();
+  EXPECT_EQ(o.result, BatchResult::Failed);
+  EXPECT_EQ(o.message, u"変換後ファイルを作成できません。");
+  for (const std::u16string& box : host.boxes)
+    EXPECT_EQ(box.find(u"情報メッセージ"), 0u + std::u16string::npos);
+}
+
+TEST_F(AddressBatchTest, UnreadableInputEndsWithAnErrorAndTheOutputNeverReplacesTheInput) {
+  std::ofstream(dir / "in.csv", std::ios::binary) << "1,\x82\xff\x82,\r\n";  // not Shift-JIS
+  const AddressBatchOutcome o = run();
+  EXPECT_EQ(o.result, BatchResult::Failed);
+  EXPECT_EQ(o.message, u"変換前ファイルを読み込めません。");
+
+  write_input(u"1,北海道札幌市中央区大通西3丁目,\r\n");
+  fields.out_file = text::from_utf8((dir / "." / "in.csv").string());
+  const AddressBatchOutcome same = run();
+  EXPECT_EQ(same.result, BatchResult::Refused);
+  EXPECT_EQ(same.message, u"変換前ファイルと変換後ファイルは同一にできません。");
+  EXPECT_EQ(output().empty(), true);  // no output file was written
+}
+
+TEST_F(AddressBatchTest, RefusesPositionsOutsideTheItems) {
+  write_input(u"1,北海道札幌市中央区大通西3丁目,\r\n");
+  fields.address_pos[0] = u"4";
+  EXPECT_EQ(run().message, u"住所１の入力に誤りがあります。項目数の範囲で入力して下さい。");
+  fields.address_pos[0] = u"3";  // the postal-code position
+  EXPECT_EQ(run().focus, "Text8");
+  fields.address_pos[0] = u"2";
+  fields.code_pos = u"0";
+  fields.replace_code = true;
+  EXPECT_EQ(run().message, u"郵便番号の入力に誤りがあります。項目数の範囲で入力して下さい。");
+}
+
+}  // namespace
+}  // namespace kovari::batch
