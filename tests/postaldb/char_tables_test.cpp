@@ -82,8 +82,8 @@ TEST(CharTablesTest, PlacingAgainKeepsTheFilePairs) {
 
 class CharPairsLoadTest : public ::testing::Test {
  protected:
-  const std::filesystem::path dir_ =
-      testing::fresh_folder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  const testing::ScratchFolder folder_;
+  const std::filesystem::path& dir_ = folder_.path();
   PostalDb db_;
   settings::Settings settings_;
   testing::RecordingHost host_;

@@ -74,8 +74,8 @@ class CorruptFilesTest : public ::testing::Test {
     return load_postal_db(dir_, db_, settings_, host_);
   }
 
-  const std::filesystem::path dir_ =
-      testing::fresh_folder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  const testing::ScratchFolder folder_;
+  const std::filesystem::path& dir_ = folder_.path();
   PostalDb db_;
   settings::Settings settings_;
   testing::RecordingHost host_;

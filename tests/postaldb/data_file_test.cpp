@@ -46,8 +46,8 @@ class DataFileTest : public ::testing::Test {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
-  std::filesystem::path dir_ =
-      testing::fresh_folder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  const testing::ScratchFolder folder_;
+  const std::filesystem::path& dir_ = folder_.path();
 };
 
 TEST_F(DataFileTest, MissingFileReadsAsEmptyAndIsNotCreated) {

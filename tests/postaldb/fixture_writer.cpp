@@ -1,6 +1,7 @@
 #include "postaldb/fixture_writer.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <bit>
 #include <fstream>
@@ -181,12 +182,17 @@ void write_fixture(const std::filesystem::path& dir, const FixtureFiles& files) 
   }
 }
 
-std::filesystem::path fresh_folder(const std::string& name) {
-  const std::filesystem::path dir =
-      std::filesystem::path(::testing::TempDir()) / "kovari_postaldb" / name;
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
+ScratchFolder::ScratchFolder()
+    : path_(std::filesystem::path(::testing::TempDir()) /
+            ("kovari_postaldb_" + std::to_string(getpid())) /
+            ::testing::UnitTest::GetInstance()->current_test_info()->name()) {
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code error;
+  std::filesystem::remove_all(path_.parent_path(), error);
 }
 
 FixtureData sample_data() {

@@ -75,8 +75,19 @@ FixtureFiles build_fixture(const FixtureData& data);
 // Writes the files that are not empty into `dir`, removing the others.
 void write_fixture(const std::filesystem::path& dir, const FixtureFiles& files);
 
-// A fresh, empty folder for one test.
-std::filesystem::path fresh_folder(const std::string& name);
+// A fresh, empty folder for the running test, removed with the object. Each
+// process has its own, so test runs side by side do not meet.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  ~ScratchFolder();
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 // A small valid data set: three prefectures, a handful of cities, buildings,
 // words, replacement pairs and ward pairs.

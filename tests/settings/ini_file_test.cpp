@@ -1,6 +1,7 @@
 #include "settings/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -11,6 +12,11 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
  protected:
+  void TearDown() override {
+    std::error_code error;
+    std::filesystem::remove_all(dir_.parent_path(), error);
+  }
+
   // Writes `content` (UTF-16, stored as Shift-JIS) and reads it over the defaults.
   Settings read(std::u16string_view content) { return read_bytes(*text::encode_sjis(content)); }
   Settings read_bytes(const std::string& bytes) {
@@ -26,7 +32,8 @@ class IniFileTest : public ::testing::Test {
 
   const std::filesystem::path dir_ = [] {
     const std::filesystem::path dir =
-        std::filesystem::path(::testing::TempDir()) / "kovari_settings" /
+        std::filesystem::path(::testing::TempDir()) /
+        ("kovari_settings_" + std::to_string(getpid())) /
         ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
