@@ -15,6 +15,8 @@ namespace kovari::cli {
 // The commands, each implemented in cmd_<name>.cpp: declare it here and add
 // one row to kCommands.
 int cmd_info(Args& args);
+int cmd_code(Args& args);
+int cmd_batch_code(Args& args);
 
 struct Command {
   std::string_view name;
@@ -24,6 +26,8 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"info", cmd_info, "load the data files; print their directory values, table counts and load_ms"},
+    {"code", cmd_code, "postal code to address: code, address, pobox, office, message (stdin lines or arguments)"},
+    {"batch-code", cmd_batch_code, "batch code-to-address conversion of a Shift-JIS file"},
 };
 
 int usage(std::ostream& out) {

@@ -1,0 +1,72 @@
+// kovari-cli batch-code --in FILE --out FILE --items N --code-pos K
+// [--start-line L] [--message] [--yes]: the batch code-to-address conversion
+// with the window's options (--message is "エラーメッセージをファイル出力";
+// --yes answers Yes to the item-count warning, which is otherwise refused).
+// The summary goes to standard output, the progress bar to standard error
+// when it is a terminal. Exit status 0 finished, 1 the input or output
+// failed, 2 the options or the input check refused the run.
+#include <iostream>
+#include <string>
+
+#include "batch/code_to_address.h"
+#include "cli_common.h"
+
+namespace kovari::cli {
+namespace {
+
+// The terminal host, with the closing summary left to standard output.
+class BatchCodeHost : public CliHost {
+ public:
+  using CliHost::CliHost;
+  void message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
+    if (icon == MessageIcon::Information) return;
+    CliHost::message_box(text, title, icon);
+  }
+};
+
+}  // namespace
+
+int cmd_batch_code(Args& args) {
+  const std::filesystem::path folder = data_folder(args);
+  const std::optional<std::string> in = args.option("in");
+  const std::optional<std::string> out = args.option("out");
+  const std::optional<std::string> items = args.option("items");
+  const std::optional<std::string> code_pos = args.option("code-pos");
+  batch::CodeBatchFields fields;
+  fields.start_line = utf16(args.option("start-line").value_or(""));
+  fields.write_message = args.flag("message");
+  const bool yes = args.flag("yes");
+  if (!args.finish("batch-code")) return 2;
+  if (!in || !out || !items || !code_pos) {
+    std::cerr << "usage: kovari-cli batch-code --in FILE --out FILE --items N --code-pos K "
+                 "[--start-line L] [--message] [--yes]\n";
+    return 2;
+  }
+  fields.in_file = utf16(*in);
+  fields.out_file = utf16(*out);
+  fields.item_count = utf16(*items);
+  fields.code_pos = utf16(*code_pos);
+
+  BatchCodeHost host(yes);
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  if (!load_data(folder, db, settings, host)) return 1;
+  const batch::CodeBatchOutcome outcome = batch::run_code_batch(fields, db, settings, host);
+  host.end_progress();
+  switch (outcome.result) {
+    case batch::BatchResult::Finished:
+      std::cout << utf8(batch::code_batch_summary(outcome)) << '\n';
+      return 0;
+    case batch::BatchResult::Failed:
+      std::cerr << "kovari-cli batch-code: " << utf8(outcome.message) << ' ' << outcome.error
+                << '\n';
+      return 1;
+    case batch::BatchResult::Refused:
+      std::cerr << "kovari-cli batch-code: " << utf8(outcome.message) << " (" << outcome.focus
+                << ")\n";
+      return 2;
+  }
+  return 1;
+}
+
+}  // namespace kovari::cli
