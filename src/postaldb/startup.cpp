@@ -6,7 +6,8 @@
 #include "postaldb/directory.h"
 #include "postaldb/loaders.h"
 #include "settings/ini_file.h"
-#include "text/sjis.h"
+#include "text/format.h"
+#include "text/strconv.h"
 
 namespace kovari::postaldb {
 
@@ -42,12 +43,12 @@ LoadStatus open_files(const std::filesystem::path& app_path, PostalDb& db) {
   return LoadStatus::success();
 }
 
+// The window's message line tells the user which of their pairs are not in use.
 void report_dropped_pairs(int dropped, Host& host) {
   if (dropped == 0) return;
-  host.status(text::from_utf8(std::to_string(dropped) +
-                              " replacement pairs of kovaritbl.ini are not used: the table "
-                              "holds " +
-                              std::to_string(kMaxChrPairs) + " pairs in all"));
+  auto count = [](int n) { return text::to_full_width_digits(text::Format(n, u"##,##0")); };
+  host.status(u"文字置換は合計" + count(kMaxChrPairs) + u"件までのため、登録の" + count(dropped) +
+              u"件は使用しません。");
 }
 
 }  // namespace
