@@ -1,0 +1,149 @@
+// kovari-roundtrip [--data DIR] [--examples N] [--fuzzy]: for every town-area
+// record whose name is a plain town name (no bracketed condition, not
+// "以下に掲載がない場合"), types prefecture + city + ward/town + town name as an
+// address, converts it as the clipboard converter does and counts how many
+// come back with the record's own code. Prints the share, the failures
+// grouped by cause with examples, and the addresses converted per second.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "decompose/decomposition.h"
+#include "postaldb/startup.h"
+#include "resolve/kaiseki_phase1.h"
+#include "text/sjis.h"
+#include "text/vb.h"
+#include "town_area_walk.h"
+
+namespace kovari::roundtrip {
+namespace {
+
+using text::Trim;
+using text::to_utf8;
+
+struct Probe {
+  TownArea area;
+  std::u16string address;
+};
+
+struct Outcome {
+  std::u16string code, msg, parts;
+};
+
+std::vector<std::u16string> split_parts(const std::u16string& parts) {
+  std::vector<std::u16string> out(1);
+  for (char16_t c : parts) {
+    if (c == u',') {
+      out.emplace_back();
+    } else {
+      out.back() += c;
+    }
+  }
+  out.resize(10);
+  return out;
+}
+
+// Why a probe failed, most telling cause first.
+std::string cause_of(const Probe& p, const Outcome& o, const postaldb::PostalTables& t,
+                     const std::map<std::pair<int, std::u16string>, std::set<std::string>>& codes) {
+  if (codes.at({p.area.row, p.area.name}).size() > 1) {
+    return "the same name carries several codes in the municipality";
+  }
+  if (!o.msg.empty()) return "message: " + to_utf8(o.msg);
+  const std::vector<std::u16string> parts = split_parts(o.parts);
+  if (!o.parts.empty() && (parts[2] + parts[3] != Trim(t.city_name1[p.area.row]) +
+                                                      Trim(t.city_name2[p.area.row]))) {
+    return "decomposition cut the city or ward/town elsewhere";
+  }
+  if (!o.parts.empty() && parts[4] != p.area.name) {
+    return "the town area changed on the way (numbers or markers taken out of it)";
+  }
+  return o.code.empty() ? "no code" : "another code";
+}
+
+int run(int argc, char** argv) {
+  std::filesystem::path folder = std::filesystem::path(argv[0]).parent_path();
+  std::size_t examples = 5;
+  bool fuzzy = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--data" && i + 1 < argc) {
+      folder = argv[++i];
+    } else if (arg == "--examples" && i + 1 < argc) {
+      examples = std::stoul(argv[++i]);
+    } else if (arg == "--fuzzy") {
+      fuzzy = true;
+    } else {
+      std::cerr << "usage: kovari-roundtrip [--data DIR] [--examples N] [--fuzzy]\n";
+      return 2;
+    }
+  }
+
+  SilentHost host;
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  if (const postaldb::LoadStatus s = postaldb::load_postal_db(folder, db, settings, host); !s.ok()) {
+    std::cerr << "kovari-roundtrip: " << s.error << "\n";
+    return 1;
+  }
+  if (fuzzy) settings.ctl_flg[4] = 1;
+  const postaldb::PostalTables& t = db.tables;
+
+  std::vector<Probe> probes;
+  std::map<std::pair<int, std::u16string>, std::set<std::string>> codes;
+  for_each_town_area(db, [&](const TownArea& a) {
+    if (a.bracketed || text::InStr(a.name, u"以下に掲載がない場合") != 0) return;
+    codes[{a.row, a.name}].insert(a.code);
+    probes.push_back({a, Trim(t.pref_name[a.pref]) + t.city_name1[a.row] + t.city_name2[a.row] +
+                             a.name});
+  });
+
+  decompose::Decomposition d;
+  resolve::ResolveState st;
+  const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
+  const resolve::ResolveContext ctx{db, settings.ctl_flg, {}, host, u""};
+  std::vector<std::pair<std::size_t, Outcome>> failures;
+  const auto start = std::chrono::steady_clock::now();
+  for (std::size_t i = 0; i < probes.size(); ++i) {
+    d.addr_text = probes[i].address;
+    decompose::decompose_address(d, t, options);
+    st.result_msg.clear();
+    resolve::kaiseki_phase1(st, d, ctx);
+    if (st.result_code != std::u16string(probes[i].area.code.begin(), probes[i].area.code.end())) {
+      failures.push_back({i, {st.result_code, st.result_msg, st.result_parts}});
+    }
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  std::map<std::string, std::vector<std::size_t>> by_cause;
+  for (const auto& [i, o] : failures) by_cause[cause_of(probes[i], o, t, codes)].push_back(i);
+  const std::size_t total = probes.size();
+  const std::size_t good = total - failures.size();
+  std::printf("plain town areas: %zu\nresolved to their own code: %zu (%.3f%%)\n", total, good,
+              total ? 100.0 * static_cast<double>(good) / static_cast<double>(total) : 0.0);
+  std::printf("addresses per second: %.0f (%.2f s)\n", static_cast<double>(total) / seconds,
+              seconds);
+  std::map<std::size_t, const Outcome*> outcome_of;
+  for (const auto& [i, o] : failures) outcome_of[i] = &o;
+  for (const auto& [cause, list] : by_cause) {
+    std::printf("\n%zu  %s\n", list.size(), cause.c_str());
+    for (std::size_t k = 0; k < list.size() && k < examples; ++k) {
+      const Probe& p = probes[list[k]];
+      const Outcome& o = *outcome_of[list[k]];
+      std::printf("    %s  %s -> [%s] %s | %s\n", p.area.code.c_str(), to_utf8(p.address).c_str(),
+                  to_utf8(o.code).c_str(), to_utf8(o.parts).c_str(), to_utf8(o.msg).c_str());
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace kovari::roundtrip
+
+int main(int argc, char** argv) { return kovari::roundtrip::run(argc, argv); }
