@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "city_split.h"
 #include "csv.h"
 #include "names.h"
 #include "read_back.h"
@@ -27,6 +28,11 @@ std::int32_t town_end(const postaldb::PostalDb& db, int city) {
 
 std::int32_t detail_end(const postaldb::PostalDb& db, int city) {
   return city < db.dir.city_count ? db.tables.city_pos2[city + 1] : db.dir.town_end2;
+}
+
+bool same_city(const postaldb::PostalDb& db, int city, std::u16string_view municipality) {
+  return split_city_name(municipality) ==
+         CityName{db.tables.city_name1[city], db.tables.city_name2[city]};
 }
 
 void expect_sorted_with_ordinals(const std::vector<IndexRecord>& index, const char* what) {
@@ -97,10 +103,11 @@ void expect_every_town_code_found(const postaldb::PostalDb& db, const std::vecto
       const int city = record.location / 64, pref = record.location % 64;
       found = found || (record.code == row.code && record.name.substr(1) == name &&
                         text::Trim(db.tables.pref_name[pref]) == row.pref &&
-                        db.tables.city_name1[city] + db.tables.city_name2[city] == row.city);
+                        same_city(db, city, row.city));
     }
     if (!found && ++missing <= 10) {
-      ADD_FAILURE() << "KEN_ALL line " << row.line_no << " (" << row.code << ") not found";
+      ADD_FAILURE() << "KEN_ALL line " << row.line_no << " (" << row.code << " "
+                    << text::to_utf8(row.city) << text::to_utf8(row.town) << ") not found";
     }
   }
   EXPECT_EQ(missing, 0);
@@ -117,7 +124,7 @@ void expect_every_detail_code_found(const postaldb::PostalDb& db,
       const DetailRecord record = read_detail_record(db.detail_file, offset);
       const int city = record.location / 64;
       found = found || (record.code == row.code &&
-                        db.tables.city_name1[city] + db.tables.city_name2[city] == row.city &&
+                        same_city(db, city, row.city) &&
                         record.office == to_double_byte(row.name));
     }
     if (!found && ++missing <= 10) {

@@ -21,16 +21,7 @@ bool split_after(std::u16string_view name, char16_t marker, CityName& out) {
   return true;
 }
 
-}  // namespace
-
-bool is_designated_city(std::u16string_view name) {
-  for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
-    if (name == designated.city) return true;
-  }
-  return false;
-}
-
-CityName split_city_name(std::u16string_view municipality) {
+CityName split_levels(std::u16string_view municipality) {
   if (municipality.empty()) return {};
   for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
     const std::u16string_view city = designated.city;
@@ -45,6 +36,24 @@ CityName split_city_name(std::u16string_view municipality) {
     return split;
   }
   return {std::u16string(municipality), u""};
+}
+
+}  // namespace
+
+bool is_designated_city(std::u16string_view name) {
+  for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
+    if (name == designated.city) return true;
+  }
+  return false;
+}
+
+CityName split_city_name(std::u16string_view municipality) {
+  CityName split = split_levels(municipality);
+  // Decomposition normalises the first ヶ of its first level to ケ (鶴ヶ島市 is
+  // typed back as 鶴ケ島市); the second level keeps it.
+  const std::size_t ke = split.name1.find(u'ヶ');
+  if (ke != std::u16string::npos) split.name1[ke] = u'ケ';
+  return split;
 }
 
 }  // namespace kovari::mkdata

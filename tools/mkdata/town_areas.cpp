@@ -58,7 +58,7 @@ void build_cities(const std::vector<TownRow>& rows, const std::string& file_labe
       city.name1 = split.name1;
       city.name2 = split.name2;
       pref_names.try_emplace(row.jis.substr(0, 2), row.pref);
-    } else if (city.name1 + city.name2 != row.city) {
+    } else if (split_city_name(row.city) != CityName{city.name1, city.name2}) {
       report.line(file_label, row.line_no,
                   "municipality name differs from the first row of its code: " +
                       text::to_utf8(row.city));

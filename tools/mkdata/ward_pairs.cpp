@@ -1,14 +1,26 @@
 #include "ward_pairs.h"
 
+#include <algorithm>
 #include <map>
 
 #include "city_split.h"
+#include "postaldb/fixed_tables.h"
 
 namespace kovari::mkdata {
 
 namespace {
+
 constexpr std::u16string_view kTokyo = u"東京都";
+
+// Position of a designated city in the program's group order.
+std::size_t group_order(std::u16string_view city) {
+  const auto& cities = postaldb::kDesignatedCities;
+  return std::find_if(cities.begin(), cities.end(),
+                      [&](const postaldb::DesignatedCity& d) { return d.city == city; }) -
+         cities.begin();
 }
+
+}  // namespace
 
 std::vector<WardPair> build_ward_pairs(const PostalData& data, Report& report) {
   std::vector<WardPair> tokyo, designated;
@@ -23,6 +35,9 @@ std::vector<WardPair> build_ward_pairs(const PostalData& data, Report& report) {
       ++ward_uses[city.name2];
     }
   }
+  std::stable_sort(designated.begin(), designated.end(), [](const WardPair& a, const WardPair& b) {
+    return group_order(a.first) < group_order(b.first);
+  });
   std::vector<WardPair> pairs = std::move(tokyo);
   int shared = 0, over = 0;
   for (WardPair& pair : designated) {

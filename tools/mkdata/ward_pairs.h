@@ -9,7 +9,8 @@
 
 namespace kovari::mkdata {
 
-// The Tokyo wards first, then the designated-city wards in city-table order.
+// The Tokyo wards first, then the designated-city wards, city by city in the
+// order of the program's designated-city groups.
 // A designated-city ward whose name recurs (in another designated city or in
 // Tokyo) is left out: its pair would send the ward to the wrong city. The
 // table holds at most 110 pairs; wards beyond are reported and left out.
