@@ -17,6 +17,7 @@ namespace kovari::cli {
 int cmd_info(Args& args);
 int cmd_code(Args& args);
 int cmd_batch_code(Args& args);
+int cmd_decompose(Args& args);
 
 struct Command {
   std::string_view name;
@@ -28,6 +29,7 @@ constexpr Command kCommands[] = {
     {"info", cmd_info, "load the data files; print their directory values, table counts and load_ms"},
     {"code", cmd_code, "postal code to address: code, address, pobox, office, message (stdin lines or arguments)"},
     {"batch-code", cmd_batch_code, "batch code-to-address conversion of a Shift-JIS file"},
+    {"decompose", cmd_decompose, "address decomposition: parts, normalised address, status, building code"},
 };
 
 int usage(std::ostream& out) {
