@@ -1,0 +1,125 @@
+// End-to-end checks on the national data files (built from the bundled
+// snapshot into the program's folder); skipped when they are absent.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "decompose/decomposition.h"
+#include "postaldb/fixed_tables.h"
+#include "postaldb/startup.h"
+#include "test_tables.h"
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::decompose {
+namespace {
+
+class QuietHost : public Host {
+ public:
+  void message_box(std::u16string_view, std::u16string_view, MessageIcon) override {}
+  bool ask_yes_no(std::u16string_view, std::u16string_view, MessageIcon) override {
+    return false;
+  }
+};
+
+class NationalDataTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const char* dir = std::getenv("KOVARI_DATA_DIR");
+    if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / "kovaritbl.dat")) {
+      return;
+    }
+    db_ = new postaldb::PostalDb;
+    settings::Settings settings;
+    QuietHost host;
+    if (!postaldb::load_postal_db(dir, *db_, settings, host).ok()) {
+      delete db_;
+      db_ = nullptr;
+    }
+  }
+  static void TearDownTestSuite() {
+    delete db_;
+    db_ = nullptr;
+  }
+  void SetUp() override {
+    if (db_ == nullptr) GTEST_SKIP() << "national data files not built";
+  }
+  static const postaldb::PostalTables& tables() { return db_->tables; }
+
+  static postaldb::PostalDb* db_;
+};
+
+postaldb::PostalDb* NationalDataTest::db_ = nullptr;
+
+TEST_F(NationalDataTest, RealAddresses) {
+  struct Case {
+    std::u16string_view address, result_parts;
+  };
+  const Case kCases[] = {
+      {u"東京都千代田区丸の内１－１－１", u"東京都,千代田区,,丸の内,1,1,1,,"},
+      {u"静岡県静岡市葵区追手町９－６", u"静岡県,静岡市,葵区,追手町,9,6,,,"},
+      {u"北海道札幌市中央区北１条西３丁目", u"北海道,札幌市,中央区,北一条西,3,,,,"},
+      {u"大阪府北区梅田１－１－１", u"大阪府,大阪市,北区,梅田,1,1,1,,"},
+      {u"神奈川県中央区淵野辺１", u"神奈川県,相模原市,中央区,淵野辺,,1,,,"},
+      {u"熊本県中央区手取本町１－１", u"熊本県,熊本市,中央区,手取本町,1,1,,,"},
+      {u"新潟県中央区学校町通１－６０２－１", u"新潟県,新潟市,中央区,学校町通,1,602,1,,"},
+  };
+  for (const Case& c : kCases) {
+    EXPECT_EQ(testing::decompose(c.address, tables()).result_parts, c.result_parts)
+        << testing::utf8(c.address);
+  }
+}
+
+// Every ward of every designated city, written with its prefecture and city,
+// comes back as that city and ward.
+TEST_F(NationalDataTest, EveryWardOfTheDesignatedCities) {
+  const postaldb::PostalTables& t = tables();
+  int wards = 0;
+  for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
+    const postaldb::DesignatedCity& city = postaldb::kDesignatedCities[g - 1];
+    EXPECT_NE(t.city_group[g][1], 0) << testing::utf8(city.city);
+    for (int r = t.city_group[g][1]; r != 0 && r <= t.city_group[g][2]; ++r) {
+      const std::u16string ward = text::Trim(t.city_name2[r]);
+      if (ward.empty()) continue;
+      ++wards;
+      const std::u16string address =
+          std::u16string(city.prefecture) + std::u16string(city.city) + ward + u"本町1-2-3";
+      const Decomposition d = testing::decompose(address, t);
+      EXPECT_EQ(d.slot[1].addr_part[2], city.city) << testing::utf8(address);
+      EXPECT_EQ(d.slot[1].addr_part[3], text::to_narrow(ward)) << testing::utf8(address);
+      EXPECT_EQ(d.slot[1].addr_part[4], u"本町") << testing::utf8(address);
+    }
+  }
+  EXPECT_GE(wards, 170);
+}
+
+// A ward written without its city gets a designated city of its prefecture
+// that has that ward. The part is in narrow form and the table in full width,
+// so a ward with katakana (保土ケ谷区) is left to the resolution's ward search.
+TEST_F(NationalDataTest, WardWithoutItsCity) {
+  const postaldb::PostalTables& t = tables();
+  for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
+    const postaldb::DesignatedCity& city = postaldb::kDesignatedCities[g - 1];
+    for (int r = t.city_group[g][1]; r != 0 && r <= t.city_group[g][2]; ++r) {
+      const std::u16string ward = text::Trim(t.city_name2[r]);
+      if (ward.empty() || text::to_narrow(ward) != ward) continue;
+      const std::u16string address = std::u16string(city.prefecture) + ward + u"本町1";
+      const Decomposition d = testing::decompose(address, t);
+      const std::u16string& found = d.slot[1].addr_part[2];
+      bool same_prefecture_city_with_ward = false;
+      for (int h = 1; h <= postaldb::kDesignatedCityGroupCount; ++h) {
+        if (postaldb::kDesignatedCities[h - 1].city != found) continue;
+        EXPECT_EQ(postaldb::kDesignatedCities[h - 1].prefecture, city.prefecture);
+        for (int s = t.city_group[h][1]; s != 0 && s <= t.city_group[h][2]; ++s) {
+          same_prefecture_city_with_ward |= text::Trim(t.city_name2[s]) == ward;
+        }
+      }
+      EXPECT_TRUE(same_prefecture_city_with_ward) << testing::utf8(address);
+      EXPECT_EQ(d.slot[1].addr_part[3], ward) << testing::utf8(address);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kovari::decompose
