@@ -1,0 +1,95 @@
+// The searches over the national data files built into the program's folder;
+// skipped when they have not been built.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "code_search/code_index.h"
+#include "code_search/code_search.h"
+#include "code_search/loaded_db.h"
+#include "text/sjis.h"
+
+namespace kovari::code_search {
+namespace {
+
+class NationalDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* dir = std::getenv("KOVARI_DATA_DIR");
+    if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / "kovaritbl.dat")) {
+      GTEST_SKIP() << "the national data files have not been built";
+    }
+    ASSERT_TRUE(loaded.load(dir));
+  }
+
+  // Looks up every distinct code of an index; returns the codes without an address.
+  std::vector<std::u16string> codes_without_address(const CodeIndex& index) {
+    std::vector<std::u16string> missing;
+    CodeSearchState state;
+    const SearchContext ctx = loaded.context(CallerMode::Clipboard);
+    std::u16string previous;
+    for (std::int32_t r = 1; r <= index.count(); ++r) {
+      const std::u16string code = index.code(r);
+      if (code == previous) continue;
+      previous = code;
+      state.in_code = code;
+      sertch_kovari1(ctx, state);
+      if (state.out_address.empty()) missing.push_back(code);
+    }
+    return missing;
+  }
+
+  testing::LoadedDb loaded;
+};
+
+TEST_F(NationalDataTest, EveryTownAreaCodeGivesAnAddress) {
+  const CodeIndex index = CodeIndex::main_index(loaded.db);
+  EXPECT_GT(index.count(), 100000);
+  loaded.settings.ctl_flg[6] = 0;
+  EXPECT_EQ(codes_without_address(index), std::vector<std::u16string>{});
+}
+
+TEST_F(NationalDataTest, EveryDetailCodeGivesAnAddress) {
+  const CodeIndex index = CodeIndex::detail_index(loaded.db);
+  EXPECT_GT(index.count(), 10000);
+  loaded.settings.ctl_flg[6] = 1;
+  EXPECT_EQ(codes_without_address(index), std::vector<std::u16string>{});
+}
+
+TEST_F(NationalDataTest, WellKnownCodes) {
+  const struct {
+    std::u16string_view code, address;
+  } cases[] = {
+      {u"1000001", u"東京都千代田区千代田"},
+      {u"0600042", u"北海道札幌市中央区大通西１～１９丁目"},
+      {u"0010000", u"北海道札幌市北区"},
+      {u"5300001", u"大阪府大阪市北区梅田"},
+      {u"9800811", u"宮城県仙台市青葉区一番町"},
+      {u"4600001", u"愛知県名古屋市中区三の丸"},
+      {u"8100001", u"福岡県福岡市中央区天神"},
+      {u"2310023", u"神奈川県横浜市中区山下町"},
+      {u"9071801", u"沖縄県八重山郡与那国町与那国"},
+  };
+  for (const auto& c : cases) {
+    CodeSearchState state;
+    state.in_code = c.code;
+    EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::Window), state), SearchOutcome::Single)
+        << text::to_utf8(c.code);
+    EXPECT_EQ(state.out_address, c.address) << text::to_utf8(c.code);
+  }
+}
+
+TEST_F(NationalDataTest, ThreeDigitPrefixListsItsArea) {
+  CodeSearchState state;
+  state.in_code = u"100";
+  ASSERT_EQ(sertch_kovari2(loaded.context(CallerMode::Window), state), SearchOutcome::PrefixList);
+  for (const PrefixRow& row : list_prefix_hits(loaded.db, state)) {
+    EXPECT_EQ(row.code.substr(0, 3), u"100");
+    EXPECT_EQ(row.address.rfind(u"東京都", 0), 0u) << text::to_utf8(row.address);
+  }
+}
+
+}  // namespace
+}  // namespace kovari::code_search
