@@ -86,8 +86,8 @@ void expect_town_walks(const postaldb::PostalDb& db) {
 void expect_indexes_sorted(const postaldb::PostalDb& db) {
   expect_sorted_with_ordinals(read_code_index(db.main_file, db.dir.blk1[3], db.dir.code_count),
                               "postal-code index");
-  expect_sorted_with_ordinals(
-      read_code_index(db.detail_file, db.dir.blk2[3], db.dir.code2_count), "detail index");
+  expect_sorted_with_ordinals(read_code_index(db.detail_file, db.dir.blk2[3], db.dir.code2_count),
+                              "detail index");
 }
 
 void expect_every_town_code_found(const postaldb::PostalDb& db, const std::vector<TownRow>& rows) {
@@ -101,9 +101,9 @@ void expect_every_town_code_found(const postaldb::PostalDb& db, const std::vecto
     for (std::int32_t offset : look_up(index, row.code)) {
       const TownRecord record = read_town_record(db.main_file, offset);
       const int city = record.location / 64, pref = record.location % 64;
-      found = found || (record.code == row.code && record.name.substr(1) == name &&
-                        text::Trim(db.tables.pref_name[pref]) == row.pref &&
-                        same_city(db, city, row.city));
+      found = found ||
+              (record.code == row.code && record.name.substr(1) == name &&
+               text::Trim(db.tables.pref_name[pref]) == row.pref && same_city(db, city, row.city));
     }
     if (!found && ++missing <= 10) {
       ADD_FAILURE() << "KEN_ALL line " << row.line_no << " (" << row.code << " "
@@ -123,8 +123,7 @@ void expect_every_detail_code_found(const postaldb::PostalDb& db,
     for (std::int32_t offset : look_up(index, row.code)) {
       const DetailRecord record = read_detail_record(db.detail_file, offset);
       const int city = record.location / 64;
-      found = found || (record.code == row.code &&
-                        same_city(db, city, row.city) &&
+      found = found || (record.code == row.code && same_city(db, city, row.city) &&
                         record.office == to_double_byte(row.name));
     }
     if (!found && ++missing <= 10) {

@@ -72,10 +72,12 @@ TEST(JoinSplitNamesTest, JoinsLinesUntilTheParenthesisCloses) {
 TEST(KenAllTest, ReportsRowsItCannotUse) {
   Report report;
   std::vector<CsvLine> lines = {
-      {1, {u"01101", u"060  ", u"0600000", u"", u"", u"ｲｶ", u"北海道", u"札幌市中央区",
-           u"以下に掲載がない場合", u"0", u"0", u"0", u"0", u"0", u"0"}},
-      {2, {u"01101", u"060  ", u"06000", u"", u"", u"", u"北海道", u"札幌市中央区", u"旭ケ丘",
-           u"0", u"0", u"0", u"0", u"0", u"0"}},
+      {1,
+       {u"01101", u"060  ", u"0600000", u"", u"", u"ｲｶ", u"北海道", u"札幌市中央区",
+        u"以下に掲載がない場合", u"0", u"0", u"0", u"0", u"0", u"0"}},
+      {2,
+       {u"01101", u"060  ", u"06000", u"", u"", u"", u"北海道", u"札幌市中央区", u"旭ケ丘", u"0",
+        u"0", u"0", u"0", u"0", u"0"}},
       {3, {u"01101", u"060  "}},
   };
   const std::vector<TownRow> rows = read_ken_all(lines, "KEN_ALL.CSV", report);

@@ -47,8 +47,8 @@ TEST_F(BasicFixtureTest, PrefecturesAndCitiesAsTheLoaderExpects) {
     std::u16string_view name1, name2;
     int kind;
   } cities[] = {
-      {u"札幌市", u"中央区", 0}, {u"札幌市", u"北区", 0},     {u"余市郡", u"仁木町", 0},
-      {u"千代田区", u"", 0},     {u"新宿区", u"", 0},         {u"大島", u"町", 0},
+      {u"札幌市", u"中央区", 0}, {u"札幌市", u"北区", 0}, {u"余市郡", u"仁木町", 0},
+      {u"千代田区", u"", 0},     {u"新宿区", u"", 0},     {u"大島", u"町", 0},
       {u"三宅島", u"三宅村", 0}, {u"御蔵島", u"村", 1},
   };
   ASSERT_EQ(db_.dir.city_count, static_cast<int>(std::size(cities)));
@@ -137,8 +137,10 @@ TEST_F(BasicFixtureTest, WordsPairsAndWardPairs) {
   EXPECT_EQ(db_.tables.word_count2, db_.dir.word_count);
   EXPECT_EQ(db_.tables.word[1], u"特定非営利活動法人");
   EXPECT_EQ(db_.dir.chr_file_count, 10);
-  const std::vector<std::pair<std::u16string, std::u16string>> expected = {
-      {u"東京都", u"千代田区"}, {u"東京都", u"新宿区"}, {u"札幌市", u"中央区"}, {u"札幌市", u"北区"}};
+  const std::vector<std::pair<std::u16string, std::u16string>> expected = {{u"東京都", u"千代田区"},
+                                                                           {u"東京都", u"新宿区"},
+                                                                           {u"札幌市", u"中央区"},
+                                                                           {u"札幌市", u"北区"}};
   ASSERT_EQ(db_.dir.ward_pair_count, static_cast<int>(expected.size()));
   for (int i = 1; i <= db_.dir.ward_pair_count; ++i) {
     EXPECT_EQ(db_.tables.ward_pair1[i], expected[i - 1].first);

@@ -14,11 +14,10 @@ TEST(ReadingInitialTest, FirstKanaAsPlainFullWidthKatakana) {
     std::u16string_view reading;
     char16_t initial;
   } cases[] = {
-      {u"ｱｻﾋｶﾞｵｶ", u'ア'},  {u"ｶﾞﾝｹﾞﾝﾁｮｳ", u'カ'},  // the voiced mark is a separate character
-      {u"ﾊﾟｰｸ", u'ハ'},      {u"ｯﾎﾟﾛ", u'ツ'},        {u"ｮｺ", u'ヨ'},
-      {u"ｦﾀﾞ", u'ヲ'},       {u"ﾝ", u'ン'},            {u"ガッコウ", u'カ'},
-      {u"ぱん", u'ハ'},      {u"ヴィラ", u'ウ'},       {u"ヶ", u'ケ'},
-      {u"", u'＊'},          {u"1ﾁｮｳﾒ", u'＊'},        {u"(ｲｶ)", u'＊'},
+      {u"ｱｻﾋｶﾞｵｶ", u'ア'}, {u"ｶﾞﾝｹﾞﾝﾁｮｳ", u'カ'},  // the voiced mark is a separate character
+      {u"ﾊﾟｰｸ", u'ハ'},    {u"ｯﾎﾟﾛ", u'ツ'},      {u"ｮｺ", u'ヨ'},    {u"ｦﾀﾞ", u'ヲ'},
+      {u"ﾝ", u'ン'},       {u"ガッコウ", u'カ'},  {u"ぱん", u'ハ'},  {u"ヴィラ", u'ウ'},
+      {u"ヶ", u'ケ'},      {u"", u'＊'},          {u"1ﾁｮｳﾒ", u'＊'}, {u"(ｲｶ)", u'＊'},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(reading_initial(c.reading), c.initial) << text::to_utf8(c.reading);
@@ -83,9 +82,8 @@ TEST(OldCodeKeyTest, ThreeDigitCodesAreFollowedByZeros) {
     std::u16string_view old_code;
     std::optional<std::string> key;
   } cases[] = {
-      {u"060  ", "06000"}, {u"06001", "06001"}, {u"100  ", "10000"},
-      {u"10764", "10764"}, {u"001  ", "00100"}, {u"", std::nullopt},
-      {u"06A  ", std::nullopt},
+      {u"060  ", "06000"}, {u"06001", "06001"}, {u"100  ", "10000"},      {u"10764", "10764"},
+      {u"001  ", "00100"}, {u"", std::nullopt}, {u"06A  ", std::nullopt},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(old_code_key(c.old_code), c.key) << text::to_utf8(c.old_code);

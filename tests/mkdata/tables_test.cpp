@@ -17,8 +17,11 @@ TEST(SortedIndexTest, SortsStablyAndNumbersRuns) {
   const struct {
     std::string key;
     std::int32_t offset, ordinal;
-  } expected[] = {{"0600000", 20, 1}, {"0600042", 40, 1}, {"1000001", 10, 1},
-                  {"1000001", 30, 2}, {"1000001", 5, 3}};
+  } expected[] = {{"0600000", 20, 1},
+                  {"0600042", 40, 1},
+                  {"1000001", 10, 1},
+                  {"1000001", 30, 2},
+                  {"1000001", 5, 3}};
   ASSERT_EQ(index.size(), std::size(expected));
   for (std::size_t i = 0; i < index.size(); ++i) {
     EXPECT_EQ(index[i].key, expected[i].key);
@@ -39,10 +42,10 @@ TownArea town(std::u16string name, char16_t initial, std::u16string reading,
 
 TEST(TownOrderTest, CatchAllFirstThenByInitialAndReading) {
   std::vector<TownArea> towns = {
-      town(u"北町", u'キ', u"ｷﾀﾏﾁ"), town(u"大江", u'オ', u"ｵｵｴ"),
+      town(u"北町", u'キ', u"ｷﾀﾏﾁ"),      town(u"大江", u'オ', u"ｵｵｴ"),
       town(u"元気町", u'カ', u"ｶﾞﾝｷﾁｮｳ"), town(u"以下に掲載がない場合", u'イ', u"ｲｶﾆ"),
-      town(u"上町", u'カ', u"ｶﾐﾏﾁ"), town(u"旭", u'ア', u"ｱｻﾋ"),
-      town(u"学園", u'カ', u"ｶﾞｸｴﾝ"), town(u"角", u'カ', u"ｶｸ")};
+      town(u"上町", u'カ', u"ｶﾐﾏﾁ"),      town(u"旭", u'ア', u"ｱｻﾋ"),
+      town(u"学園", u'カ', u"ｶﾞｸｴﾝ"),     town(u"角", u'カ', u"ｶｸ")};
   order_town_areas(towns);
   std::vector<std::u16string> names;
   for (const TownArea& t : towns) names.push_back(t.name);
@@ -78,7 +81,7 @@ TEST(OfficeNameTest, NormalisedAsTheSearchNormalisesTheTypedText) {
       {u"テスト商事　株式会社", u"テスト商事"},
       {u"ジェイ・アール・ティー株式会社", u"ジエイアールテイー"},
       {u"一般社団法人　日本ショップ協会", u"日本シヨツプ協会"},  // not 一般 + 社団法人
-      {u"株式会社株式会社", u"株式会社"},  // each word is removed once
+      {u"株式会社株式会社", u"株式会社"},                        // each word is removed once
       {u"株式会社", u""},
   };
   for (const auto& c : cases) {
@@ -97,8 +100,8 @@ TEST(BuildingPlacementTest, FixedRowsGetBuildingsOfTheirPlaceOrFillers) {
        found("9800000", u"宮城県", u"仙台市"), found("6500000", u"兵庫県", u"神戸市")},
       report);
   ASSERT_EQ(rows.size(), 44u);
-  EXPECT_EQ(rows[0].code, "9800000");   // row 1: 仙台市
-  EXPECT_EQ(rows[7].code, "1630400");   // rows 8-19: 新宿区
+  EXPECT_EQ(rows[0].code, "9800000");  // row 1: 仙台市
+  EXPECT_EQ(rows[7].code, "1630400");  // rows 8-19: 新宿区
   EXPECT_EQ(rows[8].code, "1630500");
   EXPECT_EQ(rows[43].code, "6500000");  // no fixed place: after row 43
   for (int row : {2, 10, 29, 43}) {

@@ -12,8 +12,7 @@
 
 namespace kovari::mkdata {
 
-BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo,
-                             Report& report) {
+BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo, Report& report) {
   BuildOutput out;
   PostalData& data = out.data;
   const std::vector<TownRow> towns =

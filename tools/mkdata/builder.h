@@ -20,7 +20,6 @@ struct BuildOutput {
 // ken_all and jigyosyo are the Shift-JIS bytes of KEN_ALL.CSV and
 // JIGYOSYO.CSV. Problems go to the report; the files are valid to write only
 // when the report holds no fatal problem.
-BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo,
-                             Report& report);
+BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo, Report& report);
 
 }  // namespace kovari::mkdata

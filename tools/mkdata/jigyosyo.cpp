@@ -15,9 +15,9 @@ std::vector<OfficeRow> read_jigyosyo(const std::vector<CsvLine>& lines,
   for (const CsvLine& line : lines) {
     const auto& f = line.fields;
     if (f.size() != kJigyosyoColumns) {
-      report.line(file_label, line.line_no,
-                  std::to_string(f.size()) + " columns, " + std::to_string(kJigyosyoColumns) +
-                      " expected");
+      report.line(
+          file_label, line.line_no,
+          std::to_string(f.size()) + " columns, " + std::to_string(kJigyosyoColumns) + " expected");
       continue;
     }
     if (!is_digits(f[0], 5) || !is_digits(f[7], 7)) {

@@ -46,9 +46,9 @@ std::vector<TownRow> read_ken_all(const std::vector<CsvLine>& lines, const std::
   for (const CsvLine& line : lines) {
     const auto& f = line.fields;
     if (f.size() != kKenAllColumns) {
-      report.line(file_label, line.line_no,
-                  std::to_string(f.size()) + " columns, " + std::to_string(kKenAllColumns) +
-                      " expected");
+      report.line(
+          file_label, line.line_no,
+          std::to_string(f.size()) + " columns, " + std::to_string(kKenAllColumns) + " expected");
       continue;
     }
     if (!is_digits(f[0], 5) || !is_digits(f[2], 7)) {

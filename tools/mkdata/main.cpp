@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-  for (const std::string& message : report.messages()) std::fprintf(stderr, "%s\n", message.c_str());
+  for (const std::string& message : report.messages())
+    std::fprintf(stderr, "%s\n", message.c_str());
   print_counts(built.counts);
   if (report.skipped_lines() > 0) std::printf("lines left out: %d\n", report.skipped_lines());
   if (!written) {

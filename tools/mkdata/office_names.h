@@ -19,8 +19,8 @@ std::u16string normalize_office_name(std::u16string_view name,
                                      const std::vector<std::u16string>& words);
 
 struct OfficeName {
-  std::u16string name;                 // normalised, not empty
-  std::vector<std::int32_t> offsets;   // detail-record offsets, ascending
+  std::u16string name;                // normalised, not empty
+  std::vector<std::int32_t> offsets;  // detail-record offsets, ascending
 };
 
 // The table-6 entries in name order, from the detail records whose offsets

@@ -46,7 +46,7 @@ struct Detail {
   std::string code;
   std::int32_t attributes = 0;
   std::u16string office, town, street;  // double-byte characters only
-  std::int32_t offset = 0;  // record offset in the detail file, set by the writer
+  std::int32_t offset = 0;              // record offset in the detail file, set by the writer
 };
 
 struct Building {
@@ -64,15 +64,15 @@ struct WardPair {
 };
 
 struct OldCode {
-  std::string key;  // five digits
+  std::string key;      // five digits
   std::u16string text;  // prefecture／city／ward
 };
 
 struct PostalData {
-  std::vector<Prefecture> prefs;   // index 0 unused
-  std::vector<City> cities;        // index 0 unused
+  std::vector<Prefecture> prefs;             // index 0 unused
+  std::vector<City> cities;                  // index 0 unused
   std::vector<std::vector<Detail>> details;  // per city index
-  std::vector<Building> buildings;  // row 1 first
+  std::vector<Building> buildings;           // row 1 first
   std::vector<std::u16string> words;
   std::vector<CharPair> char_pairs;
   std::vector<WardPair> ward_pairs;

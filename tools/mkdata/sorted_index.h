@@ -21,11 +21,13 @@ struct IndexEntry {
 // Sorts by key (stable) and numbers the runs; returns the longest run.
 template <class Key>
 std::int32_t sort_with_ordinals(std::vector<IndexEntry<Key>>& entries) {
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const IndexEntry<Key>& a, const IndexEntry<Key>& b) { return a.key < b.key; });
+  std::stable_sort(
+      entries.begin(), entries.end(),
+      [](const IndexEntry<Key>& a, const IndexEntry<Key>& b) { return a.key < b.key; });
   std::int32_t longest = 0;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    entries[i].ordinal = (i > 0 && entries[i].key == entries[i - 1].key) ? entries[i - 1].ordinal + 1 : 1;
+    entries[i].ordinal =
+        (i > 0 && entries[i].key == entries[i - 1].key) ? entries[i - 1].ordinal + 1 : 1;
     longest = std::max(longest, entries[i].ordinal);
   }
   return longest;

@@ -40,9 +40,9 @@ std::int16_t city_kind(const std::vector<TownArea>& towns) {
   return 1;
 }
 
-void build_cities(const std::vector<TownRow>& rows, const std::string& file_label,
-                  PostalData& data, Report& report) {
-  std::map<std::string, City> by_jis;  // ordered by municipal code
+void build_cities(const std::vector<TownRow>& rows, const std::string& file_label, PostalData& data,
+                  Report& report) {
+  std::map<std::string, City> by_jis;                // ordered by municipal code
   std::map<std::string, std::u16string> pref_names;  // by the code's first two digits
   for (const TownRow& row : rows) {
     std::optional<std::u16string> name = to_double_byte(row.town);
@@ -59,9 +59,9 @@ void build_cities(const std::vector<TownRow>& rows, const std::string& file_labe
       city.name2 = split.name2;
       pref_names.try_emplace(row.jis.substr(0, 2), row.pref);
     } else if (split_city_name(row.city) != CityName{city.name1, city.name2}) {
-      report.line(file_label, row.line_no,
-                  "municipality name differs from the first row of its code: " +
-                      text::to_utf8(row.city));
+      report.line(
+          file_label, row.line_no,
+          "municipality name differs from the first row of its code: " + text::to_utf8(row.city));
     }
     TownArea town;
     town.code = row.code;

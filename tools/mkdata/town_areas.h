@@ -16,8 +16,8 @@ inline constexpr std::u16string_view kBelowName = u"以下に掲載がない場�
 // prefecture's cities and each designated city's wards are contiguous) with
 // their town areas in record order. A row whose name has no double-byte form
 // is reported and left out; too many prefectures or cities is fatal.
-void build_cities(const std::vector<TownRow>& rows, const std::string& file_label,
-                  PostalData& data, Report& report);
+void build_cities(const std::vector<TownRow>& rows, const std::string& file_label, PostalData& data,
+                  Report& report);
 
 // Puts a city's town areas in record order: the "以下に掲載がない場合" record
 // first, the others by index initial, then by reading in 50-on order (voiced
