@@ -36,7 +36,7 @@ struct Outcome {
 };
 
 std::vector<std::u16string> split_parts(const std::u16string& parts) {
-  std::vector<std::u16string> out(1);
+  std::vector<std::u16string> out(2);  // fields from index 1
   for (char16_t c : parts) {
     if (c == u',') {
       out.emplace_back();
@@ -44,7 +44,7 @@ std::vector<std::u16string> split_parts(const std::u16string& parts) {
       out.back() += c;
     }
   }
-  out.resize(10);
+  out.resize(11);
   return out;
 }
 

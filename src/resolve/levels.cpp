@@ -85,10 +85,10 @@ Step resolve_prefecture(ResolveWalk& w) {
     st.last_city_text.clear();
     st.last_town_text.clear();
     st.cand.clear();
-    const std::u16string typed = Trim(pref);
+    const std::u16string_view typed = text::trim_view(pref);
     for (int p = 1; p <= w.pref_count(); ++p) {
       st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
-      if (Trim(w.t.pref_name[p]) == typed) {
+      if (text::trim_view(w.t.pref_name[p]) == typed) {
         st.found_pref = p;
         break;
       }
@@ -133,14 +133,14 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
           text::Left(w.ctx.old_code, 2) == kFuchuOldCodeHead && city == u"府中市") {
         range.first = std::max(1, t.city_group[postaldb::kFuchuGroup][1]);
       }
-      const std::u16string typed = Trim(city);
+      const std::u16string_view typed = text::trim_view(city);
       const bool unique = city_name_unique(city, recurring_names(w));
       st.cand.clear();
       for (int r = range.first; r <= range.last; ++r) {
         if (r > range.first && t.city_name1[r] == t.city_name1[r - 1]) continue;
         st.cand.add(t.city_name1[r], u"", r, kMaxCityBlocks);
         if (st.found_city == 0) {
-          if (Trim(t.city_name1[r]) != typed) continue;
+          if (text::trim_view(t.city_name1[r]) != typed) continue;
           st.found_city = r;
           if (t.city_name2[r].empty()) break;
           w.block_end = r;
@@ -211,16 +211,16 @@ Step resolve_ward_town(ResolveWalk& w) {
   } else {
     st.last_town_text.clear();
     st.cand.clear();
-    const std::u16string typed = Trim(ward);
+    const std::u16string_view typed = text::trim_view(ward);
     const std::u16string found_name =
         st.found_city != 0 ? t.city_name1[st.found_city] : std::u16string();
-    const bool any_city = st.found_city == 0 || Trim(found_name).empty();
+    const bool any_city = st.found_city == 0 || text::trim_view(found_name).empty();
     for (int r = range.first; r <= range.last; ++r) {
       if (!any_city && t.city_name1[r] != found_name) continue;
       if (!t.city_name2[r].empty()) {
         st.cand.add(t.city_name2[r], t.city_name1[r], r, kMaxCandidates);
       }
-      if (typed == Trim(t.city_name2[r])) {
+      if (typed == text::trim_view(t.city_name2[r])) {
         st.found_town = r;
         ++hits;
         if (st.level_mask > 1) break;

@@ -70,12 +70,23 @@ struct FuzzyHits {
   }
 };
 
-// One town-area record of the main file as the scan reads it.
+// One town-area record of the main file as the scan reads it, with the forms
+// the scan compares derived once when the record is read.
 struct TownRecord {
   std::string code;           // seven ASCII digits
   std::int32_t word = 0;      // the bracket-position word
-  std::u16string name;        // the stored name (its first character is dropped by the scan)
+  std::u16string name;        // the stored name (its first character is the index initial)
   std::int32_t len = 0;       // bytes the record occupies in the file
+
+  std::u16string code16;      // the code as text
+  std::int32_t code_value = 0;
+  std::u16string base;        // trimmed base name, ヶ normalised, 条/線 numbers in kanji
+  std::u16string chiwari_name;  // base name before the 条/線 step, when it holds 地割
+  std::u16string paren;       // trimmed bracketed part
+  bool bracketed = false;
+  bool has_below = false;     // "以下に"
+  bool has_next = false;      // "次に"
+  bool has_chome = false;     // "丁目" in the base name
 };
 
 // The last municipality's town-area records, so that a repeated resolution
@@ -84,11 +95,13 @@ struct TownCache {
   std::int64_t town_cache_first = 0;  // 1-based position of the first cached record
   std::int64_t town_cache_last = 0;   // last byte covered by the cached records
   std::vector<TownRecord> records;    // town_cache_count = records.size()
+  const void* source = nullptr;       // the file the records were read from
 
-  void reset(std::int64_t first) {
+  void reset(std::int64_t first, const void* file) {
     town_cache_first = first;
     town_cache_last = 0;
     records.clear();
+    source = file;
   }
 };
 

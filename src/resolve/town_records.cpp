@@ -1,12 +1,62 @@
 #include "resolve/town_records.h"
 
+#include "decompose/normalize.h"
+#include "text/vb.h"
+
 namespace kovari::resolve {
+namespace {
+
+using text::InStr;
+
+// The forms the scan compares: the base name without its bracketed
+// condition, ヶ normalised and with a 条/線 number in kanji, as the names
+// typed by users are normalised.
+void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
+  r.code16.assign(r.code.begin(), r.code.end());
+  r.code_value = static_cast<std::int32_t>(text::Val(r.code16));
+  r.has_below = InStr(r.name, u"以下に") != 0;
+  r.has_next = InStr(r.name, u"次に") != 0;
+  std::u16string base = text::Mid(r.name, 2);
+  const int open = r.word % 32;
+  const int close = (r.word / 32) % 512;
+  r.bracketed = open != 0;
+  r.paren.clear();
+  if (r.bracketed) {
+    r.paren = text::Trim(text::Right(base, close - open + 1));
+    base = text::Left(base, open - 1);
+  }
+  decompose::normalize_ke(base);
+  r.chiwari_name = InStr(base, u"地割") != 0 ? base : std::u16string();
+  if (InStr(base, u"条") != 0 || InStr(base, u"線") != 0) {
+    int added = 0;
+    decompose::jo_sen_to_kanji(base, tables, added);
+  }
+  r.has_chome = InStr(base, u"丁目") != 0;
+  r.base = text::Trim(base);
+}
+
+}  // namespace
+
+bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
+                      std::int64_t pos, TownRecord& out) {
+  postaldb::Cursor c = file.at(pos);
+  out.code = c.read_code();
+  c.read_long();
+  out.name = c.read_variant_string();
+  out.word = c.read_long();
+  if (c.failed() || c.position() <= pos) return false;
+  out.len = static_cast<std::int32_t>(c.position() - pos);
+  derive_forms(tables, out);
+  return true;
+}
 
 TownRecordReader::TownRecordReader(TownCache& cache, const postaldb::DataFile& file,
-                                   std::int64_t first, std::int64_t last, bool keep_cache)
-    : cache_(cache), file_(file), pos_(first), last_(last) {
+                                   const postaldb::PostalTables& tables, std::int64_t first,
+                                   std::int64_t last)
+    : cache_(cache), file_(file), tables_(tables), pos_(first), last_(last) {
   bool found = false;
-  if (keep_cache && first >= cache.town_cache_first && first <= cache.town_cache_last) {
+  if (cache.source == &file && first >= cache.town_cache_first &&
+      first <= cache.town_cache_last) {
     std::int64_t p = cache.town_cache_first;
     for (std::size_t i = 0; i < cache.records.size(); ++i) {
       if (p == first) {
@@ -18,9 +68,10 @@ TownRecordReader::TownRecordReader(TownCache& cache, const postaldb::DataFile& f
     }
   }
   if (!found) {
-    cache.reset(first);
+    cache.reset(first, &file);
     index_ = 0;
   }
+  cache.records.reserve(kTownCacheLimit);  // records handed out must not move
 }
 
 TownRecordReader::~TownRecordReader() {
@@ -39,25 +90,25 @@ const TownRecord* TownRecordReader::next() {
     pos_ += r.len;
     return &r;
   }
-  postaldb::Cursor c = file_.at(pos_);
-  scratch_.code = c.read_code();
-  c.read_long();
-  scratch_.name = c.read_variant_string();
-  scratch_.word = c.read_long();
-  if (c.failed() || c.position() <= pos_) return nullptr;
-  scratch_.len = static_cast<std::int32_t>(c.position() - pos_);
   // Only a record that continues the cached run may join it.
-  const bool continues = cache_.town_cache_last == 0
-                             ? pos_ == cache_.town_cache_first
-                             : pos_ == cache_.town_cache_last + 1;
-  pos_ += scratch_.len;
-  if (continues && cache_.records.size() < static_cast<std::size_t>(kTownCacheLimit)) {
-    cache_.records.push_back(scratch_);
+  const bool continues = cache_.records.empty() ? pos_ == cache_.town_cache_first
+                                                : pos_ == cache_.town_cache_last + 1;
+  const bool room = cache_.records.size() < static_cast<std::size_t>(kTownCacheLimit);
+  TownRecord& r = continues && room ? cache_.records.emplace_back() : overflow_.emplace_back();
+  if (!read_town_record(file_, tables_, pos_, r)) {
+    if (continues && room) {
+      cache_.records.pop_back();
+    } else {
+      overflow_.pop_back();
+    }
+    return nullptr;
+  }
+  pos_ += r.len;
+  if (continues && room) {
     cache_.town_cache_last = pos_ - 1;
     index_ = cache_.records.size();
-    return &cache_.records.back();
   }
-  return &scratch_;
+  return &r;
 }
 
 }  // namespace kovari::resolve

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "decompose/normalize.h"
 #include "resolve/level_rules.h"
 #include "resolve/match_approx.h"
 #include "resolve/refine.h"
@@ -27,49 +26,36 @@ bool begins_with(std::u16string_view s, std::u16string_view head) {
   return s.substr(0, head.size()) == head;
 }
 
-bool any_running(const ResolveContext& ctx) {
-  return std::any_of(ctx.running.begin() + 1, ctx.running.end(), [](int f) { return f != 0; });
-}
-
 struct ScanOutcome {
   bool found = false;
   bool partial = false;
   std::u16string below_code, next_code, prefix_code;
 };
 
-// One record, split into its base name and bracketed condition.
-struct RecordName {
-  std::u16string base;
-  std::u16string paren;
-  bool bracketed = false;
-};
-
-RecordName split_record_name(const TownRecord& rec) {
-  RecordName n;
-  n.base = text::Mid(rec.name, 2);
-  const int open = rec.word % 32;
-  const int close = (rec.word / 32) % 512;
-  if (open != 0) {
-    n.bracketed = true;
-    n.paren = text::Right(n.base, close - open + 1);
-    n.base = text::Left(n.base, open - 1);
-  }
-  return n;
-}
-
 class RecordScan {
  public:
-  explicit RecordScan(ResolveWalk& w) : w_(w), st_(w.st), slot_(w.slot()), area_(w.part(4)) {}
+  explicit RecordScan(ResolveWalk& w)
+      : w_(w), st_(w.st), slot_(w.slot()), area_(w.part(4)),
+        chome_key_(chome_key(area_, slot_.addr_part[5], w.t)) {}
 
   ScanOutcome run() {
     st_.part_match.clear();
-    st_.cand.clear();
     const int row = st_.found_city != 0 ? st_.found_city : st_.found_town;
     minato_mode_ = row != 0 && row == w_.t.city_group[postaldb::kMinatoGroup][1];
-    TownRecordReader reader(st_.town_cache, w_.ctx.db.main_file, st_.town_first, st_.town_last,
-                            any_running(w_.ctx));
+    TownRecordReader reader(st_.town_cache, w_.ctx.db.main_file, w_.t, st_.town_first,
+                            st_.town_last);
     while (const TownRecord* rec = reader.next()) {
+      scanned_.push_back(rec);
       if (examine(*rec)) break;
+    }
+    // The candidates of the town-area level: every record scanned.
+    st_.cand.clear();
+    if (!out_.found && !out_.partial) {
+      for (const TownRecord* rec : scanned_) {
+        st_.cand.add(Trim(text::Mid(rec->name, 2)), u"", rec->code_value, kMaxCandidates);
+      }
+    } else {
+      st_.cand.cand_count = static_cast<int>(scanned_.size());
     }
     return std::move(out_);
   }
@@ -77,31 +63,23 @@ class RecordScan {
  private:
   // True when the record ends the scan.
   bool examine(const TownRecord& rec) {
-    const std::u16string code(rec.code.begin(), rec.code.end());
-    RecordName n = split_record_name(rec);
-    if (out_.below_code.empty() && InStr(rec.name, u"以下に") != 0) out_.below_code = code;
-    if (out_.next_code.empty() && InStr(rec.name, u"次に") != 0) out_.next_code = code;
-    st_.cand.add(Trim(text::Mid(rec.name, 2)), u"", static_cast<std::int32_t>(text::Val(code)),
-                 kMaxCandidates);
-
-    decompose::normalize_ke(n.base);
-    if (chiwari_in_range(n.base, slot_)) return settle(code);
-    if (InStr(n.base, u"条") != 0 || InStr(n.base, u"線") != 0) {
-      int added = 0;
-      decompose::jo_sen_to_kanji(n.base, w_.t, added);
+    if (out_.below_code.empty() && rec.has_below) out_.below_code = rec.code16;
+    if (out_.next_code.empty() && rec.has_next) out_.next_code = rec.code16;
+    if (!rec.chiwari_name.empty() && chiwari_in_range(rec.chiwari_name, slot_)) {
+      return settle(rec.code16);
     }
-    const std::u16string base = Trim(n.base);
-    if (n.bracketed) collect_partial(base, n.paren, code);
+    const std::u16string& base = rec.base;
+    if (rec.bracketed) collect_partial(rec);
 
-    if (InStr(base, u"丁目") != 0) {
-      if (base == chome_key(area_, slot_.addr_part[5], w_.t)) return settle(code);
+    if (rec.has_chome) {
+      if (base == chome_key_) return settle(rec.code16);
       if (out_.partial) return true;
     }
     if (base == area_) {
-      st_.result_code = code;
+      st_.result_code = rec.code16;
       out_.found = true;
       if (w_.kyoto_mode == 1) return !out_.partial;
-      if (!n.bracketed || !out_.partial) {
+      if (!rec.bracketed || !out_.partial) {
         out_.partial = false;
         return true;
       }
@@ -109,9 +87,9 @@ class RecordScan {
       st_.part_match.part_match_seen = 1;
       return false;
     }
-    if (w_.kyoto_mode != 1 && !n.bracketed && out_.prefix_code.empty() &&
+    if (w_.kyoto_mode != 1 && !rec.bracketed && out_.prefix_code.empty() &&
         begins_with(area_, base)) {
-      out_.prefix_code = code;
+      out_.prefix_code = rec.code16;
     }
     return false;
   }
@@ -122,25 +100,24 @@ class RecordScan {
     return true;
   }
 
-  void collect_partial(const std::u16string& base, const std::u16string& paren,
-                       const std::u16string& code) {
+  void collect_partial(const TownRecord& rec) {
     char kind = 0;
     if (slot_.building_found == 1 || slot_.building_split == 1) {
       const std::u16string typed = text::to_narrow(Trim(area_) + Trim(slot_.addr_part[8]));
-      if (begins_with(typed, text::to_narrow(base))) {
+      if (begins_with(typed, text::to_narrow(rec.base))) {
         kind = '1';
         st_.part_match.part_match_seen = 1;
       }
-    } else if (minato_mode_ ? area_ == base : begins_with(area_, base)) {
+    } else if (minato_mode_ ? area_ == rec.base : begins_with(area_, rec.base)) {
       kind = '0';
     }
     if (kind == 0) return;
     out_.partial = true;
     PartialMatches& pm = st_.part_match;
     if (++pm.part_match_count > kMaxPartMatches) return;
-    pm.part_match_name.push_back(base);
-    pm.part_match_paren.push_back(Trim(paren));
-    pm.part_match_code.emplace_back(code.begin(), code.end());
+    pm.part_match_name.push_back(rec.base);
+    pm.part_match_paren.push_back(rec.paren);
+    pm.part_match_code.push_back(rec.code);
     pm.part_match_kind.push_back(kind);
   }
 
@@ -148,7 +125,9 @@ class RecordScan {
   ResolveState& st_;
   decompose::DecompositionSlot& slot_;
   const std::u16string& area_;
+  const std::u16string chome_key_;
   bool minato_mode_ = false;
+  std::vector<const TownRecord*> scanned_;
   ScanOutcome out_;
 };
 
