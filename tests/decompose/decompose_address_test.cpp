@@ -25,8 +25,11 @@ TEST(DecomposeAddressTest, SplitsLevelsAndBlockNumbers) {
       // 条 towns: the number before 条 in kanji.
       {u"北海道札幌市中央区北1条西3丁目", u"北海道,札幌市,中央区,北一条西,3,,,,"},
       {u"北海道旭川市東旭川町東3線2号", u"北海道,旭川市,,東旭川町東三線,,,2,,"},
+      // A tail that is only a number: part 6 its value, part 5 the whole tail.
+      {u"北海道札幌市中央区南1条3", u"北海道,札幌市,中央区,南一条,3,3,,,"},
       // A ward without its city: the designated city of the prefecture.
       {u"大阪府北区梅田1-1-1", u"大阪府,大阪市,北区,梅田,1,1,1,,"},
+      {u"北区赤羽1-1-1", u",北区,,赤羽,1,1,1,,"},
       // 県 inside a county name is no prefecture ending.
       {u"宮崎県北諸県郡三股町樺山1", u"宮崎県,北諸県郡,三股町,樺山,,1,,,"},
       {u"北諸県郡三股町樺山1", u",北諸県郡,三股町,樺山,,1,,,"},
@@ -90,6 +93,38 @@ TEST(DecomposeAddressTest, SplitsLevelsAndBlockNumbers) {
     EXPECT_EQ(d.result_parts, c.result_parts) << testing::utf8(c.address);
     EXPECT_EQ(d.decomp_status, u"");
   }
+}
+
+TEST(DecomposeAddressTest, NormalisedTextCopiesAndLengths) {
+  const postaldb::PostalTables tables = make_test_tables();
+  Decomposition d;
+  d.slot[1].part_len[2] = 7;  // set earlier for this record: kept
+  d.slot[1].addr_part[12] = u"resolution's";
+  d.addr_text = u"大阪府 北区梅田１－２ｰ3";
+  decompose_address(d, tables, {.batch_window_open = 1});
+  const DecompositionSlot& slot = d.slot[1];
+  EXPECT_EQ(d.addr_text, u"大阪府北区梅田１－２ー３");
+  EXPECT_EQ(d.result_parts, u"大阪府,大阪市,北区,梅田,1,2,,ｰ,3");
+  EXPECT_EQ(slot.addr_part_copy[2], u"大阪市");
+  EXPECT_EQ(slot.addr_part_copy[5], u"1-2ｰ3");
+  EXPECT_EQ(slot.part_len, (std::array<int, 21>{0, 3, 7, 2, 2, 0, 0, 0, 0, 0, 3}));
+  EXPECT_EQ(slot.addr_part[12], u"resolution's");
+  EXPECT_EQ(slot.addr_flag[16], 4);
+  EXPECT_EQ(slot.addr_flag[17], 0);
+}
+
+TEST(DecomposeAddressTest, SlotTwoIsLeftAlone) {
+  const postaldb::PostalTables tables = make_test_tables();
+  Decomposition d;
+  d.slot[2].addr_part[4] = u"丸の内";
+  d.slot[2].addr_flag[11] = 3;
+  d.addr_slot = 2;
+  d.addr_text = u"東京都千代田区丸の内1-1-1";
+  decompose_address(d, tables, {});
+  EXPECT_EQ(d.addr_slot, 1);
+  EXPECT_EQ(d.slot[2].addr_part[4], u"丸の内");
+  EXPECT_EQ(d.slot[2].addr_flag[11], 3);
+  EXPECT_EQ(d.slot[1].addr_part[4], u"丸の内");
 }
 
 }  // namespace
