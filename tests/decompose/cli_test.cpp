@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace {
 
-std::filesystem::path cli_program() {
-  const char* dir = std::getenv("KOVARI_BIN_DIR");
-  return std::filesystem::path(dir != nullptr ? dir : ".") / "kovari-cli";
-}
+std::filesystem::path cli_program() { return KOVARI_CLI_PROGRAM; }
 
 std::filesystem::path fixture() { return std::filesystem::path(KOVARI_FIXTURE_ROOT) / "basic"; }
 
