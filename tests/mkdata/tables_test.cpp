@@ -89,6 +89,34 @@ TEST(OfficeNameTest, NormalisedAsTheSearchNormalisesTheTypedText) {
   }
 }
 
+TEST(FindBuildingsTest, BaseCodeHighestFloorAndNameWithoutTownName) {
+  PostalData data;
+  data.prefs = {{}, {u"愛知県", 1}};
+  City city;
+  city.pref = 1;
+  city.name1 = u"名古屋市";
+  city.name2 = u"中村区";
+  city.towns = {
+      town(u"名駅", u'メ', u"", "4500002"),
+      town(u"名駅ミッドランドスクエア（高層棟）（地階・階層不明）", u'メ', u"", "4506290"),
+      town(u"名駅ミッドランドスクエア（高層棟）（１階）", u'メ', u"", "4506201"),
+      town(u"名駅ミッドランドスクエア（高層棟）（４７階）", u'メ', u"", "4506247"),
+      town(u"名駅ミッドランドスクエア（高層棟）（２階）", u'メ', u"", "4506202"),
+      // floors without their 地階・階層不明 record give no base code
+      town(u"名駅ＪＲタワー（１階）", u'メ', u"", "4506601")};
+  data.cities = {{}, city};
+  Report report;
+  const std::vector<FoundBuilding> buildings = find_buildings(data, report);
+  ASSERT_EQ(buildings.size(), 1u);
+  EXPECT_EQ(buildings[0].row.code, "4506200");
+  EXPECT_EQ(buildings[0].row.floors, 47);
+  EXPECT_EQ(buildings[0].row.name1, u"ﾐｯﾄﾞﾗﾝﾄﾞｽｸｴｱ");
+  EXPECT_EQ(buildings[0].row.name2, buildings[0].row.name1);
+  EXPECT_EQ(buildings[0].pref, u"愛知県");
+  EXPECT_EQ(buildings[0].city, u"名古屋市");
+  EXPECT_EQ(report.messages().size(), 1u);
+}
+
 FoundBuilding found(std::string code, std::u16string pref, std::u16string city) {
   return {{std::move(code), 30, u"ﾋﾞﾙ", u"ﾋﾞﾙ"}, std::move(pref), std::move(city)};
 }

@@ -36,11 +36,15 @@ int floor_of(std::u16string_view name, std::u16string_view& building) {
   return floor;
 }
 
-// The building's own name: its full name less the longest town name of the
-// same city that begins it.
+// The building's own name: its full name without annotation ("（高層棟）"),
+// less the longest name of an ordinary town area of the same city that
+// begins it.
 std::u16string_view without_town_name(std::u16string_view full, const City& city) {
+  full = base_name(full);
   std::size_t cut = 0;
   for (const TownArea& town : city.towns) {
+    std::u16string_view unused;
+    if (floor_of(town.name, unused) != 0) continue;
     const std::u16string_view base = base_name(town.name);
     if (base.size() > cut && base.size() < full.size() && full.starts_with(base)) {
       cut = base.size();
