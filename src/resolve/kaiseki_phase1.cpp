@@ -34,6 +34,20 @@ std::u16string joined_parts(const decompose::DecompositionSlot& slot) {
   return s;
 }
 
+// The normalised address less the prefecture, city and ward/town it begins
+// with (a level completed by decomposition does not stand in the text).
+std::u16string text_from_town_area(const decompose::Decomposition& d) {
+  std::u16string_view rest = d.addr_text;
+  std::u16string level;
+  for (int k = 1; k <= 3; ++k) {
+    level = text::to_wide(Trim(d.slot[1].addr_part_copy[k]));
+    if (!level.empty() && rest.substr(0, level.size()) == level) rest.remove_prefix(level.size());
+  }
+  std::u16string out(rest);
+  decompose::normalize_ke(out);
+  return out;
+}
+
 void prepare_town_area(ResolveWalk& w) {
   ResolveState& st = w.st;
   std::u16string& area = w.part(4);
@@ -43,6 +57,7 @@ void prepare_town_area(ResolveWalk& w) {
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
   if (st.found_city != 0) st.city_seen = 1;
+  w.typed_town = text_from_town_area(w.d);
   strip_kyoto_direction(w.kyoto_mode, area, w.slot().kyoto_direction);
   decompose::normalize_ke(area);
   st.result_parts = joined_parts(w.slot());

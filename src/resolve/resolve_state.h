@@ -80,7 +80,8 @@ struct TownRecord {
 
   std::u16string code16;      // the code as text
   std::int32_t code_value = 0;
-  std::u16string base;        // trimmed base name, ヶ normalised, 条/線 numbers in kanji
+  std::u16string base;        // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
+  std::u16string whole;       // trimmed base name, ヶ normalised, numbers as stored
   std::u16string chiwari_name;  // base name before the 条/線 step, when it holds 地割
   std::u16string paren;       // trimmed bracketed part
   bool bracketed = false;

@@ -32,6 +32,9 @@ struct ResolveWalk {
   int city_pass = 0;   // 1 after an approximate city pick
   int block_end = 0;   // last row of the found city's block
   int kyoto_mode = 0;
+  // The address as typed from the town area on (full width, ヶ normalised):
+  // the town area with whatever decomposition cut off after it.
+  std::u16string typed_town;
 
   std::u16string& part(int k) { return d.slot[1].addr_part[k]; }
   decompose::DecompositionSlot& slot() { return d.slot[1]; }

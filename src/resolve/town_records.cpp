@@ -8,8 +8,17 @@ namespace {
 
 using text::InStr;
 
+// A numbered 区 of a town area ("旭１区"), which a typed address carries with
+// a kanji numeral as 条 and 線 names do.
+bool numbered_ku(std::u16string_view base) {
+  const int ku = InStr(base, u"区");
+  if (ku < 2) return false;
+  const char16_t before = base[ku - 2];
+  return (before >= u'0' && before <= u'9') || (before >= u'０' && before <= u'９');
+}
+
 // The forms the scan compares: the base name without its bracketed
-// condition, ヶ normalised and with a 条/線 number in kanji, as the names
+// condition, ヶ normalised and with a 条/線/区 number in kanji, as the names
 // typed by users are normalised.
 void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
   r.code16.assign(r.code.begin(), r.code.end());
@@ -27,7 +36,8 @@ void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
   }
   decompose::normalize_ke(base);
   r.chiwari_name = InStr(base, u"地割") != 0 ? base : std::u16string();
-  if (InStr(base, u"条") != 0 || InStr(base, u"線") != 0) {
+  r.whole = text::Trim(base);
+  if (InStr(base, u"条") != 0 || InStr(base, u"線") != 0 || numbered_ku(base)) {
     int added = 0;
     decompose::jo_sen_to_kanji(base, tables, added);
   }

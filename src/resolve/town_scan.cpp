@@ -30,6 +30,11 @@ struct ScanOutcome {
   bool found = false;
   bool partial = false;
   std::u16string below_code, next_code, prefix_code;
+  // The record whose whole name begins the typed town text and is longer
+  // than the town area: a name whose number or marker decomposition cut off
+  // (第１０町内, 穴明２２地割、穴明２３地割, 西新屋敷揚屋町).
+  std::u16string whole_code;
+  std::size_t whole_len = 0;
 };
 
 class RecordScan {
@@ -46,7 +51,8 @@ class RecordScan {
                             st_.town_last);
     while (const TownRecord* rec = reader.next()) {
       scanned_.push_back(rec);
-      if (examine(*rec)) break;
+      note_whole_name(*rec);
+      if (exact_only_ ? examine_exact_only(*rec) : examine(*rec)) break;
     }
     // The candidates of the town-area level: every record scanned.
     st_.cand.clear();
@@ -73,9 +79,14 @@ class RecordScan {
 
     if (rec.has_chome) {
       if (base == chome_key_) return settle(rec.code16);
-      if (out_.partial) return true;
+      // The partial matches are complete here; only an exact name further
+      // on may still decide.
+      if (out_.partial) {
+        exact_only_ = true;
+        return examine_exact_only(rec);
+      }
     }
-    if (base == area_) {
+    if (same_name(rec)) {
       st_.result_code = rec.code16;
       out_.found = true;
       if (w_.kyoto_mode == 1) return !out_.partial;
@@ -92,6 +103,25 @@ class RecordScan {
       out_.prefix_code = rec.code16;
     }
     return false;
+  }
+
+  bool examine_exact_only(const TownRecord& rec) {
+    if (rec.bracketed || !same_name(rec)) return false;
+    out_.partial = false;
+    return settle(rec.code16);
+  }
+
+  // The record's name is the town area, its numbers in kanji or as stored.
+  bool same_name(const TownRecord& rec) const { return rec.base == area_ || rec.whole == area_; }
+
+  void note_whole_name(const TownRecord& rec) {
+    const std::u16string& typed = w_.typed_town;
+    if (rec.bracketed || rec.whole.size() <= area_.size() || rec.whole.size() <= out_.whole_len ||
+        !begins_with(typed, rec.whole)) {
+      return;
+    }
+    out_.whole_code = rec.code16;
+    out_.whole_len = rec.whole.size();
   }
 
   bool settle(const std::u16string& code) {
@@ -127,6 +157,7 @@ class RecordScan {
   const std::u16string& area_;
   const std::u16string chome_key_;
   bool minato_mode_ = false;
+  bool exact_only_ = false;
   std::vector<const TownRecord*> scanned_;
   ScanOutcome out_;
 };
@@ -148,6 +179,10 @@ void scan_town_records(ResolveWalk& w) {
       out.found = false;
       st.result_code.clear();
     }
+  }
+  if (!out.found && st.result_code.empty() && !out.whole_code.empty()) {
+    st.result_code = out.whole_code;
+    return;
   }
   if (area.empty() && !out.next_code.empty() && st.result_code.empty()) {
     st.result_code = out.next_code;
