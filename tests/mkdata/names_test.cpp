@@ -14,10 +14,26 @@ TEST(ReadingInitialTest, FirstKanaAsPlainFullWidthKatakana) {
     std::u16string_view reading;
     char16_t initial;
   } cases[] = {
-      {u"ｱｻﾋｶﾞｵｶ", u'ア'}, {u"ｶﾞﾝｹﾞﾝﾁｮｳ", u'カ'},  // the voiced mark is a separate character
-      {u"ﾊﾟｰｸ", u'ハ'},    {u"ｯﾎﾟﾛ", u'ツ'},      {u"ｮｺ", u'ヨ'},    {u"ｦﾀﾞ", u'ヲ'},
-      {u"ﾝ", u'ン'},       {u"ガッコウ", u'カ'},  {u"ぱん", u'ハ'},  {u"ヴィラ", u'ウ'},
-      {u"ヶ", u'ケ'},      {u"", u'＊'},          {u"1ﾁｮｳﾒ", u'＊'}, {u"(ｲｶ)", u'＊'},
+      {u"ｱｻﾋｶﾞｵｶ", u'ア'},
+      {u"ｶﾞﾝｹﾞﾝﾁｮｳ", u'カ'},  // the voiced mark is a separate character
+      {u"ﾊﾟｰｸ", u'ハ'},
+      {u"ｯﾎﾟﾛ", u'ツ'},
+      {u"ｮｺ", u'ヨ'},
+      {u"ｦﾀﾞ", u'ヲ'},
+      {u"ﾝ", u'ン'},
+      {u"ガッコウ", u'カ'},
+      {u"ぱん", u'ハ'},
+      {u"ヴィラ", u'ウ'},
+      {u"ヶ", u'ケ'},
+      {u"", u'＊'},
+      {u"(ｲｶ)", u'＊'},
+      // a number is read out: いち, じゅう, にじゅう, ひゃく, ご, れい
+      {u"1ｼﾞｮｳﾄﾞｵﾘ", u'イ'},
+      {u"10ｼﾞｮｳ", u'シ'},
+      {u"20ｾﾝ", u'ニ'},
+      {u"100ｹﾝ", u'ヒ'},
+      {u"5ｾﾝ", u'コ'},
+      {u"0ﾊﾞﾝ", u'レ'},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(reading_initial(c.reading), c.initial) << text::to_utf8(c.reading);

@@ -26,6 +26,18 @@ char16_t map_char(char16_t c, std::u16string_view from, std::u16string_view to) 
   return at == std::u16string_view::npos ? c : to[at];
 }
 
+// The initial of a reading that starts with a number, as the number is read
+// (1ｼﾞｮｳ いちじょう, 10ｼﾞｮｳ じゅうじょう, 20ｾﾝ にじっせん).
+char16_t number_initial(std::u16string_view reading) {
+  const std::size_t digits = reading.find_first_not_of(u"0123456789");
+  const std::u16string_view number = reading.substr(0, digits);
+  if (number.size() == 2 && number[0] == u'1') return u'シ';               // じゅう
+  if (number.size() == 3 && number[0] == u'1') return u'ヒ';               // ひゃく
+  if (number.size() == 4 && number[0] == u'1') return u'セ';               // せん
+  constexpr std::u16string_view kDigitInitials = u"レイニサヨコロナハキ";  // れい いち に …
+  return kDigitInitials[number[0] - u'0'];
+}
+
 }  // namespace
 
 std::u16string reading_key(std::u16string_view reading) {
@@ -38,6 +50,7 @@ std::u16string reading_key(std::u16string_view reading) {
 }
 
 char16_t reading_initial(std::u16string_view reading) {
+  if (!reading.empty() && reading[0] >= u'0' && reading[0] <= u'9') return number_initial(reading);
   const std::u16string key = reading_key(reading.substr(0, 1));
   return (!key.empty() && key.front() >= u'ア' && key.front() <= u'ン') ? key.front() : u'＊';
 }
