@@ -30,9 +30,7 @@ double cpu_seconds() {
 class QuietHost : public Host {
  public:
   void message_box(std::u16string_view, std::u16string_view, MessageIcon) override {}
-  bool ask_yes_no(std::u16string_view, std::u16string_view, MessageIcon) override {
-    return false;
-  }
+  bool ask_yes_no(std::u16string_view, std::u16string_view, MessageIcon) override { return false; }
 };
 
 // Every town-area record of the main file as an address ending in "1-2-3".
@@ -44,8 +42,8 @@ std::vector<std::u16string> national_addresses(const postaldb::PostalDb& db) {
   int pref = 1;
   for (int row = 1; row <= cities; ++row) {
     while (pref < prefs && t.pref_first_city[pref + 1] <= row) ++pref;
-    const std::u16string base =
-        text::Trim(t.pref_name[pref]) + text::Trim(t.city_name1[row]) + text::Trim(t.city_name2[row]);
+    const std::u16string base = text::Trim(t.pref_name[pref]) + text::Trim(t.city_name1[row]) +
+                                text::Trim(t.city_name2[row]);
     const std::int64_t last = row == cities ? db.dir.town_end1 : t.city_pos1[row + 1];
     for (std::int64_t pos = std::int64_t{t.city_pos1[row]} + 1; pos < last;) {
       postaldb::Cursor cursor = db.main_file.at(pos);
@@ -65,7 +63,7 @@ std::vector<std::u16string> national_addresses(const postaldb::PostalDb& db) {
 // Designated-city wards and Tokyo wards with a few town names.
 std::vector<std::u16string> generated_addresses() {
   constexpr std::u16string_view kTowns[] = {u"本町", u"中央", u"北一条西", u"丸の内",
-                                            u"新田", u"栄町",  u"東三線",   u"緑ケ丘"};
+                                            u"新田", u"栄町", u"東三線",   u"緑ケ丘"};
   constexpr std::u16string_view kWards[] = {u"中央区", u"北区", u"南区", u"西区"};
   std::vector<std::u16string> addresses;
   for (const postaldb::DesignatedCity& city : postaldb::kDesignatedCities) {

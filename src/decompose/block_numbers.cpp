@@ -82,8 +82,7 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
   const int after_chome = t2 != 0 ? t2 + 2 : t + 1;
   const int banchi = InStr(s, u"番地");
   const int after_ban = banchi != 0 ? banchi + 2 : b + 1;
-  const std::u16string_view rest_after_ban =
-      text::mid_view(s, banchi != 0 ? banchi + 2 : b + 1);
+  const std::u16string_view rest_after_ban = text::mid_view(s, banchi != 0 ? banchi + 2 : b + 1);
 
   if (t != 0) {
     set_left(part[5], s, t - 1);

@@ -13,8 +13,8 @@ namespace {
 constexpr int kUnknownFloor = 90;  // added to the base code when the floor is unknown
 
 int building_count(const postaldb::PostalTables& t) {
-  const std::size_t rows = std::min({t.bill_code.size(), t.bill_floors.size(),
-                                     t.bill_name1.size(), t.bill_name2.size()});
+  const std::size_t rows = std::min(
+      {t.bill_code.size(), t.bill_floors.size(), t.bill_name1.size(), t.bill_name2.size()});
   return rows == 0 ? 0 : static_cast<int>(rows) - 1;
 }
 

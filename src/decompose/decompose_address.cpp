@@ -1,8 +1,8 @@
 // The decomposition of one free-form address into its levels: normalise, look
 // up a building, take the prefecture, the municipal levels and the town area
 // with its block numbers, then split a trailing building or room text.
-#include "decompose/building.h"
 #include "decompose/block_numbers.h"
+#include "decompose/building.h"
 #include "decompose/decompose_steps.h"
 #include "decompose/decomposition.h"
 #include "decompose/normalize.h"

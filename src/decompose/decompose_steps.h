@@ -28,7 +28,6 @@ void cut_municipal_levels(std::u16string& w, Decomposition& d,
 
 // Block markers, town-area exceptions and the number scan over the town-area
 // text: parts 4 to 9.
-void decompose_town_area(std::u16string& w, Decomposition& d,
-                         const postaldb::PostalTables& tables);
+void decompose_town_area(std::u16string& w, Decomposition& d, const postaldb::PostalTables& tables);
 
 }  // namespace kovari::decompose

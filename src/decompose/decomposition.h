@@ -39,11 +39,11 @@ struct DecompositionSlot {
 
 struct Decomposition {
   std::array<DecompositionSlot, 3> slot;  // 1 and 2
-  int addr_slot = 1;                       // the slot the operations write to
-  std::u16string addr_text;     // in: the address; out: normalised, full-width
-  std::u16string decomp_status; // "ok" when the building lookup set result_code
-  std::u16string result_code;   // cleared at the start; set by the building lookup
-  std::u16string result_parts;  // trimmed parts 1..9 of slot 1 joined by ","
+  int addr_slot = 1;                      // the slot the operations write to
+  std::u16string addr_text;               // in: the address; out: normalised, full-width
+  std::u16string decomp_status;           // "ok" when the building lookup set result_code
+  std::u16string result_code;             // cleared at the start; set by the building lookup
+  std::u16string result_parts;            // trimmed parts 1..9 of slot 1 joined by ","
 
   DecompositionSlot& current() { return slot[addr_slot == 2 ? 2 : 1]; }
   const DecompositionSlot& current() const { return slot[addr_slot == 2 ? 2 : 1]; }

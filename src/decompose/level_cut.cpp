@@ -90,36 +90,45 @@ void find_municipal_markers(std::u16string_view w, Marks& P) {
 }
 
 void apply_marker_rules(std::u16string_view w, Marks& P) {
-  if (set(P[7]) && P[5] < P[9]) P[5] = 0;                           // 1
-  if (set(P[7]) && set(P[9]) && P[9] < P[5]) P[5] = 0;              // 2
-  if (set(P[7]) && set(P[10]) && P[10] < P[5]) P[5] = 0;            // 3
-  if (set(P[5]) && set(P[7]) && set(P[10])) P[5] = 0;               // 4
-  if (P[7] < P[5]) P[7] = 0;                                        // 5
-  if (set(P[7]) && set(P[8])) P[8] = 0;                             // 6
-  if (set(P[7]) && set(P[9]) && set(P[10]) && P[10] < P[7]) P[10] = 0;  // 7
-  if (set(P[7]) && set(P[9]) && set(P[10])) {                       // 8
+  // Rules 1-4: with a county, a 市 before its town or village is part of a name.
+  if (set(P[7]) && P[5] < P[9]) P[5] = 0;
+  if (set(P[7]) && set(P[9]) && P[9] < P[5]) P[5] = 0;
+  if (set(P[7]) && set(P[10]) && P[10] < P[5]) P[5] = 0;
+  if (set(P[5]) && set(P[7]) && set(P[10])) P[5] = 0;
+  // Rules 5-7: a 郡 inside a city name; an island or a 村 inside a county.
+  if (P[7] < P[5]) P[7] = 0;
+  if (set(P[7]) && set(P[8])) P[8] = 0;
+  if (set(P[7]) && set(P[9]) && set(P[10]) && P[10] < P[7]) P[10] = 0;
+  // Rule 8: a town and a village after a county.
+  if (set(P[7]) && set(P[9]) && set(P[10])) {
     if (P[9] < P[10]) P[10] = 0;
     for (std::u16string_view town : kTownsContainingMura) {
       if (contains(w, town)) P[10] = 0;
     }
     if (set(P[10]) && P[10] < P[9]) P[9] = 0;
   }
-  if (set(P[5]) && set(P[9]) && P[7] == 0 && P[8] == 0) P[9] = 0;  // 9
-  if (P[5] == 0 && P[6] == 0 && P[8] == 0 && P[9] == 0 && set(P[10]) && P[10] < P[7]) {  // 10
+  // Rule 9: a 町 after a city belongs to the town area.
+  if (set(P[5]) && set(P[9]) && P[7] == 0 && P[8] == 0) P[9] = 0;
+  // Rule 10: a village ending found again after the first 村.
+  if (P[5] == 0 && P[6] == 0 && P[8] == 0 && P[9] == 0 && set(P[10]) && P[10] < P[7]) {
     if (const int again = InStr(P[10] + 1, w, u"村"); again != 0) P[10] = again;
   }
-  if (P[7] + P[8] + P[10] == 0 && set(P[6]) && P[6] < P[9]) P[9] = 0;  // 11
-  if (P[5] + P[7] + P[8] + P[9] + P[10] == 0) {                     // 12
+  // Rule 11: a 町 after a ward belongs to the town area.
+  if (P[7] + P[8] + P[10] == 0 && set(P[6]) && P[6] < P[9]) P[9] = 0;
+  // Rules 12 and 13: a ward is the first level when nothing else ends one.
+  if (P[5] + P[7] + P[8] + P[9] + P[10] == 0) {
     if (set(P[6]) && P[2] + P[3] + P[4] == 0) P[5] = P[6];
-  } else if (P[5] + P[7] + P[9] + P[10] == 0 && P[8] < P[6]) {     // 13
+  } else if (P[5] + P[7] + P[9] + P[10] == 0 && P[8] < P[6]) {
     P[8] = 0;
     P[5] = P[6];
   }
-  if (set(P[6]) && set(P[7]) && set(P[10]) && P[7] < P[10] && P[10] < P[6]) P[6] = 0;  // 14
-  if (set(P[5])) P[7] = P[8] = P[9] = P[10] = 0;                    // 15
-  if (set(P[6]) && set(P[7]) && set(P[9]) && P[9] < P[6]) P[6] = 0;  // 16
-  if (set(P[6])) P[7] = P[8] = P[9] = P[10] = 0;                    // 17
-  if (set(P[5]) && set(P[6]) && P[6] < P[5]) P[5] = P[7] = P[8] = P[9] = P[10] = 0;  // 18
+  // Rule 14: a 区 after a county's village belongs to the town area.
+  if (set(P[6]) && set(P[7]) && set(P[10]) && P[7] < P[10] && P[10] < P[6]) P[6] = 0;
+  // Rules 15-18: a city or a ward leaves no county, island, town or village.
+  if (set(P[5])) P[7] = P[8] = P[9] = P[10] = 0;
+  if (set(P[6]) && set(P[7]) && set(P[9]) && P[9] < P[6]) P[6] = 0;
+  if (set(P[6])) P[7] = P[8] = P[9] = P[10] = 0;
+  if (set(P[5]) && set(P[6]) && P[6] < P[5]) P[5] = P[7] = P[8] = P[9] = P[10] = 0;
 }
 
 void cut_municipal_levels(std::u16string& w, Decomposition& d,

@@ -32,9 +32,8 @@ constexpr std::array<CityWithShi, 7> kCitiesContainingShi = {{
 
 // Cities whose names make a 郡 elsewhere in the address no county ending.
 constexpr std::array<std::u16string_view, 16> kCitiesCancellingCounty = {
-    u"京都市", u"神戸市", u"浜松市", u"福井市", u"勝山市",   u"高槻市",
-    u"寝屋川市", u"丸亀市", u"八代市", u"都城市", u"鹿児島市", u"七尾市",
-    u"蒲郡市", u"小郡市", u"西都市", u"鈴鹿市"};
+    u"京都市", u"神戸市", u"浜松市",   u"福井市", u"勝山市", u"高槻市", u"寝屋川市", u"丸亀市",
+    u"八代市", u"都城市", u"鹿児島市", u"七尾市", u"蒲郡市", u"小郡市", u"西都市",   u"鈴鹿市"};
 
 }  // namespace
 
@@ -79,8 +78,7 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
                              int& part_len10) {
   if (pref.empty() || !city.empty()) return;
   const std::u16string_view prefecture = text::trim_view(pref);
-  const int rows = static_cast<int>(
-      std::min(tables.city_name1.size(), tables.city_name2.size()));
+  const int rows = static_cast<int>(std::min(tables.city_name1.size(), tables.city_name2.size()));
   // The designated cities of the prefecture, in the order of their groups.
   for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
     if (postaldb::kDesignatedCities[g - 1].prefecture != prefecture) continue;

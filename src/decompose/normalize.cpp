@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "decompose/text_scan.h"
-#include "text/strconv.h"
 #include "text/vb.h"
 
 namespace kovari::decompose {
@@ -13,9 +12,8 @@ void strip_blanks(std::u16string& text) {
 }
 
 void apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables) {
-  const int count = std::min<int>(
-      {tables.chr_count, static_cast<int>(tables.chr_from.size()) - 1,
-       static_cast<int>(tables.chr_to.size()) - 1});
+  const int count = std::min<int>({tables.chr_count, static_cast<int>(tables.chr_from.size()) - 1,
+                                   static_cast<int>(tables.chr_to.size()) - 1});
   for (int b = 1; b <= count; ++b) {
     const std::u16string& from = tables.chr_from[b];
     const int f = text::Len(text::trim_view(from));
@@ -39,8 +37,7 @@ void normalize_ke(std::u16string& text) {
   if (ga != std::u16string::npos) text[ga] = u'が';
 }
 
-void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables,
-                     int& part_len10) {
+void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables, int& part_len10) {
   const int i = first_digit(text);
   if (i == 0) return;
   const int digits = digit_at(text, i + 1) ? 2 : 1;

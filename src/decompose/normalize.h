@@ -22,7 +22,6 @@ void normalize_ke(std::u16string& text);
 // The first Arabic number (one or two digits) becomes its kanji numeral
 // (empty above 50): 北12条西 -> 北十二条西. part_len10 grows by the number of
 // characters added.
-void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables,
-                     int& part_len10);
+void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables, int& part_len10);
 
 }  // namespace kovari::decompose

@@ -1,5 +1,6 @@
 #include "decompose/text_scan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 

@@ -48,15 +48,24 @@ constexpr std::array<PlaceRule, 7> kCityRules = {{
 
 // Towns and villages whose town-area names hold block characters, in test order.
 constexpr std::array<PlaceRule, 18> kTownRules = {{
-    {u"長沼町", Rule::EndAtKu},         {u"浦臼町", Rule::DaiNumber},
-    {u"妹背牛町", Rule::EndAtKu},       {u"雨竜町", Rule::NumberBeforeKu},
-    {u"東神楽町", Rule::BanDori},       {u"東川町", Rule::GoPlusOne},
-    {u"上富良野町", Rule::WholeWithDai}, {u"剣淵町", Rule::EndAtKu},
-    {u"東藻琴村", Rule::EndAtKu},       {u"滝上町", Rule::EndAtKu},
-    {u"厚岸町", Rule::NoToori},         {u"象潟町", Rule::ChomePlusThree},
-    {u"保原町", Rule::ChomePlusOne},    {u"武豊町", Rule::GoPlusOneNoChome},
-    {u"知須町", Rule::EndAtKu},         {u"大島町", Rule::EndAtKu},
-    {u"阿知須町", Rule::EndAtKu},       {u"中新田町", Rule::EndAtBan},
+    {u"長沼町", Rule::EndAtKu},
+    {u"浦臼町", Rule::DaiNumber},
+    {u"妹背牛町", Rule::EndAtKu},
+    {u"雨竜町", Rule::NumberBeforeKu},
+    {u"東神楽町", Rule::BanDori},
+    {u"東川町", Rule::GoPlusOne},
+    {u"上富良野町", Rule::WholeWithDai},
+    {u"剣淵町", Rule::EndAtKu},
+    {u"東藻琴村", Rule::EndAtKu},
+    {u"滝上町", Rule::EndAtKu},
+    {u"厚岸町", Rule::NoToori},
+    {u"象潟町", Rule::ChomePlusThree},
+    {u"保原町", Rule::ChomePlusOne},
+    {u"武豊町", Rule::GoPlusOneNoChome},
+    {u"知須町", Rule::EndAtKu},
+    {u"大島町", Rule::EndAtKu},
+    {u"阿知須町", Rule::EndAtKu},
+    {u"中新田町", Rule::EndAtBan},
 }};
 
 // Numbers before 区 of 雨竜町 whose town area ends at 区, two or three

@@ -114,9 +114,8 @@ void read_kanji_block_numbers(Decomposition& d, const postaldb::PostalTables& ta
   for (int k : {13, 12, 11}) {
     if (P[k] == 0) continue;
     const bool in_town_area = P[k] <= text::Len(part[4]);
-    const std::optional<int> v =
-        in_town_area ? kanji_number_before(part[4], k, true, tables)
-                     : kanji_number_before(part[k - 6], k, false, tables);
+    const std::optional<int> v = in_town_area ? kanji_number_before(part[4], k, true, tables)
+                                              : kanji_number_before(part[k - 6], k, false, tables);
     if (!v) continue;
     const std::u16string value = plain_number(*v);
     if (k == 13) {

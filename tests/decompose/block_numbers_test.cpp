@@ -120,13 +120,11 @@ TEST(NoToDashTest, OnlyBetweenNumbers) {
     std::u16string_view expected;
   };
   const Case kCases[] = {
-      {u"3の5", 2, u"3-5"},
-      {u"ａの5", 2, u"ａ-5"},
-      {u"のの1", 1, u"のの1"},   // の at the start
-      {u"5の", 2, u"5の"},       // の at the end
-      {u"東の西", 2, u"東の西"},
-      {u"3の5", 0, u"3の5"},
-      {u" 3の5 ", 2, u"3-5"},    // the changed text is trimmed
+      {u"3の5", 2, u"3-5"},      {u"ａの5", 2, u"ａ-5"},
+      {u"のの1", 1, u"のの1"},  // の at the start
+      {u"5の", 2, u"5の"},      // の at the end
+      {u"東の西", 2, u"東の西"}, {u"3の5", 0, u"3の5"},
+      {u" 3の5 ", 2, u"3-5"},  // the changed text is trimmed
   };
   for (const Case& c : kCases) {
     std::u16string text(c.input);

@@ -17,8 +17,7 @@ struct BuildingCase {
 
 TEST(FindBuildingTest, CodeFromBaseAndFloor) {
   const BuildingCase kCases[] = {
-      {u"東京都千代田区丸の内2-4-1丸の内ビルディング10階", u"1006310", u"丸の内ﾋﾞﾙﾃﾞｨﾝｸﾞ",
-       u"10"},
+      {u"東京都千代田区丸の内2-4-1丸の内ビルディング10階", u"1006310", u"丸の内ﾋﾞﾙﾃﾞｨﾝｸﾞ", u"10"},
       // No floor, or a basement without a number: base + 90.
       {u"東京都千代田区丸の内2-4-1丸の内ビルディング", u"1006390", u"丸の内ﾋﾞﾙﾃﾞｨﾝｸﾞ", u""},
       {u"東京都千代田区丸の内ビルディング地階", u"1006390", u"丸の内ﾋﾞﾙﾃﾞｨﾝｸﾞ", u""},
@@ -71,13 +70,11 @@ TEST(PickSimilarBuildingTest, ExactlyOneSimilarName) {
     int index;
   };
   const Case kCases[] = {
-      {u"ABCDE", 1, u"ok", 1},       // five of six characters in order
-      {u"ABCDX", 1, u"ok", 2},
-      {u"ABCDEY", 1, u"ng", 0},      // similar to both ABCDEF and ABCDXY
-      {u"ABCD", 1, u"ng", 0},        // two characters short of either
-      {u"ABCDEF", 0, u"ng", 0},      // approximate matching off
-      {u"", 1, u"ng", 0},
-      {u"ZZZZZZZZ", 1, u"ng", 0},
+      {u"ABCDE", 1, u"ok", 1},                             // five of six characters in order
+      {u"ABCDX", 1, u"ok", 2},  {u"ABCDEY", 1, u"ng", 0},  // similar to both ABCDEF and ABCDXY
+      {u"ABCD", 1, u"ng", 0},                              // two characters short of either
+      {u"ABCDEF", 0, u"ng", 0},                            // approximate matching off
+      {u"", 1, u"ng", 0},       {u"ZZZZZZZZ", 1, u"ng", 0},
   };
   for (const Case& c : kCases) {
     const BuildingPick pick = pick_similar_building(c.text, names, 3, c.approximate);

@@ -46,8 +46,7 @@ TEST_F(DecomposeCliTest, OneLinePerArgument) {
 }
 
 TEST_F(DecomposeCliTest, StandardInputLines) {
-  const std::string output =
-      run("printf '北海道北区北10条西4丁目\\r\\n\\n' | " + command());
+  const std::string output = run("printf '北海道北区北10条西4丁目\\r\\n\\n' | " + command());
   EXPECT_EQ(output,
             "北海道,札幌市,北区,北十条西,4,,,,\t北海道北区北１０条西４丁目\t\t\n"
             ",,,,,,,,\t\t\t\n");

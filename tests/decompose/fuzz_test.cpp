@@ -47,7 +47,8 @@ class Fuzzer {
   std::u16string random_text(int max_length) {
     std::u16string text;
     const int length = pick(max_length);
-    for (int i = 0; i < length; ++i) text += kAlphabet[pick(static_cast<int>(kAlphabet.size()) - 1)];
+    for (int i = 0; i < length; ++i)
+      text += kAlphabet[pick(static_cast<int>(kAlphabet.size()) - 1)];
     return text;
   }
 

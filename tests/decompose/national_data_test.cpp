@@ -18,9 +18,7 @@ namespace {
 class QuietHost : public Host {
  public:
   void message_box(std::u16string_view, std::u16string_view, MessageIcon) override {}
-  bool ask_yes_no(std::u16string_view, std::u16string_view, MessageIcon) override {
-    return false;
-  }
+  bool ask_yes_no(std::u16string_view, std::u16string_view, MessageIcon) override { return false; }
 };
 
 class NationalDataTest : public ::testing::Test {

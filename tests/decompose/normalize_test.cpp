@@ -64,7 +64,7 @@ TEST(NormalizeKeTest, ChangesOneCharacter) {
       {u"ヶヶ", u"ケヶ"},
       {u"ガヶ", u"ガケ"},  // ヶ first, ガ left alone
       {u"ガガ", u"がガ"},
-      {u"ｶﾞ", u"ｶﾞ"},      // narrow ガ is two characters
+      {u"ｶﾞ", u"ｶﾞ"},  // narrow ガ is two characters
       {u"", u""},
   };
   for (const TextCase& c : kCases) {
@@ -83,12 +83,12 @@ TEST(JoSenToKanjiTest, FirstNumberBecomesKanji) {
       {u"北12条西", u"北十二条西", 0},
       {u"北21条", u"北二十一条", 1},
       {u"東3線", u"東三線", 0},
-      {u"北１２条", u"北十二条", 0},     // full-width digits
-      {u"北123条", u"北十二3条", 0},     // two digits at most
-      {u"北75条", u"北条", -2},          // above 50: no numeral
+      {u"北１２条", u"北十二条", 0},  // full-width digits
+      {u"北123条", u"北十二3条", 0},  // two digits at most
+      {u"北75条", u"北条", -2},       // above 50: no numeral
       {u"北0条", u"北０条", 0},
       {u"北05条", u"北五条", 0},
-      {u" 南 1条", u"南一条", 0},         // the head is trimmed
+      {u" 南 1条", u"南一条", 0},  // the head is trimmed
       {u"条", u"条", 0},
   };
   const postaldb::PostalTables tables = testing::make_test_tables();

@@ -7,7 +7,7 @@
 namespace kovari::decompose::testing {
 
 // Base codes and highest floors of the test buildings (rows 1..4).
-inline constexpr int kSendaiTowerRow = 1;   // 宮城県 仙台市, 30 floors
+inline constexpr int kSendaiTowerRow = 1;    // 宮城県 仙台市, 30 floors
 inline constexpr int kMakuhariTowerRow = 2;  // 千葉県 千葉市, 60 floors
 inline constexpr int kMarunouchiRow = 3;     // 東京都 千代田区, 37 floors
 inline constexpr int kLowRiseRow = 4;        // 東京都 港区, 5 floors

@@ -13,12 +13,11 @@ namespace kovari::cli {
 namespace {
 
 void print_decomposition(const std::string& address, const postaldb::PostalTables& tables,
-                         const decompose::DecomposeOptions& options,
-                         decompose::Decomposition& d) {
+                         const decompose::DecomposeOptions& options, decompose::Decomposition& d) {
   d.addr_text = utf16(address);
   decompose::decompose_address(d, tables, options);
-  std::cout << utf8(d.result_parts) << '\t' << utf8(d.addr_text) << '\t'
-            << utf8(d.decomp_status) << '\t' << utf8(d.result_code) << '\n';
+  std::cout << utf8(d.result_parts) << '\t' << utf8(d.addr_text) << '\t' << utf8(d.decomp_status)
+            << '\t' << utf8(d.result_code) << '\n';
 }
 
 }  // namespace
@@ -37,7 +36,8 @@ int cmd_decompose(Args& args) {
 
   decompose::Decomposition d;
   if (!addresses.empty()) {
-    for (const std::string& address : addresses) print_decomposition(address, db.tables, options, d);
+    for (const std::string& address : addresses)
+      print_decomposition(address, db.tables, options, d);
     return 0;
   }
   std::string line;
