@@ -15,7 +15,8 @@ void split_condition_prefix(std::u16string& c, std::u16string& prefix) {
   const int digit = first_digit(trimmed);
   if (digit == 0) return;
   prefix = text::Left(trimmed, digit - 1);
-  c = text::Mid(trimmed, digit);
+  // The upper bound of a range repeats the prefix ("第9地割~第11地割").
+  c = text::Replace(text::Mid(trimmed, digit), u"~" + prefix, u"~");
 }
 
 bool match_north_south(std::u16string_view c, const ConditionAddress& a) {

@@ -15,7 +15,7 @@ using KanjiNumerals = std::array<std::u16string, 101>;
 
 // When the trimmed condition does not begin with a digit 1..9, the text before
 // its first digit becomes prefix and c the text from that digit on; without any
-// digit nothing changes.
+// digit nothing changes. The prefix repeated after a "~" is dropped too.
 void split_condition_prefix(std::u16string& c, std::u16string& prefix);
 
 // A condition that is exactly "南" or "北": the address names that half and

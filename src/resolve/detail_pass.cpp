@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "decompose/normalize.h"
 #include "resolve/detail_reader.h"
 #include "resolve/detail_record.h"
 #include "resolve/resolve_walk.h"
@@ -15,6 +16,21 @@ namespace {
 int kyoto_mode_of(const ResolveState& st, const postaldb::PostalTables& tables) {
   const auto& kyoto = tables.city_group[kKyotoGroup];
   return st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
+}
+
+// The record's town-area name in the form the input's town area has after
+// decomposition and its preparation (wide, ケ, 条/線 numbers in kanji), so
+// that the quick containment test does not pass over a record whose address
+// decomposes to the input's parts.
+std::u16string comparable_town(std::u16string_view town_name,
+                               const postaldb::PostalTables& tables) {
+  std::u16string town = text::to_wide(town_name);
+  decompose::normalize_ke(town);
+  if (text::InStr(town, u"条") != 0 || text::InStr(town, u"線") != 0) {
+    int added = 0;
+    decompose::jo_sen_to_kanji(town, tables, added);
+  }
+  return town;
 }
 
 // The detail record in slot 2 names the same place as the input in slot 1.
@@ -37,8 +53,7 @@ void match_detail_records(ResolveState& st, decompose::Decomposition& d,
   const DetailAddressOptions options{kyoto_mode_of(st, tables), ctx.ctl_flg[4]};
   const std::u16string town = text::Trim(d.slot[1].addr_part[4]);
   while (const DetailRecord* record = reader.next()) {
-    // The input's town area is wide; the record's names are kept narrow.
-    if (text::InStr(text::to_wide(record->town_name), town) == 0) continue;
+    if (text::InStr(comparable_town(record->town_name, tables), town) == 0) continue;
     std::u16string address = record->town_name;
     address += street_address(*record);
     decompose_detail_record(address, d, tables, options);
