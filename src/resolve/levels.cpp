@@ -6,6 +6,7 @@
 #include "resolve/level_rules.h"
 #include "resolve/match_approx.h"
 #include "resolve/resolve_walk.h"
+#include "text/strconv.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {
@@ -40,6 +41,45 @@ const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
 }
 
 int approx_enabled(const ResolveWalk& w) { return w.ctx.ctl_flg[4]; }
+
+bool begins_with(std::u16string_view s, std::u16string_view head) {
+  return !head.empty() && s.substr(0, head.size()) == head;
+}
+
+// When decomposition cut the municipal levels where no city of the table ends
+// (a 郡 or 島 inside a city name, a name ending in 市市), the city, ward/town
+// and town-area texts are cut again at the longest city name of the range
+// that begins them, then at the longest ward/town name of that city. True
+// when a city name was found.
+bool recut_by_city_names(ResolveWalk& w, RowRange range) {
+  const postaldb::PostalTables& t = w.t;
+  const std::u16string joined = w.part(2) + w.part(3) + text::to_wide(w.part(4));
+  int city_row = 0;
+  std::size_t city_len = 0;
+  for (int r = range.first; r <= range.last; ++r) {
+    const std::u16string_view name = text::trim_view(t.city_name1[r]);
+    if (name.size() > city_len && begins_with(joined, name)) {
+      city_row = r;
+      city_len = name.size();
+    }
+  }
+  if (city_row == 0) return false;
+  std::u16string_view rest = std::u16string_view(joined).substr(city_len);
+  const std::u16string_view city = text::trim_view(t.city_name1[city_row]);
+  std::u16string_view ward;
+  for (int r = range.first; r <= range.last; ++r) {
+    const std::u16string_view name = text::trim_view(t.city_name2[r]);
+    if (text::trim_view(t.city_name1[r]) == city && name.size() > ward.size() &&
+        begins_with(rest, name)) {
+      ward = name;
+    }
+  }
+  rest.remove_prefix(ward.size());
+  w.part(2) = std::u16string(city);
+  w.part(3) = std::u16string(ward);
+  w.part(4) = std::u16string(rest);
+  return true;
+}
 
 }  // namespace
 
@@ -115,6 +155,7 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
   ResolveState& st = w.st;
   const postaldb::PostalTables& t = w.t;
   municipality_settled = false;
+  bool recut = false;
   for (w.city_pass = 0;; ++w.city_pass) {
     st.found_city = 0;
     std::u16string& city = w.part(2);
@@ -154,6 +195,11 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
       if (st.found_city != 0 && w.block_end == st.found_city) w.block_end = range.last;
     }
 
+    if (st.found_city == 0 && !recut && recut_by_city_names(w, range)) {
+      recut = true;
+      --w.city_pass;  // the city is now found exactly on the same pass
+      continue;
+    }
     if (st.found_city == 0) {
       const int count = std::min(st.cand.cand_count, kMaxCityBlocks);
       const ApproxResult pick = match_approx(city, count, st.cand, st.fuzzy, approx_enabled(w));
