@@ -36,7 +36,10 @@ class CodeIndex {
   // Record r (1-based); r outside 1..count(), or a record that cannot be
   // read, gives an empty code.
   IndexRecord record(std::int32_t r) const;
-  std::u16string code(std::int32_t r) const { return record(r).code; }
+  std::u16string code(std::int32_t r) const;
+  // The code of record r as its 7 stored bytes (empty as above): what the
+  // searches compare, without turning it into text.
+  std::string raw_code(std::int32_t r) const;
 
  private:
   const postaldb::DataFile* file_;
@@ -50,6 +53,10 @@ enum class IndexSearch {
   LowBound,   // the lower end of a prefix range: ends where the search ends
   HighBound,  // the upper end of a prefix range: ends where the search ends
 };
+
+// The order of a key and a stored code: the text order of the key and the
+// code's bytes read as characters. <0, 0 or >0.
+int compare_code(std::u16string_view key, std::string_view code);
 
 // The search never takes more than this many halving steps.
 inline constexpr int kMaxSearchSteps = 20;

@@ -52,13 +52,12 @@ bool walk_run(const CodeIndex& index, std::u16string_view key, std::int32_t mid,
   bool matched = false;
   for (;; ++p) {
     if (!matched && p > mid + kMaxRunSearch) return false;
-    const IndexRecord record = index.record(p);
-    if (record.code != key) {
+    if (compare_code(key, index.raw_code(p)) != 0) {
       if (matched) return true;
       continue;
     }
     matched = true;
-    on_record(record.offset);
+    on_record(index.record(p).offset);
   }
 }
 

@@ -1,0 +1,73 @@
+// Records per second of the batch code-to-address conversion: a 100,000-line
+// Shift-JIS file (number, name, code; the codes taken in turn from the
+// town-area index, every 50th one written "〒ddd-dddd", every 97th unknown)
+// is converted with the message item, as kovari-cli batch-code does it.
+//
+// usage: kovari-bench-code-batch [DATA_DIR] [LINES]
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "batch/code_to_address.h"
+#include "bench_data.h"
+#include "code_search/code_index.h"
+#include "text/sjis.h"
+
+namespace kovari {
+namespace {
+
+std::string input_file(const postaldb::PostalDb& db, long lines) {
+  const code_search::CodeIndex index = code_search::CodeIndex::main_index(db);
+  std::u16string text = u"番号,氏名,郵便番号\r\n";
+  for (long i = 1; i <= lines; ++i) {
+    std::u16string code = index.code(static_cast<std::int32_t>(1 + (i * 7) % index.count()));
+    if (i % 97 == 0) code = u"0000001";
+    if (i % 50 == 0) code = u"〒" + code.substr(0, 3) + u"-" + code.substr(3);
+    text += text::from_utf8(std::to_string(i)) + u",山田　太郎," + code + u"\r\n";
+  }
+  return text::encode_sjis(text).value();
+}
+
+int run(int argc, char** argv) {
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  if (!bench::load(bench::data_folder(argc, argv), db, settings)) return 1;
+  const long lines = argc > 2 ? std::atol(argv[2]) : 100000;
+
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kovari-bench-code-batch";
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "in.csv", std::ios::binary) << input_file(db, lines);
+
+  batch::CodeBatchFields fields;
+  fields.in_file = text::from_utf8((dir / "in.csv").string());
+  fields.out_file = text::from_utf8((dir / "out.csv").string());
+  fields.item_count = u"3";
+  fields.code_pos = u"3";
+  fields.start_line = u"2";
+  fields.write_message = true;
+  SilentHost host;
+  const double cpu_start = bench::cpu_seconds();
+  const double wall_start = bench::wall_seconds();
+  const batch::CodeBatchOutcome outcome = batch::run_code_batch(fields, db, settings, host);
+  const double cpu = bench::cpu_seconds() - cpu_start;
+  const double wall = bench::wall_seconds() - wall_start;
+  if (outcome.result != batch::BatchResult::Finished) {
+    std::fprintf(stderr, "the run did not finish: %s %s\n", text::to_utf8(outcome.message).c_str(),
+                 outcome.error.c_str());
+    return 1;
+  }
+  std::printf("records %ld, converted %ld, warnings %ld, output %ju bytes\n", outcome.target_count,
+              outcome.converted_count, outcome.warning_count,
+              static_cast<std::uintmax_t>(std::filesystem::file_size(dir / "out.csv")));
+  std::printf("cpu %.3f s, wall %.3f s, %.0f records per second (cpu)\n", cpu, wall,
+              static_cast<double>(outcome.target_count) / cpu);
+  std::filesystem::remove_all(dir);
+  return 0;
+}
+
+}  // namespace
+}  // namespace kovari
+
+int main(int argc, char** argv) { return kovari::run(argc, argv); }

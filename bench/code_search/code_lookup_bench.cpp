@@ -1,0 +1,58 @@
+// Exact lookups per second: every distinct code of the town-area index and of
+// the detail index is looked up once, as the clipboard converter does it
+// (detail file first), and must give an address.
+//
+// usage: kovari-bench-code-lookup [DATA_DIR]
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench_data.h"
+#include "code_search/code_index.h"
+#include "code_search/code_search.h"
+
+namespace kovari {
+namespace {
+
+std::vector<std::u16string> distinct_codes(const code_search::CodeIndex& index) {
+  std::vector<std::u16string> codes;
+  for (std::int32_t r = 1; r <= index.count(); ++r) {
+    std::u16string code = index.code(r);
+    if (codes.empty() || codes.back() != code) codes.push_back(std::move(code));
+  }
+  return codes;
+}
+
+int run(int argc, char** argv) {
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  if (!bench::load(bench::data_folder(argc, argv), db, settings)) return 1;
+  settings.ctl_flg[6] = 1;
+  std::vector<std::u16string> codes = distinct_codes(code_search::CodeIndex::main_index(db));
+  const std::vector<std::u16string> detail = distinct_codes(code_search::CodeIndex::detail_index(db));
+  codes.insert(codes.end(), detail.begin(), detail.end());
+
+  SilentHost host;
+  const code_search::SearchContext ctx{db, settings, host, {code_search::CallerMode::Clipboard}};
+  code_search::CodeSearchState state;
+  long without_address = 0;
+  const double cpu_start = bench::cpu_seconds();
+  const double wall_start = bench::wall_seconds();
+  for (const std::u16string& code : codes) {
+    state.in_code = code;
+    code_search::sertch_kovari1(ctx, state);
+    if (state.out_address.empty()) ++without_address;
+  }
+  const double cpu = bench::cpu_seconds() - cpu_start;
+  const double wall = bench::wall_seconds() - wall_start;
+  std::printf("codes %zu (town areas %zu, detail %zu), without address %ld\n", codes.size(),
+              codes.size() - detail.size(), detail.size(), without_address);
+  std::printf("cpu %.3f s, wall %.3f s, %.0f lookups per second (cpu)\n", cpu, wall,
+              static_cast<double>(codes.size()) / cpu);
+  return without_address == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace kovari
+
+int main(int argc, char** argv) { return kovari::run(argc, argv); }
