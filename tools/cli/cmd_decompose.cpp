@@ -12,8 +12,11 @@
 namespace kovari::cli {
 namespace {
 
+// A fresh result per address: a building code leaves result_parts as it was,
+// which here is empty rather than the previous address's parts.
 void print_decomposition(const std::string& address, const postaldb::PostalTables& tables,
-                         const decompose::DecomposeOptions& options, decompose::Decomposition& d) {
+                         const decompose::DecomposeOptions& options) {
+  decompose::Decomposition d;
   d.addr_text = utf16(address);
   decompose::decompose_address(d, tables, options);
   std::cout << utf8(d.result_parts) << '\t' << utf8(d.addr_text) << '\t' << utf8(d.decomp_status)
@@ -34,16 +37,14 @@ int cmd_decompose(Args& args) {
   if (!load_data(folder, db, settings, host)) return 1;
   const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
 
-  decompose::Decomposition d;
   if (!addresses.empty()) {
-    for (const std::string& address : addresses)
-      print_decomposition(address, db.tables, options, d);
+    for (const std::string& address : addresses) print_decomposition(address, db.tables, options);
     return 0;
   }
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    print_decomposition(line, db.tables, options, d);
+    print_decomposition(line, db.tables, options);
   }
   return 0;
 }
