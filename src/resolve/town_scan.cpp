@@ -49,10 +49,17 @@ class RecordScan {
     minato_mode_ = row != 0 && row == w_.t.city_group[postaldb::kMinatoGroup][1];
     TownRecordReader reader(st_.town_cache, w_.ctx.db.main_file, w_.t, st_.town_first,
                             st_.town_last);
+    // A Kyoto town name holding a marker word (西新屋敷上之町, 三本木五丁目)
+    // is cut as if it were a direction: a record with the whole name wins.
+    const bool kyoto_cut = w_.kyoto_mode == 1 && !slot_.kyoto_direction.empty();
+    bool decided = false;
     while (const TownRecord* rec = reader.next()) {
       scanned_.push_back(rec);
       note_whole_name(*rec);
-      if (exact_only_ ? examine_exact_only(*rec) : examine(*rec)) break;
+      if (kyoto_cut && whole_name_typed(*rec)) break;
+      if (decided) continue;
+      decided = exact_only_ ? examine_exact_only(*rec) : examine(*rec);
+      if (decided && !kyoto_cut) break;
     }
     // The candidates of the town-area level: every record scanned.
     st_.cand.clear();
@@ -107,6 +114,12 @@ class RecordScan {
 
   bool examine_exact_only(const TownRecord& rec) {
     if (rec.bracketed || !same_name(rec)) return false;
+    out_.partial = false;
+    return settle(rec.code16);
+  }
+
+  bool whole_name_typed(const TownRecord& rec) {
+    if (rec.bracketed || rec.whole != w_.typed_town) return false;
     out_.partial = false;
     return settle(rec.code16);
   }
