@@ -33,7 +33,6 @@ class SnapshotTest : public ::testing::Test {
     }
     db_ = new postaldb::PostalDb;
     error_ = load(data_dir(), *db_);
-    rows_ = new SourceRows(read_sources(kCsvDir));
   }
   static void TearDownTestSuite() {
     delete db_;
@@ -44,6 +43,12 @@ class SnapshotTest : public ::testing::Test {
   void SetUp() override {
     if (db_ == nullptr) GTEST_SKIP() << "national data not built";
     ASSERT_EQ(error_, "");
+  }
+
+  // The CSV lines, read on first use (ctest runs each test in its own process).
+  static const SourceRows& rows() {
+    if (rows_ == nullptr) rows_ = new SourceRows(read_sources(kCsvDir));
+    return *rows_;
   }
 
   static postaldb::PostalDb* db_;
@@ -63,9 +68,9 @@ TEST_F(SnapshotTest, NationalCounts) {
   EXPECT_GT(db_->dir.city_count, 1800);
   EXPECT_LT(db_->dir.city_count, 2000);
   std::set<std::string> codes;
-  for (const TownRow& row : rows_->towns) codes.insert(row.code);
+  for (const TownRow& row : rows().towns) codes.insert(row.code);
   EXPECT_GT(codes.size(), 115000u);
-  EXPECT_EQ(db_->dir.code_count, static_cast<int>(rows_->towns.size()));
+  EXPECT_EQ(db_->dir.code_count, static_cast<int>(rows().towns.size()));
   EXPECT_GT(db_->dir.code2_count, 20000);
   EXPECT_LT(db_->dir.code2_count, 25000);
   EXPECT_LE(db_->dir.bill_count, 100);
@@ -75,8 +80,8 @@ TEST_F(SnapshotTest, NationalCounts) {
 TEST_F(SnapshotTest, RecordsWalkAndEveryCodeIsFound) {
   expect_town_walks(*db_);
   expect_indexes_sorted(*db_);
-  expect_every_town_code_found(*db_, rows_->towns);
-  expect_every_detail_code_found(*db_, rows_->offices);
+  expect_every_town_code_found(*db_, rows().towns);
+  expect_every_detail_code_found(*db_, rows().offices);
 }
 
 TEST_F(SnapshotTest, TwentyDesignatedCitiesSplitIntoCityAndWard) {
