@@ -36,7 +36,8 @@ int run(int argc, char** argv) {
   if (!bench::load(bench::data_folder(argc, argv), db, settings)) return 1;
   const long lines = argc > 2 ? std::atol(argv[2]) : 100000;
 
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kovari-bench-code-batch";
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / "kovari-bench-code-batch";
   std::filesystem::create_directories(dir);
   std::ofstream(dir / "in.csv", std::ios::binary) << input_file(db, lines);
 

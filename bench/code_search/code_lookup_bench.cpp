@@ -29,7 +29,8 @@ int run(int argc, char** argv) {
   if (!bench::load(bench::data_folder(argc, argv), db, settings)) return 1;
   settings.ctl_flg[6] = 1;
   std::vector<std::u16string> codes = distinct_codes(code_search::CodeIndex::main_index(db));
-  const std::vector<std::u16string> detail = distinct_codes(code_search::CodeIndex::detail_index(db));
+  const std::vector<std::u16string> detail =
+      distinct_codes(code_search::CodeIndex::detail_index(db));
   codes.insert(codes.end(), detail.begin(), detail.end());
 
   SilentHost host;

@@ -71,8 +71,8 @@ bool OutputFile::write_record(std::span<const std::u16string> items) {
   std::size_t bad = 0;
   const std::optional<std::string> encoded = text::encode_sjis(join_record(items), bad);
   if (!encoded) {
-    fail("line " + std::to_string(line_) + " has a character (position " +
-         std::to_string(bad + 1) + ") that Shift-JIS cannot hold");
+    fail("line " + std::to_string(line_) + " has a character (position " + std::to_string(bad + 1) +
+         ") that Shift-JIS cannot hold");
     return false;
   }
   buffer_ += *encoded;

@@ -81,7 +81,9 @@ class CodeBatchRun {
   CodeBatchRun(const postaldb::PostalDb& db, const settings::Settings& settings, Host& host,
                bool address_batch_running)
       : host_(host),
-        search_context_{db, settings, host,
+        search_context_{db,
+                        settings,
+                        host,
                         {code_search::CallerMode::BatchCode, false, true, address_batch_running}} {}
 
   // cnv_file: checks the input, then converts every record from the start line on.

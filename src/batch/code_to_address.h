@@ -22,12 +22,12 @@ namespace kovari::batch {
 
 // The fields of BatchCodeToAddressWindow, as typed.
 struct CodeBatchFields {
-  std::u16string in_file;     // Text1
-  std::u16string item_count;  // Text7: 1..50; empty takes the first line's count
-  std::u16string code_pos;    // Text2: 1..item count
-  std::u16string start_line;  // Text3: empty is taken as "1"
-  std::u16string out_file;    // Text4
-  bool write_message = false; // Check1 "エラーメッセージをファイル出力"
+  std::u16string in_file;      // Text1
+  std::u16string item_count;   // Text7: 1..50; empty takes the first line's count
+  std::u16string code_pos;     // Text2: 1..item count
+  std::u16string start_line;   // Text3: empty is taken as "1"
+  std::u16string out_file;     // Text4
+  bool write_message = false;  // Check1 "エラーメッセージをファイル出力"
 };
 
 enum class BatchResult {
@@ -38,9 +38,9 @@ enum class BatchResult {
 
 struct CodeBatchOutcome {
   BatchResult result = BatchResult::Refused;
-  std::u16string message;  // the message line after a refusal or failure
-  std::string focus;       // the field to return to ("Text1", "Text7" ...), or empty
-  std::string error;       // UTF-8 detail of a failure (file name and reason)
+  std::u16string message;    // the message line after a refusal or failure
+  std::string focus;         // the field to return to ("Text1", "Text7" ...), or empty
+  std::string error;         // UTF-8 detail of a failure (file name and reason)
   long target_count = 0;     // records from the start line on (変換対象件数)
   long converted_count = 0;  // records that got an address (変換件数)
   long warning_count = 0;    // of those, with a warning (内ワーニング)

@@ -16,8 +16,7 @@ CodeIndex CodeIndex::detail_index(const postaldb::PostalDb& db) {
 
 namespace {
 
-postaldb::Cursor record_cursor(const postaldb::DataFile& file, std::int32_t block,
-                               std::int32_t r) {
+postaldb::Cursor record_cursor(const postaldb::DataFile& file, std::int32_t block, std::int32_t r) {
   return file.at(postaldb::block_position(block) + std::int64_t{kIndexRecordSize} * (r - 1));
 }
 

@@ -16,9 +16,9 @@ namespace kovari::code_search {
 inline constexpr int kIndexRecordSize = 13;
 
 struct IndexRecord {
-  std::u16string code;      // 7 ASCII digits; empty when the record could not be read
-  std::int32_t offset = 0;  // 0-based offset of the record it points at
-  std::int16_t ordinal = 0; // 1, 2, 3 ... within a run of equal codes
+  std::u16string code;       // 7 ASCII digits; empty when the record could not be read
+  std::int32_t offset = 0;   // 0-based offset of the record it points at
+  std::int16_t ordinal = 0;  // 1, 2, 3 ... within a run of equal codes
 };
 
 class CodeIndex {

@@ -12,7 +12,8 @@ namespace kovari::code_search {
 
 namespace {
 
-constexpr std::u16string_view kMsgFound = u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
+constexpr std::u16string_view kMsgFound =
+    u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
 constexpr std::u16string_view kMsgChoose = u"町域を特定できません。選択して下さい。";
 constexpr std::u16string_view kMsgInputError = u"郵便番号の入力エラーです。";
 constexpr std::u16string_view kMsgBrokenIndex = u"続行不可能なエラーが発生しました";
@@ -110,8 +111,7 @@ SearchOutcome report(const SearchContext& ctx, CodeSearchState& state, int n, bo
 
 SearchOutcome not_found(const SearchContext& ctx, CodeSearchState& state) {
   const std::u16string key = text::Trim(state.in_code);
-  if (ctx.options.mode == CallerMode::Window && ctx.options.prefix_fallback &&
-      text::Len(key) > 4) {
+  if (ctx.options.mode == CallerMode::Window && ctx.options.prefix_fallback && text::Len(key) > 4) {
     // A 7-digit code becomes its first 3 digits.
     state.in_code = text::Left(key, text::Len(key) - 4);
     return sertch_kovari2(ctx, state);

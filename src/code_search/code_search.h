@@ -55,7 +55,6 @@ struct PrefixRow {
 
 // The rows of the prefix search's hits res_pos[1..res_count[1]], town-area
 // records of kind 6 left out, at most kMaxResults rows.
-std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db,
-                                        const CodeSearchState& state);
+std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db, const CodeSearchState& state);
 
 }  // namespace kovari::code_search

@@ -32,8 +32,7 @@ bool is_remark(std::u16string_view part) {
 
 // Details that the town-area text of the batch address conversion drops.
 bool is_dropped_from_town_text(std::u16string_view part) {
-  static constexpr std::array<std::u16string_view, 4> kWords = {u"次の", u"地階", u"その他",
-                                                                u"～"};
+  static constexpr std::array<std::u16string_view, 4> kWords = {u"次の", u"地階", u"その他", u"～"};
   return contains_any(part, kWords) || part == u"丁目" || part == u"番地" || part == u"無番地";
 }
 

@@ -32,7 +32,7 @@ struct DetailRecord {
   std::int32_t attributes = 0;  // bracket flag and bracket positions
   std::u16string office_name;
   std::u16string town_name;
-  std::u16string street;        // block numbers; may carry the post-office box in brackets
+  std::u16string street;  // block numbers; may carry the post-office box in brackets
 
   bool bracket_flag() const { return (attributes % 16) / 8 == 1; }
   int bracket_open() const { return (attributes / 16) % 50; }
@@ -41,8 +41,7 @@ struct DetailRecord {
 
 // The record at a 0-based offset; nothing when it does not lie inside the file.
 std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset);
-std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file,
-                                               std::int64_t offset);
+std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file, std::int64_t offset);
 
 // Trim(pref_name) & Trim(city_name1) & Trim(city_name2) of a record's location;
 // a prefecture or city number outside the tables contributes nothing.

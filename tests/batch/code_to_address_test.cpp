@@ -85,20 +85,21 @@ TEST_F(CodeBatchTest, ConvertsEveryRecordWithItsStatusMessage) {
       u"\"東京都,千代田区\",1008798\r\n");
   const CodeBatchOutcome outcome = run();
   ASSERT_EQ(outcome.result, BatchResult::Finished) << text::to_utf8(outcome.message);
-  EXPECT_EQ(output(),
-            u"1,1000001,東京都千代田区千代田,\r\n"
-            u"2,0640941,北海道札幌市中央区旭ケ丘１,"
-            u"この郵便番号は複数の町域が重複しています。筆頭の町域を編集しました。\r\n"
-            u"3,1000000,東京都千代田区,"
-            u"町域が特定できない(以下に掲載がない町域)郵便番号(末尾２桁が00)です。\r\n"
-            u"4,0600042,北海道札幌市中央区大通西,\"町域に\"\"～\"\"を含むため編集より除外しました。\"\r\n"
-            u"5,1000002,,続行不可能なエラー1が発生しました。\r\n"
-            u"6,1008799,,続行不可能なエラー2が発生しました。\r\n"
-            u"7,12345,,郵便番号が正しくありません。\r\n"
-            u"8,1009999,,郵便番号が存在しません。\r\n"
-            u"9,100,東京都千代田区,\r\n"
-            u"10,〒１００－０００１,東京都千代田区千代田,\r\n"
-            u"\"東京都,千代田区\",1008798,東京都千代田区千代田１－１宮内庁,\r\n");
+  EXPECT_EQ(
+      output(),
+      u"1,1000001,東京都千代田区千代田,\r\n"
+      u"2,0640941,北海道札幌市中央区旭ケ丘１,"
+      u"この郵便番号は複数の町域が重複しています。筆頭の町域を編集しました。\r\n"
+      u"3,1000000,東京都千代田区,"
+      u"町域が特定できない(以下に掲載がない町域)郵便番号(末尾２桁が00)です。\r\n"
+      u"4,0600042,北海道札幌市中央区大通西,\"町域に\"\"～\"\"を含むため編集より除外しました。\"\r\n"
+      u"5,1000002,,続行不可能なエラー1が発生しました。\r\n"
+      u"6,1008799,,続行不可能なエラー2が発生しました。\r\n"
+      u"7,12345,,郵便番号が正しくありません。\r\n"
+      u"8,1009999,,郵便番号が存在しません。\r\n"
+      u"9,100,東京都千代田区,\r\n"
+      u"10,〒１００－０００１,東京都千代田区千代田,\r\n"
+      u"\"東京都,千代田区\",1008798,東京都千代田区千代田１－１宮内庁,\r\n");
   EXPECT_EQ(outcome.target_count, 11);
   EXPECT_EQ(outcome.converted_count, 7);
   EXPECT_EQ(outcome.warning_count, 3);
@@ -127,9 +128,10 @@ TEST_F(CodeBatchTest, ItemModeReadsRecordsAcrossLines) {
   write_input(u"1\r\n1000001\r\n2\r\n0010000\r\n");
   fields.start_line = u"1";
   ASSERT_EQ(run().result, BatchResult::Finished);
-  EXPECT_EQ(output(), u"1,1000001,東京都千代田区千代田,\r\n"
-                      u"2,0010000,北海道札幌市中央区,"
-                      u"町域が特定できない(以下に掲載がない町域)郵便番号(末尾２桁が00)です。\r\n");
+  EXPECT_EQ(output(),
+            u"1,1000001,東京都千代田区千代田,\r\n"
+            u"2,0010000,北海道札幌市中央区,"
+            u"町域が特定できない(以下に掲載がない町域)郵便番号(末尾２桁が00)です。\r\n");
   EXPECT_EQ(host.questions.size(), 1u);  // the first line holds one item, not two
 }
 
@@ -159,19 +161,36 @@ TEST_F(CodeBatchTest, RefusesBadFields) {
     std::u16string_view message;
     std::string focus;
   } cases[] = {
-      {{u"", u"2", u"2", u"1", fields.out_file, false}, u"変換前ファイルの入力に誤りがあります。", "Text1"},
+      {{u"", u"2", u"2", u"1", fields.out_file, false},
+       u"変換前ファイルの入力に誤りがあります。",
+       "Text1"},
       {{fields.in_file + u"x", u"2", u"2", u"1", fields.out_file, false},
-       u"変換前ファイルの入力に誤りがあります。", "Text1"},
-      {{fields.in_file, u"0", u"1", u"1", fields.out_file, false}, u"項目数の入力に誤りがあります。", "Text7"},
-      {{fields.in_file, u"51", u"1", u"1", fields.out_file, false}, u"項目数の入力に誤りがあります。", "Text7"},
-      {{fields.in_file, u"2", u"3", u"1", fields.out_file, false}, u"郵便番号位置の入力に誤りがあります。", "Text2"},
-      {{fields.in_file, u"2", u"x", u"1", fields.out_file, false}, u"郵便番号位置の入力に誤りがあります。", "Text2"},
-      {{fields.in_file, u"2", u"2", u"abc", fields.out_file, false}, u"開始行位置の入力に誤りがあります。", "Text3"},
-      {{fields.in_file, u"2", u"2", u"3", fields.out_file, false}, u"開始行の位置の入力に誤りがあります。", "Text3"},
+       u"変換前ファイルの入力に誤りがあります。",
+       "Text1"},
+      {{fields.in_file, u"0", u"1", u"1", fields.out_file, false},
+       u"項目数の入力に誤りがあります。",
+       "Text7"},
+      {{fields.in_file, u"51", u"1", u"1", fields.out_file, false},
+       u"項目数の入力に誤りがあります。",
+       "Text7"},
+      {{fields.in_file, u"2", u"3", u"1", fields.out_file, false},
+       u"郵便番号位置の入力に誤りがあります。",
+       "Text2"},
+      {{fields.in_file, u"2", u"x", u"1", fields.out_file, false},
+       u"郵便番号位置の入力に誤りがあります。",
+       "Text2"},
+      {{fields.in_file, u"2", u"2", u"abc", fields.out_file, false},
+       u"開始行位置の入力に誤りがあります。",
+       "Text3"},
+      {{fields.in_file, u"2", u"2", u"3", fields.out_file, false},
+       u"開始行の位置の入力に誤りがあります。",
+       "Text3"},
       {{fields.in_file, u"2", u"2", u"1", fields.in_file, false},
-       u"変換前ファイルと変換後ファイルは同一にできません。", "Text4"},
+       u"変換前ファイルと変換後ファイルは同一にできません。",
+       "Text4"},
       {{fields.in_file, u"2", u"2", u"1", path_text(dir / "." / "in.csv"), false},
-       u"変換前ファイルと変換後ファイルは同一にできません。", "Text4"},
+       u"変換前ファイルと変換後ファイルは同一にできません。",
+       "Text4"},
   };
   for (const auto& c : cases) {
     RecordingHost refused_host;

@@ -63,10 +63,8 @@ TEST(BatchInputCheckTest, ProbeCountsTheFirstLineUpToFiftyOne) {
     std::u16string text;
     int n;
   } cases[] = {
-      {u"a,b,c\r\nd", 3},
-      {u"\"東京都,千代田区\",x", 2},
-      {items(50), 50},
-      {items(51) + u"\r\n1", 51},
+      {u"a,b,c\r\nd", 3}, {u"\"東京都,千代田区\",x", 2},
+      {items(50), 50},    {items(51) + u"\r\n1", 51},
       {items(60), 52},
   };
   for (const auto& c : cases) {

@@ -15,7 +15,8 @@ namespace {
 
 using testing::PostalImage;
 
-constexpr std::u16string_view kMsgFound = u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
+constexpr std::u16string_view kMsgFound =
+    u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
 constexpr std::u16string_view kMsgChoose = u"町域を特定できません。選択して下さい。";
 constexpr std::u16string_view kMsgInputError = u"郵便番号の入力エラーです。";
 constexpr std::u16string_view kMsgNoHits = u"郵便番号と一致するデータは０件です。";
@@ -301,8 +302,7 @@ TEST_F(CodeSearchTest, PrefixSearchListsTheCodesThatBeginWithIt) {
   } cases[] = {
       {u"100", SearchOutcome::PrefixList, u"", {u"1000001", u"1000005", u"1000005"}},
       {u"06", SearchOutcome::PrefixList, u"", {u"0600042", u"0640941"}},
-      {u"1", SearchOutcome::PrefixList, u"",
-       {u"1000001", u"1000005", u"1000005", u"1010001"}},
+      {u"1", SearchOutcome::PrefixList, u"", {u"1000001", u"1000005", u"1000005", u"1010001"}},
       {u"101000", SearchOutcome::PrefixList, u"", {u"1010001"}},
       {u"001", SearchOutcome::PrefixList, u"", {u"0010000"}},
       // A range that starts below the first code or ends above the last one.

@@ -41,7 +41,9 @@ TEST(EditAddressTest, TurnsATownAreaNameIntoAddressLines) {
     std::vector<std::u16string> lines;
   } cases[] = {
       {kSapporo, u"大通西（１～１９丁目）", {u"北海道札幌市中央区大通西１～１９丁目"}},
-      {kSapporo, u"旭ケ丘（１、２丁目）", {u"北海道札幌市中央区旭ケ丘１", u"北海道札幌市中央区旭ケ丘２丁目"}},
+      {kSapporo,
+       u"旭ケ丘（１、２丁目）",
+       {u"北海道札幌市中央区旭ケ丘１", u"北海道札幌市中央区旭ケ丘２丁目"}},
       {kSapporo, u"北一条西（次のビルを除く）", {u"北海道札幌市中央区北一条西"}},
       {kSapporo, u"以下に掲載がない場合", {u"北海道札幌市中央区"}},
       {kSapporo, u"宮の森一円", {u"北海道札幌市中央区"}},
@@ -51,11 +53,14 @@ TEST(EditAddressTest, TurnsATownAreaNameIntoAddressLines) {
       // Remarks: the whole part goes, whatever else it says.
       {kSapporo, u"北町（丁目）", {u"北海道札幌市中央区北町"}},
       {kSapporo, u"北町（番地）", {u"北海道札幌市中央区北町"}},
-      {kSapporo, u"北町（１丁目、その他）", {u"北海道札幌市中央区北町１丁目", u"北海道札幌市中央区北町"}},
+      {kSapporo,
+       u"北町（１丁目、その他）",
+       {u"北海道札幌市中央区北町１丁目", u"北海道札幌市中央区北町"}},
       {kSapporo, u"ビル（地階・階層不明）", {u"北海道札幌市中央区ビル"}},
       // "無番地" is no remark in an address line.
       {kSapporo, u"北町（無番地）", {u"北海道札幌市中央区北町無番地"}},
-      {kSapporo, u"北町（１、２、３丁目）",
+      {kSapporo,
+       u"北町（１、２、３丁目）",
        {u"北海道札幌市中央区北町１", u"北海道札幌市中央区北町２", u"北海道札幌市中央区北町３丁目"}},
       // A trailing "、" leaves no empty part behind; a leading one does.
       {kSapporo, u"北町（１、）", {u"北海道札幌市中央区北町１"}},
@@ -107,7 +112,8 @@ TEST(EditAddressTest, BatchCodeLeavesOutARangeDetail) {
     std::int16_t conv_state;
   } cases[] = {
       {u"大通西（１～１９丁目）", {u"北海道札幌市中央区大通西"}, kConvTildeDropped},
-      {u"北町（１～３、５丁目）", {u"北海道札幌市中央区北町", u"北海道札幌市中央区北町５丁目"},
+      {u"北町（１～３、５丁目）",
+       {u"北海道札幌市中央区北町", u"北海道札幌市中央区北町５丁目"},
        kConvTildeDropped},
       {u"北町（５丁目）", {u"北海道札幌市中央区北町５丁目"}, kConvOk},
       // Only a bracketed detail counts.
@@ -131,9 +137,13 @@ TEST(EditAddressTest, BatchAddressLeavesTheTownAreaTextOfEachLine) {
       {kSapporo, u"以下に掲載がない場合", {u"北海道札幌市中央区"}, {u""}},
       {kSapporo, u"北町１～３丁目", {u"北海道札幌市中央区北町１～３丁目"}, {u""}},
       {kSapporo, u"北町", {u"北海道札幌市中央区北町"}, {u"北町"}},
-      {kKyoto, u"相生町（寺町通今出川上る）", {u"京都府京都市上京区寺町通今出川上る相生町"},
+      {kKyoto,
+       u"相生町（寺町通今出川上る）",
+       {u"京都府京都市上京区寺町通今出川上る相生町"},
        {u"寺町通今出川上る相生町"}},
-      {kSapporo, u"北町（１、その他）", {u"北海道札幌市中央区北町１", u"北海道札幌市中央区北町"},
+      {kSapporo,
+       u"北町（１、その他）",
+       {u"北海道札幌市中央区北町１", u"北海道札幌市中央区北町"},
        {u"北町１", u"北町"}},
   };
   for (const auto& c : cases) {
@@ -150,7 +160,8 @@ TEST(EditAddressTest, LeadingNumberReadsFullWidthDigits) {
   const struct {
     std::u16string_view part;
     double value;
-  } cases[] = {{u"１丁目", 1}, {u"12番地", 12}, {u"寺町通", 0}, {u"", 0}, {u" ３", 3}, {u"－１", -1}};
+  } cases[] = {{u"１丁目", 1}, {u"12番地", 12}, {u"寺町通", 0},
+               {u"", 0},       {u" ３", 3},     {u"－１", -1}};
   for (const auto& c : cases) EXPECT_EQ(leading_number(c.part), c.value) << text::to_utf8(c.part);
 }
 

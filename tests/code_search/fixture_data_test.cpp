@@ -44,54 +44,55 @@ void check_lookups(const std::filesystem::path& folder, const std::vector<Lookup
 }
 
 TEST(CodeSearchFixtureTest, BasicData) {
-  check_lookups(kFixtures / "basic",
-                {
-                    {u"1000001", SearchOutcome::Single, {u"東京都千代田区千代田"}},
-                    {u"0600042", SearchOutcome::Single, {u"北海道札幌市中央区大通西１～１９丁目"}},
-                    {u"0600000", SearchOutcome::Single, {u"北海道札幌市中央区"}},
-                    {u"1000005", SearchOutcome::Single, {u"東京都千代田区丸の内"}},
-                    {u"1630490", SearchOutcome::Single, {u"東京都新宿区西新宿新宿三井ビル"}},
-                    // A name the builder joined from two lines.
-                    {u"0640820",
-                     SearchOutcome::Several,
-                     {u"北海道札幌市中央区大通西２０～２８丁目",
-                      u"北海道札幌市中央区大通西宮の森一条１～５丁目",
-                      u"北海道札幌市中央区大通西円山西町"}},
-                    {u"0481601", SearchOutcome::Single, {u"北海道余市郡仁木町大江"}},
-                    // Post-office box and office name from the detail file.
-                    {u"1008691",
-                     SearchOutcome::Single,
-                     {u"東京都千代田区丸の内２丁目７－２"},
-                     u"東京中央郵便局私書箱第１号",
-                     u"テスト商事　株式会社"},
-                    {u"1009999", SearchOutcome::NotFound, {}},
-                });
+  check_lookups(
+      kFixtures / "basic",
+      {
+          {u"1000001", SearchOutcome::Single, {u"東京都千代田区千代田"}},
+          {u"0600042", SearchOutcome::Single, {u"北海道札幌市中央区大通西１～１９丁目"}},
+          {u"0600000", SearchOutcome::Single, {u"北海道札幌市中央区"}},
+          {u"1000005", SearchOutcome::Single, {u"東京都千代田区丸の内"}},
+          {u"1630490", SearchOutcome::Single, {u"東京都新宿区西新宿新宿三井ビル"}},
+          // A name the builder joined from two lines.
+          {u"0640820",
+           SearchOutcome::Several,
+           {u"北海道札幌市中央区大通西２０～２８丁目",
+            u"北海道札幌市中央区大通西宮の森一条１～５丁目", u"北海道札幌市中央区大通西円山西町"}},
+          {u"0481601", SearchOutcome::Single, {u"北海道余市郡仁木町大江"}},
+          // Post-office box and office name from the detail file.
+          {u"1008691",
+           SearchOutcome::Single,
+           {u"東京都千代田区丸の内２丁目７－２"},
+           u"東京中央郵便局私書箱第１号",
+           u"テスト商事　株式会社"},
+          {u"1009999", SearchOutcome::NotFound, {}},
+      });
 }
 
 TEST(CodeSearchFixtureTest, HarderData) {
-  check_lookups(kFixtures / "code_search",
-                {
-                    {u"6020847", SearchOutcome::Single, {u"京都府京都市上京区寺町通今出川上る相生町"}},
-                    // Kyoto: a number stays behind the town name, a street direction goes before it.
-                    {u"6028216",
-                     SearchOutcome::Several,
-                     {u"京都府京都市上京区東町１丁目", u"京都府京都市上京区大宮通今出川下る東町"}},
-                    {u"6028310", SearchOutcome::Several, {}},  // empty parenthesis
-                    {u"6028311", SearchOutcome::Single, {u"京都府京都市上京区南町"}},
-                    {u"6028312", SearchOutcome::Single, {u"京都府京都市上京区西町"}},
-                    {u"6028313", SearchOutcome::Single, {u"京都府京都市上京区"}},
-                    {u"1000004", SearchOutcome::Single, {u"東京都千代田区大手町"}},
-                    {u"6028570",
-                     SearchOutcome::Single,
-                     {u"京都府京都市上京区下立売通新町西入薮ノ内町"},
-                     u"",
-                     u"京都府庁"},
-                    {u"1008692",
-                     SearchOutcome::Single,
-                     {u"東京都千代田区大手町１丁目３－１"},
-                     u"東京中央郵便局私書箱第２号",
-                     u"テスト商事　株式会社"},
-                });
+  check_lookups(
+      kFixtures / "code_search",
+      {
+          {u"6020847", SearchOutcome::Single, {u"京都府京都市上京区寺町通今出川上る相生町"}},
+          // Kyoto: a number stays behind the town name, a street direction goes before it.
+          {u"6028216",
+           SearchOutcome::Several,
+           {u"京都府京都市上京区東町１丁目", u"京都府京都市上京区大宮通今出川下る東町"}},
+          {u"6028310", SearchOutcome::Several, {}},  // empty parenthesis
+          {u"6028311", SearchOutcome::Single, {u"京都府京都市上京区南町"}},
+          {u"6028312", SearchOutcome::Single, {u"京都府京都市上京区西町"}},
+          {u"6028313", SearchOutcome::Single, {u"京都府京都市上京区"}},
+          {u"1000004", SearchOutcome::Single, {u"東京都千代田区大手町"}},
+          {u"6028570",
+           SearchOutcome::Single,
+           {u"京都府京都市上京区下立売通新町西入薮ノ内町"},
+           u"",
+           u"京都府庁"},
+          {u"1008692",
+           SearchOutcome::Single,
+           {u"東京都千代田区大手町１丁目３－１"},
+           u"東京中央郵便局私書箱第２号",
+           u"テスト商事　株式会社"},
+      });
 }
 
 TEST(CodeSearchFixtureTest, RunOfThreeCodesGivesThreeTownAreas) {

@@ -21,9 +21,13 @@ namespace kovari::code_search::testing {
 
 class Bytes {
  public:
-  void integer(std::int16_t v) { put(static_cast<std::uint32_t>(static_cast<std::uint16_t>(v)), 2); }
+  void integer(std::int16_t v) {
+    put(static_cast<std::uint32_t>(static_cast<std::uint16_t>(v)), 2);
+  }
   void long_value(std::int32_t v) { put(static_cast<std::uint32_t>(v), 4); }
-  void code(const std::string& seven) { bytes_ += seven.substr(0, 7) + std::string(7 - std::min<size_t>(7, seven.size()), ' '); }
+  void code(const std::string& seven) {
+    bytes_ += seven.substr(0, 7) + std::string(7 - std::min<size_t>(7, seven.size()), ' ');
+  }
   void variant(std::u16string_view text) {
     const std::string sjis = text::encode_sjis(text).value();
     integer(8);
@@ -75,8 +79,7 @@ class PostalImage {
   }
   // A detail record; open/close are the bracket positions in `street` (0: none).
   std::int32_t add_detail(const std::string& code, std::int32_t location, std::u16string office,
-                          std::u16string town, std::u16string street, int open = 0,
-                          int close = 0) {
+                          std::u16string town, std::u16string street, int open = 0, int close = 0) {
     const std::int32_t offset = static_cast<std::int32_t>(detail_.size());
     detail_.code(code);
     detail_.long_value(location);

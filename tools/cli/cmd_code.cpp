@@ -18,13 +18,15 @@ namespace kovari::cli {
 namespace {
 
 constexpr std::u16string_view kMsgEmpty = u"郵便番号が入力されていません。省略できません。";
-constexpr std::u16string_view kMsgTooLong = u"郵便番号の入力エラーです。郵便番号は数字７桁以内です。";
+constexpr std::u16string_view kMsgTooLong =
+    u"郵便番号の入力エラーです。郵便番号は数字７桁以内です。";
 
 class CodeLookup {
  public:
   CodeLookup(const postaldb::PostalDb& db, const settings::Settings& settings, Host& host,
              bool hyphen)
-      : db_(db), context_{db, settings, host, {code_search::CallerMode::Clipboard}},
+      : db_(db),
+        context_{db, settings, host, {code_search::CallerMode::Clipboard}},
         hyphen_(hyphen) {}
 
   void lookup(std::string_view input) {
@@ -35,8 +37,8 @@ class CodeLookup {
     state_.in_code = digits;
     state_.status_msg.clear();
     if (digits.empty()) {
-      print(digits, {}, input.find_first_not_of(" \t\r") == std::string_view::npos ? kMsgEmpty
-                                                                                      : kMsgTooLong);
+      print(digits, {},
+            input.find_first_not_of(" \t\r") == std::string_view::npos ? kMsgEmpty : kMsgTooLong);
     } else if (digits.size() > 7) {
       print(digits, {}, kMsgTooLong);
     } else if (digits.size() == 7) {
