@@ -123,10 +123,6 @@ postaldb::PostalTables make_test_tables() {
   return t;
 }
 
-}  // namespace kovari::decompose::testing
-
-namespace kovari::decompose::testing {
-
 std::string utf8(std::u16string_view text) { return text::to_utf8(text); }
 
 Decomposition decompose(std::u16string_view address, const postaldb::PostalTables& tables,
