@@ -1,0 +1,253 @@
+// kovari-accuracy [--data DIR] [--examples N] [--lines N]: address-to-code
+// accuracy and speed on the national data.
+//  1. Town areas with numbered conditions: for every condition of a bracketed
+//     part that names numbers (丁目, 番地, 号, 地割, floors, their ranges and
+//     combinations), types prefecture + city + ward/town + town name + block
+//     numbers that lie in the condition and counts how many resolve to the
+//     record's own code, per condition shape.
+//  2. Detail records with the detail pass on (ctl_flg(10) = 1): types the
+//     address of every large-volume office and post-office box (without the
+//     post-office-box text) and counts how many resolve to the record's own
+//     code; also the share whose detail address decomposes to the same parts
+//     as the typed address.
+//  3. A batch file of real addresses (100,000 lines by default): records per
+//     second.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "batch_speed.h"
+#include "condition_probe.h"
+#include "decompose/decomposition.h"
+#include "detail_probe.h"
+#include "postaldb/startup.h"
+#include "resolve/detail_reader.h"
+#include "resolve/detail_record.h"
+#include "resolve/kaiseki_phase1.h"
+#include "resolve/resolve_walk.h"
+#include "text/sjis.h"
+#include "text/vb.h"
+#include "town_area_walk.h"
+
+namespace kovari::accuracy {
+namespace {
+
+using text::to_utf8;
+using text::Trim;
+
+struct Tally {
+  long total = 0;
+  long good = 0;
+  std::vector<std::string> examples;
+};
+
+double share(long good, long total) {
+  return total ? 100.0 * static_cast<double>(good) / static_cast<double>(total) : 0.0;
+}
+
+// One address through decomposition and resolution, as the clipboard
+// converter does.
+class Resolver {
+ public:
+  Resolver(const postaldb::PostalDb& db, const settings::Settings& settings, Host& host)
+      : db_(db), flags_(settings.ctl_flg), host_(host) {}
+
+  std::u16string resolve(std::u16string_view address) {
+    d.addr_text = address;
+    decompose::decompose_address(d, db_.tables, {flags_[4], 0});
+    st.result_msg.clear();
+    resolve::kaiseki_phase1(st, d, {db_, flags_, {}, host_, u""});
+    return st.result_code;
+  }
+
+  decompose::Decomposition d;
+  resolve::ResolveState st;
+
+ private:
+  const postaldb::PostalDb& db_;
+  std::array<int, 17> flags_;
+  Host& host_;
+};
+
+std::u16string municipality(const postaldb::PostalTables& t, int pref, int row) {
+  return Trim(t.pref_name[pref]) + t.city_name1[row] + t.city_name2[row];
+}
+
+std::vector<std::u16string> split_conditions(std::u16string_view inner) {
+  std::vector<std::u16string> pieces(1);
+  for (const char16_t c : inner) {
+    if (c == u'、') {
+      pieces.emplace_back();
+    } else {
+      pieces.back() += c;
+    }
+  }
+  return pieces;
+}
+
+void report(const char* title, const std::map<std::string, Tally>& tallies, std::size_t examples) {
+  long total = 0, good = 0;
+  for (const auto& [name, t] : tallies) {
+    total += t.total;
+    good += t.good;
+  }
+  std::printf("\n%s: %ld, resolved to their own code: %ld (%.2f%%)\n", title, total, good,
+              share(good, total));
+  for (const auto& [name, t] : tallies) {
+    std::printf("  %-28s %7ld  %7ld  %6.2f%%\n", name.c_str(), t.total, t.good,
+                share(t.good, t.total));
+    for (std::size_t k = 0; k < t.examples.size() && k < examples; ++k) {
+      std::printf("      %s\n", t.examples[k].c_str());
+    }
+  }
+}
+
+void add(std::map<std::string, Tally>& tallies, const std::string& kind, bool good,
+         const std::string& example) {
+  Tally& t = tallies[kind];
+  ++t.total;
+  if (good) {
+    ++t.good;
+  } else if (t.examples.size() < 50) {
+    t.examples.push_back(example);
+  }
+}
+
+// Part 1: town areas with numbered conditions.
+void conditions(const postaldb::PostalDb& db, Resolver& r, std::size_t examples,
+                std::vector<std::u16string>& batch_addresses) {
+  const postaldb::PostalTables& t = db.tables;
+  std::map<std::string, Tally> tallies;
+  long unprobed = 0;
+  roundtrip::for_each_town_area(db, [&](const roundtrip::TownArea& a) {
+    const int open = text::InStr(a.name, u"（");
+    if (!a.bracketed || open == 0) return;
+    const std::u16string base = text::Left(a.name, open - 1);
+    const std::u16string inner = text::Mid(a.name, open + 1, text::Len(a.name) - open - 1);
+    for (const std::u16string& condition : split_conditions(inner)) {
+      const std::optional<ConditionProbe> probe = probe_condition(condition);
+      if (!probe) {
+        ++unprobed;
+        continue;
+      }
+      const std::u16string address = municipality(t, a.pref, a.row) + base + probe->block;
+      const std::u16string code = r.resolve(address);
+      const bool good = code == std::u16string(a.code.begin(), a.code.end());
+      add(tallies, probe->shape, good,
+          a.code + " " + to_utf8(address) + " (" + to_utf8(condition) + ") -> [" + to_utf8(code) +
+              "] " + to_utf8(r.st.result_parts));
+      if (batch_addresses.size() < 50000) batch_addresses.push_back(address);
+    }
+  });
+  report("numbered conditions", tallies, examples);
+  std::printf("  conditions without numbers this program satisfies: %ld\n", unprobed);
+}
+
+// Part 2: detail records with the detail pass.
+void details(const postaldb::PostalDb& db, settings::Settings settings, Host& host,
+             std::size_t examples, std::vector<std::u16string>& batch_addresses) {
+  settings.ctl_flg[10] = 1;
+  Resolver r(db, settings, host);
+  const postaldb::PostalTables& t = db.tables;
+  std::map<std::string, Tally> tallies;
+  std::set<std::u16string> seen, seen_any;
+  long same_parts = 0, compared = 0;
+  const auto start = std::chrono::steady_clock::now();
+  for_each_detail_record(db, [&](const DetailEntry& e) {
+    std::u16string street(resolve::street_address(e.record));
+    const std::u16string address = municipality(t, e.pref, e.row) + e.record.town_name + street;
+    const std::u16string code = r.resolve(address);
+    const bool good = code == std::u16string(e.record.code.begin(), e.record.code.end());
+    std::u16string place = address;  // what tells two addresses apart
+    if (batch_addresses.size() < 100000) batch_addresses.push_back(address);
+    // The rule for the detail address: the same parts as the typed address.
+    if (r.st.city_seen == 1 && r.st.found_city != 0) {
+      const auto& kyoto = t.city_group[resolve::kKyotoGroup];
+      const int kyoto_mode = r.st.found_city >= kyoto[1] && r.st.found_city <= kyoto[2] ? 1 : 0;
+      resolve::decompose_detail_record(e.record.town_name + street, r.d, t,
+                                       {kyoto_mode, settings.ctl_flg[4]});
+      ++compared;
+      bool same = r.d.slot[2].koaza_text == r.d.slot[1].koaza_text &&
+                  r.d.slot[2].kyoto_direction == r.d.slot[1].kyoto_direction;
+      for (int k = 4; k <= 9; ++k)
+        same = same && r.d.slot[2].addr_part[k] == r.d.slot[1].addr_part[k];
+      if (same) ++same_parts;
+      place = text::from_utf8(std::to_string(r.st.found_city) + "," +
+                              std::to_string(r.st.found_town) + ",") +
+              r.d.slot[2].koaza_text + u"," + r.d.slot[2].kyoto_direction;
+      for (const int k : {4, 5, 6, 7, 9}) place += u"," + r.d.slot[2].addr_part[k];
+    }
+    // Records at one place cannot all get their own code: the detail pass
+    // takes the first that fits, and an address without a building fits a
+    // record at the same numbers that names one.
+    const std::u16string building = place == address ? u"" : r.d.slot[2].addr_part[8];
+    const bool repeated =
+        building.empty() ? seen_any.count(place) != 0 : seen.count(place + u"|" + building) != 0;
+    seen_any.insert(place);
+    seen.insert(place + u"|" + building);
+    add(tallies, repeated ? "same place as an earlier record" : "own place", good,
+        e.record.code + " " + to_utf8(address) + " -> [" + to_utf8(code) + "] " +
+            to_utf8(r.st.result_parts) + " " + to_utf8(r.st.result_msg));
+  });
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  report("detail records with ctl_flg(10) = 1", tallies, examples);
+  std::printf("  detail address decomposes to the typed address's parts: %ld of %ld (%.2f%%)\n",
+              same_parts, compared, share(same_parts, compared));
+  std::printf("  addresses per second: %.0f\n",
+              static_cast<double>(tallies["own place"].total +
+                                  tallies["same place as an earlier record"].total) /
+                  seconds);
+}
+
+int run(int argc, char** argv) {
+  std::filesystem::path folder = std::filesystem::path(argv[0]).parent_path();
+  std::size_t examples = 5;
+  long lines = 100000;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--data" && i + 1 < argc) {
+      folder = argv[++i];
+    } else if (arg == "--examples" && i + 1 < argc) {
+      examples = std::stoul(argv[++i]);
+    } else if (arg == "--lines" && i + 1 < argc) {
+      lines = std::stol(argv[++i]);
+    } else {
+      std::cerr << "usage: kovari-accuracy [--data DIR] [--examples N] [--lines N]\n";
+      return 2;
+    }
+  }
+  SilentHost host;
+  postaldb::PostalDb db;
+  settings::Settings settings = settings::default_settings();
+  if (const postaldb::LoadStatus s = postaldb::load_postal_db(folder, db, settings, host);
+      !s.ok()) {
+    std::cerr << "kovari-accuracy: " << s.error << "\n";
+    return 1;
+  }
+  std::vector<std::u16string> batch_addresses;
+  Resolver r(db, settings, host);
+  conditions(db, r, examples, batch_addresses);
+  details(db, settings, host, examples, batch_addresses);
+
+  const BatchSpeed speed = measure_batch(db, settings, batch_addresses, lines);
+  if (!speed.error.empty()) {
+    std::printf("\nbatch run failed: %s\n", speed.error.c_str());
+    return 1;
+  }
+  std::printf("\nbatch of %ld real addresses: %.2f s, %.0f records per second, %ld converted\n",
+              speed.records, speed.seconds,
+              speed.seconds > 0 ? static_cast<double>(speed.records) / speed.seconds : 0.0,
+              speed.converted);
+  return 0;
+}
+
+}  // namespace
+}  // namespace kovari::accuracy
+
+int main(int argc, char** argv) { return kovari::accuracy::run(argc, argv); }

@@ -1,0 +1,25 @@
+// The speed of the batch address-to-code conversion over a file of real
+// addresses.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "postaldb/postal_db.h"
+#include "settings/settings.h"
+
+namespace kovari::accuracy {
+
+struct BatchSpeed {
+  long records = 0;
+  long converted = 0;
+  double seconds = 0;
+  std::string error;  // empty when the run finished
+};
+
+// Writes `lines` records "n,address," cycling through `addresses` into a
+// Shift-JIS file in a temporary folder and converts it with the code appended.
+BatchSpeed measure_batch(const postaldb::PostalDb& db, const settings::Settings& settings,
+                         const std::vector<std::u16string>& addresses, long lines);
+
+}  // namespace kovari::accuracy
