@@ -125,7 +125,7 @@ void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const Resolve
   st.list_kind = kListNone;
   st.fuzzy.clear();
   const postaldb::PostalTables& t = ctx.db.tables;
-  ResolveWalk w{st, d, ctx, t};
+  ResolveWalk w{st, d, ctx, t, 0, 0, 0, {}};
   run(w);
 }
 

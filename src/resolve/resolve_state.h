@@ -82,6 +82,8 @@ struct TownRecord {
   std::int32_t code_value = 0;
   std::u16string base;        // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
   std::u16string whole;       // trimmed base name, ヶ normalised, numbers as stored
+  std::u16string base_fold;   // base and whole with ヶ ケ が ガ as one letter
+  std::u16string whole_fold;
   std::u16string chiwari_name;  // base name before the 条/線 step, when it holds 地割
   std::u16string paren;       // trimmed bracketed part
   bool bracketed = false;

@@ -43,9 +43,19 @@ void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
   }
   r.has_chome = InStr(base, u"丁目") != 0;
   r.base = text::Trim(base);
+  r.base_fold = fold_ke(r.base);
+  r.whole_fold = fold_ke(r.whole);
 }
 
 }  // namespace
+
+std::u16string fold_ke(std::u16string_view s) {
+  std::u16string out(s);
+  for (char16_t& c : out) {
+    if (c == u'ヶ' || c == u'が' || c == u'ガ') c = u'ケ';
+  }
+  return out;
+}
 
 bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
                       std::int64_t pos, TownRecord& out) {

@@ -40,8 +40,9 @@ struct ScanOutcome {
 class RecordScan {
  public:
   explicit RecordScan(ResolveWalk& w)
-      : w_(w), st_(w.st), slot_(w.slot()), area_(w.part(4)),
-        chome_key_(chome_key(area_, slot_.addr_part[5], w.t)) {}
+      : w_(w), st_(w.st), slot_(w.slot()), area_(w.part(4)), area_fold_(fold_ke(area_)),
+        typed_fold_(fold_ke(w.typed_town)),
+        chome_key_(fold_ke(chome_key(area_, slot_.addr_part[5], w.t))) {}
 
   ScanOutcome run() {
     st_.part_match.clear();
@@ -81,11 +82,10 @@ class RecordScan {
     if (!rec.chiwari_name.empty() && chiwari_in_range(rec.chiwari_name, slot_)) {
       return settle(rec.code16);
     }
-    const std::u16string& base = rec.base;
     if (rec.bracketed) collect_partial(rec);
 
     if (rec.has_chome) {
-      if (base == chome_key_) return settle(rec.code16);
+      if (rec.base_fold == chome_key_) return settle(rec.code16);
       // The partial matches are complete here; only an exact name further
       // on may still decide.
       if (out_.partial) {
@@ -106,7 +106,7 @@ class RecordScan {
       return false;
     }
     if (w_.kyoto_mode != 1 && !rec.bracketed && out_.prefix_code.empty() &&
-        begins_with(area_, base)) {
+        begins_with(area_fold_, rec.base_fold)) {
       out_.prefix_code = rec.code16;
     }
     return false;
@@ -119,18 +119,19 @@ class RecordScan {
   }
 
   bool whole_name_typed(const TownRecord& rec) {
-    if (rec.bracketed || rec.whole != w_.typed_town) return false;
+    if (rec.bracketed || rec.whole_fold != typed_fold_) return false;
     out_.partial = false;
     return settle(rec.code16);
   }
 
   // The record's name is the town area, its numbers in kanji or as stored.
-  bool same_name(const TownRecord& rec) const { return rec.base == area_ || rec.whole == area_; }
+  bool same_name(const TownRecord& rec) const {
+    return rec.base_fold == area_fold_ || rec.whole_fold == area_fold_;
+  }
 
   void note_whole_name(const TownRecord& rec) {
-    const std::u16string& typed = w_.typed_town;
     if (rec.bracketed || rec.whole.size() <= area_.size() || rec.whole.size() <= out_.whole_len ||
-        !begins_with(typed, rec.whole)) {
+        !begins_with(typed_fold_, rec.whole_fold)) {
       return;
     }
     out_.whole_code = rec.code16;
@@ -151,7 +152,8 @@ class RecordScan {
         kind = '1';
         st_.part_match.part_match_seen = 1;
       }
-    } else if (minato_mode_ ? area_ == rec.base : begins_with(area_, rec.base)) {
+    } else if (minato_mode_ ? area_fold_ == rec.base_fold
+                            : begins_with(area_fold_, rec.base_fold)) {
       kind = '0';
     }
     if (kind == 0) return;
@@ -168,6 +170,8 @@ class RecordScan {
   ResolveState& st_;
   decompose::DecompositionSlot& slot_;
   const std::u16string& area_;
+  const std::u16string area_fold_;
+  const std::u16string typed_fold_;
   const std::u16string chome_key_;
   bool minato_mode_ = false;
   bool exact_only_ = false;
