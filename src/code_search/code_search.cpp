@@ -150,6 +150,9 @@ SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) 
 }
 
 SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
+  // The town-area text of an earlier code must not stand for a code that
+  // yields none.
+  if (ctx.options.mode == CallerMode::BatchAddress) state.res_address[0][1].clear();
   if (detail_search_enabled(ctx)) {
     const SearchOutcome outcome = sertch_kovari11(ctx, state);
     if (outcome != SearchOutcome::NotFound) return outcome;

@@ -259,6 +259,9 @@ TEST_F(CodeSearchTest, BatchAddressKeepsTheTownAreaTextOfASingleResultOnly) {
   lookup(u"0640941");
   EXPECT_EQ(state.res_address[0][1], u"");
   EXPECT_EQ(state.res_address[0][2], u"旭ケ丘２丁目");
+  lookup(u"0600042");
+  lookup(u"0609999");
+  EXPECT_EQ(state.res_address[0][1], u"");
 }
 
 TEST_F(CodeSearchTest, SearchEndsAfterTwentyStepsBetweenAdjacentCodes) {
