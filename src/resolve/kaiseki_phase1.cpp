@@ -53,6 +53,7 @@ void prepare_town_area(ResolveWalk& w) {
   std::u16string& area = w.part(4);
   area = text::to_wide(Trim(area));
   strip_aza(area, w.slot(), 1, w.t);
+  drop_kanji_chome(area, w.slot().addr_part[5], w.t);
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;

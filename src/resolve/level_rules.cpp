@@ -32,6 +32,18 @@ std::u16string after_dai(std::u16string_view s) {
   return p == 0 ? std::u16string(s) : Mid(s, p + 1);
 }
 
+bool is_digit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９'); }
+
+// The 地割 number of one end of a range: the digits just before its "地割"
+// (越中畑６４地割, 第６４地割), else the leading number after 第.
+double chiwari_number(std::u16string_view part, bool has_dai) {
+  const int mark = InStr(part, u"地割");
+  int begin = mark;  // 1-based first digit before the mark
+  while (begin > 1 && is_digit(part[begin - 2])) --begin;
+  if (begin < mark) return number_of(part.substr(begin - 1, mark - begin));
+  return number_of(has_dai ? after_dai(part) : std::u16string(part));
+}
+
 bool holds_ji_word(std::u16string_view area, const postaldb::PostalTables& tables) {
   if (tables.ji_word_count > 0) {
     for (int i = 1; i <= tables.ji_word_count && i < static_cast<int>(tables.ji_word.size()); ++i) {
@@ -84,17 +96,23 @@ std::u16string chome_key(std::u16string_view area, std::u16string_view chome,
   return key;
 }
 
+void drop_kanji_chome(std::u16string& area, std::u16string_view chome,
+                      const postaldb::PostalTables& tables) {
+  const std::u16string key = chome_key(u"", chome, tables);
+  if (key.size() <= 2 || area.size() <= key.size()) return;  // no number, or nothing left
+  if (std::u16string_view(area).substr(area.size() - key.size()) == key) {
+    area.resize(area.size() - key.size());
+  }
+}
+
 bool chiwari_in_range(std::u16string_view name, const decompose::DecompositionSlot& slot) {
   if (slot.addr_flag[26] == 0 || InStr(name, u"地割") == 0) return false;
   const int wave = InStr(name, u"～");
-  std::u16string lower = wave == 0 ? std::u16string(name) : text::Left(name, wave - 1);
-  std::u16string upper = wave == 0 ? std::u16string() : Mid(name, wave + 1);
-  if (InStr(name, u"第") != 0) {
-    lower = after_dai(lower);
-    upper = after_dai(upper);
-  }
+  const std::u16string lower = wave == 0 ? std::u16string(name) : text::Left(name, wave - 1);
+  const std::u16string upper = wave == 0 ? std::u16string() : Mid(name, wave + 1);
+  const bool has_dai = InStr(name, u"第") != 0;
   const double value = number_of(slot.addr_part[5]);
-  return number_of(lower) <= value && value <= number_of(upper);
+  return chiwari_number(lower, has_dai) <= value && value <= chiwari_number(upper, has_dai);
 }
 
 void strip_aza(std::u16string& area, decompose::DecompositionSlot& slot, int slot_number,

@@ -28,6 +28,11 @@ bool city_name_unique(std::u16string_view city,
 std::u16string chome_key(std::u16string_view area, std::u16string_view chome,
                          const postaldb::PostalTables& tables);
 
+// A town area typed with its 丁目 in kanji (丸の内一丁目 with part 5 = 1) loses
+// that 丁目, so that it compares as the same address typed with digits does.
+void drop_kanji_chome(std::u16string& area, std::u16string_view chome,
+                      const postaldb::PostalTables& tables);
+
 // For a record name holding "地割" when the address had a 地割 mark: true when
 // the 地割 number (part 5) lies within the name's range "第a地割～第b地割".
 bool chiwari_in_range(std::u16string_view name, const decompose::DecompositionSlot& slot);

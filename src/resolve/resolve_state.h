@@ -84,6 +84,7 @@ struct TownRecord {
   std::u16string whole;       // trimmed base name, ヶ normalised, numbers as stored
   std::u16string base_fold;   // base and whole with ヶ ケ が ガ as one letter
   std::u16string whole_fold;
+  std::vector<std::u16string> listed;  // the names of a list "湯本２９地割、湯本３０地割" (folded)
   std::u16string chiwari_name;  // base name before the 条/線 step, when it holds 地割
   std::u16string paren;       // trimmed bracketed part
   bool bracketed = false;

@@ -45,6 +45,15 @@ void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
   r.base = text::Trim(base);
   r.base_fold = fold_ke(r.base);
   r.whole_fold = fold_ke(r.whole);
+  r.listed.clear();
+  if (!r.bracketed && InStr(r.whole_fold, u"、") != 0) {
+    std::u16string_view rest = r.whole_fold;
+    for (std::size_t cut; (cut = rest.find(u'、')) != std::u16string_view::npos;) {
+      r.listed.emplace_back(rest.substr(0, cut));
+      rest.remove_prefix(cut + 1);
+    }
+    r.listed.emplace_back(rest);
+  }
 }
 
 }  // namespace

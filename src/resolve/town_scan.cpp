@@ -35,6 +35,9 @@ struct ScanOutcome {
   // (第１０町内, 穴明２２地割、穴明２３地割, 西新屋敷揚屋町).
   std::u16string whole_code;
   std::size_t whole_len = 0;
+  // The longest name the town area begins with (学校町通 for 学校町通１番町).
+  std::u16string longest_prefix_code;
+  std::size_t longest_prefix_len = 0;
 };
 
 class RecordScan {
@@ -85,7 +88,11 @@ class RecordScan {
     if (rec.bracketed) collect_partial(rec);
 
     if (rec.has_chome) {
-      if (rec.base_fold == chome_key_) return settle(rec.code16);
+      if (rec.base_fold == chome_key_) {
+        // As good as the exact name: no condition of a partial match decides.
+        if (!rec.bracketed) out_.partial = false;
+        return settle(rec.code16);
+      }
       // The partial matches are complete here; only an exact name further
       // on may still decide.
       if (out_.partial) {
@@ -105,15 +112,19 @@ class RecordScan {
       st_.part_match.part_match_seen = 1;
       return false;
     }
-    if (w_.kyoto_mode != 1 && !rec.bracketed && out_.prefix_code.empty() &&
-        begins_with(area_fold_, rec.base_fold)) {
-      out_.prefix_code = rec.code16;
+    if (!rec.bracketed && !rec.base_fold.empty() && begins_with(area_fold_, rec.base_fold)) {
+      if (w_.kyoto_mode != 1 && out_.prefix_code.empty()) out_.prefix_code = rec.code16;
+      if (rec.base_fold.size() > out_.longest_prefix_len) {
+        out_.longest_prefix_code = rec.code16;
+        out_.longest_prefix_len = rec.base_fold.size();
+      }
     }
     return false;
   }
 
   bool examine_exact_only(const TownRecord& rec) {
-    if (rec.bracketed || !same_name(rec)) return false;
+    if (rec.bracketed) return false;
+    if (!same_name(rec) && !(rec.has_chome && rec.base_fold == chome_key_)) return false;
     out_.partial = false;
     return settle(rec.code16);
   }
@@ -126,7 +137,8 @@ class RecordScan {
 
   // The record's name is the town area, its numbers in kanji or as stored.
   bool same_name(const TownRecord& rec) const {
-    return rec.base_fold == area_fold_ || rec.whole_fold == area_fold_;
+    if (rec.base_fold == area_fold_ || rec.whole_fold == area_fold_) return true;
+    return std::find(rec.listed.begin(), rec.listed.end(), area_fold_) != rec.listed.end();
   }
 
   void note_whole_name(const TownRecord& rec) {
@@ -199,6 +211,10 @@ void scan_town_records(ResolveWalk& w) {
   }
   if (!out.found && st.result_code.empty() && !out.whole_code.empty()) {
     st.result_code = out.whole_code;
+    return;
+  }
+  if (!out.found && !out.partial && st.result_code.empty() && !out.longest_prefix_code.empty()) {
+    st.result_code = out.longest_prefix_code;
     return;
   }
   if (area.empty() && !out.next_code.empty() && st.result_code.empty()) {
