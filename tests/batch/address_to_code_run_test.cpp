@@ -142,5 +142,37 @@ TEST_F(AddressBatchTest, RefusesPositionsOutsideTheItems) {
   EXPECT_EQ(run().message, u"郵便番号の入力に誤りがあります。項目数の範囲で入力して下さい。");
 }
 
+TEST_F(AddressBatchTest, TheOldCodeCompletesTheMissingLevelsWhenAsked) {
+  write_input(u"1,大江,048\r\n");
+  fields.write_message = true;
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output(),
+            u"1,大江,048,,都道府県名、区市郡島名、区町村名のすべてを省略できません。\r\n");
+  fields.use_old_code = true;
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output(), u"1,大江,048,0481601,\r\n");
+}
+
+TEST_F(AddressBatchTest, LinesOfOtherLengthsAreConvertedLineByLine) {
+  write_input(
+      u"1,北海道札幌市中央区大通西3丁目,\r\n"
+      u"2,東京都千代田区外神田,,extra\r\n");
+  const AddressBatchOutcome o = run();
+  ASSERT_EQ(o.result, BatchResult::Finished);
+  EXPECT_EQ(output(),
+            u"1,北海道札幌市中央区大通西3丁目,,0600042\r\n"
+            u"2,東京都千代田区外神田,,1010021\r\n");
+}
+
+TEST_F(AddressBatchTest, AWrongItemCountStopsWhenTheUserSaysNo) {
+  code_search::testing::RecordingHost no(false);
+  write_input(u"1,北海道札幌市中央区大通西3丁目,,x\r\n");
+  const AddressBatchOutcome o = run_address_batch(fields, db, settings, no, state);
+  EXPECT_EQ(o.result, BatchResult::Refused);
+  EXPECT_EQ(o.message, u"項目数の入力に誤りがあります。");
+  ASSERT_EQ(no.questions.size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.csv"));
+}
+
 }  // namespace
 }  // namespace kovari::batch
