@@ -32,7 +32,7 @@ TEST(CitySplitTest, SplitsAsAddressDecompositionDoes) {
       {u"鹿児島市", u"鹿児島市", u""},
       {u"四日市市", u"四日市市", u""},
       {u"姫路市", u"姫路市", u""},
-      {u"小笠原村", u"小笠原村", u""},
+      {u"小笠原村", u"", u"小笠原村"},  // no county or island: the second level alone
       {u"鶴ヶ島市", u"鶴ケ島市", u""},  // the first ヶ of the first level becomes ケ
       {u"青ヶ島村", u"青ケ島", u"村"},
   };

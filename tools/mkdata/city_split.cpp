@@ -30,11 +30,15 @@ CityName split_levels(std::u16string_view municipality) {
       return {std::u16string(city), std::u16string(municipality.substr(city.size()))};
     }
   }
+  if (municipality.back() == u'市' || municipality.back() == u'区') {
+    return {std::u16string(municipality), u""};
+  }
   CityName split;
-  if (municipality.back() != u'市' && municipality.back() != u'区' &&
-      (split_after(municipality, u'郡', split) || split_after(municipality, u'島', split))) {
+  if (split_after(municipality, u'郡', split) || split_after(municipality, u'島', split)) {
     return split;
   }
+  // A town or village of no county or island (小笠原村) is a second level alone.
+  if (ends_town_or_village(municipality)) return {u"", std::u16string(municipality)};
   return {std::u16string(municipality), u""};
 }
 

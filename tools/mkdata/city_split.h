@@ -2,7 +2,8 @@
 // address decomposition splits the same text typed by a user: a designated
 // city and its ward (札幌市 / 中央区), a county and its town or village
 // (余市郡 / 仁木町), an island and what follows its 島 (三宅島 / 三宅村,
-// 大島 / 町), otherwise the whole name in city_name1 (cities, Tokyo wards).
+// 大島 / 町), a town or village of no county or island in city_name2 alone
+// (/ 小笠原村), otherwise the whole name in city_name1 (cities, Tokyo wards).
 // Like decomposition, the first ヶ of city_name1 becomes ケ.
 #pragma once
 
