@@ -12,7 +12,8 @@ using testing::MiniPostalDb;
 
 MiniPostalDb& sample_db() {
   static MiniPostalDb db(
-      {u"北海道", u"東京都", u"京都府", u"広島県", u"愛知県", u"滋賀県", u"大阪府"},
+      {u"北海道", u"東京都", u"京都府", u"広島県", u"愛知県", u"滋賀県", u"大阪府", u"岐阜県",
+       u"岩手県"},
       {
           {1, u"札幌市", u"中央区", {{"0600001", u"北一条西"}, {"0600042", u"大通西"}}},
           {1, u"旭川市", u"",
@@ -24,6 +25,8 @@ MiniPostalDb& sample_db() {
           {1, u"奥尻郡", u"奥尻町", {{"0431400", u"以下に掲載がない場合"}, {"0431401", u"青苗"}}, 1},
           {1, u"空知郡", u"奈井江町", {{"0790300", u"以下に掲載がない場合"}}},
           {1, u"上川郡", u"当麻町", {{"0781300", u"以下に掲載がない場合"}, {"0781301", u"園別"}}},
+          {1, u"雨竜郡", u"雨竜町", {{"0782600", u"以下に掲載がない場合"}, {"0782641", u"第１０町内"}}},
+          {2, u"千代田区", u"", {{"1000000", u"以下に掲載がない場合"}, {"1000013", u"霞が関"}}},
           {2, u"中央区", u"", {{"1040061", u"銀座"}, {"1040045", u"築地"}}},
           {2, u"港区", u"",
            {{"1050000", u"以下に掲載がない場合"},
@@ -39,6 +42,9 @@ MiniPostalDb& sample_db() {
           {5, u"愛知郡", u"東郷町", {{"4701100", u"以下に掲載がない場合"}, {"4700151", u"諸輪"}}},
           {6, u"愛知郡", u"愛荘町", {{"5291300", u"以下に掲載がない場合"}, {"5291331", u"愛知川"}}},
           {7, u"大阪市", u"中央区", {{"5400000", u"以下に掲載がない場合"}}},
+          {8, u"郡上市", u"", {{"5010000", u"以下に掲載がない場合"}, {"5014222", u"八幡町島谷"}}},
+          {9, u"和賀郡", u"西和賀町",
+           {{"0295500", u"以下に掲載がない場合"}, {"0295505", u"湯本２９地割、湯本３０地割"}}},
       });
   return db;
 }
@@ -116,6 +122,41 @@ TEST(KaisekiPhase1, LevelsEndInACodeOrAMessage) {
   }
 }
 
+// Names the data spells or cuts differently from the way addresses are typed.
+TEST(KaisekiPhase1, TypedFormsOfTheSameName) {
+  const Case cases[] = {
+      {"丁目 in kanji left in the town area", {u"北海道", u"旭川市", u"", u"本町三丁目", u"3"},
+       u"0700031", u""},
+      {"a longer name than any record: the longest name it begins with",
+       {u"北海道", u"旭川市", u"", u"本町通"}, u"0700032", u""},
+      {"ヶ typed for が", {u"東京都", u"千代田区", u"", u"霞ヶ関"}, u"1000013", u""},
+      {"one of the names a record lists", {u"岩手県", u"和賀郡", u"西和賀町", u"湯本３０地割"},
+       u"0295505", u""},
+      {"a 郡 opening the city name cut as a county", {u"岐阜県", u"郡", u"上市八幡町", u"島谷"},
+       u"5014222", u""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Resolution run;
+    run.resolve(c.typed);
+    EXPECT_EQ(run.st.result_code, c.code);
+    EXPECT_EQ(run.st.result_msg, c.msg);
+  }
+}
+
+TEST(KaisekiPhase1, NameWhoseNumberDecompositionCutOff) {
+  Resolution run;
+  decompose::Decomposition d;
+  d.addr_text = u"北海道雨竜郡雨竜町第１０町内";
+  auto& slot = d.slot[1];
+  const std::u16string parts[] = {u"", u"北海道", u"雨竜郡", u"雨竜町", u"第", u"", u"10", u"", u"町内"};
+  for (int k = 1; k <= 8; ++k) slot.addr_part[k] = parts[k];
+  for (int k = 1; k <= 4; ++k) slot.addr_part_copy[k] = parts[k];
+  ResolveContext ctx{sample_db().db(), run.flags, run.running, run.host, u""};
+  kaiseki_phase1(run.st, d, ctx);
+  EXPECT_EQ(run.st.result_code, u"0782641");
+}
+
 TEST(KaisekiPhase1, FuchuWithoutPrefectureFollowsTheOldCodeInBatch) {
   const Typed fuchu{u"", u"府中市", u"", u"府中町"};
   Resolution clipboard;
@@ -181,7 +222,7 @@ TEST(KaisekiPhase1, WindowModeShowsTheCandidatesOfTheOpenLevel) {
   kaiseki_phase1(st, d, ctx);
   EXPECT_EQ(host.list_kind, 2);
   EXPECT_EQ(host.shown_prompt, u"市区郡島名を特定できません。選択して下さい。");
-  EXPECT_EQ(host.shown.size(), 6u);  // 北海道's blocks, 上川郡 twice as it stands apart
+  EXPECT_EQ(host.shown.size(), 7u);  // 北海道's blocks, 上川郡 twice as it stands apart
   EXPECT_EQ(st.result_code, u"");
 }
 
