@@ -9,8 +9,6 @@ namespace kovari::postaldb {
 
 namespace {
 
-constexpr std::int64_t kMinChrRecord = 4 + 4;
-
 // Grows (never shrinks) both columns to hold slots 0..last.
 void make_room(PostalTables& tables, std::int64_t last) {
   const std::size_t size = static_cast<std::size_t>(last) + 1;
@@ -39,7 +37,7 @@ int place_user_pairs(const settings::Settings& settings, std::int32_t chr_file_c
 LoadStatus get_chr(PostalDb& db) {
   const std::int32_t block = db.dir.blk2[9];
   const std::int32_t count = db.dir.chr_file_count;
-  if (LoadStatus s = check_table_fits(db.detail_file, block, count, kMinChrRecord,
+  if (LoadStatus s = check_table_fits(db.detail_file, block, count, min_record::kCharacterPair,
                                       "character-replacement table");
       !s.ok()) {
     return s;
@@ -50,7 +48,7 @@ LoadStatus get_chr(PostalDb& db) {
     db.tables.chr_from[i] = cursor.read_variant_string();
     db.tables.chr_to[i] = cursor.read_variant_string();
   }
-  return cursor.failed() ? LoadStatus::failure(cursor.error()) : LoadStatus::success();
+  return status_of(cursor);
 }
 
 void set_table1(PostalTables& tables) {

@@ -46,13 +46,13 @@ bool DataFile::open(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return true;  // a missing file reads as an empty one
-    error_ = path.filename().string() + ": cannot open: " + std::strerror(errno);
+    error_ = name() + ": cannot open: " + std::strerror(errno);
     return false;
   }
   exists_ = true;
   struct stat info {};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    error_ = path.filename().string() + ": not a readable file";
+    error_ = name() + ": not a readable file";
     ::close(fd);
     return false;
   }
@@ -60,7 +60,7 @@ bool DataFile::open(const std::filesystem::path& path) {
     void* map =
         mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
     if (map == MAP_FAILED) {
-      error_ = path.filename().string() + ": cannot map: " + std::strerror(errno);
+      error_ = name() + ": cannot map: " + std::strerror(errno);
       ::close(fd);
       return false;
     }
@@ -92,7 +92,7 @@ const unsigned char* Cursor::take(std::size_t n) {
 }
 
 void Cursor::fail(const std::string& what) {
-  if (!failed()) error_ = file_->path_.filename().string() + ": " + what;
+  if (!failed()) error_ = file_->name() + ": " + what;
 }
 
 std::int16_t Cursor::read_integer() {

@@ -31,6 +31,8 @@ class DataFile {
   bool open(const std::filesystem::path& path);
   bool exists() const { return exists_; }
   const std::filesystem::path& path() const { return path_; }
+  // The file name alone, as messages name the file.
+  std::string name() const { return path_.filename().string(); }
   std::int64_t length() const { return length_; }
   const std::string& error() const { return error_; }
 

@@ -1,5 +1,6 @@
 #include "postaldb/directory.h"
 
+#include <functional>
 #include <string>
 
 namespace kovari::postaldb {
@@ -8,83 +9,79 @@ namespace {
 
 constexpr int kBlockEntries = 50;
 
-std::string file_name(const DataFile& file) { return file.path().filename().string(); }
-
-// A cursor at the directory block, or an error when the file is shorter than it.
-LoadStatus directory_cursor(const DataFile& file, Cursor& cursor) {
+// Reads the values of the directory block at the end of `file` with
+// `read_values`, or refuses a file shorter than that block.
+LoadStatus read_directory(const DataFile& file, const std::function<void(Cursor&)>& read_values) {
   if (file.length() < kBlockSize) {
-    return LoadStatus::failure(file_name(file) + " is shorter than its " +
-                               std::to_string(kBlockSize) + "-byte directory block (" +
-                               std::to_string(file.length()) + " bytes)");
+    return LoadStatus::failure(file.name() + " is shorter than its " + std::to_string(kBlockSize) +
+                               "-byte directory block (" + std::to_string(file.length()) +
+                               " bytes)");
   }
-  cursor = file.at(file.length() - kBlockSize + 1);
-  return LoadStatus::success();
+  Cursor cursor = file.at(file.length() - kBlockSize + 1);
+  read_values(cursor);
+  return status_of(cursor);
 }
 
-// Block numbers stored as Integers (every file but the main one).
-void read_integer_blocks(Cursor& cursor, std::array<std::int32_t, 51>& blk) {
-  for (int k = 1; k <= kBlockEntries; ++k) blk[k] = cursor.read_integer();
-}
-
-LoadStatus finish(const Cursor& cursor) {
-  return cursor.failed() ? LoadStatus::failure(cursor.error()) : LoadStatus::success();
+// The directory of every file but the main one: 50 Integer block numbers, then
+// the values `read_counts` reads. An empty file contributes nothing.
+LoadStatus read_integer_directory(const DataFile& file, std::array<std::int32_t, 51>& blk,
+                                  const std::function<void(Cursor&)>& read_counts) {
+  if (file.length() == 0) return LoadStatus::success();
+  return read_directory(file, [&](Cursor& cursor) {
+    for (int k = 1; k <= kBlockEntries; ++k) blk[k] = cursor.read_integer();
+    read_counts(cursor);
+  });
 }
 
 }  // namespace
 
+LoadStatus status_of(const Cursor& cursor) {
+  return cursor.failed() ? LoadStatus::failure(cursor.error()) : LoadStatus::success();
+}
+
 LoadStatus get_control(const DataFile& main_file, Directory& dir) {
-  Cursor cursor = main_file.at(1);
-  if (LoadStatus status = directory_cursor(main_file, cursor); !status.ok()) return status;
-  for (int k = 1; k <= kBlockEntries; ++k) dir.blk1[k] = cnv_data(cursor.read_long());
-  dir.pref_count = cnv_data(cursor.read_long());
-  dir.city_count = cnv_data(cursor.read_long());
-  dir.code_count = cnv_data(cursor.read_long());
-  dir.town_end1 = cursor.read_long();
-  dir.bill_count = cnv_data(cursor.read_long());
-  return finish(cursor);
+  return read_directory(main_file, [&](Cursor& cursor) {
+    for (int k = 1; k <= kBlockEntries; ++k) dir.blk1[k] = cnv_data(cursor.read_long());
+    dir.pref_count = cnv_data(cursor.read_long());
+    dir.city_count = cnv_data(cursor.read_long());
+    dir.code_count = cnv_data(cursor.read_long());
+    dir.town_end1 = cursor.read_long();
+    dir.bill_count = cnv_data(cursor.read_long());
+  });
 }
 
 LoadStatus get_control2(const DataFile& detail_file, Directory& dir) {
-  if (detail_file.length() == 0) return LoadStatus::success();
-  Cursor cursor = detail_file.at(1);
-  if (LoadStatus status = directory_cursor(detail_file, cursor); !status.ok()) return status;
-  read_integer_blocks(cursor, dir.blk2);
-  cursor.read_long();  // not used
-  dir.city_pos2_count = cursor.read_long();
-  dir.code2_count = cursor.read_long();
-  dir.town_end2 = cursor.read_long();
-  cursor.read_long();  // not used
-  dir.office_count = cursor.read_long();
-  dir.word_count = cursor.read_long();
-  dir.chr_file_count = cursor.read_long();
-  return finish(cursor);
+  return read_integer_directory(detail_file, dir.blk2, [&](Cursor& cursor) {
+    cursor.read_long();  // not used
+    dir.city_pos2_count = cursor.read_long();
+    dir.code2_count = cursor.read_long();
+    dir.town_end2 = cursor.read_long();
+    cursor.read_long();  // not used
+    dir.office_count = cursor.read_long();
+    dir.word_count = cursor.read_long();
+    dir.chr_file_count = cursor.read_long();
+  });
 }
 
 LoadStatus get_control3(const DataFile& third_file, Directory& dir) {
-  if (third_file.length() == 0) return LoadStatus::success();
-  Cursor cursor = third_file.at(1);
-  if (LoadStatus status = directory_cursor(third_file, cursor); !status.ok()) return status;
-  read_integer_blocks(cursor, dir.blk3);
-  dir.old_code_count = cursor.read_long();
-  cursor.read_long();  // not used
-  dir.ward_pair_count = cursor.read_long();
-  return finish(cursor);
+  return read_integer_directory(third_file, dir.blk3, [&](Cursor& cursor) {
+    dir.old_code_count = cursor.read_long();
+    cursor.read_long();  // not used
+    dir.ward_pair_count = cursor.read_long();
+  });
 }
 
 LoadStatus get_control4(const DataFile& fourth_file, Directory& dir) {
-  if (fourth_file.length() == 0) return LoadStatus::success();
-  Cursor cursor = fourth_file.at(1);
-  if (LoadStatus status = directory_cursor(fourth_file, cursor); !status.ok()) return status;
-  read_integer_blocks(cursor, dir.blk4);
-  cursor.read_long();  // not used
-  cursor.read_long();  // not used
-  dir.tbl4_count = cursor.read_long();
-  return finish(cursor);
+  return read_integer_directory(fourth_file, dir.blk4, [&](Cursor& cursor) {
+    cursor.read_long();  // not used
+    cursor.read_long();  // not used
+    dir.tbl4_count = cursor.read_long();
+  });
 }
 
-LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int64_t count,
+LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int32_t count,
                             std::int64_t min_record_size, const char* what) {
-  const std::string where = file_name(file) + ": the " + what + " (block " + std::to_string(block) +
+  const std::string where = file.name() + ": the " + what + " (block " + std::to_string(block) +
                             ", " + std::to_string(count) + " records)";
   if (count < 0) return LoadStatus::failure(where + " has a negative record count");
   if (block < 0) return LoadStatus::failure(where + " has a negative block number");
@@ -101,34 +98,29 @@ LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int64
 LoadStatus check_offset(const DataFile& file, std::int64_t offset, std::int64_t limit,
                         const char* what) {
   if (offset < 0 || offset > limit) {
-    return LoadStatus::failure(file_name(file) + ": " + what + " " + std::to_string(offset) +
+    return LoadStatus::failure(file.name() + ": " + what + " " + std::to_string(offset) +
                                " lies outside 0.." + std::to_string(limit));
   }
   return LoadStatus::success();
 }
 
 LoadStatus check_directory(const PostalDb& db) {
-  // Record sizes: index records 13 bytes, old-code records 11, town-name
-  // index records 22; an office name is at least a Variant string and an
-  // Integer, a replacement pair two Variant strings.
-  constexpr std::int64_t kIndexRecord = 13, kOldCodeRecord = 11, kTownIndexRecord = 22;
-  constexpr std::int64_t kMinOfficeRecord = 6, kMinChrRecord = 8;
   const Directory& dir = db.dir;
   const LoadStatus checks[] = {
-      check_table_fits(db.main_file, dir.blk1[3], dir.code_count, kIndexRecord,
+      check_table_fits(db.main_file, dir.blk1[3], dir.code_count, min_record::kCodeIndex,
                        "postal-code index"),
       check_offset(db.main_file, dir.town_end1, db.main_file.length(), "the end of the town areas"),
-      check_table_fits(db.detail_file, dir.blk2[3], dir.code2_count, kIndexRecord,
+      check_table_fits(db.detail_file, dir.blk2[3], dir.code2_count, min_record::kCodeIndex,
                        "detail postal-code index"),
       check_offset(db.detail_file, dir.town_end2, db.detail_file.length(),
                    "the end of the detail records"),
-      check_table_fits(db.detail_file, dir.blk2[6], dir.office_count, kMinOfficeRecord,
+      check_table_fits(db.detail_file, dir.blk2[6], dir.office_count, min_record::kOffice,
                        "office-name table"),
-      check_table_fits(db.detail_file, dir.blk2[9], dir.chr_file_count, kMinChrRecord,
+      check_table_fits(db.detail_file, dir.blk2[9], dir.chr_file_count, min_record::kCharacterPair,
                        "character-replacement table"),
-      check_table_fits(db.third_file, dir.blk3[1], dir.old_code_count, kOldCodeRecord,
+      check_table_fits(db.third_file, dir.blk3[1], dir.old_code_count, min_record::kOldCode,
                        "old-code table"),
-      check_table_fits(db.fourth_file, dir.blk4[3], dir.tbl4_count, kTownIndexRecord,
+      check_table_fits(db.fourth_file, dir.blk4[3], dir.tbl4_count, min_record::kTownIndex,
                        "town-name index"),
   };
   for (const LoadStatus& status : checks) {

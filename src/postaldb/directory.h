@@ -12,6 +12,9 @@ namespace kovari::postaldb {
 // Size of the directory block that ends every data file, and of a table block.
 inline constexpr std::int64_t kBlockSize = 1024;
 
+// Success, or the error of a cursor that met the end of its file or a bad value.
+LoadStatus status_of(const Cursor& cursor);
+
 // The main file's directory: block numbers blk1(1..50) and the counts, all
 // float-coded except town_end1. The file must hold at least one block.
 LoadStatus get_control(const DataFile& main_file, Directory& dir);
@@ -34,9 +37,26 @@ inline std::int64_t block_position(std::int32_t block) {
   return static_cast<std::int64_t>(block) * kBlockSize + 1;
 }
 
+// The smallest size in bytes of one record of each table, for
+// check_table_fits: a Variant string takes at least its 4-byte head, an office
+// name record a Variant string and an Integer.
+namespace min_record {
+inline constexpr std::int64_t kPrefecture = 4 + 4;
+inline constexpr std::int64_t kCity = 4 + 4 + 4 + 2;
+inline constexpr std::int64_t kCodeIndex = 7 + 4 + 2;
+inline constexpr std::int64_t kBuilding = 7 + 2 + 4 + 4;
+inline constexpr std::int64_t kCityPosition = 2 + 4;
+inline constexpr std::int64_t kOffice = 4 + 2;
+inline constexpr std::int64_t kWord = 4;
+inline constexpr std::int64_t kCharacterPair = 4 + 4;
+inline constexpr std::int64_t kOldCode = 5 + 4 + 2;
+inline constexpr std::int64_t kWardPair = 4 + 4;
+inline constexpr std::int64_t kTownIndex = 16 + 4 + 2;
+}  // namespace min_record
+
 // An error unless `count` records of at least `min_record_size` bytes each,
 // starting at block `block`, fit inside the file. `what` names the table.
-LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int64_t count,
+LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int32_t count,
                             std::int64_t min_record_size, const char* what);
 
 // An error unless 0 <= offset <= limit; `what` names the value.

@@ -13,21 +13,7 @@ namespace {
 
 static_assert(kDesignatedCities.size() == kDesignatedCityGroupCount);
 
-// Smallest record sizes: a Variant string is at least its 4-byte head.
-constexpr std::int64_t kMinPrefRecord = 4 + 4;
-constexpr std::int64_t kMinCityRecord = 4 + 4 + 4 + 2;
-constexpr std::int64_t kMinBuildingRecord = 7 + 2 + 4 + 4;
-constexpr std::int64_t kCityPosRecord = 2 + 4;
-constexpr std::int64_t kMinWordRecord = 4;
-constexpr std::int64_t kMinWardPairRecord = 4 + 4;
-
 constexpr int kPrefNameLength = 8;
-
-std::string file_name(const DataFile& file) { return file.path().filename().string(); }
-
-LoadStatus cursor_status(const Cursor& cursor) {
-  return cursor.failed() ? LoadStatus::failure(cursor.error()) : LoadStatus::success();
-}
 
 // Cut or blank-pad to the fixed width of a prefecture name.
 std::u16string fixed_pref_name(std::u16string_view name) {
@@ -63,8 +49,8 @@ void classify_city(PostalTables& tables, std::u16string_view name, int row) {
 
 LoadStatus get_city1(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.pref_count;
-  if (LoadStatus s =
-          check_table_fits(db.main_file, db.dir.blk1[1], count, kMinPrefRecord, "prefecture table");
+  if (LoadStatus s = check_table_fits(db.main_file, db.dir.blk1[1], count, min_record::kPrefecture,
+                                      "prefecture table");
       !s.ok()) {
     return s;
   }
@@ -81,13 +67,13 @@ LoadStatus get_city1(PostalDb& db, LoadProgress& progress) {
     t.pref_name[i] = std::move(name);
     progress.count_record_silently();
   }
-  return cursor_status(cursor);
+  return status_of(cursor);
 }
 
 LoadStatus get_city2(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.city_count;
   if (LoadStatus s =
-          check_table_fits(db.main_file, db.dir.blk1[2], count, kMinCityRecord, "city table");
+          check_table_fits(db.main_file, db.dir.blk1[2], count, min_record::kCity, "city table");
       !s.ok()) {
     return s;
   }
@@ -104,7 +90,7 @@ LoadStatus get_city2(PostalDb& db, LoadProgress& progress) {
     t.city_name2[i] = cursor.read_variant_string();
     t.city_pos1[i] = cursor.read_long();
     t.city_kind[i] = cursor.read_integer();
-    if (cursor.failed()) return cursor_status(cursor);
+    if (cursor.failed()) return status_of(cursor);
     if (LoadStatus s = check_offset(db.main_file, t.city_pos1[i], db.dir.town_end1,
                                     "a city's town-area position");
         !s.ok()) {
@@ -121,7 +107,7 @@ LoadStatus get_city2(PostalDb& db, LoadProgress& progress) {
 
 LoadStatus get_bill(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.bill_count;
-  if (LoadStatus s = check_table_fits(db.main_file, db.dir.blk1[5], count, kMinBuildingRecord,
+  if (LoadStatus s = check_table_fits(db.main_file, db.dir.blk1[5], count, min_record::kBuilding,
                                       "building table");
       !s.ok()) {
     return s;
@@ -139,7 +125,7 @@ LoadStatus get_bill(PostalDb& db, LoadProgress& progress) {
     t.bill_name2[i] = text::to_narrow(cursor.read_variant_string());
     progress.count_record();
   }
-  if (cursor.failed()) return cursor_status(cursor);
+  if (cursor.failed()) return status_of(cursor);
   for (const BuildingRowPlace& place : kBuildingRowPlaces) {
     for (int row = place.first_row; row <= place.last_row; ++row) {
       t.bill_pref[row] = std::u16string(place.prefecture);
@@ -158,8 +144,8 @@ LoadStatus get_city3(PostalDb& db, LoadProgress& progress) {
   if (block == 0) return LoadStatus::success();
   const std::int32_t count = db.dir.city_pos2_count;
   const std::int32_t city_count = db.dir.city_count;
-  if (LoadStatus s =
-          check_table_fits(db.detail_file, block, count, kCityPosRecord, "city position table");
+  if (LoadStatus s = check_table_fits(db.detail_file, block, count, min_record::kCityPosition,
+                                      "city position table");
       !s.ok()) {
     return s;
   }
@@ -170,9 +156,9 @@ LoadStatus get_city3(PostalDb& db, LoadProgress& progress) {
   for (int i = 1; i <= count; ++i) {
     const int city = cursor.read_integer();
     const std::int32_t position = cursor.read_long();
-    if (cursor.failed()) return cursor_status(cursor);
+    if (cursor.failed()) return status_of(cursor);
     if (city < 1 || city > city_count) {
-      return LoadStatus::failure(file_name(db.detail_file) + ": record " + std::to_string(i) +
+      return LoadStatus::failure(db.detail_file.name() + ": record " + std::to_string(i) +
                                  " of the city position table names city " + std::to_string(city) +
                                  ", but the main file has " + std::to_string(city_count) +
                                  " cities");
@@ -197,7 +183,8 @@ LoadStatus get_city5(PostalDb& db, LoadProgress& progress) {
   const std::int32_t block = db.dir.blk2[8];
   if (block == 0) return LoadStatus::success();
   const std::int32_t count = db.dir.word_count;
-  if (LoadStatus s = check_table_fits(db.detail_file, block, count, kMinWordRecord, "word table");
+  if (LoadStatus s =
+          check_table_fits(db.detail_file, block, count, min_record::kWord, "word table");
       !s.ok()) {
     return s;
   }
@@ -208,7 +195,7 @@ LoadStatus get_city5(PostalDb& db, LoadProgress& progress) {
     t.word[i] = cursor.read_variant_string();
     progress.count_record();
   }
-  if (cursor.failed()) return cursor_status(cursor);
+  if (cursor.failed()) return status_of(cursor);
   t.word_count2 = count;
   for (std::size_t k = 0; k < kSmallKana.size(); ++k) {
     t.small_kana[k + 1] = {std::u16string(kSmallKana[k].small),
@@ -224,7 +211,7 @@ LoadStatus get_city6(PostalDb& db, LoadProgress& progress) {
   // The searches walk ward_pair(1..ward_pair_count) whether or not the table
   // is stored, so the count must fit and the table is sized to it either way.
   if (LoadStatus s =
-          check_table_fits(db.third_file, block, count, kMinWardPairRecord, "ward-pair table");
+          check_table_fits(db.third_file, block, count, min_record::kWardPair, "ward-pair table");
       !s.ok()) {
     return s;
   }
@@ -238,7 +225,7 @@ LoadStatus get_city6(PostalDb& db, LoadProgress& progress) {
     t.ward_pair2[i] = cursor.read_variant_string();
     progress.count_record();
   }
-  if (cursor.failed()) return cursor_status(cursor);
+  if (cursor.failed()) return status_of(cursor);
   t.dup_ward.assign(1, ascii_text(std::to_string(kDuplicateWards.size())));
   for (std::u16string_view ward : kDuplicateWards) t.dup_ward.emplace_back(ward);
   return LoadStatus::success();
