@@ -77,21 +77,13 @@ int InStrRev(std::u16string_view s1, std::u16string_view s2) {
   return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
 
-std::u16string_view ltrim_view(std::u16string_view s) {
+std::u16string_view trim_view(std::u16string_view s) {
   const std::size_t first = s.find_first_not_of(kBlank);
-  return first == std::u16string_view::npos ? std::u16string_view{} : s.substr(first);
+  if (first == std::u16string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(kBlank) - first + 1);
 }
-
-std::u16string_view rtrim_view(std::u16string_view s) {
-  const std::size_t last = s.find_last_not_of(kBlank);
-  return last == std::u16string_view::npos ? std::u16string_view{} : s.substr(0, last + 1);
-}
-
-std::u16string_view trim_view(std::u16string_view s) { return rtrim_view(ltrim_view(s)); }
 
 std::u16string Trim(std::u16string_view s) { return std::u16string(trim_view(s)); }
-std::u16string LTrim(std::u16string_view s) { return std::u16string(ltrim_view(s)); }
-std::u16string RTrim(std::u16string_view s) { return std::u16string(rtrim_view(s)); }
 
 namespace {
 
@@ -121,8 +113,6 @@ std::u16string ReplaceFirst(std::u16string_view s, std::u16string_view find,
                             std::u16string_view with) {
   return replace_occurrences(s, find, with, false);
 }
-
-std::u16string Space(int n) { return String(n, kBlank); }
 
 std::u16string String(int n, char16_t c) {
   if (n < 0) return {};

@@ -53,11 +53,7 @@ int InStrRev(std::u16string_view s1, std::u16string_view s2);
 // Remove half-width blanks (U+0020) only: the full-width blank U+3000, tabs and
 // line ends stay.
 std::u16string Trim(std::u16string_view s);
-std::u16string LTrim(std::u16string_view s);
-std::u16string RTrim(std::u16string_view s);
 std::u16string_view trim_view(std::u16string_view s);
-std::u16string_view ltrim_view(std::u16string_view s);
-std::u16string_view rtrim_view(std::u16string_view s);
 
 // The leading number of a text. Blanks, tabs and line feeds are ignored
 // anywhere ("1 2 3" is 123); then an optional sign, ASCII digits, one decimal
@@ -87,8 +83,6 @@ std::u16string Replace(std::u16string_view s, std::u16string_view find, std::u16
 std::u16string ReplaceFirst(std::u16string_view s, std::u16string_view find,
                             std::u16string_view with);
 
-// n half-width blanks; n < 0 gives "".
-std::u16string Space(int n);
 // n copies of c; n < 0 gives "".
 std::u16string String(int n, char16_t c);
 
