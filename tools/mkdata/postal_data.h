@@ -16,7 +16,6 @@ inline constexpr int kMaxBuildings = 100;
 inline constexpr int kFixedBuildingRows = 43;
 inline constexpr int kMaxWords = 100;
 inline constexpr int kMaxCharPairs = 100;
-inline constexpr int kMaxWardPairs = 110;
 
 struct TownArea {
   std::string code;

@@ -35,7 +35,6 @@ DataFile lay_out_third_file(const PostalData& data, Counts& counts, Report& repo
     file.variant_string(pair.second);
   }
   counts.ward_pairs = static_cast<int>(data.ward_pairs.size());
-  if (counts.ward_pairs > kMaxWardPairs) report.fatal("more than 110 ward pairs");
 
   file.align_to_block();
   ByteBuffer directory;

@@ -39,20 +39,17 @@ std::vector<WardPair> build_ward_pairs(const PostalData& data, Report& report) {
     return group_order(a.first) < group_order(b.first);
   });
   std::vector<WardPair> pairs = std::move(tokyo);
-  int shared = 0, over = 0;
+  int shared = 0;
   for (WardPair& pair : designated) {
     if (ward_uses[pair.second] > 1) {
       ++shared;
-    } else if (pairs.size() < kMaxWardPairs) {
-      pairs.push_back(std::move(pair));
     } else {
-      ++over;
+      pairs.push_back(std::move(pair));
     }
   }
   if (shared > 0) {
     report.note(std::to_string(shared) + " designated-city wards with a shared name have no pair");
   }
-  if (over > 0) report.note(std::to_string(over) + " ward pairs left out: the table holds 110");
   return pairs;
 }
 
