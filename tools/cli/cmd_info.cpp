@@ -1,6 +1,8 @@
 // kovari-cli info [--data DIR]: loads the postal data and prints, one
 // "name value" per line, the directory values (block entries that are not 0),
 // the table counts and the time the load took.
+#include <array>
+#include <cstdint>
 #include <iostream>
 #include <string>
 
