@@ -83,7 +83,6 @@ inline constexpr std::array<BuildingRowPlace, 19> kBuildingRowPlaces = {{
     {33, 35, u"大阪府", u"大阪市"},   {40, 40, u"愛知県", u"名古屋市"},
     {41, 43, u"東京都", u"中央区"},
 }};
-inline constexpr int kBuildingRowsWithPlace = 43;
 
 // Words ending in 字 that are not the 字 district marker, filling ji_word(1..7).
 inline constexpr std::array<std::u16string_view, 7> kJiWords = {u"阿字", u"文字", u"十字", u"呪字",

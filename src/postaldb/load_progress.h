@@ -24,8 +24,6 @@ class LoadProgress {
   // One more record read, without moving the bar (the prefecture table).
   void count_record_silently() { ++wk_kensuu_; }
 
-  long wk_kensuu() const { return wk_kensuu_; }
-
  private:
   Host& host_;
   long wk_kensuu_ = 0;
