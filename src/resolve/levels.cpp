@@ -47,34 +47,38 @@ bool begins_with(std::u16string_view s, std::u16string_view head) {
 }
 
 // When decomposition cut the municipal levels where no city of the table ends
-// (a 郡 or 島 inside a city name, a name ending in 市市), the city, ward/town
-// and town-area texts are cut again at the longest city name of the range
-// that begins them, then at the longest ward/town name of that city. True
-// when a city name was found.
+// (a 郡 or 島 inside a name, a name ending in 市市), the city, ward/town and
+// town-area texts are cut again at the longest name of the range that begins
+// them: a city (then the longest of its wards/towns that begins the rest), or
+// a town or village that belongs to no city or county (小笠原村). True when a
+// name was found.
 bool recut_by_city_names(ResolveWalk& w, RowRange range) {
   const postaldb::PostalTables& t = w.t;
   const std::u16string joined = w.part(2) + w.part(3) + text::to_wide(w.part(4));
-  int city_row = 0;
-  std::size_t city_len = 0;
+  int row = 0;
+  std::size_t len = 0;
   for (int r = range.first; r <= range.last; ++r) {
-    const std::u16string_view name = text::trim_view(t.city_name1[r]);
-    if (name.size() > city_len && begins_with(joined, name)) {
-      city_row = r;
-      city_len = name.size();
+    std::u16string_view name = text::trim_view(t.city_name1[r]);
+    if (name.empty()) name = text::trim_view(t.city_name2[r]);
+    if (name.size() > len && begins_with(joined, name)) {
+      row = r;
+      len = name.size();
     }
   }
-  if (city_row == 0) return false;
-  std::u16string_view rest = std::u16string_view(joined).substr(city_len);
-  const std::u16string_view city = text::trim_view(t.city_name1[city_row]);
-  std::u16string_view ward;
-  for (int r = range.first; r <= range.last; ++r) {
-    const std::u16string_view name = text::trim_view(t.city_name2[r]);
-    if (text::trim_view(t.city_name1[r]) == city && name.size() > ward.size() &&
-        begins_with(rest, name)) {
-      ward = name;
+  if (row == 0) return false;
+  std::u16string_view rest = std::u16string_view(joined).substr(len);
+  const std::u16string_view city = text::trim_view(t.city_name1[row]);
+  std::u16string_view ward = city.empty() ? text::trim_view(t.city_name2[row]) : u"";
+  if (!city.empty()) {
+    for (int r = range.first; r <= range.last; ++r) {
+      const std::u16string_view name = text::trim_view(t.city_name2[r]);
+      if (text::trim_view(t.city_name1[r]) == city && name.size() > ward.size() &&
+          begins_with(rest, name)) {
+        ward = name;
+      }
     }
+    rest.remove_prefix(ward.size());
   }
-  rest.remove_prefix(ward.size());
   w.part(2) = std::u16string(city);
   w.part(3) = std::u16string(ward);
   w.part(4) = std::u16string(rest);
