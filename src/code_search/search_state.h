@@ -15,6 +15,26 @@ namespace kovari::code_search {
 // No search ever counts more results than that.
 inline constexpr int kMaxResults = 1000;
 
+// One column of the result table: rows 0..kMaxResults, each an empty text
+// until written. Rows are stored only as far as they are used, so a state is
+// cheap to make. A row number outside 0..kMaxResults reads as an empty text
+// and takes no write.
+class ResultColumn {
+ public:
+  // The number of rows the column offers: 0..kMaxResults.
+  static constexpr int size() { return kMaxResults + 1; }
+
+  const std::u16string& operator[](int n) const;
+  std::u16string& operator[](int n);
+
+  // Rows first..last, in order (rows outside the column are left out).
+  std::vector<std::u16string> rows(int first, int last) const;
+
+ private:
+  std::vector<std::u16string> rows_;
+  std::u16string discarded_;  // what a write outside the rows goes to
+};
+
 // Record status of the batch code-to-address conversion (`conv_state`).
 enum ConvState : std::int16_t {
   kConvOk = 0,              // the address was found without remark
@@ -39,9 +59,9 @@ struct CodeSearchState {
   // Result table res_x(k, n) as res_x[k][n]: column k = 0 belongs to the
   // result-list window (and to the town-area texts of the batch address
   // conversion), column 1 to the exact lookups; rows 0..kMaxResults.
-  std::array<std::vector<std::u16string>, 2> res_address;
-  std::array<std::vector<std::u16string>, 2> res_pobox;
-  std::array<std::vector<std::u16string>, 2> res_office;
+  std::array<ResultColumn, 2> res_address;
+  std::array<ResultColumn, 2> res_pobox;
+  std::array<ResultColumn, 2> res_office;
   // res_count[1]: results of the last exact lookup or prefix search (never
   // above kMaxResults); [2] and [3] belong to the result-list window.
   std::array<std::int32_t, 4> res_count{};

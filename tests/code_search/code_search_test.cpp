@@ -50,8 +50,7 @@ class CodeSearchTest : public ::testing::Test {
     return sertch_kovari2(context(), state);
   }
   std::vector<std::u16string> results() const {
-    return std::vector<std::u16string>(state.res_address[1].begin() + 1,
-                                       state.res_address[1].begin() + 1 + state.res_count[1]);
+    return state.res_address[1].rows(1, state.res_count[1]);
   }
   std::vector<std::u16string> prefix_codes() const {
     std::vector<std::u16string> codes;

@@ -29,8 +29,7 @@ struct Fixture {
     const int first = n;
     edit_address(context(mode), state, n, name);
     last_n = n;
-    return std::vector<std::u16string>(state.res_address[1].begin() + first,
-                                       state.res_address[1].begin() + n + 1);
+    return state.res_address[1].rows(first, n);
   }
   int last_n = 0;
 };
@@ -150,8 +149,7 @@ TEST(EditAddressTest, BatchAddressLeavesTheTownAreaTextOfEachLine) {
     Fixture f;
     f.state.res_address[0][1] = u"stale";
     EXPECT_EQ(f.run(CallerMode::BatchAddress, c.base, c.name), c.lines) << text::to_utf8(c.name);
-    const std::vector<std::u16string> town_texts(f.state.res_address[0].begin() + 1,
-                                                 f.state.res_address[0].begin() + f.last_n + 1);
+    const std::vector<std::u16string> town_texts = f.state.res_address[0].rows(1, f.last_n);
     EXPECT_EQ(town_texts, c.town_texts) << text::to_utf8(c.name);
   }
 }

@@ -32,8 +32,7 @@ void check_lookups(const std::filesystem::path& folder, const std::vector<Lookup
     SearchContext ctx = loaded.context(CallerMode::Window);
     ctx.options.prefix_fallback = false;
     EXPECT_EQ(sertch_kovari1(ctx, state), lookup.outcome) << text::to_utf8(lookup.code);
-    const std::vector<std::u16string> addresses(
-        state.res_address[1].begin() + 1, state.res_address[1].begin() + 1 + state.res_count[1]);
+    const std::vector<std::u16string> addresses = state.res_address[1].rows(1, state.res_count[1]);
     EXPECT_EQ(addresses, lookup.addresses) << text::to_utf8(lookup.code);
     if (lookup.outcome == SearchOutcome::Single) {
       EXPECT_EQ(state.out_address, lookup.addresses.front());
@@ -101,8 +100,7 @@ TEST(CodeSearchFixtureTest, RunOfThreeCodesGivesThreeTownAreas) {
   CodeSearchState state;
   state.in_code = u"1020072";
   EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::Window), state), SearchOutcome::Several);
-  std::vector<std::u16string> addresses(state.res_address[1].begin() + 1,
-                                        state.res_address[1].begin() + 1 + state.res_count[1]);
+  std::vector<std::u16string> addresses = state.res_address[1].rows(1, state.res_count[1]);
   std::sort(addresses.begin(), addresses.end());
   std::vector<std::u16string> expected = {u"東京都千代田区飯田橋", u"東京都千代田区富士見",
                                           u"東京都千代田区九段北"};
