@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "postaldb/fixture_writer.h"
-#include "postaldb/recording_host.h"
-#include "postaldb/startup.h"
+#include "postaldb/load_test.h"
 #include "settings/ini_file.h"
 #include "text/sjis.h"
 
@@ -80,27 +76,16 @@ TEST(CharTablesTest, PlacingAgainKeepsTheFilePairs) {
   EXPECT_EQ(t.chr_from.size(), 4u);
 }
 
-class CharPairsLoadTest : public ::testing::Test {
- protected:
-  const testing::ScratchFolder folder_;
-  const std::filesystem::path& dir_ = folder_.path();
-  PostalDb db_;
-  settings::Settings settings_;
-  testing::RecordingHost host_;
-};
+class CharPairsLoadTest : public testing::LoadTest {};
 
 TEST_F(CharPairsLoadTest, WithoutTextSectionNoPairApplies) {
-  testing::write_fixture(dir_, testing::build_fixture(testing::sample_data()));
-  ASSERT_TRUE(load_postal_db(dir_, db_, settings_, host_).ok());
+  ASSERT_TRUE(load(testing::sample_data()).ok());
   EXPECT_EQ(db_.tables.chr_count, 0);
   EXPECT_EQ(db_.tables.chr_from[2], u"之");  // read, but not in use
 }
 
 TEST_F(CharPairsLoadTest, SettingsPairsAreNumberedAfterTheFilePairs) {
-  testing::write_fixture(dir_, testing::build_fixture(testing::sample_data()));
-  std::ofstream(dir_ / "kovaritbl.ini", std::ios::binary)
-      << *text::encode_sjis(u"[Text]\r\n\"ﾉ\",\"之\"\r\n");
-  ASSERT_TRUE(load_postal_db(dir_, db_, settings_, host_).ok());
+  ASSERT_TRUE(load(testing::sample_data(), *text::encode_sjis(u"[Text]\r\n\"ﾉ\",\"之\"\r\n")).ok());
   EXPECT_EQ(db_.tables.chr_count, 3);
   EXPECT_EQ(db_.tables.chr_from[2], u"之");
   EXPECT_EQ(db_.tables.chr_from[3], u"ﾉ");
@@ -110,10 +95,8 @@ TEST_F(CharPairsLoadTest, SettingsPairsAreNumberedAfterTheFilePairs) {
 TEST_F(CharPairsLoadTest, PairsBeyondTheTableAreReported) {
   testing::FixtureData data = testing::sample_data();
   data.chr_pairs.assign(99, {u"甲", u"乙"});
-  testing::write_fixture(dir_, testing::build_fixture(data));
-  settings::Settings user = with_pairs(3, true);
-  ASSERT_TRUE(settings::put_ini_file(dir_ / "kovaritbl.ini", user));
-  ASSERT_TRUE(load_postal_db(dir_, db_, settings_, host_).ok());
+  ASSERT_TRUE(settings::put_ini_file(dir_ / "kovaritbl.ini", with_pairs(3, true)));
+  ASSERT_TRUE(load(data).ok());
   EXPECT_EQ(db_.tables.chr_count, 100);
   EXPECT_EQ(settings_.text_pairs.size(), 3u);  // kept for saving
   ASSERT_EQ(host_.statuses.size(), 1u);

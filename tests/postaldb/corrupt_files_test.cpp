@@ -5,9 +5,7 @@
 #include <functional>
 #include <random>
 
-#include "postaldb/fixture_writer.h"
-#include "postaldb/recording_host.h"
-#include "postaldb/startup.h"
+#include "postaldb/load_test.h"
 
 namespace kovari::postaldb {
 namespace {
@@ -67,19 +65,7 @@ const BrokenCase kBrokenCases[] = {
      "kovaritbl.dat"},
 };
 
-class CorruptFilesTest : public ::testing::Test {
- protected:
-  LoadStatus load(const FixtureFiles& files) {
-    testing::write_fixture(dir_, files);
-    return load_postal_db(dir_, db_, settings_, host_);
-  }
-
-  const testing::ScratchFolder folder_;
-  const std::filesystem::path& dir_ = folder_.path();
-  PostalDb db_;
-  settings::Settings settings_;
-  testing::RecordingHost host_;
-};
+class CorruptFilesTest : public testing::LoadTest {};
 
 TEST_F(CorruptFilesTest, BrokenFilesGiveAnErrorNamingTheFile) {
   ASSERT_TRUE(load(testing::build_fixture(testing::sample_data())).ok());

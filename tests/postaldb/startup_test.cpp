@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "postaldb/fixture_writer.h"
-#include "postaldb/recording_host.h"
+#include "postaldb/load_test.h"
 
 namespace kovari::postaldb {
 namespace {
@@ -13,20 +10,7 @@ namespace {
 using testing::FixtureData;
 using testing::RecordingHost;
 
-class StartupTest : public ::testing::Test {
- protected:
-  LoadStatus load(const FixtureData& data, const std::string& ini = "") {
-    testing::write_fixture(dir_, testing::build_fixture(data));
-    if (!ini.empty()) std::ofstream(dir_ / "kovaritbl.ini", std::ios::binary) << ini;
-    return load_postal_db(dir_, db_, settings_, host_);
-  }
-
-  const testing::ScratchFolder folder_;
-  const std::filesystem::path& dir_ = folder_.path();
-  PostalDb db_;
-  settings::Settings settings_;
-  RecordingHost host_;
-};
+class StartupTest : public testing::LoadTest {};
 
 TEST_F(StartupTest, LoadsTheDirectoriesAndTables) {
   ASSERT_TRUE(load(testing::sample_data()).ok());
