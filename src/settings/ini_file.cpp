@@ -25,13 +25,15 @@ constexpr std::uintmax_t kMaxFileSize = 16u << 20;
 
 enum class Section { kNone, kForm, kControl, kText };
 
+// A number as the file writes it: decimal, a minus sign when negative (the
+// format "###0", which the flags' "0" equals for their values).
+std::u16string decimal(int n) { return text::from_utf8(std::to_string(n)); }
+
 std::u16string form_key(int window, bool top) {
-  return text::from_utf8("kovari" + std::to_string(window) + (top ? "_top" : "_left"));
+  return u"kovari" + decimal(window) + (top ? u"_top" : u"_left");
 }
 
-std::u16string flag_key(int flag) {
-  return text::from_utf8("ctl_flg(" + std::to_string(flag) + ")");
-}
+std::u16string flag_key(int flag) { return u"ctl_flg(" + decimal(flag) + u")"; }
 
 // The kept flags and the remembered file names with their keys.
 struct KeptFlag {
@@ -158,19 +160,17 @@ bool get_ini_file(const std::filesystem::path& path, Settings& settings) {
 std::string ini_file_bytes(const Settings& settings) {
   std::string bytes;
   auto line = [&](const std::u16string& text) { bytes += encode_line(text); };
-  // Numbers in the format "###0" (and "0" for the flags): plain decimal.
-  auto number = [](int n) { return text::from_utf8(std::to_string(n)); };
   line(u"[Form]");
   for (int window : kFormWindows) {
-    line(form_key(window, true) + u"=" + number(settings.form_top[window]));
-    line(form_key(window, false) + u"=" + number(settings.form_left[window]));
+    line(form_key(window, true) + u"=" + decimal(settings.form_top[window]));
+    line(form_key(window, false) + u"=" + decimal(settings.form_left[window]));
   }
   line(u"[Control]");
   for (const KeptFlag& kept : kKeptFlags) {
-    line(kept.key + (u"=" + number(settings.*kept.value)));
+    line(kept.key + (u"=" + decimal(settings.*kept.value)));
   }
   for (int flag = 1; flag < static_cast<int>(settings.ctl_flg.size()); ++flag) {
-    line(flag_key(flag) + u"=" + number(settings.ctl_flg[flag]));
+    line(flag_key(flag) + u"=" + decimal(settings.ctl_flg[flag]));
   }
   for (const FileNameKey& name : kFileNameKeys) {
     line(name.key + (u"=" + text::Trim(settings.*name.value)));
