@@ -73,9 +73,11 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
 
   if (L == 0) return;
   if (t == 0 && b == 0 && g == 0 && dash == 0) {
-    const double value = text::Val(s);
-    if (value != 0) part[6] = plain_number(value);
-    return;
+    // A bare number is the 番地; a text without one only clears part 5 below.
+    if (const double value = text::Val(s); value != 0) {
+      part[6] = plain_number(value);
+      return;
+    }
   }
 
   // First characters after the 丁 marker and after the 番 marker.
@@ -138,7 +140,7 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
   } else if (g != 0) {
     set_left(part[7], s, g - 1);
     if (g < L) set_mid(part[8], s, g + 1);
-  } else {
+  } else if (dash != 0) {
     const int second = InStr(dash + 1, s, u"-");
     if (second != 0) {
       set_left(part[5], s, dash - 1);
@@ -146,7 +148,6 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
       set_mid(part[7], s, second + 1);
       split_fourth_number(part[7], part[9]);
     } else {
-      part[5].clear();
       set_left(part[6], s, dash - 1);
       set_mid(part[7], s, dash + 1);
     }

@@ -58,11 +58,26 @@ TEST(ParseBlockNumbersTest, SplitsMarkedTails) {
   }
 }
 
-TEST(ParseBlockNumbersTest, OnlyNumberGoesToPart6AndPart5IsKept) {
-  Decomposition d;
-  d.slot[1].addr_part[5] = u"3";
-  parse_block_numbers(d, u"3", 1, 1, 1);
-  EXPECT_EQ(parts_5_to_9(d), (Parts{u"3", u"3", u"", u"", u""}));
+// Part 5 holds the tail itself, as after a 条 or 線 town area.
+TEST(ParseBlockNumbersTest, TailWithoutMarkers) {
+  struct Case {
+    std::u16string_view tail;
+    Parts expected;
+  };
+  const Case kCases[] = {
+      // A number alone goes to part 6 and part 5 keeps the tail.
+      {u"3", {u"3", u"3", u"", u"", u""}},
+      {u"12ﾋﾞﾙ", {u"12ﾋﾞﾙ", u"12", u"", u"", u""}},
+      // Without a number part 5 is cleared.
+      {u"ﾋﾞﾙ", {u"", u"", u"", u"", u""}},
+      {u"0", {u"", u"", u"", u"", u""}},
+  };
+  for (const Case& c : kCases) {
+    Decomposition d;
+    d.slot[1].addr_part[5] = c.tail;
+    parse_block_numbers(d, std::u16string(c.tail), 1, 1, 1);
+    EXPECT_EQ(parts_5_to_9(d), c.expected) << testing::utf8(c.tail);
+  }
 }
 
 TEST(ParseBlockNumbersTest, EmptyTailChangesNothing) {
