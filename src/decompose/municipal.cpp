@@ -5,6 +5,7 @@
 
 #include "decompose/text_scan.h"
 #include "postaldb/fixed_tables.h"
+#include "text/strconv.h"
 #include "text/vb.h"
 
 namespace kovari::decompose {
@@ -78,6 +79,8 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
                              int& part_len10) {
   if (pref.empty() || !city.empty()) return;
   const std::u16string_view prefecture = text::trim_view(pref);
+  // The table holds its ward names in full width; a typed ward is narrow (保土ｹ谷区).
+  const std::u16string wide_ward = text::to_wide(ward);
   const int rows = static_cast<int>(std::min(tables.city_name1.size(), tables.city_name2.size()));
   // The designated cities of the prefecture, in the order of their groups.
   for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
@@ -85,7 +88,7 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
     const int first = std::max(tables.city_group[g][1], 1);
     const int last = std::min(tables.city_group[g][2], rows - 1);
     for (int r = first; r <= last; ++r) {
-      if (tables.city_name2[r] != ward) continue;
+      if (tables.city_name2[r] != wide_ward) continue;
       part_len10 = text::Len(tables.city_name1[r]) - text::Len(city);
       city = tables.city_name1[r];
       return;

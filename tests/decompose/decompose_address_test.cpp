@@ -30,6 +30,7 @@ TEST(DecomposeAddressTest, SplitsLevelsAndBlockNumbers) {
       // A ward without its city: the designated city of the prefecture.
       {u"大阪府北区梅田1-1-1", u"大阪府,大阪市,北区,梅田,1,1,1,,"},
       {u"北区赤羽1-1-1", u",北区,,赤羽,1,1,1,,"},
+      {u"神奈川県保土ケ谷区岩間町1", u"神奈川県,横浜市,保土ｹ谷区,岩間町,,1,,,"},
       // 県 inside a county name is no prefecture ending.
       {u"宮崎県北諸県郡三股町樺山1", u"宮崎県,北諸県郡,三股町,樺山,,1,,,"},
       {u"北諸県郡三股町樺山1", u",北諸県郡,三股町,樺山,,1,,,"},

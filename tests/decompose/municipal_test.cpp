@@ -77,6 +77,8 @@ TEST(CompleteCityFromWardTest, DesignatedCityOfThePrefecture) {
       {u"神奈川県", u"緑区", u"横浜市"},
       {u"神奈川県", u"中原区", u"川崎市"},
       {u"神奈川県", u"中央区", u"相模原市"},
+      // A ward typed in narrow form, the table's in full width.
+      {u"神奈川県", u"保土ｹ谷区", u"横浜市"},
       {u"新潟県", u"北区", u"新潟市"},
       {u"静岡県", u"葵区", u"静岡市"},
       {u"静岡県", u"中央区", u"浜松市"},

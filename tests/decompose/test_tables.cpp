@@ -16,7 +16,7 @@ struct CityRow {
 };
 
 // Rows in prefecture order, as the data file holds them.
-constexpr std::array<CityRow, 44> kCityRows = {{
+constexpr std::array<CityRow, 45> kCityRows = {{
     {u"札幌市", u"中央区"},
     {u"札幌市", u"北区"},
     {u"旭川市", u""},
@@ -34,6 +34,7 @@ constexpr std::array<CityRow, 44> kCityRows = {{
     {u"北区", u""},
     {u"横浜市", u"鶴見区"},
     {u"横浜市", u"緑区"},
+    {u"横浜市", u"保土ケ谷区"},
     {u"川崎市", u"川崎区"},
     {u"川崎市", u"中原区"},
     {u"相模原市", u"緑区"},
