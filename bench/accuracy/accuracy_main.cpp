@@ -24,13 +24,17 @@
 #include "batch_speed.h"
 #include "condition_probe.h"
 #include "decompose/decomposition.h"
+#include "decompose/normalize.h"
 #include "detail_probe.h"
 #include "postaldb/startup.h"
 #include "resolve/detail_reader.h"
 #include "resolve/detail_record.h"
 #include "resolve/kaiseki_phase1.h"
+#include "resolve/kyoto_direction.h"
+#include "resolve/level_rules.h"
 #include "resolve/resolve_walk.h"
 #include "text/sjis.h"
+#include "text/strconv.h"
 #include "text/vb.h"
 #include "town_area_walk.h"
 
@@ -148,6 +152,27 @@ void conditions(const postaldb::PostalDb& db, Resolver& r, std::size_t examples,
   std::printf("  conditions without numbers this program satisfies: %ld\n", unprobed);
 }
 
+// The typed address's slot as the detail pass sees it: decomposed, its town
+// area prepared as resolution prepares it before the detail pass.
+// std::nullopt when the building table decides the typed address (the detail
+// pass is then never consulted).
+std::optional<decompose::DecompositionSlot> typed_parts(std::u16string_view address,
+                                                        const postaldb::PostalTables& t,
+                                                        int kyoto_mode) {
+  decompose::Decomposition d;
+  d.addr_text = address;
+  decompose::decompose_address(d, t, {0, 0});
+  if (d.decomp_status == u"ok") return std::nullopt;
+  decompose::DecompositionSlot slot = d.slot[1];
+  std::u16string area = text::to_wide(Trim(slot.addr_part[4]));
+  resolve::strip_aza(area, slot, 1, t);
+  resolve::drop_kanji_chome(area, slot.addr_part[5], t);
+  resolve::strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
+  decompose::normalize_ke(area);
+  slot.addr_part[4] = area;
+  return slot;
+}
+
 // Part 2: detail records with the detail pass.
 void details(const postaldb::PostalDb& db, settings::Settings settings, Host& host,
              std::size_t examples, std::vector<std::u16string>& batch_addresses) {
@@ -156,7 +181,7 @@ void details(const postaldb::PostalDb& db, settings::Settings settings, Host& ho
   const postaldb::PostalTables& t = db.tables;
   std::map<std::string, Tally> tallies;
   std::set<std::u16string> seen, seen_any;
-  long same_parts = 0, compared = 0;
+  long same_parts = 0, compared = 0, building_decides = 0;
   const auto start = std::chrono::steady_clock::now();
   for_each_detail_record(db, [&](const DetailEntry& e) {
     std::u16string street(resolve::street_address(e.record));
@@ -165,22 +190,27 @@ void details(const postaldb::PostalDb& db, settings::Settings settings, Host& ho
     const bool good = code == std::u16string(e.record.code.begin(), e.record.code.end());
     std::u16string place = address;  // what tells two addresses apart
     if (batch_addresses.size() < 100000) batch_addresses.push_back(address);
-    // The rule for the detail address: the same parts as the typed address.
-    if (r.st.city_seen == 1 && r.st.found_city != 0) {
-      const auto& kyoto = t.city_group[resolve::kKyotoGroup];
-      const int kyoto_mode = r.st.found_city >= kyoto[1] && r.st.found_city <= kyoto[2] ? 1 : 0;
+    // The rule for the detail address: the same parts as the typed address,
+    // looked at where the detail pass runs (a municipality found, the
+    // building table not deciding).
+    const auto& kyoto = t.city_group[resolve::kKyotoGroup];
+    const int kyoto_mode = r.st.found_city >= kyoto[1] && r.st.found_city <= kyoto[2] ? 1 : 0;
+    const std::optional<decompose::DecompositionSlot> typed = typed_parts(address, t, kyoto_mode);
+    if (!typed) {
+      ++building_decides;
+    } else if (r.st.found_city != 0) {
       resolve::decompose_detail_record(e.record.town_name + street, r.d, t,
                                        {kyoto_mode, settings.ctl_flg[4]});
       ++compared;
-      bool same = r.d.slot[2].koaza_text == r.d.slot[1].koaza_text &&
-                  r.d.slot[2].kyoto_direction == r.d.slot[1].kyoto_direction;
-      for (int k = 4; k <= 9; ++k)
-        same = same && r.d.slot[2].addr_part[k] == r.d.slot[1].addr_part[k];
+      const decompose::DecompositionSlot& detail = r.d.slot[2];
+      bool same = detail.koaza_text == typed->koaza_text &&
+                  detail.kyoto_direction == typed->kyoto_direction;
+      for (int k = 4; k <= 9; ++k) same = same && detail.addr_part[k] == typed->addr_part[k];
       if (same) ++same_parts;
       place = text::from_utf8(std::to_string(r.st.found_city) + "," +
                               std::to_string(r.st.found_town) + ",") +
-              r.d.slot[2].koaza_text + u"," + r.d.slot[2].kyoto_direction;
-      for (const int k : {4, 5, 6, 7, 9}) place += u"," + r.d.slot[2].addr_part[k];
+              detail.koaza_text + u"," + detail.kyoto_direction;
+      for (const int k : {4, 5, 6, 7, 9}) place += u"," + detail.addr_part[k];
     }
     // Records at one place cannot all get their own code: the detail pass
     // takes the first that fits, and an address without a building fits a
@@ -197,8 +227,10 @@ void details(const postaldb::PostalDb& db, settings::Settings settings, Host& ho
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   report("detail records with ctl_flg(10) = 1", tallies, examples);
-  std::printf("  detail address decomposes to the typed address's parts: %ld of %ld (%.2f%%)\n",
-              same_parts, compared, share(same_parts, compared));
+  std::printf(
+      "  detail address decomposes to the typed address's parts: %ld of %ld (%.2f%%);"
+      " the building table decides %ld more\n",
+      same_parts, compared, share(same_parts, compared), building_decides);
   std::printf("  addresses per second: %.0f\n",
               static_cast<double>(tallies["own place"].total +
                                   tallies["same place as an earlier record"].total) /
