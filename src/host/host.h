@@ -27,7 +27,8 @@ class Host {
   // Lets pending window events run (long loops call it at their progress steps).
   virtual void do_events() {}
 
-  // A progress display that accepts a minimum, a maximum and a value.
+  // A progress display that accepts a caption, a minimum, a maximum and a value.
+  virtual void progress_caption(std::u16string_view caption) { (void)caption; }
   virtual void progress_range(long minimum, long maximum) {
     (void)minimum;
     (void)maximum;

@@ -51,6 +51,10 @@ bool QtHost::ask_yes_no(std::u16string_view text, std::u16string_view title,
 
 void QtHost::do_events() { QCoreApplication::processEvents(); }
 
+void QtHost::progress_caption(std::u16string_view caption) {
+  if (bar_ && bar_->window()) bar_->window()->setWindowTitle(to_qstring(caption));
+}
+
 void QtHost::progress_range(long minimum, long maximum) {
   if (bar_) bar_->setRange(static_cast<int>(minimum), static_cast<int>(maximum));
 }

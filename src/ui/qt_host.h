@@ -22,6 +22,7 @@ class QtHost : public Host {
   bool ask_yes_no(std::u16string_view text, std::u16string_view title,
                   MessageIcon icon) override;
   void do_events() override;
+  void progress_caption(std::u16string_view caption) override;
   void progress_range(long minimum, long maximum) override;
   void progress_value(long value) override;
   void status(std::u16string_view text) override;
