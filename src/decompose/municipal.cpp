@@ -36,9 +36,19 @@ constexpr std::array<std::u16string_view, 16> kCitiesCancellingCounty = {
     u"京都市", u"神戸市", u"浜松市",   u"福井市", u"勝山市", u"高槻市", u"寝屋川市", u"丸亀市",
     u"八代市", u"都城市", u"鹿児島市", u"七尾市", u"蒲郡市", u"小郡市", u"西都市",   u"鈴鹿市"};
 
+// Whether the first n characters of the (narrow) text are the name of a city
+// of the city table. The fixed lists above predate cities such as 野々市市 and
+// 郡上市 and the mergers that put a 郡 into town-area names (山口市小郡).
+bool opens_with_table_city(std::u16string_view text, int n, const postaldb::PostalTables& tables) {
+  if (n < 1) return false;
+  const std::u16string name = text::to_wide(text::left_view(text, n));
+  return std::any_of(tables.city_name1.begin(), tables.city_name1.end(),
+                     [&name](const std::u16string& city) { return text::trim_view(city) == name; });
+}
+
 }  // namespace
 
-void fix_city_marker(std::u16string_view text, int& p) {
+void fix_city_marker(std::u16string_view text, int& p, const postaldb::PostalTables& tables) {
   for (std::u16string_view city : kCitiesEndingAtFirstShi) {
     if (contains(text, city)) return;
   }
@@ -50,15 +60,23 @@ void fix_city_marker(std::u16string_view text, int& p) {
       return;
     }
   }
+  for (int q = text::InStr(p + 1, text, u"市"); q != 0; q = text::InStr(q + 1, text, u"市")) {
+    if (opens_with_table_city(text, q, tables)) {
+      p = q;
+      return;
+    }
+  }
 }
 
-void drop_county_marker(std::u16string_view text, int& p) {
+void drop_county_marker(std::u16string_view text, int& p, int city_end,
+                        const postaldb::PostalTables& tables) {
   for (std::u16string_view city : kCitiesCancellingCounty) {
     if (contains(text, city)) {
       p = 0;
       return;
     }
   }
+  if (opens_with_table_city(text, city_end, tables)) p = 0;
 }
 
 void tokyo_ward_to_city(std::u16string_view pref, std::u16string& city, std::u16string& ward,

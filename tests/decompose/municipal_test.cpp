@@ -23,10 +23,15 @@ TEST(FixCityMarkerTest, MovesToTheCityEnding) {
       {u"安中市中宿市場", 3, 3},
       // Without a second 市 nothing moves.
       {u"市原", 1, 1},
+      // A city of the table that opens the text.
+      {u"野々市市本町", 3, 4},
+      // A town area beginning with 市 after a city that is not in the table.
+      {u"旭市市場", 2, 2},
   };
+  const postaldb::PostalTables tables = testing::make_test_tables();
   for (const Case& c : kCases) {
     int p = c.p;
-    fix_city_marker(c.text, p);
+    fix_city_marker(c.text, p, tables);
     EXPECT_EQ(p, c.expected) << testing::utf8(c.text);
   }
 }
@@ -34,13 +39,22 @@ TEST(FixCityMarkerTest, MovesToTheCityEnding) {
 TEST(DropCountyMarkerTest, CitiesThatCancelACounty) {
   struct Case {
     std::u16string_view text;
-    int expected;
+    int p, city_end, expected;
   };
   const Case kCases[] = {
-      {u"蒲郡市港町", 0}, {u"小郡市小郡", 0}, {u"京都市北区郡町", 0}, {u"佐波郡玉村町", 3}};
+      {u"蒲郡市港町", 2, 3, 0},
+      {u"小郡市小郡", 2, 3, 0},
+      {u"京都市北区郡町", 6, 3, 0},
+      // A city of the table opens the text: its own 郡, or one in a town area.
+      {u"郡上市八幡町", 1, 3, 0},
+      {u"山口市小郡維新町", 5, 3, 0},
+      {u"佐波郡玉村町", 3, 0, 3},
+      {u"芳賀郡市貝町", 3, 4, 3},
+  };
+  const postaldb::PostalTables tables = testing::make_test_tables();
   for (const Case& c : kCases) {
-    int p = c.expected == 0 ? 2 : 3;
-    drop_county_marker(c.text, p);
+    int p = c.p;
+    drop_county_marker(c.text, p, c.city_end, tables);
     EXPECT_EQ(p, c.expected) << testing::utf8(c.text);
   }
 }

@@ -16,7 +16,7 @@ struct CityRow {
 };
 
 // Rows in prefecture order, as the data file holds them.
-constexpr std::array<CityRow, 45> kCityRows = {{
+constexpr std::array<CityRow, 48> kCityRows = {{
     {u"札幌市", u"中央区"},
     {u"札幌市", u"北区"},
     {u"旭川市", u""},
@@ -41,6 +41,8 @@ constexpr std::array<CityRow, 45> kCityRows = {{
     {u"相模原市", u"中央区"},
     {u"新潟市", u"北区"},
     {u"新潟市", u"中央区"},
+    {u"野々市市", u""},
+    {u"郡上市", u""},
     {u"静岡市", u"葵区"},
     {u"静岡市", u"駿河区"},
     {u"浜松市", u"中央区"},
@@ -57,6 +59,7 @@ constexpr std::array<CityRow, 45> kCityRows = {{
     {u"神戸市", u"北区"},
     {u"岡山市", u"北区"},
     {u"広島市", u"中区"},
+    {u"山口市", u""},
     {u"北九州市", u"小倉北区"},
     {u"北九州市", u"八幡西区"},
     {u"福岡市", u"博多区"},
