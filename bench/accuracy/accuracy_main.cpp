@@ -164,12 +164,7 @@ std::optional<decompose::DecompositionSlot> typed_parts(std::u16string_view addr
   decompose::decompose_address(d, t, {0, 0});
   if (d.decomp_status == u"ok") return std::nullopt;
   decompose::DecompositionSlot slot = d.slot[1];
-  std::u16string area = text::to_wide(Trim(slot.addr_part[4]));
-  resolve::strip_aza(area, slot, 1, t);
-  resolve::drop_kanji_chome(area, slot.addr_part[5], t);
-  resolve::strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
-  decompose::normalize_ke(area);
-  slot.addr_part[4] = area;
+  resolve::prepare_slot_town_area(slot, kyoto_mode, t);
   return slot;
 }
 

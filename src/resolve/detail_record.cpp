@@ -33,12 +33,15 @@ void decompose_detail_record(std::u16string_view address, decompose::Decompositi
   slot.building_found = parsed.building_found;
   slot.building_split = parsed.building_split;
 
-  // The town-area preparation of resolution (kept step for step with that of
-  // the input address), the 字 text kept apart as for the input address.
+  prepare_slot_town_area(slot, options.kyoto_mode, tables);
+}
+
+void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
+                            const postaldb::PostalTables& tables) {
   std::u16string area = text::to_wide(text::Trim(slot.addr_part[4]));
   strip_aza(area, slot, 1, tables);
   drop_kanji_chome(area, slot.addr_part[5], tables);
-  strip_kyoto_direction(options.kyoto_mode, area, slot.kyoto_direction);
+  strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
   decompose::normalize_ke(area);
   slot.addr_part[4] = area;
 }
