@@ -213,10 +213,6 @@ void scan_town_records(ResolveWalk& w) {
     st.result_code = out.whole_code;
     return;
   }
-  if (!out.found && !out.partial && st.result_code.empty() && !out.longest_prefix_code.empty()) {
-    st.result_code = out.longest_prefix_code;
-    return;
-  }
   if (area.empty() && !out.next_code.empty() && st.result_code.empty()) {
     st.result_code = out.next_code;
     return;
@@ -234,6 +230,11 @@ void scan_town_records(ResolveWalk& w) {
     } else if (w.ask_user(kListArea) == Step::kDone) {
       return;
     }
+  }
+  // Nothing else fits: the longest known name the town area begins with.
+  if (!out.found && !out.partial && st.result_code.empty() && !out.longest_prefix_code.empty()) {
+    st.result_code = out.longest_prefix_code;
+    return;
   }
   if (st.level_mask >= 4) {
     if (!out.found) st.result_code = out.below_code;
