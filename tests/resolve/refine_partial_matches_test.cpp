@@ -92,7 +92,7 @@ TEST(RefinePartialMatchesTest, BlockNumbersChooseAmongTheConditions) {
 }
 
 TEST(RefinePartialMatchesTest, OtherDecidesOnlyAsTheLastResort) {
-  // "その他" sorts before the digits and is examined first.
+  // "その他" is remembered on the way and decides only when nothing fits.
   const std::vector<Entry> entries = {{u"本町", u"（１～５丁目）", "3000001"},
                                       {u"本町", u"（その他）", "3000002"}};
   EXPECT_EQ(refine(entries, {u"本町", u"3"}).code, u"3000001");
