@@ -18,6 +18,7 @@ int cmd_info(Args& args);
 int cmd_code(Args& args);
 int cmd_batch_code(Args& args);
 int cmd_decompose(Args& args);
+int cmd_addr(Args& args);
 int cmd_batch_addr(Args& args);
 
 struct Command {
@@ -31,6 +32,7 @@ constexpr Command kCommands[] = {
     {"code", cmd_code, "postal code to address: code, address, pobox, office, message (stdin lines or arguments)"},
     {"batch-code", cmd_batch_code, "batch code-to-address conversion of a Shift-JIS file"},
     {"decompose", cmd_decompose, "address decomposition: parts, normalised address, status, building code"},
+    {"addr", cmd_addr, "address to postal code: code, message, parts, input (stdin lines or arguments)"},
     {"batch-addr", cmd_batch_addr, "batch address-to-code conversion of a Shift-JIS file"},
 };
 
