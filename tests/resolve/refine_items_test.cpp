@@ -49,9 +49,9 @@ TEST(RefineItemsTest, OrderIsKindFirstThenConditionTextDescending) {
       {{u"（１丁目）", '0'}, {u"（その他）", '0'}, {u"（３丁目）", '2'}, {u"（２丁目）", '0'}}, 0);
   std::vector<ConditionItem> items = collect_condition_items(list);
   order_condition_items(items);
-  // "その他" (hiragana) sorts above the full-width digits.
-  EXPECT_EQ(conditions(items), (std::vector<std::u16string>{u"３丁目/1000003", u"その他/1000002",
-                                                            u"２丁目/1000004", u"１丁目/1000001"}));
+  // Full-width digits (U+FF10..) sort above hiragana: "その他" comes last.
+  EXPECT_EQ(conditions(items), (std::vector<std::u16string>{u"３丁目/1000003", u"２丁目/1000004",
+                                                            u"１丁目/1000001", u"その他/1000002"}));
 }
 
 TEST(RefineItemsTest, AtMostAHundredConditions) {
