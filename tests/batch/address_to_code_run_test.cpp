@@ -174,5 +174,24 @@ TEST_F(AddressBatchTest, AWrongItemCountStopsWhenTheUserSaysNo) {
   EXPECT_FALSE(std::filesystem::exists(dir / "out.csv"));
 }
 
+TEST_F(AddressBatchTest, FourLatestAddressItemsFollowTheCodeAndTheMessage) {
+  fields.latest_address = true;
+  fields.edit_type = 4;
+  fields.write_message = true;
+  write_input(
+      u"1,東京都千代田区外神田3-1,\r\n"
+      u"2,東京都千代田区永田町,\r\n");
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output(),
+            u"1,東京都千代田区外神田3-1,,1010021,,東京都千代田区,外神田,３－１,　\r\n"
+            u"2,東京都千代田区永田町,,1000000,変換結果に自信がありません。チェックして下さい。,"
+            u"　,　,　,　\r\n");
+  // Without the message item a code ending in 00 still gets its latest address.
+  fields.write_message = false;
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output().substr(output().find(u"\r\n2,")),
+            u"\r\n2,東京都千代田区永田町,,1000000,東京都千代田区,永田町,　,　\r\n");
+}
+
 }  // namespace
 }  // namespace kovari::batch
