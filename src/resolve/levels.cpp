@@ -122,7 +122,7 @@ Step resolve_prefecture(ResolveWalk& w) {
   std::u16string& pref = w.part(1);
   if (Trim(pref).empty()) return Step::kGoOn;
 
-  if (!st.last_pref_text.empty() && st.last_pref_text == pref) {
+  if (!st.last_pref_text.empty() && st.last_pref_text == pref && st.last_pref <= w.pref_count()) {
     st.found_pref = st.last_pref;
   } else {
     st.last_pref_text.clear();
@@ -168,7 +168,8 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
 
     RowRange range = st.found_pref != 0 ? prefecture_rows(w, st.found_pref)
                                         : RowRange{1, w.city_count()};
-    if (!st.last_city_text.empty() && st.last_city_text == city) {
+    if (!st.last_city_text.empty() && st.last_city_text == city &&
+        st.last_city <= w.city_count() && st.last_city_end <= w.city_count()) {
       st.found_city = st.last_city;
       w.block_end = st.last_city_end;
     } else {

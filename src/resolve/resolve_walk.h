@@ -2,6 +2,7 @@
 // (prefecture, city, ward/town), the town-area preparation and the record scan.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "decompose/decomposition.h"
@@ -38,7 +39,12 @@ struct ResolveWalk {
 
   std::u16string& part(int k) { return d.slot[1].addr_part[k]; }
   decompose::DecompositionSlot& slot() { return d.slot[1]; }
-  int city_count() const { return static_cast<int>(t.city_name1.size()) - 1; }
+  // Rows 1..city_count() exist in every column of the city table.
+  int city_count() const {
+    const std::size_t rows = std::min({t.city_name1.size(), t.city_name2.size(),
+                                       t.city_pos1.size(), t.city_kind.size()});
+    return static_cast<int>(rows) - 1;
+  }
   int pref_count() const { return static_cast<int>(t.pref_name.size()) - 1; }
 
   // A message the level walk ends with; in window mode the focus goes back
