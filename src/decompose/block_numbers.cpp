@@ -1,5 +1,8 @@
 #include "decompose/block_numbers.h"
 
+#include <array>
+#include <utility>
+
 #include "decompose/text_scan.h"
 #include "text/vb.h"
 
@@ -27,6 +30,120 @@ void split_fourth_number(std::u16string& part7, std::u16string& part9) {
   part7.resize(q - 1);
 }
 
+// Marker positions in a block tail (1-based, 0 = absent).
+struct TailMarkers {
+  int chome = 0;        // 丁
+  int after_chome = 0;  // the first character after 丁, or after 丁目, 丁町 or 地割
+  int ban = 0;          // 番
+  int banchi = 0;       // 番地
+  int after_ban = 0;    // the first character after 番, or after 番地
+  int go = 0;           // 号
+  int dash = 0;         // the first "-"
+};
+
+// A flag of 0 leaves its marker unsought. A 番 or 号 before 丁, a 号 before 番
+// and a dash before 丁 are dropped, and so are a 番 or 号 after the dash.
+TailMarkers find_tail_markers(std::u16string_view s, int chome_flag, int ban_flag, int go_flag) {
+  TailMarkers m;
+  int chome_word = 0;
+  if (chome_flag != 0) {
+    m.chome = InStr(s, u"丁");
+    for (std::u16string_view word : {u"丁目", u"丁町", u"地割"}) {
+      chome_word = InStr(s, word);
+      if (chome_word != 0) break;
+    }
+  }
+  m.ban = ban_flag != 0 ? InStr(s, u"番") : 0;
+  m.go = go_flag != 0 ? InStr(s, u"号") : 0;
+  m.dash = InStr(s, u"-");
+  if (m.chome != 0 && m.ban < m.chome) m.ban = 0;
+  if (m.chome != 0 && m.go < m.chome) m.go = 0;
+  if (m.chome != 0 && m.go < m.ban) m.go = 0;
+  if (m.chome != 0 && m.dash < m.chome) m.dash = 0;
+  if (m.dash != 0 && m.ban > m.dash) m.ban = 0;
+  if (m.dash != 0 && m.go > m.dash) m.go = 0;
+  m.after_chome = chome_word != 0 ? chome_word + 2 : m.chome + 1;
+  m.banchi = InStr(s, u"番地");
+  m.after_ban = m.banchi != 0 ? m.banchi + 2 : m.ban + 1;
+  return m;
+}
+
+using Parts = std::array<std::u16string, 21>;
+
+// Part 7 from the first character after 番 up to 号, part 8 what follows 号.
+void take_go(std::u16string_view s, const TailMarkers& m, int from, Parts& part) {
+  set_mid(part[7], s, from, m.go - from);
+  if (m.go < text::Len(s)) set_mid(part[8], s, m.go + 1);
+}
+
+// A tail with 丁: 3丁目5番地7号, 3丁目5-7, 3丁目7号, 3丁目5 ...
+void split_with_chome(std::u16string_view s, const TailMarkers& m, Parts& part) {
+  const std::u16string_view rest_after_ban = text::mid_view(s, m.after_ban);
+  set_left(part[5], s, m.chome - 1);
+  if (m.ban != 0) {
+    if (m.ban > m.after_chome) set_mid(part[6], s, m.after_chome, m.ban - m.after_chome);
+    if (m.go != 0) {
+      take_go(s, m, m.after_ban, part);
+      if (m.dash != 0) {
+        if (m.dash >= m.after_chome) {
+          set_if_any(part[6], text::mid_view(s, m.after_chome, m.dash - m.after_chome));
+        }
+        set_if_any(part[7], between(s, m.dash, m.ban));
+        set_if_any(part[8], rest_after_ban);
+      }
+    } else {
+      set_if_any(part[7], rest_after_ban);
+      if (!part[7].empty() && part[7][0] == u'-') part[7].erase(0, 1);
+    }
+  } else if (m.go != 0) {
+    take_go(s, m, m.after_chome, part);
+  } else if (m.dash != 0) {
+    if (m.dash >= m.after_chome) {
+      set_if_any(part[6], text::mid_view(s, m.after_chome, m.dash - m.after_chome));
+    }
+    if (m.dash < text::Len(s)) {
+      set_mid(part[7], s, m.dash + 1);
+      split_fourth_number(part[7], part[9]);
+      if (const int ban = InStr(part[7], u"番"); ban != 0) {
+        const int banchi = InStr(part[7], u"番地");
+        part[8].assign(text::mid_view(part[7], banchi != 0 ? banchi + 2 : ban + 1));
+        part[7].resize(ban - 1);
+      }
+    }
+  } else {
+    set_if_any(part[6], text::mid_view(s, m.after_chome));
+  }
+}
+
+// A tail without 丁: 5番地7, 5番7号, 7号, 3-5-7, 5-7.
+void split_without_chome(std::u16string_view s, const TailMarkers& m, Parts& part) {
+  const std::u16string_view rest_after_ban = text::mid_view(s, m.after_ban);
+  part[5].clear();
+  if (m.ban != 0) {
+    set_left(part[6], s, m.ban - 1);
+    if (m.go != 0) {
+      take_go(s, m, m.after_ban, part);
+    } else if (m.banchi != 0) {
+      set_if_any(part[7], rest_after_ban);
+    } else if (!rest_after_ban.empty()) {
+      part[7].assign(rest_after_ban[0] == u'-' ? rest_after_ban.substr(1) : rest_after_ban);
+    }
+  } else if (m.go != 0) {
+    take_go(s, m, 1, part);
+  } else if (m.dash != 0) {
+    const int second = InStr(m.dash + 1, s, u"-");
+    if (second != 0) {
+      set_left(part[5], s, m.dash - 1);
+      set_mid(part[6], s, m.dash + 1, second - m.dash - 1);
+      set_mid(part[7], s, second + 1);
+      split_fourth_number(part[7], part[9]);
+    } else {
+      set_left(part[6], s, m.dash - 1);
+      set_mid(part[7], s, m.dash + 1);
+    }
+  }
+}
+
 }  // namespace
 
 void no_to_dash(std::u16string& text, int p) {
@@ -42,115 +159,24 @@ void no_to_dash(std::u16string& text, int p) {
 
 void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int ban_flag,
                          int go_flag) {
-  DecompositionSlot& slot = d.current();
-  auto& part = slot.addr_part;
-
-  // Preparation: の (and the half-width ﾉ) between numbers becomes a dash.
+  auto& part = d.current().addr_part;
+  // の (and the half-width ﾉ) between numbers becomes a dash.
   if (!contains(s, u"その他")) no_to_dash(s, InStr(s, u"の"));
   if (const int p = InStr(s, u"ﾉ"); p != 0) no_to_dash(s, p);
 
-  // Markers.
-  int t = 0;
-  int t2 = 0;
-  if (chome_flag != 0) {
-    t = InStr(s, u"丁");
-    t2 = InStr(s, u"丁目");
-    if (t2 == 0) t2 = InStr(s, u"丁町");
-    if (t2 == 0) t2 = InStr(s, u"地割");
-  }
-  int b = ban_flag != 0 ? InStr(s, u"番") : 0;
-  int g = go_flag != 0 ? InStr(s, u"号") : 0;
-  int dash = InStr(s, u"-");
-  const int L = text::Len(s);
-
-  // Consistency, in this order.
-  if (t != 0 && b < t) b = 0;
-  if (t != 0 && g < t) g = 0;
-  if (t != 0 && g < b) g = 0;
-  if (t != 0 && dash < t) dash = 0;
-  if (dash != 0 && b > dash) b = 0;
-  if (dash != 0 && g > dash) g = 0;
-
-  if (L == 0) return;
-  if (t == 0 && b == 0 && g == 0 && dash == 0) {
+  const TailMarkers m = find_tail_markers(s, chome_flag, ban_flag, go_flag);
+  if (s.empty()) return;
+  if (m.chome == 0 && m.ban == 0 && m.go == 0 && m.dash == 0) {
     // A bare number is the 番地; a text without one only clears part 5 below.
     if (const double value = text::Val(s); value != 0) {
       part[6] = plain_number(value);
       return;
     }
   }
-
-  // First characters after the 丁 marker and after the 番 marker.
-  const int after_chome = t2 != 0 ? t2 + 2 : t + 1;
-  const int banchi = InStr(s, u"番地");
-  const int after_ban = banchi != 0 ? banchi + 2 : b + 1;
-  const std::u16string_view rest_after_ban = text::mid_view(s, banchi != 0 ? banchi + 2 : b + 1);
-
-  if (t != 0) {
-    set_left(part[5], s, t - 1);
-    if (b != 0) {
-      if (b > after_chome) set_mid(part[6], s, after_chome, b - after_chome);
-      if (g != 0) {
-        set_mid(part[7], s, after_ban, g - after_ban);
-        if (g < L) set_mid(part[8], s, g + 1);
-        if (dash != 0) {
-          if (dash - after_chome >= 0) {
-            set_if_any(part[6], text::mid_view(s, after_chome, dash - after_chome));
-          }
-          set_if_any(part[7], between(s, dash, b));
-          set_if_any(part[8], rest_after_ban);
-        }
-      } else {
-        set_if_any(part[7], rest_after_ban);
-        if (!part[7].empty() && part[7][0] == u'-') part[7].erase(0, 1);
-      }
-    } else if (g != 0) {
-      set_mid(part[7], s, after_chome, g - after_chome);
-      if (g < L) set_mid(part[8], s, g + 1);
-    } else if (dash != 0) {
-      if (dash - after_chome >= 0) {
-        set_if_any(part[6], text::mid_view(s, after_chome, dash - after_chome));
-      }
-      if (dash < L) {
-        set_mid(part[7], s, dash + 1);
-        split_fourth_number(part[7], part[9]);
-        if (const int ban = InStr(part[7], u"番"); ban != 0) {
-          const int ban_chi = InStr(part[7], u"番地");
-          part[8].assign(text::mid_view(part[7], ban_chi != 0 ? ban_chi + 2 : ban + 1));
-          part[7].resize(ban - 1);
-        }
-      }
-    } else {
-      set_if_any(part[6], text::mid_view(s, after_chome));
-    }
-    return;
-  }
-
-  part[5].clear();
-  if (b != 0) {
-    set_left(part[6], s, b - 1);
-    if (g != 0) {
-      set_mid(part[7], s, after_ban, g - after_ban);
-      if (g < L) set_mid(part[8], s, g + 1);
-    } else if (banchi != 0) {
-      set_if_any(part[7], rest_after_ban);
-    } else if (!rest_after_ban.empty()) {
-      part[7].assign(rest_after_ban[0] == u'-' ? rest_after_ban.substr(1) : rest_after_ban);
-    }
-  } else if (g != 0) {
-    set_left(part[7], s, g - 1);
-    if (g < L) set_mid(part[8], s, g + 1);
-  } else if (dash != 0) {
-    const int second = InStr(dash + 1, s, u"-");
-    if (second != 0) {
-      set_left(part[5], s, dash - 1);
-      set_mid(part[6], s, dash + 1, second - dash - 1);
-      set_mid(part[7], s, second + 1);
-      split_fourth_number(part[7], part[9]);
-    } else {
-      set_left(part[6], s, dash - 1);
-      set_mid(part[7], s, dash + 1);
-    }
+  if (m.chome != 0) {
+    split_with_chome(s, m, part);
+  } else {
+    split_without_chome(s, m, part);
   }
 }
 
