@@ -83,7 +83,8 @@ struct RunSettings {
   long start_line = 0;
 };
 
-// The field checks of "実行", in the window's order; nullopt-free outcome on success.
+// The field checks of "実行", in the window's order: the refusal, or nothing when
+// every field passes (run then holds the checked values).
 std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, Host& host,
                                                 RunSettings& run) {
   if (!input_file_ok(f.in_file)) return refuse(host, kMsgBadInput, "Text1");
