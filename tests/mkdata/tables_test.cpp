@@ -117,6 +117,25 @@ TEST(FindBuildingsTest, BaseCodeHighestFloorAndNameWithoutTownName) {
   EXPECT_EQ(report.messages().size(), 1u);
 }
 
+TEST(FindBuildingsTest, ALongerNameComesBeforeAShorterNameItContains) {
+  PostalData data;
+  data.prefs = {{}, {u"東京都", 1}};
+  City city;
+  city.pref = 1;
+  city.name1 = u"千代田区";
+  city.towns = {town(u"丸の内", u'マ', u"", "1000005"),
+                town(u"丸の内丸の内ビルディング（地階・階層不明）", u'マ', u"", "1006390"),
+                town(u"丸の内丸の内ビルディング（３階）", u'マ', u"", "1006303"),
+                town(u"丸の内新丸の内ビルディング（地階・階層不明）", u'マ', u"", "1006590"),
+                town(u"丸の内新丸の内ビルディング（３階）", u'マ', u"", "1006503")};
+  data.cities = {{}, city};
+  Report report;
+  const std::vector<FoundBuilding> buildings = find_buildings(data, report);
+  ASSERT_EQ(buildings.size(), 2u);
+  EXPECT_EQ(buildings[0].row.code, "1006500");
+  EXPECT_EQ(buildings[1].row.code, "1006300");
+}
+
 FoundBuilding found(std::string code, std::u16string pref, std::u16string city) {
   return {{std::move(code), 30, u"ﾋﾞﾙ", u"ﾋﾞﾙ"}, std::move(pref), std::move(city)};
 }

@@ -95,7 +95,11 @@ std::vector<FoundBuilding> find_buildings(const PostalData& data, Report& report
       found.push_back(std::move(building));
     }
   }
+  // The address search takes the first row whose name the address contains:
+  // a longer name comes before any shorter name it may contain (新丸の内ビルディング
+  // before 丸の内ビルディング), both for the fixed rows of a city and for the rest.
   std::stable_sort(found.begin(), found.end(), [](const FoundBuilding& a, const FoundBuilding& b) {
+    if (a.row.name1.size() != b.row.name1.size()) return a.row.name1.size() > b.row.name1.size();
     return a.row.code < b.row.code;
   });
   return found;
