@@ -55,7 +55,7 @@ void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
 
   take_prefecture(w, d);
   Marks& P = d.slot[1].addr_flag;
-  find_municipal_markers(w, P, tables);
+  find_municipal_markers(w, d.slot[1].addr_part[1], P, tables);
   apply_marker_rules(w, P);
   cut_municipal_levels(w, d, tables);
   if (!w.empty()) decompose_town_area(w, d, tables);

@@ -15,10 +15,11 @@ using Marks = std::array<int, 31>;
 // Prefecture markers 1..4 in the whole text; cuts the prefecture into part 1.
 void take_prefecture(std::u16string& w, Decomposition& d);
 
-// Municipal markers 5..10 in the text after the prefecture, with the name
+// Municipal markers 5..10 in the text after the prefecture pref, with the name
 // lists (fixed, and the city table) that tell a marker inside a name from a
 // level ending.
-void find_municipal_markers(std::u16string_view w, Marks& P, const postaldb::PostalTables& tables);
+void find_municipal_markers(std::u16string_view w, std::u16string_view pref, Marks& P,
+                            const postaldb::PostalTables& tables);
 
 // The eighteen marker rules, in order.
 void apply_marker_rules(std::u16string_view w, Marks& P);

@@ -61,7 +61,7 @@ void take_prefecture(std::u16string& w, Decomposition& d) {
   if (m != 0) cut_at(w, m, d.slot[1].addr_part[1]);
 }
 
-void find_municipal_markers(std::u16string_view w, Marks& P,
+void find_municipal_markers(std::u16string_view w, std::u16string_view pref, Marks& P,
                             const postaldb::PostalTables& tables) {
   P[5] = InStr(w, u"市");
   P[6] = InStr(w, u"区");
@@ -73,11 +73,11 @@ void find_municipal_markers(std::u16string_view w, Marks& P,
     P[7] = InStr(w, u"群");
     if (P[7] != 0 && contains(w, u"群馬")) P[7] = 0;
   }
-  if (P[5] != 0) fix_city_marker(w, P[5], tables);
+  if (P[5] != 0) fix_city_marker(w, P[5], pref, tables);
   if (P[7] == 1) {
     if (const int again = InStr(2, w, u"郡"); again != 0) P[7] = again;
   }
-  if (P[7] != 0) drop_county_marker(w, P[7], P[5], tables);
+  if (P[7] != 0) drop_county_marker(w, P[7], P[5], pref, tables);
   if (P[9] != 0) {
     for (std::u16string_view town : kTownsEndingMachiMachi) {
       if (const int a = InStr(w, town); a != 0) P[9] = a + 2;

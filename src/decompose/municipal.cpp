@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "decompose/text_scan.h"
 #include "postaldb/fixed_tables.h"
@@ -36,19 +37,38 @@ constexpr std::array<std::u16string_view, 16> kCitiesCancellingCounty = {
     u"京都市", u"神戸市", u"浜松市",   u"福井市", u"勝山市", u"高槻市", u"寝屋川市", u"丸亀市",
     u"八代市", u"都城市", u"鹿児島市", u"七尾市", u"蒲郡市", u"小郡市", u"西都市",   u"鈴鹿市"};
 
+// The rows of the city table that hold the prefecture pref; all rows when pref
+// is none of the table's prefectures.
+std::pair<int, int> prefecture_rows(std::u16string_view pref, const postaldb::PostalTables& t) {
+  const int last_row = static_cast<int>(t.city_name1.size()) - 1;
+  const int prefs = static_cast<int>(std::min(t.pref_name.size(), t.pref_first_city.size())) - 1;
+  for (int k = 1; k <= prefs; ++k) {
+    if (text::trim_view(t.pref_name[k]) != pref) continue;
+    const int next = k < prefs ? t.pref_first_city[k + 1] : last_row + 1;
+    return {std::max(t.pref_first_city[k], 1), std::min(next - 1, last_row)};
+  }
+  return {1, last_row};
+}
+
 // Whether the first n characters of the (narrow) text are the name of a city
-// of the city table. The fixed lists above predate cities such as 野々市市 and
-// 郡上市 and the mergers that put a 郡 into town-area names (山口市小郡).
-bool opens_with_table_city(std::u16string_view text, int n, const postaldb::PostalTables& tables) {
+// of the city table in the prefecture pref. The fixed lists above predate
+// cities such as 野々市市 and 郡上市 and the mergers that put a 郡 into
+// town-area names (山口市小郡).
+bool opens_with_table_city(std::u16string_view text, int n, std::u16string_view pref,
+                           const postaldb::PostalTables& tables) {
   if (n < 1) return false;
   const std::u16string name = text::to_wide(text::left_view(text, n));
-  return std::any_of(tables.city_name1.begin(), tables.city_name1.end(),
-                     [&name](const std::u16string& city) { return text::trim_view(city) == name; });
+  const auto [first, last] = prefecture_rows(pref, tables);
+  for (int r = first; r <= last; ++r) {
+    if (text::trim_view(tables.city_name1[r]) == name) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
-void fix_city_marker(std::u16string_view text, int& p, const postaldb::PostalTables& tables) {
+void fix_city_marker(std::u16string_view text, int& p, std::u16string_view pref,
+                     const postaldb::PostalTables& tables) {
   for (std::u16string_view city : kCitiesEndingAtFirstShi) {
     if (contains(text, city)) return;
   }
@@ -61,14 +81,14 @@ void fix_city_marker(std::u16string_view text, int& p, const postaldb::PostalTab
     }
   }
   for (int q = text::InStr(p + 1, text, u"市"); q != 0; q = text::InStr(q + 1, text, u"市")) {
-    if (opens_with_table_city(text, q, tables)) {
+    if (opens_with_table_city(text, q, pref, tables)) {
       p = q;
       return;
     }
   }
 }
 
-void drop_county_marker(std::u16string_view text, int& p, int city_end,
+void drop_county_marker(std::u16string_view text, int& p, int city_end, std::u16string_view pref,
                         const postaldb::PostalTables& tables) {
   for (std::u16string_view city : kCitiesCancellingCounty) {
     if (contains(text, city)) {
@@ -76,7 +96,7 @@ void drop_county_marker(std::u16string_view text, int& p, int city_end,
       return;
     }
   }
-  if (opens_with_table_city(text, city_end, tables)) p = 0;
+  if (opens_with_table_city(text, city_end, pref, tables)) p = 0;
 }
 
 void tokyo_ward_to_city(std::u16string_view pref, std::u16string& city, std::u16string& ward,

@@ -12,14 +12,15 @@ namespace kovari::decompose {
 
 // p is the position of the first 市 in text; moves it to the 市 that ends a
 // city whose name itself contains 市 (市川市, 四日市市, or a city of the table
-// that opens the text, such as 野々市市).
-void fix_city_marker(std::u16string_view text, int& p, const postaldb::PostalTables& tables);
+// in the prefecture pref that opens the text, such as 野々市市).
+void fix_city_marker(std::u16string_view text, int& p, std::u16string_view pref,
+                     const postaldb::PostalTables& tables);
 
 // p is the position of 郡 in text and city_end that of the 市 ending the city;
 // p becomes 0 when the text names one of a fixed list of cities (蒲郡市, 京都市
-// ...) or opens with a city of the table (郡上市, 山口市小郡 ...): such an
-// address holds no county.
-void drop_county_marker(std::u16string_view text, int& p, int city_end,
+// ...) or opens with a city of the table in the prefecture pref (郡上市,
+// 山口市小郡 ...): such an address holds no county.
+void drop_county_marker(std::u16string_view text, int& p, int city_end, std::u16string_view pref,
                         const postaldb::PostalTables& tables);
 
 // Without a prefecture: a ward that is one of Tokyo's 23 wards becomes the

@@ -31,7 +31,7 @@ TEST(FixCityMarkerTest, MovesToTheCityEnding) {
   const postaldb::PostalTables tables = testing::make_test_tables();
   for (const Case& c : kCases) {
     int p = c.p;
-    fix_city_marker(c.text, p, tables);
+    fix_city_marker(c.text, p, u"", tables);
     EXPECT_EQ(p, c.expected) << testing::utf8(c.text);
   }
 }
@@ -54,7 +54,7 @@ TEST(DropCountyMarkerTest, CitiesThatCancelACounty) {
   const postaldb::PostalTables tables = testing::make_test_tables();
   for (const Case& c : kCases) {
     int p = c.p;
-    drop_county_marker(c.text, p, c.city_end, tables);
+    drop_county_marker(c.text, p, c.city_end, u"", tables);
     EXPECT_EQ(p, c.expected) << testing::utf8(c.text);
   }
 }
