@@ -180,9 +180,7 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
   }
 }
 
-void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash,
-                        int third_dash) {
-  (void)third_dash;  // the third dash is found again where it matters
+void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
   int& banchou = slot.addr_flag[24];

@@ -21,10 +21,10 @@ void no_to_dash(std::u16string& text, int p);
 void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int ban_flag,
                          int go_flag);
 
-// Splits a dash tail (3-5-7, 1-2-3-4) into parts 5 to 7 and 9; with 番町 in the
-// town area (flag 24) the text up to 番町 joins part 4 instead.
-void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash,
-                        int third_dash);
+// Splits a dash tail (3-5-7, 1-2-3-4) into parts 5 to 7 and 9; a dash flag of
+// 0 means "do not look for that dash". With 番町 in the town area (flag 24) the
+// text up to 番町 joins part 4 instead.
+void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash);
 
 // A town area with a 区 number: text is the town-area text, i the position of
 // its first digit and k that of 区 (3区12 -> part 4 三区, part 5 12).

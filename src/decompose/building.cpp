@@ -38,8 +38,7 @@ class CharacterSet {
 // Position of a building name in text; an empty name names nothing.
 int name_position(std::u16string_view text, const CharacterSet& characters,
                   std::u16string_view name) {
-  while (!name.empty() && name.front() == u' ') name.remove_prefix(1);
-  while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
+  name = text::trim_view(name);
   if (name.empty() || !characters.may_contain(name)) return 0;
   return text::InStr(text, name);
 }
@@ -49,7 +48,7 @@ std::u16string decimal(std::int64_t value) {
   return std::u16string(digits.begin(), digits.end());
 }
 
-// Step 5: the code from the base code and the floor written in part 9.
+// The code from the base code and the floor written in part 9.
 void set_floor_code(Decomposition& d, const postaldb::PostalTables& t, int row) {
   const auto base = static_cast<std::int64_t>(text::Val(t.bill_code[row]));
   const int floors = t.bill_floors[row];

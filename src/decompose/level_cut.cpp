@@ -151,7 +151,7 @@ void cut_municipal_levels(std::u16string& w, Decomposition& d,
   if (P[5] != 0) {
     cut_at(w, P[5], part[2]);
     if (P[6] != 0) {
-      check_designated_city(part[1], part[2], P[6]);
+      check_designated_city(part[2], P[6]);
       if (P[6] != 0) cut_at(w, P[6] - P[5], part[3]);
     }
     P[7] = P[8] = P[9] = P[10] = 0;

@@ -134,8 +134,7 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
   }
 }
 
-void check_designated_city(std::u16string_view pref, std::u16string_view city, int& p) {
-  (void)pref;
+void check_designated_city(std::u16string_view city, int& p) {
   if (city.empty()) return;
   const bool designated =
       std::any_of(postaldb::kDesignatedCities.begin(), postaldb::kDesignatedCities.end(),

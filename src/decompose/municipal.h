@@ -37,6 +37,6 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
 
 // p is the position of 区; 0 when city is another city than a designated one
 // (a 区 after any other city belongs to the town area).
-void check_designated_city(std::u16string_view pref, std::u16string_view city, int& p);
+void check_designated_city(std::u16string_view city, int& p);
 
 }  // namespace kovari::decompose

@@ -63,7 +63,8 @@ void split_at(std::u16string_view w, int end, std::u16string& town, std::u16stri
   set_mid(tail, w, end + 1);
 }
 
-// Step 10; returns whether a digit was seen (case A does not count).
+// The number scan from the first digit of the town-area text; returns whether
+// a digit was seen (a 地割 number does not count).
 bool scan_numbers(std::u16string_view w, Decomposition& d, const postaldb::PostalTables& tables,
                   int B, int D) {
   DecompositionSlot& slot = d.slot[1];
@@ -92,21 +93,21 @@ bool scan_numbers(std::u16string_view w, Decomposition& d, const postaldb::Posta
       const int a = kyoto_town_end(w, part[2]);
       split_at(w, a > i ? a : i - 1, part[4], part[5]);
       slot.addr_part_copy[5] = part[5];
-      parse_dash_numbers(d, part[5], P[16], P[17], P[18]);
+      parse_dash_numbers(d, part[5], P[16], P[17]);
     } else if (P[24] != 0) {  // G with 番町: the scan goes on
       part[4].assign(w);
       continue;
     } else {  // G
       split_at(w, i - 1, part[4], part[6]);
       slot.addr_part_copy[5] = part[6];
-      parse_dash_numbers(d, part[6], 1, 1, 1);
+      parse_dash_numbers(d, part[6], 1, 1);
     }
     return digit_seen;
   }
   return digit_seen;
 }
 
-// Step 11.3: block numbers written in kanji (三丁目, 五番地, 七号).
+// Block numbers written in kanji (三丁目, 五番地, 七号).
 void read_kanji_block_numbers(Decomposition& d, const postaldb::PostalTables& tables) {
   DecompositionSlot& slot = d.slot[1];
   Marks& P = slot.addr_flag;

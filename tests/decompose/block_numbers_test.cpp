@@ -113,7 +113,7 @@ TEST(ParseDashNumbersTest, SplitsDashTails) {
   };
   for (const Case& c : kCases) {
     Decomposition d;
-    parse_dash_numbers(d, std::u16string(c.tail), c.first, c.second, 0);
+    parse_dash_numbers(d, std::u16string(c.tail), c.first, c.second);
     EXPECT_EQ(parts_5_to_9(d), c.expected) << testing::utf8(c.tail);
   }
 }
@@ -123,7 +123,7 @@ TEST(ParseDashNumbersTest, BanchouJoinsTheTownArea) {
   d.slot[1].addr_part[4] = u"";
   d.slot[1].addr_part[5] = u"5番町1-2";
   d.slot[1].addr_flag[24] = 2;
-  parse_dash_numbers(d, d.slot[1].addr_part[5], 1, 1, 0);
+  parse_dash_numbers(d, d.slot[1].addr_part[5], 1, 1);
   EXPECT_EQ(d.slot[1].addr_part[4], u"5番町");
   EXPECT_EQ(parts_5_to_9(d), (Parts{u"", u"", u"", u"", u""}));
 }
