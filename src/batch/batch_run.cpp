@@ -1,0 +1,136 @@
+#include "batch/batch_run.h"
+
+#include <algorithm>
+#include <span>
+
+#include "batch/batch_output.h"
+#include "batch/input_check.h"
+#include "text/format.h"
+#include "text/sjis.h"
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::batch {
+
+namespace {
+
+constexpr std::u16string_view kMsgChecking = u"変換前ファイルのチェック中！！";
+constexpr std::u16string_view kMsgStartBeyondEnd = u"開始行の位置の入力に誤りがあります。";
+constexpr std::u16string_view kMsgItemCountRefused = u"項目数の入力に誤りがあります。";
+constexpr std::u16string_view kMsgOutputUncreatable = u"変換後ファイルを作成できません。";
+constexpr std::u16string_view kMsgOutputUnwritable = u"変換後ファイルに書き込めません。";
+
+// The counts of a summary line: "##,##0", trimmed, in full-width digits.
+std::u16string wide_number(double value) {
+  return text::to_full_width_digits(text::Trim(text::Format(value, u"##,##0")));
+}
+
+std::u16string summary(const BatchOutcome& outcome, bool counts_warnings) {
+  std::u16string s = u"一括変換処理が終了しました。\r\n変換対象件数は" +
+                     wide_number(outcome.target_count) + u"件です。\r\n変換件数は　　　" +
+                     wide_number(outcome.converted_count) + u"件です。\r\n";
+  if (counts_warnings)
+    s += u"内ワーニングは　　" + wide_number(outcome.warning_count) + u"件です。\r\n";
+  return s + u"処理時間は　" + wide_number(outcome.seconds) + u"秒です。";
+}
+
+BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
+                      RecordConverter& converter, Host& host) {
+  host.status(kMsgChecking);
+  host.do_events();
+  RecordBuffer rec_item;
+  const InputCheck check = chk_infile(text, plan.item_count, plan.start_line, host, rec_item);
+  switch (check.status) {
+    case InputStatus::StartBeyondEnd:
+      return refuse(host, kMsgStartBeyondEnd, form.start_line_field);
+    case InputStatus::ItemCountRefused:
+      return refuse(host, kMsgItemCountRefused, form.item_count_field);
+    case InputStatus::TooManyItems:
+      return refuse(host, kMsgTooManyItems, form.item_count_field);
+    case InputStatus::ItemMode:
+    case InputStatus::LineMode:
+      break;
+  }
+  host.status(kMsgRunning);
+  host.do_events();
+  const int out_count = converter.lay_out(check.item_count);
+
+  BatchOutcome outcome;
+  OutputFile out;
+  if (!out.open(plan.out_path)) return fail(outcome, host, kMsgOutputUncreatable, out.error());
+  host.progress_range(0, check.record_count);
+  const long step = progress_step(check.record_count);
+  const bool line_mode = check.status == InputStatus::LineMode;
+  ItemReader reader(text);
+  for (long i = 1; !reader.at_end() && !out.failed(); ++i) {
+    std::u16string_view line;
+    if (line_mode) {
+      line = reader.read_line();
+    } else {
+      read_record(reader, check.item_count, rec_item);
+    }
+    if (i % step == 0) {
+      host.progress_value(i);
+      host.do_events();
+    }
+    if (i < plan.start_line) continue;
+    if (line_mode) split_line(line, rec_item);
+    ++outcome.target_count;
+    converter.convert_record(rec_item, outcome);
+    out.write_record(std::span(rec_item).subspan(1, out_count));
+  }
+  if (!out.close()) return fail(outcome, host, kMsgOutputUnwritable, out.error());
+  outcome.result = BatchResult::Finished;
+  return outcome;
+}
+
+}  // namespace
+
+BatchOutcome refuse(Host& host, std::u16string_view message, std::string focus) {
+  if (!message.empty()) host.status(message);
+  host.request_focus(focus);
+  BatchOutcome outcome;
+  outcome.result = BatchResult::Refused;
+  outcome.message = message;
+  outcome.focus = std::move(focus);
+  return outcome;
+}
+
+BatchOutcome& fail(BatchOutcome& outcome, Host& host, std::u16string_view message,
+                   std::string error) {
+  host.status(message);
+  host.message_box(std::u16string(message) + u"\r\n" + text::from_utf8(error), u"警告メッセージ",
+                   MessageIcon::Critical);
+  outcome.result = BatchResult::Failed;
+  outcome.message = message;
+  outcome.error = std::move(error);
+  return outcome;
+}
+
+std::u16string set_kovari_no(std::u16string_view item, int max_length) {
+  const std::u16string_view trimmed = text::trim_view(item);
+  if (text::IsNumeric(trimmed) && text::Len(trimmed) <= max_length) return std::u16string(item);
+  std::u16string digits;
+  for (const char16_t c : text::to_narrow(item)) {
+    if (c >= u'0' && c <= u'9') digits += c;
+  }
+  return digits;
+}
+
+long progress_step(long record_count) {
+  return std::max(1L, static_cast<long>(record_count / 100.0 + 0.99999));
+}
+
+BatchOutcome run_batch(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
+                       RecordConverter& converter, Host& host,
+                       std::chrono::steady_clock::time_point start) {
+  BatchOutcome outcome = cnv_file(text, plan, form, converter, host);
+  if (outcome.result != BatchResult::Finished) return outcome;
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  outcome.seconds = elapsed.count();
+  outcome.summary = summary(outcome, form.counts_warnings);
+  host.message_box(outcome.summary, u"情報メッセージ", MessageIcon::Information);
+  return outcome;
+}
+
+}  // namespace kovari::batch

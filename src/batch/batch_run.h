@@ -1,0 +1,94 @@
+// The run that both batch conversions share: the outcome they report, the
+// refusals and failures, and cnv_file's reading, progress and writing around
+// each conversion's own work on a record.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "batch/item_reader.h"
+#include "host/host.h"
+
+namespace kovari::batch {
+
+// Message texts both windows show.
+inline constexpr std::u16string_view kMsgRunning = u"一括変換処理中！！";
+inline constexpr std::u16string_view kMsgBadInput = u"変換前ファイルの入力に誤りがあります。";
+inline constexpr std::u16string_view kMsgSameFile =
+    u"変換前ファイルと変換後ファイルは同一にできません。";
+inline constexpr std::u16string_view kMsgInputUnreadable = u"変換前ファイルを読み込めません。";
+inline constexpr std::u16string_view kMsgTooManyItems =
+    u"変換前ファイルの項目数は５０を超えています。";
+
+enum class BatchResult {
+  Finished,  // the summary box has been shown
+  Refused,   // a field or the input check refused the run; message and focus tell
+  Failed,    // the input could not be read or the output not written
+};
+
+struct BatchOutcome {
+  BatchResult result = BatchResult::Refused;
+  std::u16string message;    // the message line after a refusal or failure
+  std::string focus;         // the field to return to ("Text1", "Text7" ...), or empty
+  std::string error;         // UTF-8 detail of a failure (file name and reason)
+  long target_count = 0;     // records from the start line on (変換対象件数)
+  long converted_count = 0;  // records that got an address or a code (変換件数)
+  long warning_count = 0;    // of those, with a warning (内ワーニング; code to address only)
+  double seconds = 0;        // run time
+  std::u16string summary;    // the text of the summary box of a finished run
+};
+
+// A refused run: the message line (unless the message is empty) and the focus.
+BatchOutcome refuse(Host& host, std::u16string_view message, std::string focus);
+
+// A failed run: the message line and a warning box with the detail.
+BatchOutcome& fail(BatchOutcome& outcome, Host& host, std::u16string_view message,
+                   std::string error);
+
+// set_kovari_no: the old code a record's code item carries. A value that is
+// numeric once trimmed and at most max_length characters long stays as it is
+// (blanks included); any other value is reduced to its digits, full-width
+// digits read as half-width ("〒１００－０００１" gives "1000001").
+std::u16string set_kovari_no(std::u16string_view item, int max_length);
+
+// The progress bar moves at every step-th record: the integer part of
+// record_count / 100 + 0.99999, at least 1.
+long progress_step(long record_count);
+
+// What a conversion does to each record; the shared run reads and writes.
+class RecordConverter {
+ public:
+  virtual ~RecordConverter() = default;
+  // Once the input passed its check, with the record's item count: places the
+  // items the conversion adds and returns the number of items written per record.
+  virtual int lay_out(int item_count) = 0;
+  // Converts the record in rec_item in place and counts it (target_count
+  // already is).
+  virtual void convert_record(RecordBuffer& rec_item, BatchOutcome& counts) = 0;
+};
+
+// Where the two windows differ in the shared run.
+struct BatchForm {
+  std::u16string_view caption;   // the progress window's caption
+  const char* start_line_field;  // the focus when the start line lies past the records
+  const char* item_count_field;  // the focus when the item count is refused
+  bool counts_warnings;          // the summary has the line 内ワーニング
+};
+
+// The checked run settings the shared run needs.
+struct RunPlan {
+  std::filesystem::path out_path;
+  int item_count = 0;
+  long start_line = 0;
+};
+
+// "実行" once the fields are checked: cnv_file (checks the input, then converts
+// every record from the start line on), then, for a finished run, the run time
+// since `start` and the summary box "情報メッセージ".
+BatchOutcome run_batch(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
+                       RecordConverter& converter, Host& host,
+                       std::chrono::steady_clock::time_point start);
+
+}  // namespace kovari::batch
