@@ -13,16 +13,6 @@ using text::Left;
 using text::Len;
 using text::Right;
 
-std::u16string old_code_of(std::u16string_view item) {
-  const std::u16string_view trimmed = text::trim_view(item);
-  if (text::IsNumeric(trimmed) && Len(trimmed) <= 3) return std::u16string(item);
-  std::u16string digits;
-  for (const char16_t c : text::to_narrow(item)) {
-    if (c >= u'0' && c <= u'9') digits += c;
-  }
-  return digits;
-}
-
 void set_kansuuji(std::u16string& address, const postaldb::PostalTables& tables, int& part_len10) {
   if (InStr(address, u"京都市") == 0 && InStr(address, u"区") == 0) return;
   const int jo = InStr(address, u"条");

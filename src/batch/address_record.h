@@ -1,6 +1,5 @@
-// One record of the batch address-to-code conversion: the old code it
-// carries, the address text the engines get, and the latest address of the
-// code found.
+// One record of the batch address-to-code conversion: the address text the
+// engines get, and the latest address of the code found.
 #pragma once
 
 #include <string>
@@ -13,11 +12,6 @@
 #include "resolve/resolve_state.h"
 
 namespace kovari::batch {
-
-// The address window's set_kovari_no: a trimmed value that is numeric and at
-// most 3 characters long (an old three-digit code) stays as it is; any other
-// value is reduced to its digits ("100-0001" gives "1000001").
-std::u16string old_code_of(std::u16string_view item);
 
 // set_kansuuji: an address in 京都市 or with a 区 whose "条" follows a digit
 // gets that number in kanji (北3条 -> 北三条); part_len10 counts the

@@ -10,9 +10,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-#include "batch/code_to_address.h"
+#include "batch/batch_run.h"
 #include "host/host.h"
 #include "postaldb/postal_db.h"
 #include "resolve/resolve_state.h"
@@ -36,15 +35,7 @@ struct AddressBatchFields {
   int edit_type = 1;            // its items, 1..4 (AddressEditFormatWindow)
 };
 
-struct AddressBatchOutcome {
-  BatchResult result = BatchResult::Refused;
-  std::u16string message;    // the message line after a refusal or failure
-  std::string focus;         // the field to return to ("Text1", "Text3" ...), or empty
-  std::string error;         // UTF-8 detail of a failure (file name and reason)
-  long target_count = 0;     // records from the start line on (変換対象件数)
-  long converted_count = 0;  // records that got a code (変換件数)
-  double seconds = 0;        // run time
-};
+using AddressBatchOutcome = BatchOutcome;
 
 // Starts a run as the window's "実行" does: checks the fields, converts (with
 // running(3) = 1, caller mode 2), and shows the summary. Resolution keeps its
@@ -53,8 +44,5 @@ AddressBatchOutcome run_address_batch(const AddressBatchFields& fields,
                                       const postaldb::PostalDb& db,
                                       const settings::Settings& settings, Host& host,
                                       resolve::ResolveState& state);
-
-// The text of the summary box.
-std::u16string address_batch_summary(const AddressBatchOutcome& outcome);
 
 }  // namespace kovari::batch

@@ -10,6 +10,7 @@
 #include "code_search/postal_image.h"
 #include "code_search/recording_host.h"
 #include "text/sjis.h"
+#include "text/strconv.h"
 
 namespace kovari::batch {
 namespace {
@@ -255,20 +256,26 @@ TEST_F(CodeBatchTest, FailsClearlyWhenTheInputIsNotShiftJis) {
 }
 
 TEST(CodeBatchRulesTest, CleansTheCodeItem) {
+  // The code window reads its item in half-width form and keeps a number of up
+  // to 7 characters; the address window reads it as typed and keeps up to 3.
   const struct {
-    std::u16string_view item, old_code;
+    std::u16string_view item, code_window, address_window;
   } cases[] = {
-      {u"1000001", u"1000001"},
-      {u"100-0001", u"1000001"},
-      {u"〒１００－０００１", u"1000001"},
-      {u"１００", u"100"},
-      {u"12345678", u"12345678"},
-      {u"1e5", u"1e5"},
-      {u"abc", u""},
+      {u"1000001", u"1000001", u"1000001"},
+      {u"100-0001", u"1000001", u"1000001"},
+      {u"〒１００－０００１", u"1000001", u"1000001"},
+      {u"１００", u"100", u"１００"},
+      {u"12345678", u"12345678", u"12345678"},
+      {u"1e5", u"1e5", u"1e5"},
+      {u"abc", u"", u""},
       // Numeric once trimmed: kept with its blanks.
-      {u" 100 ", u" 100 "},
+      {u" 100 ", u" 100 ", u" 100 "},
+      {u" 1000 ", u" 1000 ", u"1000"},
   };
-  for (const auto& c : cases) EXPECT_EQ(set_kovari_no(c.item), c.old_code) << text::to_utf8(c.item);
+  for (const auto& c : cases) {
+    EXPECT_EQ(set_kovari_no(text::to_narrow(c.item), 7), c.code_window) << text::to_utf8(c.item);
+    EXPECT_EQ(set_kovari_no(c.item, 3), c.address_window) << text::to_utf8(c.item);
+  }
 }
 
 }  // namespace

@@ -135,6 +135,44 @@ bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
   return true;
 }
 
+namespace {
+
+// The terminal host, with the closing summary left to standard output.
+class BatchHost : public CliHost {
+ public:
+  using CliHost::CliHost;
+  void message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
+    if (icon == MessageIcon::Information) return;
+    CliHost::message_box(text, title, icon);
+  }
+};
+
+}  // namespace
+
+int run_batch_command(std::string_view command, const std::filesystem::path& folder, bool yes,
+                      const BatchRun& run) {
+  BatchHost host(yes);
+  postaldb::PostalDb db;
+  settings::Settings settings;
+  if (!load_data(folder, db, settings, host)) return 1;
+  const batch::BatchOutcome outcome = run(db, settings, host);
+  host.end_progress();
+  switch (outcome.result) {
+    case batch::BatchResult::Finished:
+      std::cout << utf8(outcome.summary) << '\n';
+      return 0;
+    case batch::BatchResult::Failed:
+      std::cerr << "kovari-cli " << command << ": " << utf8(outcome.message) << ' ' << outcome.error
+                << '\n';
+      return 1;
+    case batch::BatchResult::Refused:
+      std::cerr << "kovari-cli " << command << ": " << utf8(outcome.message) << " ("
+                << outcome.focus << ")\n";
+      return 2;
+  }
+  return 1;
+}
+
 std::string utf8(std::u16string_view text) { return text::to_utf8(text); }
 std::u16string utf16(std::string_view text) { return text::from_utf8(text); }
 

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "batch/batch_run.h"
 #include "host/host.h"
 #include "postaldb/postal_db.h"
 #include "settings/settings.h"
@@ -65,6 +67,17 @@ class CliHost : public Host {
 // stderr and returns false. `load_ms` receives the time the load took.
 bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
                settings::Settings& settings, CliHost& host, long long* load_ms = nullptr);
+
+// A batch conversion over the loaded data, reporting through the host.
+using BatchRun =
+    std::function<batch::BatchOutcome(const postaldb::PostalDb&, const settings::Settings&, Host&)>;
+
+// What the batch commands share: loads the data from `folder`, runs the
+// conversion on a terminal host whose Yes/No answer is `yes`, and prints the
+// summary to standard output. Returns the exit status: 0 finished, 1 the data,
+// the input or the output failed, 2 the fields or the input check refused it.
+int run_batch_command(std::string_view command, const std::filesystem::path& folder, bool yes,
+                      const BatchRun& run);
 
 std::string utf8(std::u16string_view text);
 std::u16string utf16(std::string_view text);

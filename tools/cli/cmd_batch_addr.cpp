@@ -12,19 +12,6 @@
 #include "cli_common.h"
 
 namespace kovari::cli {
-namespace {
-
-// The terminal host, with the closing summary left to standard output.
-class BatchHost : public CliHost {
- public:
-  using CliHost::CliHost;
-  void message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
-    if (icon == MessageIcon::Information) return;
-    CliHost::message_box(text, title, icon);
-  }
-};
-
-}  // namespace
 
 int cmd_batch_addr(Args& args) {
   const std::filesystem::path folder = data_folder(args);
@@ -56,28 +43,12 @@ int cmd_batch_addr(Args& args) {
     return 2;
   }
 
-  BatchHost host(yes);
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
   resolve::ResolveState state;
-  const batch::AddressBatchOutcome outcome =
-      batch::run_address_batch(fields, db, settings, host, state);
-  host.end_progress();
-  switch (outcome.result) {
-    case batch::BatchResult::Finished:
-      std::cout << utf8(batch::address_batch_summary(outcome)) << '\n';
-      return 0;
-    case batch::BatchResult::Failed:
-      std::cerr << "kovari-cli batch-addr: " << utf8(outcome.message) << ' ' << outcome.error
-                << '\n';
-      return 1;
-    case batch::BatchResult::Refused:
-      std::cerr << "kovari-cli batch-addr: " << utf8(outcome.message) << " (" << outcome.focus
-                << ")\n";
-      return 2;
-  }
-  return 1;
+  return run_batch_command(
+      "batch-addr", folder, yes,
+      [&](const postaldb::PostalDb& db, const settings::Settings& settings, Host& host) {
+        return batch::run_address_batch(fields, db, settings, host, state);
+      });
 }
 
 }  // namespace kovari::cli

@@ -12,19 +12,6 @@
 #include "cli_common.h"
 
 namespace kovari::cli {
-namespace {
-
-// The terminal host, with the closing summary left to standard output.
-class BatchCodeHost : public CliHost {
- public:
-  using CliHost::CliHost;
-  void message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
-    if (icon == MessageIcon::Information) return;
-    CliHost::message_box(text, title, icon);
-  }
-};
-
-}  // namespace
 
 int cmd_batch_code(Args& args) {
   const std::filesystem::path folder = data_folder(args);
@@ -47,26 +34,11 @@ int cmd_batch_code(Args& args) {
   fields.item_count = utf16(*items);
   fields.code_pos = utf16(*code_pos);
 
-  BatchCodeHost host(yes);
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
-  const batch::CodeBatchOutcome outcome = batch::run_code_batch(fields, db, settings, host);
-  host.end_progress();
-  switch (outcome.result) {
-    case batch::BatchResult::Finished:
-      std::cout << utf8(batch::code_batch_summary(outcome)) << '\n';
-      return 0;
-    case batch::BatchResult::Failed:
-      std::cerr << "kovari-cli batch-code: " << utf8(outcome.message) << ' ' << outcome.error
-                << '\n';
-      return 1;
-    case batch::BatchResult::Refused:
-      std::cerr << "kovari-cli batch-code: " << utf8(outcome.message) << " (" << outcome.focus
-                << ")\n";
-      return 2;
-  }
-  return 1;
+  return run_batch_command(
+      "batch-code", folder, yes,
+      [&fields](const postaldb::PostalDb& db, const settings::Settings& settings, Host& host) {
+        return batch::run_code_batch(fields, db, settings, host);
+      });
 }
 
 }  // namespace kovari::cli
