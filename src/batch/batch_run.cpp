@@ -58,6 +58,7 @@ BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const Batch
   BatchOutcome outcome;
   OutputFile out;
   if (!out.open(plan.out_path)) return fail(outcome, host, kMsgOutputUncreatable, out.error());
+  host.progress_caption(form.caption);
   host.progress_range(0, check.record_count);
   const long step = progress_step(check.record_count);
   const bool line_mode = check.status == InputStatus::LineMode;

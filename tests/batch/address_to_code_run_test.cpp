@@ -67,6 +67,8 @@ TEST_F(AddressBatchTest, AppendsTheCodeAndKeepsAnExistingSevenDigitCode) {
   EXPECT_EQ(o.converted_count, 3);
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].substr(0, 22), u"情報メッセージ|一括変換処理が終了しました。");
+  EXPECT_EQ(host.progress_captions,
+            std::vector<std::u16string>{u"ソラト郵便番号　新〒一括変換処理中!!"});
 }
 
 TEST_F(AddressBatchTest, ReplacesTheOldCodeWithHyphenAndMarksCatchAllCodes) {

@@ -112,6 +112,8 @@ TEST_F(CodeBatchTest, ConvertsEveryRecordWithItsStatusMessage) {
             0u)
       << text::to_utf8(host.boxes[0]);
   EXPECT_EQ(host.statuses.front(), u"一括変換処理中！！");
+  EXPECT_EQ(host.progress_captions,
+            std::vector<std::u16string>{u"ソラト郵便番号　一括変換処理中!!"});
   // Twelve records: the bar moves at every one of them.
   EXPECT_EQ(host.progress_ranges, (std::vector<std::pair<long, long>>{{0, 12}}));
   EXPECT_EQ(host.progress_values.size(), 12u);

@@ -19,6 +19,9 @@ class RecordingHost : public Host {
     questions.push_back(std::u16string(title) + u"|" + std::u16string(text));
     return answer_yes_;
   }
+  void progress_caption(std::u16string_view caption) override {
+    progress_captions.emplace_back(caption);
+  }
   void progress_range(long minimum, long maximum) override {
     progress_ranges.push_back({minimum, maximum});
   }
@@ -26,7 +29,7 @@ class RecordingHost : public Host {
   void status(std::u16string_view text) override { statuses.emplace_back(text); }
   void request_focus(std::string_view control) override { focus.emplace_back(control); }
 
-  std::vector<std::u16string> boxes, questions, statuses;
+  std::vector<std::u16string> boxes, questions, statuses, progress_captions;
   std::vector<std::string> focus;
   std::vector<std::pair<long, long>> progress_ranges;
   std::vector<long> progress_values;
