@@ -15,22 +15,16 @@ int first_digit(std::u16string_view s, int start) {
   return 0;
 }
 
-bool set_left(std::u16string& target, std::u16string_view s, int n) {
-  if (n < 0) return false;
-  target.assign(text::left_view(s, n));
-  return true;
+void set_left(std::u16string& target, std::u16string_view s, int n) {
+  if (n >= 0) target.assign(text::left_view(s, n));
 }
 
-bool set_mid(std::u16string& target, std::u16string_view s, int start) {
-  if (start < 1) return false;
-  target.assign(text::mid_view(s, start));
-  return true;
+void set_mid(std::u16string& target, std::u16string_view s, int start) {
+  if (start >= 1) target.assign(text::mid_view(s, start));
 }
 
-bool set_mid(std::u16string& target, std::u16string_view s, int start, int length) {
-  if (start < 1 || length < 0) return false;
-  target.assign(text::mid_view(s, start, length));
-  return true;
+void set_mid(std::u16string& target, std::u16string_view s, int start, int length) {
+  if (start >= 1 && length >= 0) target.assign(text::mid_view(s, start, length));
 }
 
 void cut_at(std::u16string& text, int n, std::u16string& part) {

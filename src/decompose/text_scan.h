@@ -1,6 +1,6 @@
 // Small text helpers of the decomposition: digit tests, 1-based character
 // access and the cuts of the failure rule (an impossible cut leaves its target
-// unchanged and reports false).
+// unchanged).
 #pragma once
 
 #include <cstdint>
@@ -28,12 +28,12 @@ inline bool contains(std::u16string_view s, std::u16string_view x) {
 // 1-based position of the first digit at or after start; 0 when none.
 int first_digit(std::u16string_view s, int start = 1);
 
-// target = Left(s, n); false (target unchanged) when n < 0.
-bool set_left(std::u16string& target, std::u16string_view s, int n);
-// target = Mid(s, start); false when start < 1.
-bool set_mid(std::u16string& target, std::u16string_view s, int start);
-// target = Mid(s, start, length); false when start < 1 or length < 0.
-bool set_mid(std::u16string& target, std::u16string_view s, int start, int length);
+// target = Left(s, n); target unchanged when n < 0.
+void set_left(std::u16string& target, std::u16string_view s, int n);
+// target = Mid(s, start); target unchanged when start < 1.
+void set_mid(std::u16string& target, std::u16string_view s, int start);
+// target = Mid(s, start, length); target unchanged when start < 1 or length < 0.
+void set_mid(std::u16string& target, std::u16string_view s, int start, int length);
 
 // Cut at n: the first n characters of text go to part and text keeps the rest.
 // Nothing changes when n < 0.
