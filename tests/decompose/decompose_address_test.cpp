@@ -116,6 +116,11 @@ TEST(DecomposeAddressTest, NormalisedTextCopiesAndLengths) {
   EXPECT_EQ(slot.addr_flag[17], 0);
 }
 
+TEST(DecomposeAddressTest, BlanksOnlyLeaveAnEmptyAddressText) {
+  const postaldb::PostalTables tables = make_test_tables();
+  EXPECT_EQ(decompose(u" 　  ", tables).addr_text, u"");
+}
+
 TEST(DecomposeAddressTest, SlotTwoIsLeftAlone) {
   const postaldb::PostalTables tables = make_test_tables();
   Decomposition d;
