@@ -40,6 +40,16 @@ const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
   return w.st.shared_city_names;
 }
 
+// The last row of the block that begins at `row`: the rows that follow it
+// with the same city name. A name that recurs elsewhere in the table (a county
+// of several prefectures) has its ward/town search run up to the range's end,
+// but its own records are only those of this block.
+int own_block_end(const ResolveWalk& w, int row, int block_end) {
+  int end = row;
+  while (end < block_end && w.t.city_name1[end + 1] == w.t.city_name1[row]) ++end;
+  return end;
+}
+
 int approx_enabled(const ResolveWalk& w) { return w.ctx.ctl_flg[4]; }
 
 bool begins_with(std::u16string_view s, std::u16string_view head) {
@@ -244,7 +254,7 @@ Step resolve_ward_town(ResolveWalk& w) {
 
   if (Trim(ward).empty()) {
     if (nothing_settled) return w.fail_with(kMsgNothingGiven);
-    w.set_record_range(st.found_city, w.block_end);
+    w.set_record_range(st.found_city, own_block_end(w, st.found_city, w.block_end));
     return Step::kGoOn;
   }
 
@@ -293,7 +303,7 @@ Step resolve_ward_town(ResolveWalk& w) {
 
   if (hits == 0) {
     if (nothing_settled) return w.fail_with(kMsgNothingGiven);
-    w.set_record_range(st.found_city, w.block_end);
+    w.set_record_range(st.found_city, own_block_end(w, st.found_city, w.block_end));
     return Step::kGoOn;
   }
   if (hits > 1) return w.fail_with(kMsgTownAmbiguous);
