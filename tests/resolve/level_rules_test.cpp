@@ -40,6 +40,8 @@ TEST(ChiwariInRange, ReadsTheRangeOfTheName) {
       {u"江刈第１地割～第３地割", u"4", 1, false},
       {u"江刈第１地割～第３地割", u"2", 0, false},  // no 地割 in the address
       {u"江刈第５地割", u"5", 1, false},              // no upper bound
+      {u"越中畑６４地割～越中畑６６地割", u"65", 1, true},  // the number before 地割
+      {u"越中畑６４地割～越中畑６６地割", u"67", 1, false},
       {u"江刈", u"5", 1, false},
   };
   for (const auto& c : cases) {
