@@ -62,6 +62,12 @@ TEST_F(NationalDataTest, RealAddresses) {
       {u"神奈川県中央区淵野辺１", u"神奈川県,相模原市,中央区,淵野辺,,1,,,"},
       {u"熊本県中央区手取本町１－１", u"熊本県,熊本市,中央区,手取本町,1,1,,,"},
       {u"新潟県中央区学校町通１－６０２－１", u"新潟県,新潟市,中央区,学校町通,1,602,1,,"},
+      {u"神奈川県保土ケ谷区岩間町１", u"神奈川県,横浜市,保土ｹ谷区,岩間町,,1,,,"},
+      // Cities the fixed name lists do not know, found in the city table.
+      {u"石川県野々市市三納１－１", u"石川県,野々市市,,三納,1,1,,,"},
+      {u"岐阜県郡上市八幡町島谷１", u"岐阜県,郡上市,,八幡町島谷,,1,,,"},
+      {u"山口県山口市小郡下郷１", u"山口県,山口市,,小郡下郷,,1,,,"},
+      {u"鹿児島県日置市伊集院町郡１", u"鹿児島県,日置市,,伊集院町郡,,1,,,"},
   };
   for (const Case& c : kCases) {
     EXPECT_EQ(testing::decompose(c.address, tables()).result_parts, c.result_parts)
