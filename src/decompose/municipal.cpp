@@ -50,13 +50,18 @@ std::pair<int, int> prefecture_rows(std::u16string_view pref, const postaldb::Po
   return {1, last_row};
 }
 
+// A bound on the length of a city name in narrow characters (the longest
+// today, such as いちき串木野市, have 7), so that a long text of 市 is not
+// looked up at every 市.
+constexpr int kLongestCityName = 20;
+
 // Whether the first n characters of the (narrow) text are the name of a city
 // of the city table in the prefecture pref. The fixed lists above predate
 // cities such as 野々市市 and 郡上市 and the mergers that put a 郡 into
 // town-area names (山口市小郡).
 bool opens_with_table_city(std::u16string_view text, int n, std::u16string_view pref,
                            const postaldb::PostalTables& tables) {
-  if (n < 1) return false;
+  if (n < 1 || n > kLongestCityName) return false;
   const std::u16string name = text::to_wide(text::left_view(text, n));
   const auto [first, last] = prefecture_rows(pref, tables);
   for (int r = first; r <= last; ++r) {

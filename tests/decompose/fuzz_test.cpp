@@ -137,6 +137,7 @@ TEST(DecomposeFuzzTest, LongAndDegenerateTexts) {
       std::u16string(10000, u'1'),
       std::u16string(10000, u'-'),
       std::u16string(10000, u'区'),
+      std::u16string(10000, u'市'),
       std::u16string(5000, u'\xD800'),
       u"東京都千代田区丸の内" + std::u16string(10000, u'9'),
       u"東京都千代田区丸の内ビルディング" + std::u16string(10000, u'9'),
