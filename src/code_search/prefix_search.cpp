@@ -35,8 +35,17 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   const std::u16string high = key + text::Left(u"9999999", missing);
 
   const CodeIndex index = CodeIndex::main_index(ctx.db);
-  const std::optional<std::int32_t> low_pos = search_index(index, low, IndexSearch::LowBound);
-  const std::optional<std::int32_t> high_pos = search_index(index, high, IndexSearch::HighBound);
+  if (index.count() < 1) return fail(ctx, state, kMsgInputError);
+  // A range that reaches past an end of the index is cut there, so that the
+  // codes of "00" or "999" that do exist are listed; a range wholly outside
+  // the index is an input error.
+  const std::optional<std::int32_t> low_pos =
+      compare_code(low, index.raw_code(1)) < 0 ? 1
+                                               : search_index(index, low, IndexSearch::LowBound);
+  const std::optional<std::int32_t> high_pos =
+      compare_code(high, index.raw_code(index.count())) > 0
+          ? index.count()
+          : search_index(index, high, IndexSearch::HighBound);
   if (!low_pos || !high_pos) return fail(ctx, state, kMsgInputError);
 
   const std::int32_t first = std::max<std::int32_t>(1, *low_pos - kRangeMargin);

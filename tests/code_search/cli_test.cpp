@@ -72,14 +72,14 @@ TEST_F(CodeCliTest, OneLinePerResult) {
 }
 
 TEST_F(CodeCliTest, ReadsStandardInputAndListsPrefixes) {
-  const Result result = run("printf '0481\\n\\n00\\n1000001\\n' | " + cli("code --hyphen"));
+  const Result result = run("printf '0481\\n\\n0000\\n1000001\\n' | " + cli("code --hyphen"));
   EXPECT_EQ(result.status, 0);
   // The rows of the result list show the town-area name as stored.
   EXPECT_EQ(result.output, std::string("048-1600\t北海道余市郡仁木町以下に掲載がない場合\t\t\t\n"
                                        "048-1601\t北海道余市郡仁木町大江\t\t\t\n"
                                        "048-1602\t北海道余市郡仁木町北町\t\t\t\n"
                                        "048-1603\t北海道余市郡仁木町元気町\t\t\t\n"
-                                       "00\t\t\t\t郵便番号の入力エラーです。\n"
+                                       "0000\t\t\t\t郵便番号の入力エラーです。\n"
                                        "100-0001\t東京都千代田区千代田\t\t\t") +
                                kFound + "\n");
 }

@@ -307,10 +307,14 @@ TEST_F(CodeSearchTest, PrefixSearchListsTheCodesThatBeginWithIt) {
       {u"1", SearchOutcome::PrefixList, u"", {u"1000001", u"1000005", u"1000005", u"1010001"}},
       {u"101000", SearchOutcome::PrefixList, u"", {u"1010001"}},
       {u"001", SearchOutcome::PrefixList, u"", {u"0010000"}},
-      // A range that starts below the first code or ends above the last one.
-      {u"00", SearchOutcome::NotFound, kMsgInputError, {}},
-      {u"999", SearchOutcome::NotFound, kMsgInputError, {}},
-      {u"9", SearchOutcome::NotFound, kMsgInputError, {}},
+      // A range that starts below the first code or ends above the last one
+      // still lists the codes that exist.
+      {u"00", SearchOutcome::PrefixList, u"", {u"0010000"}},
+      {u"999", SearchOutcome::PrefixList, u"", {u"9990000"}},
+      {u"9", SearchOutcome::PrefixList, u"", {u"9990000"}},
+      // A range wholly below the first code or above the last one.
+      {u"0000", SearchOutcome::NotFound, kMsgInputError, {}},
+      {u"9999", SearchOutcome::NotFound, kMsgInputError, {}},
       // Inside the range of the index but no code of its own.
       {u"07", SearchOutcome::NotFound, kMsgNoHits, {}},
   };
