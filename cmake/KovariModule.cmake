@@ -27,6 +27,8 @@ function(kovari_test name)
   # Tests stay in their own folder, out of the program's folder.
   set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   target_include_directories(test_${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+  # Tests read their tables (tests/NAME/*.tsv) from the source tree.
+  target_compile_definitions(test_${name} PRIVATE KOVARI_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   target_link_libraries(test_${name} PRIVATE GTest::gtest_main)
   foreach(dep IN LISTS ARG_DEPENDS)
     target_link_libraries(test_${name} PRIVATE ${dep})

@@ -53,8 +53,8 @@ bool national_data(std::filesystem::path& data) {
 TEST(NationalAddresses, TypedAddressesResolveToTheirCodes) {
   std::filesystem::path data;
   if (!national_data(data)) GTEST_SKIP() << "national data files not built";
-  const std::filesystem::path source = env_path("KOVARI_SOURCE_DIR");
-  const std::vector<Row> rows = read_rows(source / "tests/resolve/national_addresses.tsv");
+  const std::vector<Row> rows =
+      read_rows(std::filesystem::path(KOVARI_SOURCE_DIR) / "tests/resolve/national_addresses.tsv");
   ASSERT_FALSE(rows.empty());
 
   SilentHost host;
