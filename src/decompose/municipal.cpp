@@ -125,11 +125,11 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
   // The table holds its ward names in full width; a typed ward is narrow (保土ｹ谷区).
   const std::u16string wide_ward = text::to_wide(ward);
   const int rows = static_cast<int>(std::min(tables.city_name1.size(), tables.city_name2.size()));
-  // The designated cities of the prefecture, in the order of their groups.
-  for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
-    if (postaldb::kDesignatedCities[g - 1].prefecture != prefecture) continue;
-    const int first = std::max(tables.city_group[g][1], 1);
-    const int last = std::min(tables.city_group[g][2], rows - 1);
+  // The designated cities of the prefecture, in the order of their codes.
+  for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
+    if (designated.prefecture != prefecture) continue;
+    const int first = std::max(tables.city_group[designated.group][1], 1);
+    const int last = std::min(tables.city_group[designated.group][2], rows - 1);
     for (int r = first; r <= last; ++r) {
       if (tables.city_name2[r] != wide_ward) continue;
       part_len10 = text::Len(tables.city_name1[r]) - text::Len(city);

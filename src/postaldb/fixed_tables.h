@@ -18,17 +18,20 @@ inline constexpr std::array<std::u16string_view, 23> kTokyoWards = {
 struct DesignatedCity {
   std::u16string_view city;        // the value of city_name1 that puts a row into the group
   std::u16string_view prefecture;  // the prefecture the city lies in
+  int group;                       // its group number in city_group
 };
 
-// The designated cities with wards; entry k - 1 is city group k.
+// The designated cities with wards, the twelve first designated in groups 1..12,
+// the later eight after the two single-name groups. A prefecture's cities stand
+// in the order of their codes.
 inline constexpr std::array<DesignatedCity, 20> kDesignatedCities = {{
-    {u"札幌市", u"北海道"},     {u"仙台市", u"宮城県"},     {u"千葉市", u"千葉県"},
-    {u"横浜市", u"神奈川県"},   {u"川崎市", u"神奈川県"},   {u"名古屋市", u"愛知県"},
-    {u"京都市", u"京都府"},     {u"大阪市", u"大阪府"},     {u"神戸市", u"兵庫県"},
-    {u"広島市", u"広島県"},     {u"北九州市", u"福岡県"},   {u"福岡市", u"福岡県"},
-    {u"さいたま市", u"埼玉県"}, {u"相模原市", u"神奈川県"}, {u"新潟市", u"新潟県"},
-    {u"静岡市", u"静岡県"},     {u"浜松市", u"静岡県"},     {u"堺市", u"大阪府"},
-    {u"岡山市", u"岡山県"},     {u"熊本市", u"熊本県"},
+    {u"札幌市", u"北海道", 1},       {u"仙台市", u"宮城県", 2},     {u"千葉市", u"千葉県", 3},
+    {u"横浜市", u"神奈川県", 4},     {u"川崎市", u"神奈川県", 5},   {u"名古屋市", u"愛知県", 6},
+    {u"京都市", u"京都府", 7},       {u"大阪市", u"大阪府", 8},     {u"神戸市", u"兵庫県", 9},
+    {u"広島市", u"広島県", 10},      {u"北九州市", u"福岡県", 11},  {u"福岡市", u"福岡県", 12},
+    {u"さいたま市", u"埼玉県", 22},  {u"相模原市", u"神奈川県", 23}, {u"新潟市", u"新潟県", 24},
+    {u"静岡市", u"静岡県", 25},      {u"浜松市", u"静岡県", 26},    {u"堺市", u"大阪府", 27},
+    {u"岡山市", u"岡山県", 28},      {u"熊本市", u"熊本県", 29},
 }};
 
 // The city names of the two single-name groups kMinatoGroup and kFuchuGroup.

@@ -37,8 +37,8 @@ void classify_city(PostalTables& tables, std::u16string_view name, int row) {
     g[0] += 1;
     g[2] = g[1] + g[0] - 1;
   };
-  for (int group = 1; group <= kDesignatedCityGroupCount; ++group) {
-    if (name == kDesignatedCities[group - 1].city) add_row(group);
+  for (const DesignatedCity& designated : kDesignatedCities) {
+    if (name == designated.city) add_row(designated.group);
   }
   if (name == kMinatoGroupCity) add_row(kMinatoGroup);
   // Only the last 府中市 row is kept: the later of the two is the one looked for.

@@ -21,13 +21,14 @@ struct Directory {
   std::int32_t tbl4_count = 0;
 };
 
-// Group numbers of city_group: the designated cities are groups
-// 1..kDesignatedCityGroupCount (their names in postaldb/fixed_tables.h), then
-// two single names that some searches single out.
-inline constexpr int kDesignatedCityGroupCount = 20;
-inline constexpr int kMinatoGroup = 21;  // 港区
-inline constexpr int kFuchuGroup = 22;   // 府中市: only (kFuchuGroup, 1) is set, to the last row
-inline constexpr int kCityGroupCount = 22;  // groups 1..kCityGroupCount
+// Group numbers of city_group. The designated cities (their names and group
+// numbers in postaldb/fixed_tables.h) are groups 1..12 and, for the cities
+// designated later, 22..29; groups 20 and 21 are two single names that some
+// searches single out; 13..19 stay empty.
+inline constexpr int kDesignatedCityGroupCount = 20;  // how many designated cities
+inline constexpr int kMinatoGroup = 20;  // 港区
+inline constexpr int kFuchuGroup = 21;   // 府中市: only (kFuchuGroup, 1) is set, to the last row
+inline constexpr int kCityGroupCount = 29;  // groups 1..kCityGroupCount
 
 struct PostalTables {
   // Prefectures: names exactly 8 characters (blank-padded; users Trim them).

@@ -80,8 +80,8 @@ TEST_F(NationalDataTest, RealAddresses) {
 TEST_F(NationalDataTest, EveryWardOfTheDesignatedCities) {
   const postaldb::PostalTables& t = tables();
   int wards = 0;
-  for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
-    const postaldb::DesignatedCity& city = postaldb::kDesignatedCities[g - 1];
+  for (const postaldb::DesignatedCity& city : postaldb::kDesignatedCities) {
+    const int g = city.group;
     EXPECT_NE(t.city_group[g][1], 0) << testing::utf8(city.city);
     for (int r = t.city_group[g][1]; r != 0 && r <= t.city_group[g][2]; ++r) {
       const std::u16string ward = text::Trim(t.city_name2[r]);
@@ -102,8 +102,8 @@ TEST_F(NationalDataTest, EveryWardOfTheDesignatedCities) {
 // that has that ward.
 TEST_F(NationalDataTest, WardWithoutItsCity) {
   const postaldb::PostalTables& t = tables();
-  for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
-    const postaldb::DesignatedCity& city = postaldb::kDesignatedCities[g - 1];
+  for (const postaldb::DesignatedCity& city : postaldb::kDesignatedCities) {
+    const int g = city.group;
     for (int r = t.city_group[g][1]; r != 0 && r <= t.city_group[g][2]; ++r) {
       const std::u16string ward = text::Trim(t.city_name2[r]);
       if (ward.empty()) continue;
@@ -111,9 +111,10 @@ TEST_F(NationalDataTest, WardWithoutItsCity) {
       const Decomposition d = testing::decompose(address, t);
       const std::u16string& found = d.slot[1].addr_part[2];
       bool same_prefecture_city_with_ward = false;
-      for (int h = 1; h <= postaldb::kDesignatedCityGroupCount; ++h) {
-        if (postaldb::kDesignatedCities[h - 1].city != found) continue;
-        EXPECT_EQ(postaldb::kDesignatedCities[h - 1].prefecture, city.prefecture);
+      for (const postaldb::DesignatedCity& other : postaldb::kDesignatedCities) {
+        if (other.city != found) continue;
+        EXPECT_EQ(other.prefecture, city.prefecture);
+        const int h = other.group;
         for (int s = t.city_group[h][1]; s != 0 && s <= t.city_group[h][2]; ++s) {
           same_prefecture_city_with_ward |= text::Trim(t.city_name2[s]) == ward;
         }

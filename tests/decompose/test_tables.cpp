@@ -83,9 +83,9 @@ constexpr std::array<BuildingRow, 4> kBuildingRows = {{
 // City groups as the start-up load classifies the rows.
 void classify_city_rows(postaldb::PostalTables& t) {
   for (int i = 1; i < static_cast<int>(t.city_name1.size()); ++i) {
-    for (int g = 1; g <= postaldb::kDesignatedCityGroupCount; ++g) {
-      if (postaldb::kDesignatedCities[g - 1].city != t.city_name1[i]) continue;
-      auto& group = t.city_group[g];
+    for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
+      if (designated.city != t.city_name1[i]) continue;
+      auto& group = t.city_group[designated.group];
       if (group[1] == 0) group[1] = i;
       ++group[0];
       group[2] = group[1] + group[0] - 1;

@@ -52,9 +52,9 @@ TEST_F(NationalDataTest, DesignatedCityGroupsAreTheCitiesWithWards) {
 
 TEST_F(NationalDataTest, EachGroupSpansExactlyItsCitysRows) {
   const PostalTables& t = db_.tables;
-  for (int g = 1; g <= kDesignatedCityGroupCount; ++g) {
-    const auto& group = t.city_group[g];
-    const std::u16string_view city = kDesignatedCities[g - 1].city;
+  for (const DesignatedCity& designated : kDesignatedCities) {
+    const auto& group = t.city_group[designated.group];
+    const std::u16string_view city = designated.city;
     ASSERT_GT(group[0], 0) << text::to_utf8(city);
     EXPECT_EQ(group[2] - group[1] + 1, group[0]);
     for (int row = group[1]; row <= group[2]; ++row) EXPECT_EQ(t.city_name1[row], city) << row;
