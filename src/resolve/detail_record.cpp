@@ -1,9 +1,6 @@
 #include "resolve/detail_record.h"
 
-#include "decompose/normalize.h"
-#include "resolve/kyoto_direction.h"
-#include "resolve/level_rules.h"
-#include "text/strconv.h"
+#include "resolve/town_area_form.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {
@@ -34,16 +31,6 @@ void decompose_detail_record(std::u16string_view address, decompose::Decompositi
   slot.building_split = parsed.building_split;
 
   prepare_slot_town_area(slot, options.kyoto_mode, tables);
-}
-
-void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
-                            const postaldb::PostalTables& tables) {
-  std::u16string area = text::to_wide(text::Trim(slot.addr_part[4]));
-  strip_aza(area, slot, 1, tables);
-  drop_kanji_chome(area, slot.addr_part[5], tables);
-  strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
-  decompose::normalize_ke(area);
-  slot.addr_part[4] = area;
 }
 
 int compare_block_parts(const decompose::Decomposition& d) {

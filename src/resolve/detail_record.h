@@ -26,12 +26,6 @@ void decompose_detail_record(std::u16string_view address, decompose::Decompositi
                              const postaldb::PostalTables& tables,
                              const DetailAddressOptions& options);
 
-// The town-area preparation resolution gives the input address before the
-// detail pass (wide form, 大字 dropped and the 字 part kept apart, a kanji
-// 丁目 dropped, the Kyoto direction cut off, ケ), applied to part 4 of slot.
-void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
-                            const postaldb::PostalTables& tables);
-
 // 1 when the 丁目, 番地, 号 and fourth numbers of slot 2 equal those of slot 1
 // and the building of slot 2 equals that of slot 1 or slot 1 names none; else 0.
 int compare_block_parts(const decompose::Decomposition& d);

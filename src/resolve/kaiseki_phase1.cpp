@@ -5,10 +5,9 @@
 
 #include "decompose/normalize.h"
 #include "resolve/detail_pass.h"
-#include "resolve/kyoto_direction.h"
-#include "resolve/level_rules.h"
 #include "resolve/old_code.h"
 #include "resolve/resolve_walk.h"
+#include "resolve/town_area_form.h"
 #include "text/strconv.h"
 #include "text/vb.h"
 
@@ -50,17 +49,12 @@ std::u16string text_from_town_area(const decompose::Decomposition& d) {
 
 void prepare_town_area(ResolveWalk& w) {
   ResolveState& st = w.st;
-  std::u16string& area = w.part(4);
-  area = text::to_wide(Trim(area));
-  strip_aza(area, w.slot(), 1, w.t);
-  drop_kanji_chome(area, w.slot().addr_part[5], w.t);
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
   if (st.found_city != 0) st.city_seen = 1;
   w.typed_town = text_from_town_area(w.d);
-  strip_kyoto_direction(w.kyoto_mode, area, w.slot().kyoto_direction);
-  decompose::normalize_ke(area);
+  prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t);
   st.result_parts = joined_parts(w.slot());
   if (w.ctx.ctl_flg[2] == 1) w.ctx.host.do_events();
 }

@@ -15,6 +15,7 @@
 #include "resolve/detail_reader.h"
 #include "resolve/detail_record.h"
 #include "resolve/kaiseki_phase1.h"
+#include "resolve/town_area_form.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {

@@ -1,0 +1,21 @@
+#include "resolve/town_area_form.h"
+
+#include "decompose/normalize.h"
+#include "resolve/kyoto_direction.h"
+#include "resolve/level_rules.h"
+#include "text/strconv.h"
+#include "text/vb.h"
+
+namespace kovari::resolve {
+
+void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
+                            const postaldb::PostalTables& tables) {
+  std::u16string area = text::to_wide(text::Trim(slot.addr_part[4]));
+  strip_aza(area, slot, 1, tables);
+  drop_kanji_chome(area, slot.addr_part[5], tables);
+  strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
+  decompose::normalize_ke(area);
+  slot.addr_part[4] = area;
+}
+
+}  // namespace kovari::resolve

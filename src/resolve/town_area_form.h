@@ -1,0 +1,17 @@
+// The form resolution gives a town area before it compares it with records:
+// the same preparation for the input address and for a detail record's
+// address, so that both name one place alike.
+#pragma once
+
+#include "decompose/decomposition.h"
+#include "postaldb/tables.h"
+
+namespace kovari::resolve {
+
+// Applied to part 4 of slot: wide form, 大字 dropped and the 字 part kept
+// apart, a kanji 丁目 dropped, the Kyoto direction cut off (kyoto_mode 1),
+// ケ normalised.
+void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
+                            const postaldb::PostalTables& tables);
+
+}  // namespace kovari::resolve
