@@ -1,37 +1,21 @@
 // kovari-cli code and batch-code, run as programs on the basic fixture.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "cli/run_program.h"
 #include "text/sjis.h"
 
 namespace {
 
-const std::filesystem::path kProgram = KOVARI_CLI_PROGRAM;
-const std::filesystem::path kFixture = std::filesystem::path(KOVARI_FIXTURE_ROOT) / "basic";
+using Result = kovari::testing::CommandResult;
+using kovari::testing::run_command;
 
-struct Result {
-  std::string output;
-  int status = -1;
-};
-
-// Standard output and exit status of a shell command.
-Result run(const std::string& command) {
-  Result result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
+const std::filesystem::path kProgram = kovari::testing::cli_program();
+const std::filesystem::path kFixture = kovari::testing::fixture_folder("basic");
 
 class CodeCliTest : public ::testing::Test {
  protected:
@@ -55,7 +39,7 @@ class CodeCliTest : public ::testing::Test {
 constexpr const char* kFound = "クリップボード複写前に丁目、番地、ビル名を追加できます。";
 
 TEST_F(CodeCliTest, OneLinePerResult) {
-  const Result result = run(cli("code 1000001 1008691 〒064-0820 1009999"));
+  const Result result = run_command(cli("code 1000001 1008691 〒064-0820 1009999"));
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(
       result.output,
@@ -72,7 +56,8 @@ TEST_F(CodeCliTest, OneLinePerResult) {
 }
 
 TEST_F(CodeCliTest, ReadsStandardInputAndListsPrefixes) {
-  const Result result = run("printf '0481\\n\\n0000\\n1000001\\n' | " + cli("code --hyphen"));
+  const Result result =
+      run_command("printf '0481\\n\\n0000\\n1000001\\n' | " + cli("code --hyphen"));
   EXPECT_EQ(result.status, 0);
   // The rows of the result list show the town-area name as stored.
   EXPECT_EQ(result.output, std::string("048-1600\t北海道余市郡仁木町以下に掲載がない場合\t\t\t\n"
@@ -90,7 +75,7 @@ TEST_F(CodeCliTest, BatchCodeConvertsAFile) {
   const std::string files =
       " --in " + (dir / "in.csv").string() + " --out " + (dir / "out.csv").string();
   const Result result =
-      run(cli("batch-code" + files + " --items 2 --code-pos 2 --start-line 2 --message"));
+      run_command(cli("batch-code" + files + " --items 2 --code-pos 2 --start-line 2 --message"));
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.output.rfind("一括変換処理が終了しました。\r\n変換対象件数は２件です。\r\n", 0),
             0u)
@@ -117,7 +102,7 @@ TEST_F(CodeCliTest, BatchCodeExitStatus) {
       {in + " --out " + (dir / "out.csv").string() + " --code-pos 2", 2},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(run(cli("batch-code" + c.arguments)).status, c.status) << c.arguments;
+    EXPECT_EQ(run_command(cli("batch-code" + c.arguments)).status, c.status) << c.arguments;
   }
 }
 
