@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -70,7 +69,7 @@ TEST_F(MainWindowTest, EndButtonStoresThePositionAndWritesTheSettings) {
   window.move(40, 30);
   auto* end_button = window.findChild<QPushButton*>();
   ASSERT_NE(end_button, nullptr);
-  QTest::mouseClick(end_button, Qt::LeftButton);
+  end_button->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(settings_.form_left[1], window.x() * 15);
   const std::string ini = ini_contents();
