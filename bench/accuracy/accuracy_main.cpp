@@ -33,6 +33,7 @@
 #include "resolve/kyoto_direction.h"
 #include "resolve/level_rules.h"
 #include "resolve/resolve_walk.h"
+#include "resolve/town_area_form.h"
 #include "text/sjis.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -122,7 +123,7 @@ void add(std::map<std::string, Tally>& tallies, const std::string& kind, bool go
   }
 }
 
-// Part 1: town areas with numbered conditions.
+// Town areas with numbered conditions.
 void conditions(const postaldb::PostalDb& db, Resolver& r, std::size_t examples,
                 std::vector<std::u16string>& batch_addresses) {
   const postaldb::PostalTables& t = db.tables;
@@ -168,7 +169,7 @@ std::optional<decompose::DecompositionSlot> typed_parts(std::u16string_view addr
   return slot;
 }
 
-// Part 2: detail records with the detail pass.
+// Detail records with the detail pass.
 void details(const postaldb::PostalDb& db, settings::Settings settings, Host& host,
              std::size_t examples, std::vector<std::u16string>& batch_addresses) {
   settings.ctl_flg[10] = 1;
