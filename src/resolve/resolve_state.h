@@ -11,7 +11,9 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -22,8 +24,6 @@ inline constexpr int kMaxCityBlocks = 100;
 inline constexpr int kMaxCandidates = 1000;
 inline constexpr int kMaxFuzzyHits = 1000;
 inline constexpr int kMaxPartMatches = 100;
-inline constexpr int kTownCacheLimit = 1000;    // records added while fewer are cached
-inline constexpr int kTownCacheKept = 999;      // kept after a scan
 inline constexpr int kDetailCacheLimit = 500;
 inline constexpr int kDetailCacheKept = 499;
 
@@ -93,18 +93,24 @@ struct TownRecord {
   bool has_chome = false;     // "丁目" in the base name
 };
 
-// The last municipality's town-area records, so that a repeated resolution
-// in one municipality reads memory instead of the file.
-struct TownCache {
-  std::int64_t town_cache_first = 0;  // 1-based position of the first cached record
-  std::int64_t town_cache_last = 0;   // last byte covered by the cached records
-  std::vector<TownRecord> records;    // town_cache_count = records.size()
-  const void* source = nullptr;       // the file the records were read from
+// One municipality's town-area records in file order, as far as a scan has
+// read them.
+struct TownRun {
+  std::int64_t town_cache_first = 0;  // 1-based position of the first record
+  std::int64_t town_cache_last = 0;   // last byte covered by the records
+  std::deque<TownRecord> records;     // a deque: records handed out never move
+};
 
-  void reset(std::int64_t first, const void* file) {
-    town_cache_first = first;
-    town_cache_last = 0;
-    records.clear();
+// Every municipality's town-area records read so far, by the position of the
+// first record of the range. The main file does not change while the program
+// runs, so a resolution in a municipality met before reads memory whatever
+// municipalities came in between (a whole national file is some tens of MB).
+struct TownCache {
+  std::unordered_map<std::int64_t, TownRun> runs;
+  const void* source = nullptr;  // the file the records were read from
+
+  void reset(const void* file) {
+    runs.clear();
     source = file;
   }
 };
@@ -201,10 +207,7 @@ struct ResolveState {
 
   // The main window empties the town-record cache whenever it opens a
   // conversion window.
-  void reset_town_cache() {
-    town_cache.town_cache_first = 0;
-    town_cache.town_cache_last = 0;
-  }
+  void reset_town_cache() { town_cache.reset(nullptr); }
 };
 
 }  // namespace kovari::resolve

@@ -56,6 +56,17 @@ void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
   }
 }
 
+// The cached run that begins at `first`, created empty when the range is new.
+TownRun& run_at(TownCache& cache, const void* file, std::int64_t first) {
+  if (cache.source != file) cache.reset(file);
+  TownRun& run = cache.runs[first];
+  if (run.records.empty()) {
+    run.town_cache_first = first;
+    run.town_cache_last = first - 1;
+  }
+  return run;
+}
+
 }  // namespace
 
 std::u16string fold_ke(std::u16string_view s) {
@@ -82,62 +93,22 @@ bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTabl
 TownRecordReader::TownRecordReader(TownCache& cache, const postaldb::DataFile& file,
                                    const postaldb::PostalTables& tables, std::int64_t first,
                                    std::int64_t last)
-    : cache_(cache), file_(file), tables_(tables), pos_(first), last_(last) {
-  bool found = false;
-  if (cache.source == &file && first >= cache.town_cache_first &&
-      first <= cache.town_cache_last) {
-    std::int64_t p = cache.town_cache_first;
-    for (std::size_t i = 0; i < cache.records.size(); ++i) {
-      if (p == first) {
-        index_ = i;
-        found = true;
-        break;
-      }
-      p += cache.records[i].len;
-    }
-  }
-  if (!found) {
-    cache.reset(first, &file);
-    index_ = 0;
-  }
-  cache.records.reserve(kTownCacheLimit);  // records handed out must not move
-}
-
-TownRecordReader::~TownRecordReader() {
-  if (cache_.records.size() > static_cast<std::size_t>(kTownCacheKept)) {
-    cache_.records.resize(kTownCacheKept);
-    std::int64_t end = cache_.town_cache_first;
-    for (const TownRecord& r : cache_.records) end += r.len;
-    cache_.town_cache_last = end - 1;
-  }
-}
+    : run_(run_at(cache, &file, first)), file_(file), tables_(tables), pos_(first), last_(last) {}
 
 const TownRecord* TownRecordReader::next() {
   if (pos_ >= last_) return nullptr;
-  if (index_ < cache_.records.size()) {
-    const TownRecord& r = cache_.records[index_++];
+  if (index_ < run_.records.size()) {
+    const TownRecord& r = run_.records[index_++];
     pos_ += r.len;
     return &r;
   }
-  // Only a record that continues the cached run may join it.
-  const bool continues = cache_.records.empty() ? pos_ == cache_.town_cache_first
-                                                : pos_ == cache_.town_cache_last + 1;
-  const bool room = cache_.records.size() < static_cast<std::size_t>(kTownCacheLimit);
-  TownRecord& r = continues && room ? cache_.records.emplace_back() : overflow_.emplace_back();
-  if (!read_town_record(file_, tables_, pos_, r)) {
-    if (continues && room) {
-      cache_.records.pop_back();
-    } else {
-      overflow_.pop_back();
-    }
-    return nullptr;
-  }
+  // Past the cached records the scan reads on from the end of the run.
+  TownRecord r;
+  if (!read_town_record(file_, tables_, pos_, r)) return nullptr;
   pos_ += r.len;
-  if (continues && room) {
-    cache_.town_cache_last = pos_ - 1;
-    index_ = cache_.records.size();
-  }
-  return &r;
+  run_.town_cache_last = pos_ - 1;
+  ++index_;
+  return &run_.records.emplace_back(std::move(r));
 }
 
 }  // namespace kovari::resolve

@@ -1,10 +1,10 @@
 // Reading a municipality's town-area records from the main file through the
-// town-record cache: a repeated resolution in one municipality reads memory,
-// and each record's comparison forms are derived once, when it is read.
+// town-record cache: a later resolution in a municipality already read, in
+// whatever order the addresses come, reads memory, and each record's
+// comparison forms are derived once, when it is read.
 #pragma once
 
 #include <cstdint>
-#include <deque>
 
 #include "postaldb/data_file.h"
 #include "postaldb/tables.h"
@@ -13,27 +13,24 @@
 namespace kovari::resolve {
 
 // Walks the records from `first` until the position reaches `last`. The
-// cache serves the records it holds (it is emptied first when it does not
-// hold `first` or was read from another file) and takes in those read from
-// the file while it holds fewer than kTownCacheLimit.
+// cache (emptied first when it was read from another file) serves the
+// records of the range it holds and keeps those read from the file.
 class TownRecordReader {
  public:
   TownRecordReader(TownCache& cache, const postaldb::DataFile& file,
                    const postaldb::PostalTables& tables, std::int64_t first, std::int64_t last);
-  ~TownRecordReader();  // limits the cache to kTownCacheKept records
 
   // The next record, or nullptr at the end of the range or on a read error.
-  // Every record returned stays valid as long as the reader.
+  // Every record returned stays valid as long as the cache holds it.
   const TownRecord* next();
 
  private:
-  TownCache& cache_;
+  TownRun& run_;
   const postaldb::DataFile& file_;
   const postaldb::PostalTables& tables_;
   std::int64_t pos_;
   std::int64_t last_;
-  std::size_t index_ = 0;            // next cached record to serve
-  std::deque<TownRecord> overflow_;  // records read beyond the cache's bound
+  std::size_t index_ = 0;  // next cached record to serve
 };
 
 // The text with ヶ, ケ, が and ガ written alike: the data and the people who

@@ -182,12 +182,34 @@ TEST(KaisekiPhase1, SecondResolutionReadsTheCacheAndAgrees) {
   const Typed a{u"北海道", u"旭川市", u"", u"本町"};
   run.resolve(a);
   EXPECT_EQ(run.st.result_code, u"0700032");
-  EXPECT_FALSE(run.st.town_cache.records.empty());
+  EXPECT_FALSE(run.st.town_cache.runs.empty());
   EXPECT_EQ(run.st.last_city_text, u"旭川市");
   run.resolve(a);
   EXPECT_EQ(run.st.result_code, u"0700032");
   run.resolve({u"北海道", u"旭川市", u"", u"本町", u"3"});
   EXPECT_EQ(run.st.result_code, u"0700031");
+}
+
+TEST(KaisekiPhase1, ReturnToAMunicipalityReadsTheRecordsKeptForIt) {
+  Resolution run;
+  run.running[1] = 1;
+  const Typed asahikawa{u"北海道", u"旭川市", u"", u"本町"};
+  run.resolve(asahikawa);
+  ASSERT_EQ(run.st.town_cache.runs.size(), 1u);
+  const TownRun& kept = run.st.town_cache.runs.begin()->second;
+  const TownRecord* first_record = &kept.records.front();
+  const std::size_t kept_count = kept.records.size();
+
+  run.resolve({u"東京都", u"千代田区", u"", u"霞が関"});
+  EXPECT_EQ(run.st.result_code, u"1000013");
+  run.resolve(asahikawa);
+  EXPECT_EQ(run.st.result_code, u"0700032");
+  EXPECT_EQ(run.st.town_cache.runs.size(), 2u);
+  EXPECT_EQ(&kept.records.front(), first_record);
+  EXPECT_EQ(kept.records.size(), kept_count);
+
+  run.st.reset_town_cache();
+  EXPECT_TRUE(run.st.town_cache.runs.empty());
 }
 
 TEST(KaisekiPhase1, ApproximateWardPickIsTheSingleHit) {
