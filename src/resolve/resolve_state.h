@@ -11,7 +11,7 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -98,7 +98,8 @@ struct TownRecord {
 struct TownRun {
   std::int64_t town_cache_first = 0;  // 1-based position of the first record
   std::int64_t town_cache_last = 0;   // last byte covered by the records
-  std::deque<TownRecord> records;     // a deque: records handed out never move
+  // Held one by one, so that records handed out never move.
+  std::vector<std::unique_ptr<TownRecord>> records;
 };
 
 // Every municipality's town-area records read so far, by the position of the

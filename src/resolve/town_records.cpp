@@ -98,17 +98,17 @@ TownRecordReader::TownRecordReader(TownCache& cache, const postaldb::DataFile& f
 const TownRecord* TownRecordReader::next() {
   if (pos_ >= last_) return nullptr;
   if (index_ < run_.records.size()) {
-    const TownRecord& r = run_.records[index_++];
+    const TownRecord& r = *run_.records[index_++];
     pos_ += r.len;
     return &r;
   }
   // Past the cached records the scan reads on from the end of the run.
-  TownRecord r;
-  if (!read_town_record(file_, tables_, pos_, r)) return nullptr;
-  pos_ += r.len;
+  auto r = std::make_unique<TownRecord>();
+  if (!read_town_record(file_, tables_, pos_, *r)) return nullptr;
+  pos_ += r->len;
   run_.town_cache_last = pos_ - 1;
   ++index_;
-  return &run_.records.emplace_back(std::move(r));
+  return run_.records.emplace_back(std::move(r)).get();
 }
 
 }  // namespace kovari::resolve

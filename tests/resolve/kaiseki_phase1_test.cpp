@@ -197,7 +197,7 @@ TEST(KaisekiPhase1, ReturnToAMunicipalityReadsTheRecordsKeptForIt) {
   run.resolve(asahikawa);
   ASSERT_EQ(run.st.town_cache.runs.size(), 1u);
   const TownRun& kept = run.st.town_cache.runs.begin()->second;
-  const TownRecord* first_record = &kept.records.front();
+  const TownRecord* first_record = kept.records.front().get();
   const std::size_t kept_count = kept.records.size();
 
   run.resolve({u"東京都", u"千代田区", u"", u"霞が関"});
@@ -205,7 +205,7 @@ TEST(KaisekiPhase1, ReturnToAMunicipalityReadsTheRecordsKeptForIt) {
   run.resolve(asahikawa);
   EXPECT_EQ(run.st.result_code, u"0700032");
   EXPECT_EQ(run.st.town_cache.runs.size(), 2u);
-  EXPECT_EQ(&kept.records.front(), first_record);
+  EXPECT_EQ(kept.records.front().get(), first_record);
   EXPECT_EQ(kept.records.size(), kept_count);
 
   run.st.reset_town_cache();
