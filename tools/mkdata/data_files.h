@@ -12,6 +12,7 @@
 #include "byte_buffer.h"
 #include "postal_data.h"
 #include "report.h"
+#include "sorted_index.h"
 
 namespace kovari::mkdata {
 
@@ -33,6 +34,11 @@ DataFile lay_out_detail_file(PostalData& data, Counts& counts, Report& report);
 DataFile lay_out_third_file(const PostalData& data, Counts& counts, Report& report);
 // Needs the town-area offsets of the main file.
 DataFile lay_out_fourth_file(const PostalData& data, Counts& counts, Report& report);
+
+// A postal-code index of both files: the entries (code, record offset) sorted
+// and written as 13-byte records with their run ordinals. Returns their count.
+std::int32_t write_code_index(std::vector<IndexEntry<std::string>> index, ByteBuffer& file,
+                              Report& report);
 
 // The directory block: 50 block numbers then the trailing values, padded to
 // 1024 bytes.

@@ -46,18 +46,12 @@ void write_city_positions(const PostalData& data, ByteBuffer& file, std::int32_t
   }
 }
 
-std::int32_t write_detail_index(const PostalData& data, ByteBuffer& file, Report& report) {
+std::vector<IndexEntry<std::string>> detail_codes(const PostalData& data) {
   std::vector<IndexEntry<std::string>> index;
   for (const auto& details : data.details) {
     for (const Detail& detail : details) index.push_back({detail.code, detail.offset});
   }
-  if (sort_with_ordinals(index) > 0x7FFF) report.fatal("a detail postal code recurs too often");
-  for (const auto& entry : index) {
-    file.code(entry.key);
-    file.long_value(entry.offset);
-    file.integer(static_cast<std::int16_t>(entry.ordinal));
-  }
-  return static_cast<std::int32_t>(index.size());
+  return index;
 }
 
 }  // namespace
@@ -78,7 +72,7 @@ DataFile lay_out_detail_file(PostalData& data, Counts& counts, Report& report) {
 
   file.align_to_block();
   block[3] = file.block();
-  counts.detail_codes = write_detail_index(data, file, report);
+  counts.detail_codes = write_code_index(detail_codes(data), file, report);
 
   const std::vector<OfficeName> names = office_names(data);
   file.align_to_block();

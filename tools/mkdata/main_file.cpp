@@ -35,11 +35,18 @@ void write_town_records(PostalData& data, ByteBuffer& file, Counts& counts, Repo
   }
 }
 
-std::int32_t write_code_index(const PostalData& data, ByteBuffer& file, Report& report) {
+std::vector<IndexEntry<std::string>> town_codes(const PostalData& data) {
   std::vector<IndexEntry<std::string>> index;
   for (std::size_t c = 1; c < data.cities.size(); ++c) {
     for (const TownArea& town : data.cities[c].towns) index.push_back({town.code, town.offset});
   }
+  return index;
+}
+
+}  // namespace
+
+std::int32_t write_code_index(std::vector<IndexEntry<std::string>> index, ByteBuffer& file,
+                              Report& report) {
   if (sort_with_ordinals(index) > 0x7FFF) report.fatal("a postal code recurs too often");
   for (const auto& entry : index) {
     file.code(entry.key);
@@ -48,8 +55,6 @@ std::int32_t write_code_index(const PostalData& data, ByteBuffer& file, Report& 
   }
   return static_cast<std::int32_t>(index.size());
 }
-
-}  // namespace
 
 DataFile lay_out_main_file(PostalData& data, Counts& counts, Report& report) {
   ByteBuffer file;
@@ -83,7 +88,7 @@ DataFile lay_out_main_file(PostalData& data, Counts& counts, Report& report) {
 
   file.align_to_block();
   block[3] = file.block();
-  counts.codes = write_code_index(data, file, report);
+  counts.codes = write_code_index(town_codes(data), file, report);
 
   file.align_to_block();
   block[5] = file.block();
