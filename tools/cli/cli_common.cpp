@@ -176,4 +176,23 @@ int run_batch_command(std::string_view command, const std::filesystem::path& fol
 std::string utf8(std::u16string_view text) { return text::to_utf8(text); }
 std::u16string utf16(std::string_view text) { return text::from_utf8(text); }
 
+std::vector<std::string> positional_arguments(Args& args) {
+  std::vector<std::string> words;
+  while (std::optional<std::string> word = args.positional()) words.push_back(*word);
+  return words;
+}
+
+void for_each_input(const std::vector<std::string>& arguments,
+                    const std::function<void(const std::string&)>& each) {
+  if (!arguments.empty()) {
+    for (const std::string& argument : arguments) each(argument);
+    return;
+  }
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    each(line);
+  }
+}
+
 }  // namespace kovari::cli

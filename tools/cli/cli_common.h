@@ -79,6 +79,14 @@ using BatchRun =
 int run_batch_command(std::string_view command, const std::filesystem::path& folder, bool yes,
                       const BatchRun& run);
 
+// The remaining positional arguments.
+std::vector<std::string> positional_arguments(Args& args);
+
+// Hands each input to `each`: the arguments when there are any, else the lines
+// of standard input (a CR before the line end dropped), in order, streaming.
+void for_each_input(const std::vector<std::string>& arguments,
+                    const std::function<void(const std::string&)>& each);
+
 std::string utf8(std::u16string_view text);
 std::u16string utf16(std::string_view text);
 

@@ -51,8 +51,7 @@ int cmd_addr(Args& args) {
   const bool fuzzy = args.flag("fuzzy");
   const bool detail_pass = args.flag("detail-pass");
   const bool hyphen = args.flag("hyphen");
-  std::vector<std::string> addresses;
-  while (std::optional<std::string> word = args.positional()) addresses.push_back(*word);
+  const std::vector<std::string> addresses = positional_arguments(args);
   if (!args.finish("addr")) return 2;
 
   CliHost host;
@@ -65,15 +64,7 @@ int cmd_addr(Args& args) {
 
   std::ios::sync_with_stdio(false);
   AddressConverter converter(db, settings, host);
-  if (!addresses.empty()) {
-    for (const std::string& address : addresses) converter.convert(address);
-    return 0;
-  }
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    converter.convert(line);
-  }
+  for_each_input(addresses, [&](const std::string& address) { converter.convert(address); });
   return 0;
 }
 

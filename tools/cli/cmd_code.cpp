@@ -93,8 +93,7 @@ class CodeLookup {
 int cmd_code(Args& args) {
   const std::filesystem::path folder = data_folder(args);
   const bool hyphen = args.flag("hyphen");
-  std::vector<std::string> codes;
-  while (std::optional<std::string> word = args.positional()) codes.push_back(*word);
+  const std::vector<std::string> codes = positional_arguments(args);
   if (!args.finish("code")) return 2;
 
   CliHost host;
@@ -102,16 +101,11 @@ int cmd_code(Args& args) {
   settings::Settings settings;
   if (!load_data(folder, db, settings, host)) return 1;
   CodeLookup lookup(db, settings, host, hyphen);
-  if (!codes.empty()) {
-    for (const std::string& code : codes) lookup.lookup(code);
-    return 0;
-  }
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(" \t") == std::string::npos) continue;
-    lookup.lookup(line);
-  }
+  for_each_input(codes, [&](const std::string& code) {
+    // A blank line of standard input is no code; an argument is always looked up.
+    if (codes.empty() && code.find_first_not_of(" \t") == std::string::npos) return;
+    lookup.lookup(code);
+  });
   return 0;
 }
 

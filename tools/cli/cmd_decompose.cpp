@@ -27,8 +27,7 @@ void print_decomposition(const std::string& address, const postaldb::PostalTable
 
 int cmd_decompose(Args& args) {
   const std::filesystem::path folder = data_folder(args);
-  std::vector<std::string> addresses;
-  while (std::optional<std::string> word = args.positional()) addresses.push_back(*word);
+  const std::vector<std::string> addresses = positional_arguments(args);
   if (!args.finish("decompose")) return 2;
 
   CliHost host;
@@ -37,15 +36,9 @@ int cmd_decompose(Args& args) {
   if (!load_data(folder, db, settings, host)) return 1;
   const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
 
-  if (!addresses.empty()) {
-    for (const std::string& address : addresses) print_decomposition(address, db.tables, options);
-    return 0;
-  }
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    print_decomposition(line, db.tables, options);
-  }
+  for_each_input(addresses, [&](const std::string& address) {
+    print_decomposition(address, db.tables, options);
+  });
   return 0;
 }
 
