@@ -1,6 +1,7 @@
 #include "detail_probe.h"
 
 #include "resolve/detail_reader.h"
+#include "town_area_walk.h"
 
 namespace kovari::accuracy {
 
@@ -8,10 +9,7 @@ void for_each_detail_record(const postaldb::PostalDb& db,
                             const std::function<void(const DetailEntry&)>& visit) {
   const postaldb::PostalTables& t = db.tables;
   const int cities = static_cast<int>(t.city_name1.size()) - 1;
-  const int prefs = static_cast<int>(t.pref_name.size()) - 1;
-  int pref = 1;
-  for (int row = 1; row <= cities; ++row) {
-    while (pref < prefs && t.pref_first_city[pref + 1] <= row) ++pref;
+  roundtrip::for_each_city_row(t, [&](int pref, int row) {
     std::int64_t pos = std::int64_t{t.city_pos2[row]} + 1;
     const std::int64_t last = row == cities ? db.dir.town_end2 : t.city_pos2[row + 1];
     DetailEntry entry{pref, row, {}};
@@ -19,7 +17,7 @@ void for_each_detail_record(const postaldb::PostalDb& db,
       pos += entry.record.size;
       visit(entry);
     }
-  }
+  });
 }
 
 }  // namespace kovari::accuracy

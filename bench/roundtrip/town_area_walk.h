@@ -17,6 +17,10 @@ struct TownArea {
   bool bracketed = false; // the name carries a bracketed condition
 };
 
+// Every city row with the index of its prefecture, in table order.
+void for_each_city_row(const postaldb::PostalTables& t,
+                       const std::function<void(int pref, int row)>& visit);
+
 void for_each_town_area(const postaldb::PostalDb& db,
                         const std::function<void(const TownArea&)>& visit);
 
