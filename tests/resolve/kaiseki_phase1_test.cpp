@@ -85,6 +85,18 @@ struct Case {
   std::u16string_view msg;
 };
 
+// Each case typed into a fresh resolution gives its code and message.
+template <std::size_t N>
+void expect_resolutions(const Case (&cases)[N]) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Resolution run;
+    run.resolve(c.typed);
+    EXPECT_EQ(run.st.result_code, c.code);
+    EXPECT_EQ(run.st.result_msg, c.msg);
+  }
+}
+
 TEST(KaisekiPhase1, LevelsEndInACodeOrAMessage) {
   const Case cases[] = {
       {"all levels empty", {}, u"", kNothingGiven},
@@ -113,13 +125,7 @@ TEST(KaisekiPhase1, LevelsEndInACodeOrAMessage) {
       {"Kyoto: direction after the town", {u"京都府", u"京都市", u"中京区", u"亀屋町烏丸通西入"},
        u"6040857", u""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    Resolution run;
-    run.resolve(c.typed);
-    EXPECT_EQ(run.st.result_code, c.code);
-    EXPECT_EQ(run.st.result_msg, c.msg);
-  }
+  expect_resolutions(cases);
 }
 
 // Names the data spells or cuts differently from the way addresses are typed.
@@ -135,13 +141,7 @@ TEST(KaisekiPhase1, TypedFormsOfTheSameName) {
       {"a 郡 opening the city name cut as a county", {u"岐阜県", u"郡", u"上市八幡町", u"島谷"},
        u"5014222", u""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    Resolution run;
-    run.resolve(c.typed);
-    EXPECT_EQ(run.st.result_code, c.code);
-    EXPECT_EQ(run.st.result_msg, c.msg);
-  }
+  expect_resolutions(cases);
 }
 
 TEST(KaisekiPhase1, NameWhoseNumberDecompositionCutOff) {
