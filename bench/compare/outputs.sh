@@ -35,6 +35,6 @@ batch_addr batch-addr-latest1 --latest-address 1
   --items 2 --code-pos 2 --yes --message | grep -v -E '/s|秒|ms' > "$out/batch-code.summary" || true
 
 # The figures programs: everything but their timing lines.
-"$bin/kovari-roundtrip" --data "$bin" --examples 100000 | grep -v -E '/s|seconds|ms\b' > "$out/roundtrip.txt"
-"$bin/kovari-accuracy" --data "$bin" --examples 100000 | grep -v -E '/s|seconds|ms\b' > "$out/accuracy.txt"
+"$bin/kovari-roundtrip" --data "$bin" --examples 100000 | grep -v -E 'per second|/s|seconds|ms\b' > "$out/roundtrip.txt"
+"$bin/kovari-accuracy" --data "$bin" --examples 100000 | grep -v -E 'per second|/s|seconds|ms\b' > "$out/accuracy.txt"
 echo "outputs written to $out"
