@@ -27,15 +27,19 @@ function(kovari_test name)
   # Tests stay in their own folder, out of the program's folder.
   set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   target_include_directories(test_${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
-  # Tests read their tables (tests/NAME/*.tsv) from the source tree.
-  target_compile_definitions(test_${name} PRIVATE KOVARI_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  # Tests read their tables (tests/NAME/*.tsv) from the source tree, and the
+  # national data files from the build's program folder (when it made them).
+  target_compile_definitions(test_${name} PRIVATE KOVARI_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+                                                  KOVARI_DATA_DIR="${CMAKE_BINARY_DIR}/bin")
   target_link_libraries(test_${name} PRIVATE GTest::gtest_main)
   foreach(dep IN LISTS ARG_DEPENDS)
     target_link_libraries(test_${name} PRIVATE ${dep})
   endforeach()
+  if(TARGET postal_data)
+    add_dependencies(test_${name} postal_data)
+  endif()
   gtest_discover_tests(test_${name}
     TEST_PREFIX "${name}."
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "KOVARI_DATA_DIR=${CMAKE_BINARY_DIR}/bin"
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -5,7 +5,7 @@
 //     combinations), types prefecture + city + ward/town + town name + block
 //     numbers that lie in the condition and counts how many resolve to the
 //     record's own code, per condition shape.
-//  2. Detail records with the detail pass on (ctl_flg(10) = 1): types the
+//  2. Detail records with the detail pass on (Flag::kDetailPass): types the
 //     address of every large-volume office and post-office box (without the
 //     post-office-box text) and counts how many resolve to the record's own
 //     code; also the share whose detail address decomposes to the same parts
@@ -24,16 +24,12 @@
 #include "batch_speed.h"
 #include "condition_probe.h"
 #include "decompose/decomposition.h"
-#include "decompose/normalize.h"
 #include "detail_probe.h"
-#include "postaldb/startup.h"
 #include "resolve/detail_reader.h"
 #include "resolve/detail_record.h"
-#include "resolve/kaiseki_phase1.h"
-#include "resolve/kyoto_direction.h"
-#include "resolve/level_rules.h"
 #include "resolve/resolve_walk.h"
 #include "resolve/town_area_form.h"
+#include "session/convert_address.h"
 #include "text/sjis.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -57,27 +53,9 @@ double share(long good, long total) {
 
 // One address through decomposition and resolution, as the clipboard
 // converter does.
-class Resolver {
- public:
-  Resolver(const postaldb::PostalDb& db, const settings::Settings& settings, Host& host)
-      : db_(db), flags_(settings.ctl_flg), host_(host) {}
-
-  std::u16string resolve(std::u16string_view address) {
-    d.addr_text = address;
-    decompose::decompose_address(d, db_.tables, {flags_[4], 0});
-    st.result_msg.clear();
-    resolve::kaiseki_phase1(st, d, {db_, flags_, {}, host_, u""});
-    return st.result_code;
-  }
-
-  decompose::Decomposition d;
-  resolve::ResolveState st;
-
- private:
-  const postaldb::PostalDb& db_;
-  std::array<int, 17> flags_;
-  Host& host_;
-};
+AddressOutcome resolve_address(Session& session, Host& host, std::u16string_view address) {
+  return convert_address(session, host, address, CallerMode::kClipboard);
+}
 
 std::u16string municipality(const postaldb::PostalTables& t, int pref, int row) {
   return Trim(t.pref_name[pref]) + t.city_name1[row] + t.city_name2[row];
@@ -124,8 +102,9 @@ void add(std::map<std::string, Tally>& tallies, const std::string& kind, bool go
 }
 
 // Town areas with numbered conditions.
-void conditions(const postaldb::PostalDb& db, Resolver& r, std::size_t examples,
+void conditions(Session& session, Host& host, std::size_t examples,
                 std::vector<std::u16string>& batch_addresses) {
+  const postaldb::PostalDb& db = session.db;
   const postaldb::PostalTables& t = db.tables;
   std::map<std::string, Tally> tallies;
   long unprobed = 0;
@@ -141,11 +120,11 @@ void conditions(const postaldb::PostalDb& db, Resolver& r, std::size_t examples,
         continue;
       }
       const std::u16string address = municipality(t, a.pref, a.row) + base + probe->block;
-      const std::u16string code = r.resolve(address);
-      const bool good = code == std::u16string(a.code.begin(), a.code.end());
+      const AddressOutcome o = resolve_address(session, host, address);
+      const bool good = o.code == std::u16string(a.code.begin(), a.code.end());
       add(tallies, probe->shape, good,
-          a.code + " " + to_utf8(address) + " (" + to_utf8(condition) + ") -> [" + to_utf8(code) +
-              "] " + to_utf8(r.st.result_parts));
+          a.code + " " + to_utf8(address) + " (" + to_utf8(condition) + ") -> [" + to_utf8(o.code) +
+              "] " + to_utf8(o.parts));
       if (batch_addresses.size() < 50000) batch_addresses.push_back(address);
     }
   });
@@ -163,18 +142,18 @@ std::optional<decompose::DecompositionSlot> typed_parts(std::u16string_view addr
   decompose::Decomposition d;
   d.addr_text = address;
   decompose::decompose_address(d, t, {0, 0});
-  if (d.decomp_status == u"ok") return std::nullopt;
+  if (d.decomp_status == decompose::DecompStatus::kBuilding) return std::nullopt;
   decompose::DecompositionSlot slot = d.slot[1];
   resolve::prepare_slot_town_area(slot, kyoto_mode, t);
   return slot;
 }
 
 // Detail records with the detail pass.
-void details(const postaldb::PostalDb& db, settings::Settings settings, Host& host,
-             std::size_t examples, std::vector<std::u16string>& batch_addresses) {
-  settings.ctl_flg[10] = 1;
-  Resolver r(db, settings, host);
+void details(Session& session, Host& host, std::size_t examples,
+             std::vector<std::u16string>& batch_addresses) {
+  const postaldb::PostalDb& db = session.db;
   const postaldb::PostalTables& t = db.tables;
+  const int approximate = session.settings.flag(settings::Flag::kApproximate);
   std::map<std::string, Tally> tallies;
   std::set<std::u16string> seen, seen_any;
   long same_parts = 0, compared = 0, building_decides = 0;
@@ -182,43 +161,45 @@ void details(const postaldb::PostalDb& db, settings::Settings settings, Host& ho
   for_each_detail_record(db, [&](const DetailEntry& e) {
     std::u16string street(resolve::street_address(e.record));
     const std::u16string address = municipality(t, e.pref, e.row) + e.record.town_name + street;
-    const std::u16string code = r.resolve(address);
-    const bool good = code == std::u16string(e.record.code.begin(), e.record.code.end());
+    AddressOutcome o = resolve_address(session, host, address);
+    const bool good = o.code == std::u16string(e.record.code.begin(), e.record.code.end());
+    const int found_city = o.levels.city;
     std::u16string place = address;  // what tells two addresses apart
     if (batch_addresses.size() < 100000) batch_addresses.push_back(address);
     // The rule for the detail address: the same parts as the typed address,
     // looked at where the detail pass runs (a municipality found, the
     // building table not deciding).
     const auto& kyoto = t.city_group[resolve::kKyotoGroup];
-    const int kyoto_mode = r.st.found_city >= kyoto[1] && r.st.found_city <= kyoto[2] ? 1 : 0;
+    const int kyoto_mode = found_city >= kyoto[1] && found_city <= kyoto[2] ? 1 : 0;
     const std::optional<decompose::DecompositionSlot> typed = typed_parts(address, t, kyoto_mode);
     if (!typed) {
       ++building_decides;
-    } else if (r.st.found_city != 0) {
-      resolve::decompose_detail_record(e.record.town_name + street, r.d, t,
-                                       {kyoto_mode, settings.ctl_flg[4]});
+    } else if (found_city != 0) {
+      resolve::decompose_detail_record(e.record.town_name + street, o.decomposition, t,
+                                       {kyoto_mode, approximate});
       ++compared;
-      const decompose::DecompositionSlot& detail = r.d.slot[2];
+      const decompose::DecompositionSlot& detail = o.decomposition.slot[2];
       bool same = detail.koaza_text == typed->koaza_text &&
                   detail.kyoto_direction == typed->kyoto_direction;
       for (int k = 4; k <= 9; ++k) same = same && detail.addr_part[k] == typed->addr_part[k];
       if (same) ++same_parts;
-      place = text::from_utf8(std::to_string(r.st.found_city) + "," +
-                              std::to_string(r.st.found_town) + ",") +
-              detail.koaza_text + u"," + detail.kyoto_direction;
+      place =
+          text::from_utf8(std::to_string(found_city) + "," + std::to_string(o.levels.town) + ",") +
+          detail.koaza_text + u"," + detail.kyoto_direction;
       for (const int k : {4, 5, 6, 7, 9}) place += u"," + detail.addr_part[k];
     }
     // Records at one place cannot all get their own code: the detail pass
     // takes the first that fits, and an address without a building fits a
     // record at the same numbers that names one.
-    const std::u16string building = place == address ? u"" : r.d.slot[2].addr_part[8];
+    const std::u16string building =
+        place == address ? u"" : o.decomposition.slot[2].addr_part[decompose::kBuilding];
     const bool repeated =
         building.empty() ? seen_any.count(place) != 0 : seen.count(place + u"|" + building) != 0;
     seen_any.insert(place);
     seen.insert(place + u"|" + building);
     add(tallies, repeated ? "same place as an earlier record" : "own place", good,
-        e.record.code + " " + to_utf8(address) + " -> [" + to_utf8(code) + "] " +
-            to_utf8(r.st.result_parts) + " " + to_utf8(r.st.result_msg));
+        e.record.code + " " + to_utf8(address) + " -> [" + to_utf8(o.code) + "] " +
+            to_utf8(o.parts) + " " + to_utf8(o.message));
   });
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -251,19 +232,22 @@ int run(int argc, char** argv) {
     }
   }
   SilentHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings = settings::default_settings();
-  if (const postaldb::LoadStatus s = postaldb::load_postal_db(folder, db, settings, host);
-      !s.ok()) {
+  Session session;
+  if (const postaldb::LoadStatus s = session.load(folder, host); !s.ok()) {
     std::cerr << "kovari-accuracy: " << s.error << "\n";
     return 1;
   }
+  // Each part starts without the choices the one before remembered.
   std::vector<std::u16string> batch_addresses;
-  Resolver r(db, settings, host);
-  conditions(db, r, examples, batch_addresses);
-  details(db, settings, host, examples, batch_addresses);
+  conditions(session, host, examples, batch_addresses);
+  session.remembered = {};
+  const int detail_pass = session.settings.flag(settings::Flag::kDetailPass);
+  session.settings.set_flag(settings::Flag::kDetailPass, 1);
+  details(session, host, examples, batch_addresses);
+  session.settings.set_flag(settings::Flag::kDetailPass, detail_pass);
+  session.remembered = {};
 
-  const BatchSpeed speed = measure_batch(db, settings, batch_addresses, lines);
+  const BatchSpeed speed = measure_batch(session, batch_addresses, lines);
   if (!speed.error.empty()) {
     std::printf("\nbatch run failed: %s\n", speed.error.c_str());
     return 1;

@@ -9,8 +9,8 @@
 
 namespace kovari::accuracy {
 
-BatchSpeed measure_batch(const postaldb::PostalDb& db, const settings::Settings& settings,
-                         const std::vector<std::u16string>& addresses, long lines) {
+BatchSpeed measure_batch(Session& session, const std::vector<std::u16string>& addresses,
+                         long lines) {
   BatchSpeed speed;
   if (addresses.empty()) return speed;
   const std::filesystem::path dir =
@@ -32,10 +32,8 @@ BatchSpeed measure_batch(const postaldb::PostalDb& db, const settings::Settings&
   fields.address_pos[0] = u"2";
   fields.code_pos = u"3";
   SilentHost host(true);
-  resolve::ResolveState state;
   const auto start = std::chrono::steady_clock::now();
-  const batch::AddressBatchOutcome outcome =
-      batch::run_address_batch(fields, db, settings, host, state);
+  const batch::AddressBatchOutcome outcome = batch::run_address_batch(fields, session, host);
   speed.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   speed.records = outcome.target_count;
   speed.converted = outcome.converted_count;

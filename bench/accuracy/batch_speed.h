@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "postaldb/postal_db.h"
-#include "settings/settings.h"
+#include "session/session.h"
 
 namespace kovari::accuracy {
 
@@ -19,7 +18,7 @@ struct BatchSpeed {
 
 // Writes `lines` records "n,address," cycling through `addresses` into a
 // Shift-JIS file in a temporary folder and converts it with the code appended.
-BatchSpeed measure_batch(const postaldb::PostalDb& db, const settings::Settings& settings,
-                         const std::vector<std::u16string>& addresses, long lines);
+BatchSpeed measure_batch(Session& session, const std::vector<std::u16string>& addresses,
+                         long lines);
 
 }  // namespace kovari::accuracy

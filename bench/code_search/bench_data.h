@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "postaldb/startup.h"
+#include "session/session.h"
 
 namespace kovari::bench {
 
@@ -32,10 +32,9 @@ inline std::filesystem::path data_folder(int argc, char** argv) {
   return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
 }
 
-inline bool load(const std::filesystem::path& folder, postaldb::PostalDb& db,
-                 settings::Settings& settings) {
+inline bool load(const std::filesystem::path& folder, Session& session) {
   SilentHost host;
-  const postaldb::LoadStatus status = postaldb::load_postal_db(folder, db, settings, host);
+  const postaldb::LoadStatus status = session.load(folder, host);
   if (!status.ok()) {
     std::fprintf(stderr, "cannot load the data in %s: %s\n", folder.c_str(), status.error.c_str());
     return false;

@@ -31,15 +31,14 @@ std::string input_file(const postaldb::PostalDb& db, long lines) {
 }
 
 int run(int argc, char** argv) {
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (!bench::load(bench::data_folder(argc, argv), db, settings)) return 1;
+  Session session;
+  if (!bench::load(bench::data_folder(argc, argv), session)) return 1;
   const long lines = argc > 2 ? std::atol(argv[2]) : 100000;
 
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / "kovari-bench-code-batch";
   std::filesystem::create_directories(dir);
-  std::ofstream(dir / "in.csv", std::ios::binary) << input_file(db, lines);
+  std::ofstream(dir / "in.csv", std::ios::binary) << input_file(session.db, lines);
 
   batch::CodeBatchFields fields;
   fields.in_file = text::from_utf8((dir / "in.csv").string());
@@ -51,7 +50,7 @@ int run(int argc, char** argv) {
   SilentHost host;
   const double cpu_start = bench::cpu_seconds();
   const double wall_start = bench::wall_seconds();
-  const batch::CodeBatchOutcome outcome = batch::run_code_batch(fields, db, settings, host);
+  const batch::CodeBatchOutcome outcome = batch::run_code_batch(fields, session, host);
   const double cpu = bench::cpu_seconds() - cpu_start;
   const double wall = bench::wall_seconds() - wall_start;
   if (outcome.result != batch::BatchResult::Finished) {

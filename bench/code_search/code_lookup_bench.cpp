@@ -9,7 +9,7 @@
 
 #include "bench_data.h"
 #include "code_search/code_index.h"
-#include "code_search/code_search.h"
+#include "session/convert_code.h"
 
 namespace kovari {
 namespace {
@@ -24,25 +24,23 @@ std::vector<std::u16string> distinct_codes(const code_search::CodeIndex& index) 
 }
 
 int run(int argc, char** argv) {
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (!bench::load(bench::data_folder(argc, argv), db, settings)) return 1;
-  settings.ctl_flg[6] = 1;
+  Session session;
+  if (!bench::load(bench::data_folder(argc, argv), session)) return 1;
+  session.settings.set_flag(settings::Flag::kDetailFile, 1);
+  const postaldb::PostalDb& db = session.db;
   std::vector<std::u16string> codes = distinct_codes(code_search::CodeIndex::main_index(db));
   const std::vector<std::u16string> detail =
       distinct_codes(code_search::CodeIndex::detail_index(db));
   codes.insert(codes.end(), detail.begin(), detail.end());
 
   SilentHost host;
-  const code_search::SearchContext ctx{db, settings, host, {code_search::CallerMode::Clipboard}};
-  code_search::CodeSearchState state;
   long without_address = 0;
   const double cpu_start = bench::cpu_seconds();
   const double wall_start = bench::wall_seconds();
   for (const std::u16string& code : codes) {
-    state.in_code = code;
-    code_search::sertch_kovari1(ctx, state);
-    if (state.out_address.empty()) ++without_address;
+    if (convert_code(session, host, code, CallerMode::kClipboard).address.empty()) {
+      ++without_address;
+    }
   }
   const double cpu = bench::cpu_seconds() - cpu_start;
   const double wall = bench::wall_seconds() - wall_start;

@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   }
 
   decompose::Decomposition d;
-  const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
+  const decompose::DecomposeOptions options{settings.flag(settings::Flag::kApproximate), 0};
   std::size_t count = 0;
   const double start = cpu_seconds();
   double elapsed = 0;

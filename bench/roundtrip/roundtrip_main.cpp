@@ -14,9 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "decompose/decomposition.h"
-#include "postaldb/startup.h"
-#include "resolve/kaiseki_phase1.h"
+#include "session/convert_address.h"
 #include "text/sjis.h"
 #include "text/vb.h"
 #include "town_area_walk.h"
@@ -86,13 +84,13 @@ int run(int argc, char** argv) {
   }
 
   SilentHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (const postaldb::LoadStatus s = postaldb::load_postal_db(folder, db, settings, host); !s.ok()) {
+  Session session;
+  if (const postaldb::LoadStatus s = session.load(folder, host); !s.ok()) {
     std::cerr << "kovari-roundtrip: " << s.error << "\n";
     return 1;
   }
-  if (fuzzy) settings.ctl_flg[4] = 1;
+  if (fuzzy) session.settings.set_flag(settings::Flag::kApproximate, 1);
+  const postaldb::PostalDb& db = session.db;
   const postaldb::PostalTables& t = db.tables;
 
   std::vector<Probe> probes;
@@ -104,20 +102,13 @@ int run(int argc, char** argv) {
                              a.name});
   });
 
-  decompose::Decomposition d;
-  resolve::ResolveState st;
-  const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
-  const resolve::ResolveContext ctx{db, settings.ctl_flg, {}, host, u""};
   std::vector<std::pair<std::size_t, Outcome>> failures;
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpu_start = std::clock();
   for (std::size_t i = 0; i < probes.size(); ++i) {
-    d.addr_text = probes[i].address;
-    decompose::decompose_address(d, t, options);
-    st.result_msg.clear();
-    resolve::kaiseki_phase1(st, d, ctx);
-    if (st.result_code != std::u16string(probes[i].area.code.begin(), probes[i].area.code.end())) {
-      failures.push_back({i, {st.result_code, st.result_msg, st.result_parts}});
+    AddressOutcome o = convert_address(session, host, probes[i].address, CallerMode::kClipboard);
+    if (o.code != std::u16string(probes[i].area.code.begin(), probes[i].area.code.end())) {
+      failures.push_back({i, {std::move(o.code), std::move(o.message), std::move(o.parts)}});
     }
   }
   const double seconds =

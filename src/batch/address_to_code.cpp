@@ -8,8 +8,7 @@
 #include "batch/batch_output.h"
 #include "batch/edit_output.h"
 #include "batch/input_check.h"
-#include "decompose/decomposition.h"
-#include "resolve/kaiseki_phase1.h"
+#include "session/convert_address.h"
 #include "text/format.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -26,7 +25,8 @@ constexpr std::u16string_view kMsgBadAddressPos[3] = {
     u"住所１の入力に誤りがあります。項目数の範囲で入力して下さい。",
     u"住所２の入力に誤りがあります。項目数の範囲で入力して下さい。",
     u"住所３の入力に誤りがあります。項目数の範囲で入力して下さい。"};
-constexpr const char* kAddressFields[3] = {"Text8", "Text9", "Text10"};
+constexpr Focus kAddressFields[3] = {Focus::kAddress1Position, Focus::kAddress2Position,
+                                     Focus::kAddress3Position};
 constexpr std::u16string_view kMsgBadStartLine =
     u"開始行の位置の入力に誤りがあります。項目数の範囲で入力して下さい。";
 constexpr std::u16string_view kMsgLowConfidence =
@@ -42,7 +42,8 @@ std::optional<int> position_field(std::u16string_view field, int limit) {
 // An old code item up to this long (an old three-digit code) is kept as it stands.
 constexpr int kMaxKeptOldCodeLength = 3;
 
-constexpr BatchForm kForm{u"ソラト郵便番号　新〒一括変換処理中!!", "Text13", "Text2", false};
+constexpr BatchForm kForm{u"ソラト郵便番号　新〒一括変換処理中!!", Focus::kStartLine,
+                          Focus::kItemCount, false};
 
 // The checked fields of a run.
 struct RunSettings {
@@ -55,15 +56,15 @@ struct RunSettings {
 // every field passes (run then holds the checked values).
 std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, Host& host,
                                                 RunSettings& run) {
-  if (!input_file_ok(f.in_file)) return refuse(host, kMsgBadInput, "Text1");
+  if (!input_file_ok(f.in_file)) return refuse(host, kMsgBadInput, Focus::kInputFile);
   const std::optional<double> items = text::parse_numeric(f.item_count);
   if (!items || *items <= 1 || *items > kMaxItemCount) {
-    return refuse(host, kMsgBadItemCount, "Text2");
+    return refuse(host, kMsgBadItemCount, Focus::kItemCount);
   }
   run.plan.item_count = static_cast<int>(*items);
   const std::optional<int> code_pos = position_field(f.code_pos, run.plan.item_count);
   if (!code_pos || (*code_pos == 0 && (f.replace_code || f.use_old_code))) {
-    return refuse(host, kMsgBadCodePos, "Text3");
+    return refuse(host, kMsgBadCodePos, Focus::kCodePosition);
   }
   run.code_pos = *code_pos;
   for (int k = 0; k < 3; ++k) {
@@ -77,31 +78,22 @@ std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, Hos
     return refuse(host, kMsgBadAddressPos[0], kAddressFields[0]);
   }
   const std::optional<double> start = text::parse_numeric(f.start_line);
-  if (start && *start < 1) return refuse(host, kMsgBadStartLine, "Text13");
+  if (start && *start < 1) return refuse(host, kMsgBadStartLine, Focus::kStartLine);
   run.plan.start_line = start ? static_cast<long>(*start) : 0;
-  if (text::trim_view(f.out_file).empty()) return refuse(host, u"", "Text11");
+  if (text::trim_view(f.out_file).empty()) return refuse(host, u"", Focus::kOutputFile);
   run.plan.out_path = field_path(f.out_file);
   if (text::Trim(f.in_file) == text::Trim(f.out_file) ||
       same_file(field_path(f.in_file), run.plan.out_path)) {
-    return refuse(host, kMsgSameFile, "Text11");
+    return refuse(host, kMsgSameFile, Focus::kOutputFile);
   }
   return std::nullopt;
 }
 
 class AddressBatchRun : public RecordConverter {
  public:
-  AddressBatchRun(const AddressBatchFields& fields, const RunSettings& run,
-                  const postaldb::PostalDb& db, const settings::Settings& settings, Host& host,
-                  resolve::ResolveState& st)
-      : f_(fields),
-        run_(run),
-        db_(db),
-        host_(host),
-        st_(st),
-        ctl_flg_(settings.ctl_flg),
-        search_{db, settings, host, {code_search::CallerMode::BatchAddress, false, true, true}} {
-    ctl_flg_[9] = fields.use_old_code ? 1 : 0;
-  }
+  AddressBatchRun(const AddressBatchFields& fields, const RunSettings& run, Session& session,
+                  Host& host)
+      : f_(fields), run_(run), session_(session), host_(host) {}
 
   // Where the code, the message and the latest address go.
   int lay_out(int item_count) override {
@@ -117,15 +109,7 @@ class AddressBatchRun : public RecordConverter {
   }
 
   void convert_record(RecordBuffer& rec_item, BatchOutcome& counts) override {
-    d_.addr_text = joined_address(rec_item);
-    st_.caller_mode = 2;
-    st_.result_parts.clear();
-    st_.result_code.clear();
-    st_.result_msg.clear();
-    for (auto& slot : d_.slot) std::fill(slot.part_len.begin(), slot.part_len.begin() + 11, 0);
     const std::u16string old_code = set_kovari_no(rec_item[run_.code_pos], kMaxKeptOldCodeLength);
-    set_kansuuji(d_.addr_text, db_.tables, d_.current().part_len[10]);
-
     LatestAddress latest = LatestAddress::blank();
     if (text::Len(old_code) == 7) {
       // The record already carries a seven-digit code: kept as it stands.
@@ -133,22 +117,21 @@ class AddressBatchRun : public RecordConverter {
       ++counts.converted_count;
       if (msg_pos_ != 0) rec_item[msg_pos_].clear();
     } else {
-      decompose::decompose_address(d_, db_.tables, {ctl_flg_[4], 1});
-      resolve::ResolveContext ctx{db_, ctl_flg_, {0, 0, 0, 1, 0, 0}, host_, old_code};
-      resolve::kaiseki_phase1(st_, d_, ctx);
-      if (!st_.result_code.empty()) ++counts.converted_count;
+      const AddressOutcome outcome =
+          convert_address(session_, host_, joined_address(rec_item), CallerMode::kBatchAddress,
+                          {old_code, f_.use_old_code});
+      const std::u16string& code = outcome.code;
+      if (!code.empty()) ++counts.converted_count;
       rec_item[new_code_pos_] =
-          st_.result_code.empty()
-              ? u""
-              : text::Format(st_.result_code, f_.hyphen ? u"000-0000" : u"0000000");
+          code.empty() ? u"" : text::Format(code, f_.hyphen ? u"000-0000" : u"0000000");
       bool low_confidence = false;
       if (msg_pos_ != 0) {
-        low_confidence = text::Right(text::Trim(st_.result_code), 2) == u"00";
-        rec_item[msg_pos_] = low_confidence ? std::u16string(kMsgLowConfidence) : st_.result_msg;
+        low_confidence = text::Right(text::Trim(code), 2) == u"00";
+        rec_item[msg_pos_] = low_confidence ? std::u16string(kMsgLowConfidence) : outcome.message;
       }
-      if (f_.latest_address && !st_.result_code.empty() && !low_confidence &&
-          d_.current().building_found == 0) {
-        latest = get_address(d_.addr_text, d_, st_, search_);
+      if (f_.latest_address && !code.empty() && !low_confidence &&
+          outcome.decomposition.current().building_found == 0) {
+        latest = get_address(session_, host_, outcome);
       }
     }
     if (f_.latest_address) {
@@ -171,12 +154,8 @@ class AddressBatchRun : public RecordConverter {
 
   const AddressBatchFields& f_;
   const RunSettings& run_;
-  const postaldb::PostalDb& db_;
+  Session& session_;
   Host& host_;
-  resolve::ResolveState& st_;
-  std::array<int, 17> ctl_flg_;
-  code_search::SearchContext search_;
-  decompose::Decomposition d_;
   int new_code_pos_ = 0;
   int msg_pos_ = 0;
   int latest_pos_ = 0;
@@ -185,10 +164,8 @@ class AddressBatchRun : public RecordConverter {
 
 }  // namespace
 
-AddressBatchOutcome run_address_batch(const AddressBatchFields& fields,
-                                      const postaldb::PostalDb& db,
-                                      const settings::Settings& settings, Host& host,
-                                      resolve::ResolveState& state) {
+AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session& session,
+                                      Host& host) {
   host.status(kMsgRunning);
   RunSettings run;
   if (std::optional<AddressBatchOutcome> refused = check_fields(fields, host, run)) {
@@ -200,7 +177,9 @@ AddressBatchOutcome run_address_batch(const AddressBatchFields& fields,
     BatchOutcome outcome;
     return fail(outcome, host, kMsgInputUnreadable, input.error);
   }
-  AddressBatchRun converter(fields, run, db, settings, host, state);
+  // Resolution behaves as with this window open (the batch pre-step).
+  const RunningScope batch_window(session.running, ConversionWindow::kBatchAddressToCode);
+  AddressBatchRun converter(fields, run, session, host);
   return run_batch(*input.text, run.plan, kForm, converter, host, start);
 }
 

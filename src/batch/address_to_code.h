@@ -13,36 +13,34 @@
 
 #include "batch/batch_run.h"
 #include "host/host.h"
-#include "postaldb/postal_db.h"
-#include "resolve/resolve_state.h"
-#include "settings/settings.h"
+#include "session/session.h"
 
 namespace kovari::batch {
 
 // The fields and options of BatchAddressToCodeWindow, as typed.
 struct AddressBatchFields {
-  std::u16string in_file;                              // Text1
-  std::u16string item_count;                           // Text2: 2..50
-  std::u16string code_pos = u"0";                      // Text3: 0..item count (0 = none)
-  std::u16string address_pos[3] = {u"0", u"0", u"0"};  // Text8..Text10: 住所１-３
-  std::u16string start_line;  // Text13: empty converts from the first record
-  std::u16string out_file;    // Text11
-  bool replace_code = false;  // Option1 "旧郵便番号と置き換える" (else appended, Option2)
-  bool hyphen = false;        // Option4 "999-9999" (else Option3 "9999999")
-  bool write_message = true;    // Check1 "エラーメッセージをファイル出力"
-  bool use_old_code = false;    // Check3: ctl_flg(9) = 1
-  bool latest_address = false;  // Check2: append the latest address
+  std::u16string in_file;     // the input file
+  std::u16string item_count;  // items per record: 2..50
+  // The item of the old code: 0..item count (0 = none).
+  std::u16string code_pos = u"0";
+  // The items of 住所１-３ (0 = none).
+  std::u16string address_pos[3] = {u"0", u"0", u"0"};
+  std::u16string start_line;    // empty converts from the first record
+  std::u16string out_file;      // the output file
+  bool replace_code = false;    // "旧郵便番号と置き換える" (else appended)
+  bool hyphen = false;          // "999-9999" (else "9999999")
+  bool write_message = true;    // "エラーメッセージをファイル出力"
+  bool use_old_code = false;    // "変換に使用する": resolve with the old code
+  bool latest_address = false;  // append the latest address
   int edit_type = 1;            // its items, 1..4 (AddressEditFormatWindow)
 };
 
 using AddressBatchOutcome = BatchOutcome;
 
-// Starts a run as the window's "実行" does: checks the fields, converts (with
-// running(3) = 1, caller mode 2), and shows the summary. Resolution keeps its
-// remembered choices and caches in `state` between records and runs.
-AddressBatchOutcome run_address_batch(const AddressBatchFields& fields,
-                                      const postaldb::PostalDb& db,
-                                      const settings::Settings& settings, Host& host,
-                                      resolve::ResolveState& state);
+// Starts a run as the window's "実行" does: checks the fields, converts every
+// record with convert_address (as with the batch window open, whether it is
+// or not), and shows the summary.
+AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session& session,
+                                      Host& host);
 
 }  // namespace kovari::batch

@@ -87,13 +87,12 @@ BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const Batch
 
 }  // namespace
 
-BatchOutcome refuse(Host& host, std::u16string_view message, std::string focus) {
+BatchOutcome refuse(Host& host, std::u16string_view message, Focus focus) {
   if (!message.empty()) host.status(message);
-  host.request_focus(focus);
   BatchOutcome outcome;
   outcome.result = BatchResult::Refused;
   outcome.message = message;
-  outcome.focus = std::move(focus);
+  outcome.focus = focus;
   return outcome;
 }
 

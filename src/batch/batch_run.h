@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "batch/item_reader.h"
+#include "host/focus.h"
 #include "host/host.h"
 
 namespace kovari::batch {
@@ -31,7 +32,7 @@ enum class BatchResult {
 struct BatchOutcome {
   BatchResult result = BatchResult::Refused;
   std::u16string message;    // the message line after a refusal or failure
-  std::string focus;         // the field to return to ("Text1", "Text7" ...), or empty
+  Focus focus = Focus::kNone;  // the field to return to after a refusal
   std::string error;         // UTF-8 detail of a failure (file name and reason)
   long target_count = 0;     // records from the start line on (変換対象件数)
   long converted_count = 0;  // records that got an address or a code (変換件数)
@@ -40,8 +41,9 @@ struct BatchOutcome {
   std::u16string summary;    // the text of the summary box of a finished run
 };
 
-// A refused run: the message line (unless the message is empty) and the focus.
-BatchOutcome refuse(Host& host, std::u16string_view message, std::string focus);
+// A refused run: the message line (unless the message is empty) and the field
+// to return to.
+BatchOutcome refuse(Host& host, std::u16string_view message, Focus focus);
 
 // A failed run: the message line and a warning box with the detail.
 BatchOutcome& fail(BatchOutcome& outcome, Host& host, std::u16string_view message,
@@ -71,10 +73,10 @@ class RecordConverter {
 
 // Where the two windows differ in the shared run.
 struct BatchForm {
-  std::u16string_view caption;   // the progress window's caption
-  const char* start_line_field;  // the focus when the start line lies past the records
-  const char* item_count_field;  // the focus when the item count is refused
-  bool counts_warnings;          // the summary has the line 内ワーニング
+  std::u16string_view caption;  // the progress window's caption
+  Focus start_line_field;       // the focus when the start line lies past the records
+  Focus item_count_field;       // the focus when the item count is refused
+  bool counts_warnings;         // the summary has the line 内ワーニング
 };
 
 // The checked run settings the shared run needs.

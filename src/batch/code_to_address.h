@@ -15,35 +15,33 @@
 #include "batch/batch_run.h"
 #include "code_search/search_state.h"
 #include "host/host.h"
-#include "postaldb/postal_db.h"
-#include "settings/settings.h"
+#include "session/session.h"
 
 namespace kovari::batch {
 
 // The fields of BatchCodeToAddressWindow, as typed.
 struct CodeBatchFields {
-  std::u16string in_file;      // Text1
-  std::u16string item_count;   // Text7: 1..50; empty takes the first line's count
-  std::u16string code_pos;     // Text2: 1..item count
-  std::u16string start_line;   // Text3: empty is taken as "1"
-  std::u16string out_file;     // Text4
+  std::u16string in_file;      // the input file
+  std::u16string item_count;   // items per record: 1..50; empty takes the first line's count
+  std::u16string code_pos;     // the code's item: 1..item count
+  std::u16string start_line;   // empty is taken as "1"
+  std::u16string out_file;     // the output file
   bool write_message = false;  // Check1 "エラーメッセージをファイル出力"
 };
 
 using CodeBatchOutcome = BatchOutcome;
 
-// Starts a run as the window's "実行" does: checks the fields, converts, and
-// shows the summary. Searches the detail file first when ctl_flg(6) = 1 and
-// the batch address-to-code window is not open (address_batch_running).
-CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, const postaldb::PostalDb& db,
-                                const settings::Settings& settings, Host& host,
-                                bool address_batch_running = false);
+// Starts a run as the window's "実行" does: checks the fields, converts every
+// record with convert_code, and shows the summary. Searches the detail file
+// first when Flag::kDetailFile is set and the batch address-to-code window is
+// not open.
+CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session, Host& host);
 
-// The message item written for a record status (empty for kConvOk).
-std::u16string_view conv_state_message(std::int16_t conv_state);
+// The message item written for a record status (empty for kOk).
+std::u16string_view conv_state_message(code_search::ConvState conv_state);
 
 // Whether a record status counts as converted, and as a warning.
-bool conv_state_converted(std::int16_t conv_state);
-bool conv_state_warning(std::int16_t conv_state);
+bool conv_state_converted(code_search::ConvState conv_state);
+bool conv_state_warning(code_search::ConvState conv_state);
 
 }  // namespace kovari::batch

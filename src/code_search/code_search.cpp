@@ -1,5 +1,6 @@
 #include "code_search/code_search.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -23,22 +24,22 @@ constexpr std::u16string_view kMsgBrokenIndex = u"続行不可能なエラーが
 constexpr std::int32_t kMaxRunSearch = 40;
 
 bool detail_search_enabled(const SearchContext& ctx) {
-  if (ctx.settings.ctl_flg[6] != 1) return false;
+  if (ctx.settings.flag(settings::Flag::kDetailFile) != 1) return false;
   switch (ctx.options.mode) {
-    case CallerMode::Window:
+    case CallerMode::kWindow:
       return true;
-    case CallerMode::BatchAddress:
+    case CallerMode::kBatchAddress:
       return false;  // its own window is open: running(3) = 1
-    case CallerMode::BatchCode:
-    case CallerMode::Clipboard:
+    case CallerMode::kBatchCode:
+    case CallerMode::kClipboard:
       return !ctx.options.address_batch_running;
   }
   return false;
 }
 
 bool takes_first_of_several(const SearchOptions& options) {
-  return options.mode == CallerMode::BatchCode ||
-         (options.mode == CallerMode::Clipboard && options.first_of_several);
+  return options.mode == CallerMode::kBatchCode ||
+         (options.mode == CallerMode::kClipboard && options.first_of_several);
 }
 
 // Walks the run of equal codes around the found record `mid`, from its first
@@ -64,14 +65,14 @@ bool walk_run(const CodeIndex& index, std::u16string_view key, std::int32_t mid,
 
 void report_broken_index(const SearchContext& ctx, CodeSearchState& state, ConvState batch_state) {
   switch (ctx.options.mode) {
-    case CallerMode::Window:
-    case CallerMode::Clipboard:
+    case CallerMode::kWindow:
+    case CallerMode::kClipboard:
       ctx.host.message_box(kMsgBrokenIndex, u"", MessageIcon::Critical);
       break;
-    case CallerMode::BatchCode:
+    case CallerMode::kBatchCode:
       state.conv_state = batch_state;
       break;
-    case CallerMode::BatchAddress:
+    case CallerMode::kBatchAddress:
       break;
   }
 }
@@ -101,25 +102,26 @@ SearchOutcome report(const SearchContext& ctx, CodeSearchState& state, int n, bo
         state.out_office = state.res_office[1][1];
       }
     }
-    if (ctx.options.mode == CallerMode::BatchCode && state.conv_state == kConvOk) {
-      state.conv_state = kConvSeveralTowns;
+    if (ctx.options.mode == CallerMode::kBatchCode && state.conv_state == ConvState::kOk) {
+      state.conv_state = ConvState::kSeveralTowns;
     }
-    if (ctx.options.mode == CallerMode::BatchAddress) state.res_address[0][1].clear();
+    if (ctx.options.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
   }
   return SearchOutcome::Several;
 }
 
 SearchOutcome not_found(const SearchContext& ctx, CodeSearchState& state) {
   const std::u16string key = text::Trim(state.in_code);
-  if (ctx.options.mode == CallerMode::Window && ctx.options.prefix_fallback && text::Len(key) > 4) {
+  if (ctx.options.mode == CallerMode::kWindow && ctx.options.prefix_fallback &&
+      text::Len(key) > 4) {
     // A 7-digit code becomes its first 3 digits.
     state.in_code = text::Left(key, text::Len(key) - 4);
     return sertch_kovari2(ctx, state);
   }
   state.status_msg = kMsgInputError;
   state.res_count[1] = 0;
-  if (ctx.options.mode == CallerMode::Window) ctx.host.request_focus("Text1");
-  if (ctx.options.mode == CallerMode::BatchCode) state.conv_state = kConvNotFound;
+  if (ctx.options.mode == CallerMode::kWindow) state.focus = Focus::kCode;
+  if (ctx.options.mode == CallerMode::kBatchCode) state.conv_state = ConvState::kNotFound;
   return SearchOutcome::NotFound;
 }
 
@@ -145,20 +147,20 @@ SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) 
     state.res_pobox[1][n] = std::move(address.pobox);
     state.res_office[1][n] = std::move(address.office);
   });
-  if (!run_found) report_broken_index(ctx, state, kConvDetailError);
+  if (!run_found) report_broken_index(ctx, state, ConvState::kDetailError);
   return report(ctx, state, n, true);
 }
 
 SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   // The town-area text of an earlier code must not stand for a code that
   // yields none.
-  if (ctx.options.mode == CallerMode::BatchAddress) state.res_address[0][1].clear();
+  if (ctx.options.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
   if (detail_search_enabled(ctx)) {
     const SearchOutcome outcome = sertch_kovari11(ctx, state);
     if (outcome != SearchOutcome::NotFound) return outcome;
   }
   // The batch converter clears these itself, before the detail search.
-  if (ctx.options.mode != CallerMode::BatchCode) {
+  if (ctx.options.mode != CallerMode::kBatchCode) {
     state.out_pobox.clear();
     state.out_office.clear();
   }
@@ -176,8 +178,24 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
     state.res_address[1][n] = base_address(ctx.db.tables, record->location);
     edit_address(ctx, state, n, record->town_name());
   });
-  if (!run_found) report_broken_index(ctx, state, kConvMainIndexError);
+  if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);
   return report(ctx, state, n, false);
+}
+
+std::vector<ResultRow> list_exact_results(std::u16string_view code, const CodeSearchState& state) {
+  std::vector<ResultRow> rows;
+  const int results = std::clamp(state.res_count[1], 0, kMaxResults);
+  for (int n = 1; n <= results; ++n) {
+    ResultRow& row = rows.emplace_back();
+    row.code = code;
+    row.address = state.res_address[1][n];
+    row.pobox = state.res_pobox[1][n];
+    row.office = state.res_office[1][n];
+    // A detail record carries an office name or a post-office box; a town
+    // area never does.
+    if (!row.pobox.empty() || !row.office.empty()) row.kind = RowKind::kDetail;
+  }
+  return rows;
 }
 
 }  // namespace kovari::code_search

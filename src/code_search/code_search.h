@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "code_search/result_rows.h"
 #include "code_search/search_context.h"
 #include "code_search/search_state.h"
 
@@ -35,10 +36,11 @@ enum class SearchOutcome {
 // everything but the three outputs (which it clears) unchanged.
 SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state);
 
-// Exact lookup of a 7-digit code: the detail file first when ctl_flg(6) = 1
-// (and, in the batch and clipboard copies, running(3) = 0; never in the batch
-// address copy), then the town-area index. A code that is not found falls
-// back to the prefix search of its first Len - 4 digits in the window when
+// Exact lookup of a 7-digit code: the detail file first when
+// Flag::kDetailFile is set (and, in the batch and clipboard searches, the
+// batch address-to-code window is not open; never in the batch address
+// search), then the town-area index. A code that is not found falls back to
+// the prefix search of its first Len - 4 digits in the window when
 // prefix_fallback is set.
 SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state);
 
@@ -46,15 +48,12 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state);
 // codes begin with it, at most kMaxResults.
 SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state);
 
-// One row of the result list of a prefix search (the result-list window's
-// mode 1): the 7-digit code and prefecture & city & town-area name.
-struct PrefixRow {
-  std::u16string code;
-  std::u16string address;
-};
+// The rows of the prefix search's hits res_pos[1..res_count[1]] (the code and
+// prefecture & city & town-area name), town-area records of kind 6 left out,
+// at most kMaxResults rows.
+std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db, const CodeSearchState& state);
 
-// The rows of the prefix search's hits res_pos[1..res_count[1]], town-area
-// records of kind 6 left out, at most kMaxResults rows.
-std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db, const CodeSearchState& state);
+// The results of an exact lookup, res_*[1][1..res_count[1]], as rows of `code`.
+std::vector<ResultRow> list_exact_results(std::u16string_view code, const CodeSearchState& state);
 
 }  // namespace kovari::code_search

@@ -85,7 +85,7 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
     state.res_address[1][counter] = std::move(line);
     state.res_pobox[1][counter].clear();
     state.res_office[1][counter].clear();
-    if (mode == CallerMode::BatchAddress) state.res_address[0][counter] = std::move(town_text);
+    if (mode == CallerMode::kBatchAddress) state.res_address[0][counter] = std::move(town_text);
   };
 
   const int q = text::InStr(name, u"（");
@@ -96,12 +96,12 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
     for (const std::u16string& part : split_parts(inner)) {
       std::u16string_view detail = part;
       if (is_remark(detail)) detail = {};
-      if (mode == CallerMode::BatchCode && contains(part, u"～")) {
+      if (mode == CallerMode::kBatchCode && contains(part, u"～")) {
         detail = {};
-        state.conv_state = kConvTildeDropped;
+        state.conv_state = ConvState::kTildeDropped;
       }
       std::u16string town_text;
-      if (mode == CallerMode::BatchAddress) {
+      if (mode == CallerMode::kBatchAddress) {
         town_text = join_town(kyoto, town, is_dropped_from_town_text(part) ? u"" : part);
       }
       emit(base + join_town(kyoto, town, detail), std::move(town_text));
@@ -109,7 +109,7 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
   } else {
     const bool catch_all = contains_any(name, kCatchAllWords);
     std::u16string town_text;
-    if (mode == CallerMode::BatchAddress && !catch_all && !contains(name, u"～")) town_text = name;
+    if (mode == CallerMode::kBatchAddress && !catch_all && !contains(name, u"～")) town_text = name;
     emit(catch_all ? base : base + name, std::move(town_text));
   }
   n = counter;

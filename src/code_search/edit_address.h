@@ -15,9 +15,9 @@ namespace kovari::code_search {
 // overwrite results n onwards; on return n is the last result written (n - 1
 // when nothing was written). Lines beyond kMaxResults are not kept.
 //
-// Mode differences: BatchCode leaves out a bracketed detail that contains "～"
-// and sets conv_state to kConvTildeDropped; BatchAddress also writes each
-// line's town-area text into res_address[0][m].
+// Mode differences: kBatchCode leaves out a bracketed detail that contains
+// "～" and sets conv_state to ConvState::kTildeDropped; kBatchAddress also
+// writes each line's town-area text into res_address[0][m].
 void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
                   std::u16string_view name);
 

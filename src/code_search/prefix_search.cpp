@@ -22,7 +22,7 @@ constexpr std::int32_t kRangeMargin = 5;
 
 SearchOutcome fail(const SearchContext& ctx, CodeSearchState& state, std::u16string_view message) {
   state.status_msg = message;
-  if (ctx.options.mode == CallerMode::Window) ctx.host.request_focus("Text1");
+  if (ctx.options.mode == CallerMode::kWindow) state.focus = Focus::kCode;
   return SearchOutcome::NotFound;
 }
 
@@ -65,14 +65,16 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   return SearchOutcome::PrefixList;
 }
 
-std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db,
+std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
                                         const CodeSearchState& state) {
-  std::vector<PrefixRow> rows;
+  std::vector<ResultRow> rows;
   const int hits = std::clamp(state.res_count[1], 0, kMaxResults);
   for (int i = 1; i <= hits; ++i) {
     const std::optional<TownRecord> record = read_town_record(db.main_file, state.res_pos[i]);
     if (!record || record->kind() == kSkippedKind) continue;
-    rows.push_back({record->code, base_address(db.tables, record->location) + record->town_name()});
+    ResultRow& row = rows.emplace_back();
+    row.code = record->code;
+    row.address = base_address(db.tables, record->location) + record->town_name();
   }
   return rows;
 }

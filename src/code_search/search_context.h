@@ -4,47 +4,42 @@
 // the caller's mode selects where their behaviour differs.
 #pragma once
 
+#include "host/caller_mode.h"
 #include "host/host.h"
 #include "postaldb/postal_db.h"
 #include "settings/settings.h"
 
 namespace kovari::code_search {
 
-enum class CallerMode {
-  // CodeToAddressWindow: several results are listed for the user to choose
-  // from, a code that is not found may fall back to the prefix search, an
-  // inconsistent index is reported in a message box, errors move the focus
-  // back to the code field ("Text1").
-  Window,
-  // The batch code-to-address conversion: no message box and no prompt; the
-  // first of several results is used; the outcome is kept in conv_state; a
-  // bracketed detail containing "～" is left out of the address.
-  BatchCode,
-  // The latest-address step of the batch address-to-code conversion: no
-  // message box and no prompt, never the detail file; edit_address also
-  // leaves each result's town-area text in res_address[0][n] (emptied in
-  // row 1 when the code has several results).
-  BatchAddress,
-  // The clipboard watcher: no list and no prompt; the first of several
-  // results is used only when first_of_several is set; an inconsistent index
-  // is reported in a message box.
-  Clipboard,
-};
-
+// How the callers' searches differ:
+// - kWindow (CodeToAddressWindow): several results are listed for the user to
+//   choose from, a code that is not found may fall back to the prefix search,
+//   an inconsistent index is reported in a message box, errors send the user
+//   back to the code field.
+// - kBatchCode: no message box and no prompt; the first of several results is
+//   used; the outcome is kept in conv_state; a bracketed detail containing "～"
+//   is left out of the address.
+// - kBatchAddress (the latest-address step of the batch address-to-code
+//   conversion): no message box and no prompt, never the detail file;
+//   edit_address also leaves each result's town-area text in res_address[0][n]
+//   (emptied in row 1 when the code has several results).
+// - kClipboard: no list and no prompt; the first of several results is used
+//   only when first_of_several is set; an inconsistent index is reported in a
+//   message box.
 struct SearchOptions {
-  CallerMode mode = CallerMode::Window;
+  CallerMode mode = CallerMode::kWindow;
   // CodeToAddressWindow's Check1 "変換できない場合、前方一致検索する" (Window only).
   bool prefix_fallback = true;
   // ClipboardConvertWindow's Check1: use the first of several results (Clipboard only).
   bool first_of_several = true;
-  // running(3): the batch address-to-code window is open. The copies used by
-  // the batch and clipboard conversions then leave the detail file alone.
+  // The batch address-to-code window is open: the batch and clipboard
+  // searches then leave the detail file alone.
   bool address_batch_running = false;
 };
 
 struct SearchContext {
   const postaldb::PostalDb& db;
-  const settings::Settings& settings;  // ctl_flg(6): search the detail file first
+  const settings::Settings& settings;  // Flag::kDetailFile: search the detail file first
   Host& host;
   SearchOptions options;
 };

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "host/focus.h"
+
 namespace kovari::code_search {
 
 // Rows 1..kMaxResults of the result table can hold results; row 0 is unused.
@@ -36,15 +38,15 @@ class ResultColumn {
 };
 
 // Record status of the batch code-to-address conversion (`conv_state`).
-enum ConvState : std::int16_t {
-  kConvOk = 0,              // the address was found without remark
-  kConvSeveralTowns = 1,    // several town areas, the first one was used
-  kConvCatchAll = 2,        // a code ending in "00" (the catch-all town area)
-  kConvTildeDropped = 3,    // a bracketed detail with "～" was left out
-  kConvMainIndexError = 6,  // the run of a code in the main index did not match
-  kConvDetailError = 7,     // the run of a code in the detail index did not match
-  kConvBadCode = 8,         // the cleaned code is neither 7 nor 3 characters long
-  kConvNotFound = 9,        // no address for the code
+enum class ConvState : std::int16_t {
+  kOk = 0,              // the address was found without remark
+  kSeveralTowns = 1,    // several town areas, the first one was used
+  kCatchAll = 2,        // a code ending in "00" (the catch-all town area)
+  kTildeDropped = 3,    // a bracketed detail with "～" was left out
+  kMainIndexError = 6,  // the run of a code in the main index did not match
+  kDetailError = 7,     // the run of a code in the detail index did not match
+  kBadCode = 8,         // the cleaned code is neither 7 nor 3 characters long
+  kNotFound = 9,        // no address for the code
 };
 
 struct CodeSearchState {
@@ -55,6 +57,7 @@ struct CodeSearchState {
   std::u16string out_pobox;    // post-office-box text of the single result
   std::u16string out_office;   // office name of the single result
   std::u16string status_msg;   // the message the window shows afterwards
+  Focus focus = Focus::kNone;  // the field an error sends the user back to
 
   // Result table res_x(k, n) as res_x[k][n]: column k = 0 belongs to the
   // result-list window (and to the town-area texts of the batch address
@@ -70,8 +73,8 @@ struct CodeSearchState {
   // 1 once the prefix search has filled res_pos for the result-list window.
   int list_mode = 0;
 
-  // Record status of the batch code-to-address conversion (ConvState).
-  std::int16_t conv_state = kConvOk;
+  // Record status of the batch code-to-address conversion.
+  ConvState conv_state = ConvState::kOk;
 };
 
 }  // namespace kovari::code_search

@@ -68,78 +68,79 @@ TailMarkers find_tail_markers(std::u16string_view s, int chome_flag, int ban_fla
   return m;
 }
 
-using Parts = std::array<std::u16string, 21>;
+using Parts = decltype(DecompositionSlot::addr_part);
 
 // Part 7 from the first character after 番 up to 号, part 8 what follows 号.
 void take_go(std::u16string_view s, const TailMarkers& m, int from, Parts& part) {
-  set_mid(part[7], s, from, m.go - from);
-  if (m.go < text::Len(s)) set_mid(part[8], s, m.go + 1);
+  set_mid(part[kGoNumber], s, from, m.go - from);
+  if (m.go < text::Len(s)) set_mid(part[kBuilding], s, m.go + 1);
 }
 
 // A tail with 丁: 3丁目5番地7号, 3丁目5-7, 3丁目7号, 3丁目5 ...
 void split_with_chome(std::u16string_view s, const TailMarkers& m, Parts& part) {
   const std::u16string_view rest_after_ban = text::mid_view(s, m.after_ban);
-  set_left(part[5], s, m.chome - 1);
+  set_left(part[kChomeNumber], s, m.chome - 1);
   if (m.ban != 0) {
-    if (m.ban > m.after_chome) set_mid(part[6], s, m.after_chome, m.ban - m.after_chome);
+    if (m.ban > m.after_chome)
+      set_mid(part[kBanchiNumber], s, m.after_chome, m.ban - m.after_chome);
     if (m.go != 0) {
       take_go(s, m, m.after_ban, part);
       if (m.dash != 0) {
         if (m.dash >= m.after_chome) {
-          set_if_any(part[6], text::mid_view(s, m.after_chome, m.dash - m.after_chome));
+          set_if_any(part[kBanchiNumber], text::mid_view(s, m.after_chome, m.dash - m.after_chome));
         }
-        set_if_any(part[7], between(s, m.dash, m.ban));
-        set_if_any(part[8], rest_after_ban);
+        set_if_any(part[kGoNumber], between(s, m.dash, m.ban));
+        set_if_any(part[kBuilding], rest_after_ban);
       }
     } else {
-      set_if_any(part[7], rest_after_ban);
-      if (!part[7].empty() && part[7][0] == u'-') part[7].erase(0, 1);
+      set_if_any(part[kGoNumber], rest_after_ban);
+      if (!part[kGoNumber].empty() && part[kGoNumber][0] == u'-') part[kGoNumber].erase(0, 1);
     }
   } else if (m.go != 0) {
     take_go(s, m, m.after_chome, part);
   } else if (m.dash != 0) {
     if (m.dash >= m.after_chome) {
-      set_if_any(part[6], text::mid_view(s, m.after_chome, m.dash - m.after_chome));
+      set_if_any(part[kBanchiNumber], text::mid_view(s, m.after_chome, m.dash - m.after_chome));
     }
     if (m.dash < text::Len(s)) {
-      set_mid(part[7], s, m.dash + 1);
-      split_fourth_number(part[7], part[9]);
-      if (const int ban = InStr(part[7], u"番"); ban != 0) {
-        const int banchi = InStr(part[7], u"番地");
-        part[8].assign(text::mid_view(part[7], banchi != 0 ? banchi + 2 : ban + 1));
-        part[7].resize(ban - 1);
+      set_mid(part[kGoNumber], s, m.dash + 1);
+      split_fourth_number(part[kGoNumber], part[kExtraNumber]);
+      if (const int ban = InStr(part[kGoNumber], u"番"); ban != 0) {
+        const int banchi = InStr(part[kGoNumber], u"番地");
+        part[kBuilding].assign(text::mid_view(part[kGoNumber], banchi != 0 ? banchi + 2 : ban + 1));
+        part[kGoNumber].resize(ban - 1);
       }
     }
   } else {
-    set_if_any(part[6], text::mid_view(s, m.after_chome));
+    set_if_any(part[kBanchiNumber], text::mid_view(s, m.after_chome));
   }
 }
 
 // A tail without 丁: 5番地7, 5番7号, 7号, 3-5-7, 5-7.
 void split_without_chome(std::u16string_view s, const TailMarkers& m, Parts& part) {
   const std::u16string_view rest_after_ban = text::mid_view(s, m.after_ban);
-  part[5].clear();
+  part[kChomeNumber].clear();
   if (m.ban != 0) {
-    set_left(part[6], s, m.ban - 1);
+    set_left(part[kBanchiNumber], s, m.ban - 1);
     if (m.go != 0) {
       take_go(s, m, m.after_ban, part);
     } else if (m.banchi != 0) {
-      set_if_any(part[7], rest_after_ban);
+      set_if_any(part[kGoNumber], rest_after_ban);
     } else if (!rest_after_ban.empty()) {
-      part[7].assign(rest_after_ban[0] == u'-' ? rest_after_ban.substr(1) : rest_after_ban);
+      part[kGoNumber].assign(rest_after_ban[0] == u'-' ? rest_after_ban.substr(1) : rest_after_ban);
     }
   } else if (m.go != 0) {
     take_go(s, m, 1, part);
   } else if (m.dash != 0) {
     const int second = InStr(m.dash + 1, s, u"-");
     if (second != 0) {
-      set_left(part[5], s, m.dash - 1);
-      set_mid(part[6], s, m.dash + 1, second - m.dash - 1);
-      set_mid(part[7], s, second + 1);
-      split_fourth_number(part[7], part[9]);
+      set_left(part[kChomeNumber], s, m.dash - 1);
+      set_mid(part[kBanchiNumber], s, m.dash + 1, second - m.dash - 1);
+      set_mid(part[kGoNumber], s, second + 1);
+      split_fourth_number(part[kGoNumber], part[kExtraNumber]);
     } else {
-      set_left(part[6], s, m.dash - 1);
-      set_mid(part[7], s, m.dash + 1);
+      set_left(part[kBanchiNumber], s, m.dash - 1);
+      set_mid(part[kGoNumber], s, m.dash + 1);
     }
   }
 }
@@ -169,7 +170,7 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
   if (m.chome == 0 && m.ban == 0 && m.go == 0 && m.dash == 0) {
     // A bare number is the 番地; a text without one only clears part 5 below.
     if (const double value = text::Val(s); value != 0) {
-      part[6] = plain_number(value);
+      part[kBanchiNumber] = plain_number(value);
       return;
     }
   }
@@ -183,12 +184,12 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
 void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
-  int& banchou = slot.addr_flag[24];
+  int& banchou = slot.addr_flag[kBanchou];
   if (banchou != 0) {
     banchou = InStr(s, u"番町");
     if (banchou != 0) {
-      part[4] += text::left_view(s, banchou + 1);
-      part[5].clear();
+      part[kTownArea] += text::left_view(s, banchou + 1);
+      part[kChomeNumber].clear();
       return;
     }
   }
@@ -197,13 +198,13 @@ void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int 
   const int b = first_dash != 0 ? InStr(a, u"-") : 0;
   const int c = second_dash != 0 ? InStr(b + 1, a, u"-") : 0;
   if (b == 0) return;
-  set_left(part[5], a, b - 1);
+  set_left(part[kChomeNumber], a, b - 1);
   if (c != 0) {
-    set_mid(part[6], a, b + 1, c - b - 1);
-    set_mid(part[7], a, c + 1);
-    split_fourth_number(part[7], part[9]);
+    set_mid(part[kBanchiNumber], a, b + 1, c - b - 1);
+    set_mid(part[kGoNumber], a, c + 1);
+    split_fourth_number(part[kGoNumber], part[kExtraNumber]);
   } else {
-    set_mid(part[6], a, b + 1);
+    set_mid(part[kBanchiNumber], a, b + 1);
   }
 }
 

@@ -22,8 +22,8 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
                          int go_flag);
 
 // Splits a dash tail (3-5-7, 1-2-3-4) into parts 5 to 7 and 9; a dash flag of
-// 0 means "do not look for that dash". With 番町 in the town area (flag 24) the
-// text up to 番町 joins part 4 instead.
+// 0 means "do not look for that dash". With 番町 in the town area (kBanchou)
+// the text up to 番町 joins the town area instead.
 void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash);
 
 // A town area with a 区 number: text is the town-area text, i the position of
@@ -32,16 +32,17 @@ void parse_ku_number(Decomposition& d, std::u16string_view text, int i, int k,
                      const postaldb::PostalTables& tables);
 
 // The value of a kanji numeral in src: with marker_follows, the numeral must be
-// followed by the marker of k (11 丁目, 12 番地 or 番, 13 号). The first numeral
+// followed by the marker (kCho 丁目, kBan 番地 or 番, kGo 号). The first numeral
 // of kanji_num(1..100) found wins; std::nullopt when none.
-std::optional<int> kanji_number_before(std::u16string_view src, int k, bool marker_follows,
+std::optional<int> kanji_number_before(std::u16string_view src, Mark marker, bool marker_follows,
                                        const postaldb::PostalTables& tables);
 
 // End of decomposition: splits a building or room text off the last number
 // part (3号マンション101 -> 3, マンション, 101), unless a building was found.
 void split_building_tail(Decomposition& d);
 
-// Splits part q (5, 6, 7 or 8) into its number, part 8 and part 9.
-void split_tail_text(Decomposition& d, int q);
+// Splits part q (a number part, or kBuilding) into its number, kBuilding and
+// kExtraNumber.
+void split_tail_text(Decomposition& d, AddrPart q);
 
 }  // namespace kovari::decompose

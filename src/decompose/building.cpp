@@ -52,10 +52,10 @@ std::u16string decimal(std::int64_t value) {
 void set_floor_code(Decomposition& d, const postaldb::PostalTables& t, int row) {
   const auto base = static_cast<std::int64_t>(text::Val(t.bill_code[row]));
   const int floors = t.bill_floors[row];
-  std::u16string& floor_text = d.part(9);
+  std::u16string& floor_text = d.part(kExtraNumber);
   const std::u16string trimmed = text::Trim(floor_text);
   const int digit = first_digit(trimmed);
-  d.decomp_status = u"ok";
+  d.decomp_status = DecompStatus::kBuilding;
   if (digit == 0) {
     floor_text.clear();
     d.result_code = decimal(base + kUnknownFloor);
@@ -83,11 +83,10 @@ void building_area_ok(std::u16string_view text, int& pos, int i,
   }
 }
 
-BuildingPick pick_similar_building(std::u16string_view text,
-                                   const std::vector<std::u16string>& cand_name, int count,
-                                   int approximate_match) {
-  BuildingPick pick{u"ng", 0};
-  if (approximate_match == 0 || text.empty()) return pick;
+std::optional<int> pick_similar_building(std::u16string_view text,
+                                         const std::vector<std::u16string>& cand_name, int count,
+                                         int approximate_match) {
+  if (approximate_match == 0 || text.empty()) return std::nullopt;
   const std::u16string_view trimmed = text::trim_view(text);
   const int length = text::Len(text);
   count = std::min(count, static_cast<int>(cand_name.size()) - 1);
@@ -112,8 +111,8 @@ BuildingPick pick_similar_building(std::u16string_view text,
       ++hits;
     }
   }
-  if (hits == 1) pick = {u"ok", similar};
-  return pick;
+  if (hits != 1) return std::nullopt;
+  return similar;
 }
 
 void find_building(std::u16string& text, Decomposition& d, const postaldb::PostalTables& tables,
@@ -122,7 +121,7 @@ void find_building(std::u16string& text, Decomposition& d, const postaldb::Posta
   DecompositionSlot& slot = d.current();
   slot.building_found = 0;
   slot.building_split = 0;
-  d.decomp_status.clear();
+  d.decomp_status = DecompStatus::kParts;
   const int count = building_count(tables);
   const CharacterSet characters(w);
   for (int i = 1; i <= count; ++i) {
@@ -136,23 +135,23 @@ void find_building(std::u16string& text, Decomposition& d, const postaldb::Posta
     }
     if (p == 0) continue;
     slot.building_found = 1;
-    d.part(8) = tables.bill_name1[i];
+    d.part(kBuilding) = tables.bill_name1[i];
     const int tail = text::Len(w) - text::Len(*name) - p + 1;
-    if (tail > 0) d.part(9) = text::Right(w, tail);
+    if (tail > 0) d.part(kExtraNumber) = text::Right(w, tail);
     text = text::Left(w, p - 1);
     set_floor_code(d, tables, i);
     return;
   }
   // No name occurs: the approximate pick over the second names.
-  const BuildingPick pick =
+  const std::optional<int> pick =
       pick_similar_building(w, tables.bill_name2, count, options.approximate_match);
-  if (pick.status != u"ok") return;
+  if (!pick) return;
   int pos = 1;
-  building_area_ok(w, pos, pick.index, tables);
+  building_area_ok(w, pos, *pick, tables);
   if (pos != 1) return;
   slot.building_found = 1;
-  d.part(8) = tables.bill_name1[pick.index];
-  set_floor_code(d, tables, pick.index);
+  d.part(kBuilding) = tables.bill_name1[*pick];
+  set_floor_code(d, tables, *pick);
 }
 
 }  // namespace kovari::decompose

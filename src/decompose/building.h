@@ -3,6 +3,7 @@
 // building table gets its code from the base code and the floor.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,9 @@
 namespace kovari::decompose {
 
 // Looks the narrow address text up in the building table. When a building is
-// found and its code computed: building_found, parts 8 and 9 of the current
-// slot, d.result_code, and d.decomp_status = "ok" (else d.decomp_status = "").
+// found and its code computed: building_found, parts kBuilding and
+// kExtraNumber of the current slot, d.result_code, and d.decomp_status =
+// kBuilding (else kParts).
 // text keeps only what precedes an exactly found name.
 void find_building(std::u16string& text, Decomposition& d, const postaldb::PostalTables& tables,
                    const DecomposeOptions& options);
@@ -24,15 +26,11 @@ void find_building(std::u16string& text, Decomposition& d, const postaldb::Posta
 void building_area_ok(std::u16string_view text, int& pos, int i,
                       const postaldb::PostalTables& tables);
 
-struct BuildingPick {
-  std::u16string status;  // "ok" or "ng"
-  int index = 0;          // the chosen position of cand_name, 0 with "ng"
-};
-
 // Approximate pick among cand_name(1..count) (1-based): only with
-// approximate_match on; "ok" when exactly one name is similar to text.
-BuildingPick pick_similar_building(std::u16string_view text,
-                                   const std::vector<std::u16string>& cand_name, int count,
-                                   int approximate_match);
+// approximate_match on, the position of the one name similar to text;
+// std::nullopt when none or several are.
+std::optional<int> pick_similar_building(std::u16string_view text,
+                                         const std::vector<std::u16string>& cand_name, int count,
+                                         int approximate_match);
 
 }  // namespace kovari::decompose

@@ -31,10 +31,10 @@ void split_room_number(std::u16string& part8, std::u16string& part9) {
 
 }  // namespace
 
-void split_tail_text(Decomposition& d, int q) {
+void split_tail_text(Decomposition& d, AddrPart q) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
-  if (q >= 5 && q <= 7) {
+  if (q >= kChomeNumber && q <= kGoNumber) {
     if (text::IsNumeric(part[q])) return;
     const std::u16string e = without_first_marker(part[q]);
     // A number starting at character 1 or 2 is kept; the text after it splits.
@@ -46,23 +46,25 @@ void split_tail_text(Decomposition& d, int q) {
     }
     if (i > text::Len(e)) return;
     part[q].assign(text::left_view(e, i - 1));
-    part[8].assign(text::mid_view(e, i));
+    part[kBuilding].assign(text::mid_view(e, i));
     slot.building_split = 1;
-  } else if (q != 8) {
+  } else if (q != kBuilding) {
     return;
   }
-  split_room_number(part[8], part[9]);
+  split_room_number(part[kBuilding], part[kExtraNumber]);
 }
 
 void split_building_tail(Decomposition& d) {
   DecompositionSlot& slot = d.current();
   if (slot.building_found != 0) return;
   const auto& part = slot.addr_part;
-  if (!part[8].empty()) {
-    if (part[9].empty()) split_tail_text(d, 8);
+  if (!part[kBuilding].empty()) {
+    if (part[kExtraNumber].empty()) split_tail_text(d, kBuilding);
     return;
   }
-  const int q = !part[7].empty() ? 7 : !part[6].empty() ? 6 : 5;
+  const AddrPart q = !part[kGoNumber].empty()       ? kGoNumber
+                     : !part[kBanchiNumber].empty() ? kBanchiNumber
+                                                    : kChomeNumber;
   split_tail_text(d, q);
 }
 

@@ -17,23 +17,23 @@ void start(Decomposition& d) {
   d.addr_slot = 1;
   DecompositionSlot& slot = d.slot[1];
   slot.addr_flag.fill(0);
-  for (int k = 1; k <= 9; ++k) slot.addr_part[k].clear();
-  slot.addr_part_copy[5].clear();
+  for (int k = kPref; k <= kExtraNumber; ++k) slot.addr_part[k].clear();
+  slot.addr_part_copy[kChomeNumber].clear();
 }
 
 void finish(Decomposition& d, const DecomposeOptions& options) {
   DecompositionSlot& slot = d.slot[1];
   auto& part = slot.addr_part;
-  normalize_ke(part[2]);
+  normalize_ke(part[kCity]);
   split_building_tail(d);
-  for (int k = 1; k <= 4; ++k) slot.addr_part_copy[k] = part[k];
+  for (int k = kPref; k <= kTownArea; ++k) slot.addr_part_copy[k] = part[k];
   d.result_parts.clear();
-  for (int k = 1; k <= 9; ++k) {
-    if (k > 1) d.result_parts += u',';
+  for (int k = kPref; k <= kExtraNumber; ++k) {
+    if (k > kPref) d.result_parts += u',';
     d.result_parts += text::trim_view(part[k]);
   }
   if (options.batch_window_open == 1) {
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = kPref; k <= kTownArea; ++k) {
       if (slot.part_len[k] == 0) slot.part_len[k] = text::Len(text::to_wide(part[k]));
     }
   }
@@ -51,11 +51,11 @@ void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
   text::to_wide(w, d.addr_text);
 
   find_building(w, d, tables, options);
-  if (d.decomp_status == u"ok") return;
+  if (d.decomp_status == DecompStatus::kBuilding) return;
 
   take_prefecture(w, d);
   Marks& P = d.slot[1].addr_flag;
-  find_municipal_markers(w, d.slot[1].addr_part[1], P, tables);
+  find_municipal_markers(w, d.slot[1].addr_part[kPref], P, tables);
   apply_marker_rules(w, P);
   cut_municipal_levels(w, d, tables);
   if (!w.empty()) decompose_town_area(w, d, tables);

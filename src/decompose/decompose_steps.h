@@ -10,8 +10,6 @@
 
 namespace kovari::decompose {
 
-using Marks = std::array<int, 31>;
-
 // Prefecture markers 1..4 in the whole text; cuts the prefecture into part 1.
 void take_prefecture(std::u16string& w, Decomposition& d);
 
@@ -21,7 +19,7 @@ void take_prefecture(std::u16string& w, Decomposition& d);
 void find_municipal_markers(std::u16string_view w, std::u16string_view pref, Marks& P,
                             const postaldb::PostalTables& tables);
 
-// The eighteen marker rules, in order.
+// The seventeen marker rules, in order.
 void apply_marker_rules(std::u16string_view w, Marks& P);
 
 // Cuts parts 2 and 3 at the surviving markers.

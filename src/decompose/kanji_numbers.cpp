@@ -11,8 +11,8 @@ void parse_ku_number(Decomposition& d, std::u16string_view text, int i, int k,
   auto& part = d.current().addr_part;
   const std::u16string_view w = text::trim_view(text);
   if (i > k) {
-    set_left(part[4], w, k);
-    set_mid(part[5], w, k + 1);
+    set_left(part[kTownArea], w, k);
+    set_mid(part[kChomeNumber], w, k + 1);
     return;
   }
   if (i < 1) return;
@@ -22,18 +22,20 @@ void parse_ku_number(Decomposition& d, std::u16string_view text, int i, int k,
       n != 0 && n <= 50 ? std::u16string_view(tables.kanji_num[n]) : std::u16string_view();
   std::u16string_view tail = text::mid_view(w, i + digits);
   if (const int j = first_digit(tail); j != 0) {
-    part[5].assign(tail.substr(j - 1));
+    part[kChomeNumber].assign(tail.substr(j - 1));
     tail = tail.substr(0, j - 1);
   }
   std::u16string town(text::trim_view(text::left_view(w, i - 1)));
   town += text::trim_view(numeral);
   town += tail;
-  part[4] = std::move(town);
+  part[kTownArea] = std::move(town);
 }
 
-std::optional<int> kanji_number_before(std::u16string_view src, int k, bool marker_follows,
+std::optional<int> kanji_number_before(std::u16string_view src, Mark marker, bool marker_follows,
                                        const postaldb::PostalTables& tables) {
-  const std::u16string_view marker = k == 11 ? u"丁目" : k == 12 ? u"番地" : u"号";
+  const std::u16string_view marker_text = marker == kCho   ? u"丁目"
+                                          : marker == kBan ? u"番地"
+                                                           : u"号";
   std::u16string pattern;
   for (int j = 1; j <= 100; ++j) {
     const std::u16string_view numeral = text::trim_view(tables.kanji_num[j]);
@@ -44,9 +46,9 @@ std::optional<int> kanji_number_before(std::u16string_view src, int k, bool mark
       continue;
     }
     pattern.assign(numeral);
-    pattern += marker;
+    pattern += marker_text;
     if (contains(src, pattern)) return value;
-    if (k == 12) {
+    if (marker == kBan) {
       pattern.assign(numeral);
       pattern += u"番";
       if (contains(src, pattern)) return value;

@@ -29,107 +29,109 @@ bool set(int p) { return p != 0; }
 
 void take_prefecture(std::u16string& w, Decomposition& d) {
   Marks& P = d.slot[1].addr_flag;
-  P[1] = InStr(w, u"東京都");
-  P[2] = InStr(w, u"北海道");
-  P[3] = InStr(w, u"大阪府");
-  P[4] = InStr(w, u"県");
-  P[5] = InStr(w, u"市");
+  P[kTokyoTo] = InStr(w, u"東京都");
+  P[kHokkaido] = InStr(w, u"北海道");
+  P[kFu] = InStr(w, u"大阪府");
+  P[kKen] = InStr(w, u"県");
+  P[kShi] = InStr(w, u"市");
   int morokata = 0;
   for (std::u16string_view county : kMorokataCounties) {
     morokata = InStr(w, county);
     if (morokata != 0) break;
   }
-  if (P[4] <= 2) P[4] = 0;
-  if (morokata == 1) P[4] = 0;
-  if (P[5] != 0 && P[5] < P[4]) P[4] = 0;
-  if (P[1] + P[2] + P[3] + P[4] == 0) {
-    P[3] = InStr(w, u"京都府");
-    P[4] = InStr(w, u"件");
+  if (P[kKen] <= 2) P[kKen] = 0;
+  if (morokata == 1) P[kKen] = 0;
+  if (P[kShi] != 0 && P[kShi] < P[kKen]) P[kKen] = 0;
+  if (P[kTokyoTo] + P[kHokkaido] + P[kFu] + P[kKen] == 0) {
+    P[kFu] = InStr(w, u"京都府");
+    P[kKen] = InStr(w, u"件");
   }
   // A three-character name opening the text ends at character 3.
-  for (int k = 1; k <= 3; ++k) {
+  for (int k = kTokyoTo; k <= kFu; ++k) {
     if (P[k] == 1) {
       P[k] = 3;
       break;
     }
   }
   int m = 0;
-  for (int k = 1; k <= 4; ++k) {
+  for (int k = kTokyoTo; k <= kKen; ++k) {
     if (P[k] <= 1 || P[k] >= 5) P[k] = 0;
     m = std::max(m, P[k]);
   }
-  if (m != 0) cut_at(w, m, d.slot[1].addr_part[1]);
+  if (m != 0) cut_at(w, m, d.slot[1].addr_part[kPref]);
 }
 
 void find_municipal_markers(std::u16string_view w, std::u16string_view pref, Marks& P,
                             const postaldb::PostalTables& tables) {
-  P[5] = InStr(w, u"市");
-  P[6] = InStr(w, u"区");
-  P[7] = InStr(w, u"郡");
-  P[8] = InStr(w, u"島");
-  P[9] = InStr(w, u"町");
-  P[10] = InStr(w, u"村");
-  if (P[7] == 0) {
-    P[7] = InStr(w, u"群");
-    if (P[7] != 0 && contains(w, u"群馬")) P[7] = 0;
+  P[kShi] = InStr(w, u"市");
+  P[kKu] = InStr(w, u"区");
+  P[kGun] = InStr(w, u"郡");
+  P[kShima] = InStr(w, u"島");
+  P[kMachi] = InStr(w, u"町");
+  P[kMura] = InStr(w, u"村");
+  if (P[kGun] == 0) {
+    P[kGun] = InStr(w, u"群");
+    if (P[kGun] != 0 && contains(w, u"群馬")) P[kGun] = 0;
   }
-  if (P[5] != 0) fix_city_marker(w, P[5], pref, tables);
-  if (P[7] == 1) {
-    if (const int again = InStr(2, w, u"郡"); again != 0) P[7] = again;
+  if (P[kShi] != 0) fix_city_marker(w, P[kShi], pref, tables);
+  if (P[kGun] == 1) {
+    if (const int again = InStr(2, w, u"郡"); again != 0) P[kGun] = again;
   }
-  if (P[7] != 0) drop_county_marker(w, P[7], P[5], pref, tables);
-  if (P[9] != 0) {
+  if (P[kGun] != 0) drop_county_marker(w, P[kGun], P[kShi], pref, tables);
+  if (P[kMachi] != 0) {
     for (std::u16string_view town : kTownsEndingMachiMachi) {
-      if (const int a = InStr(w, town); a != 0) P[9] = a + 2;
+      if (const int a = InStr(w, town); a != 0) P[kMachi] = a + 2;
     }
   }
-  if (set(P[5]) && set(P[7]) && set(P[9]) && contains(w, u"郡山市")) {
-    P[7] = 0;
-    P[9] = 0;
+  if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) && contains(w, u"郡山市")) {
+    P[kGun] = 0;
+    P[kMachi] = 0;
   }
-  if (set(P[5]) && set(P[6]) && contains(w, u"姫路市")) P[6] = 0;
+  if (set(P[kShi]) && set(P[kKu]) && contains(w, u"姫路市")) P[kKu] = 0;
 }
 
 void apply_marker_rules(std::u16string_view w, Marks& P) {
   // Rules 1-4: with a county, a 市 before its town or village is part of a name.
-  if (set(P[7]) && P[5] < P[9]) P[5] = 0;
-  if (set(P[7]) && set(P[9]) && P[9] < P[5]) P[5] = 0;
-  if (set(P[7]) && set(P[10]) && P[10] < P[5]) P[5] = 0;
-  if (set(P[5]) && set(P[7]) && set(P[10])) P[5] = 0;
+  if (set(P[kGun]) && P[kShi] < P[kMachi]) P[kShi] = 0;
+  if (set(P[kGun]) && set(P[kMachi]) && P[kMachi] < P[kShi]) P[kShi] = 0;
+  if (set(P[kGun]) && set(P[kMura]) && P[kMura] < P[kShi]) P[kShi] = 0;
+  if (set(P[kShi]) && set(P[kGun]) && set(P[kMura])) P[kShi] = 0;
   // Rules 5-7: a 郡 inside a city name; an island or a 村 inside a county.
-  if (P[7] < P[5]) P[7] = 0;
-  if (set(P[7]) && set(P[8])) P[8] = 0;
-  if (set(P[7]) && set(P[9]) && set(P[10]) && P[10] < P[7]) P[10] = 0;
+  if (P[kGun] < P[kShi]) P[kGun] = 0;
+  if (set(P[kGun]) && set(P[kShima])) P[kShima] = 0;
+  if (set(P[kGun]) && set(P[kMachi]) && set(P[kMura]) && P[kMura] < P[kGun]) P[kMura] = 0;
   // Rule 8: a town and a village after a county.
-  if (set(P[7]) && set(P[9]) && set(P[10])) {
-    if (P[9] < P[10]) P[10] = 0;
+  if (set(P[kGun]) && set(P[kMachi]) && set(P[kMura])) {
+    if (P[kMachi] < P[kMura]) P[kMura] = 0;
     for (std::u16string_view town : kTownsContainingMura) {
-      if (contains(w, town)) P[10] = 0;
+      if (contains(w, town)) P[kMura] = 0;
     }
-    if (set(P[10]) && P[10] < P[9]) P[9] = 0;
+    if (set(P[kMura]) && P[kMura] < P[kMachi]) P[kMachi] = 0;
   }
-  // Rule 9: a 町 after a city belongs to the town area.
-  if (set(P[5]) && set(P[9]) && P[7] == 0 && P[8] == 0) P[9] = 0;
-  // Rule 10: a village ending found again after the first 村.
-  if (P[5] == 0 && P[6] == 0 && P[8] == 0 && P[9] == 0 && set(P[10]) && P[10] < P[7]) {
-    if (const int again = InStr(P[10] + 1, w, u"村"); again != 0) P[10] = again;
+  // Rule 9: a village ending found again after the first 村.
+  if (P[kShi] == 0 && P[kKu] == 0 && P[kShima] == 0 && P[kMachi] == 0 && set(P[kMura]) &&
+      P[kMura] < P[kGun]) {
+    if (const int again = InStr(P[kMura] + 1, w, u"村"); again != 0) P[kMura] = again;
   }
-  // Rule 11: a 町 after a ward belongs to the town area.
-  if (P[7] + P[8] + P[10] == 0 && set(P[6]) && P[6] < P[9]) P[9] = 0;
-  // Rules 12 and 13: a ward is the first level when nothing else ends one.
-  if (P[5] + P[7] + P[8] + P[9] + P[10] == 0) {
-    if (set(P[6]) && P[2] + P[3] + P[4] == 0) P[5] = P[6];
-  } else if (P[5] + P[7] + P[9] + P[10] == 0 && P[8] < P[6]) {
-    P[8] = 0;
-    P[5] = P[6];
+  // Rule 10: a 町 after a ward belongs to the town area.
+  if (P[kGun] + P[kShima] + P[kMura] == 0 && set(P[kKu]) && P[kKu] < P[kMachi]) P[kMachi] = 0;
+  // Rules 11 and 12: a ward is the first level when nothing else ends one.
+  if (P[kShi] + P[kGun] + P[kShima] + P[kMachi] + P[kMura] == 0) {
+    if (set(P[kKu]) && P[kHokkaido] + P[kFu] + P[kKen] == 0) P[kShi] = P[kKu];
+  } else if (P[kShi] + P[kGun] + P[kMachi] + P[kMura] == 0 && P[kShima] < P[kKu]) {
+    P[kShima] = 0;
+    P[kShi] = P[kKu];
   }
-  // Rule 14: a 区 after a county's village belongs to the town area.
-  if (set(P[6]) && set(P[7]) && set(P[10]) && P[7] < P[10] && P[10] < P[6]) P[6] = 0;
-  // Rules 15-18: a city or a ward leaves no county, island, town or village.
-  if (set(P[5])) P[7] = P[8] = P[9] = P[10] = 0;
-  if (set(P[6]) && set(P[7]) && set(P[9]) && P[9] < P[6]) P[6] = 0;
-  if (set(P[6])) P[7] = P[8] = P[9] = P[10] = 0;
-  if (set(P[5]) && set(P[6]) && P[6] < P[5]) P[5] = P[7] = P[8] = P[9] = P[10] = 0;
+  // Rule 13: a 区 after a county's village belongs to the town area.
+  if (set(P[kKu]) && set(P[kGun]) && set(P[kMura]) && P[kGun] < P[kMura] && P[kMura] < P[kKu])
+    P[kKu] = 0;
+  // Rules 14-17: a city or a ward leaves no county, island, town or village (a
+  // 町 after a city belongs to the town area).
+  if (set(P[kShi])) P[kGun] = P[kShima] = P[kMachi] = P[kMura] = 0;
+  if (set(P[kKu]) && set(P[kGun]) && set(P[kMachi]) && P[kMachi] < P[kKu]) P[kKu] = 0;
+  if (set(P[kKu])) P[kGun] = P[kShima] = P[kMachi] = P[kMura] = 0;
+  if (set(P[kShi]) && set(P[kKu]) && P[kKu] < P[kShi])
+    P[kShi] = P[kGun] = P[kShima] = P[kMachi] = P[kMura] = 0;
 }
 
 void cut_municipal_levels(std::u16string& w, Decomposition& d,
@@ -137,40 +139,40 @@ void cut_municipal_levels(std::u16string& w, Decomposition& d,
   DecompositionSlot& slot = d.slot[1];
   Marks& P = slot.addr_flag;
   auto& part = slot.addr_part;
-  if (P[5] == 0) {
-    if (P[1] == 0) {
-      if (P[6] != 0) {
-        cut_at(w, P[6], part[3]);
-        tokyo_ward_to_city(part[1], part[2], part[3], tables);
-        complete_city_from_ward(part[1], part[2], part[3], tables, slot.part_len[10]);
+  if (P[kShi] == 0) {
+    if (P[kTokyoTo] == 0) {
+      if (P[kKu] != 0) {
+        cut_at(w, P[kKu], part[kWardTown]);
+        tokyo_ward_to_city(part[kPref], part[kCity], part[kWardTown], tables);
+        complete_city_from_ward(part[kPref], part[kCity], part[kWardTown], tables, slot.added_len);
       }
-    } else if (P[6] != 0) {
-      cut_at(w, P[6], part[2]);
+    } else if (P[kKu] != 0) {
+      cut_at(w, P[kKu], part[kCity]);
     }
   }
-  if (P[5] != 0) {
-    cut_at(w, P[5], part[2]);
-    if (P[6] != 0) {
-      check_designated_city(part[2], P[6]);
-      if (P[6] != 0) cut_at(w, P[6] - P[5], part[3]);
+  if (P[kShi] != 0) {
+    cut_at(w, P[kShi], part[kCity]);
+    if (P[kKu] != 0) {
+      check_designated_city(part[kCity], P[kKu]);
+      if (P[kKu] != 0) cut_at(w, P[kKu] - P[kShi], part[kWardTown]);
     }
-    P[7] = P[8] = P[9] = P[10] = 0;
+    P[kGun] = P[kShima] = P[kMachi] = P[kMura] = 0;
   }
   // A county or an island, then its town or village.
   for (int level : {7, 8}) {
     if (P[level] == 0) continue;
-    cut_at(w, P[level], part[2]);
-    if (P[9] != 0) {
-      cut_at(w, P[9] - P[level], part[3]);
-    } else if (P[10] != 0) {
-      cut_at(w, P[10] - P[level], part[3]);
+    cut_at(w, P[level], part[kCity]);
+    if (P[kMachi] != 0) {
+      cut_at(w, P[kMachi] - P[level], part[kWardTown]);
+    } else if (P[kMura] != 0) {
+      cut_at(w, P[kMura] - P[level], part[kWardTown]);
     }
   }
-  if (P[7] == 0 && P[8] == 0) {
-    if (P[9] != 0) {
-      cut_at(w, P[9], part[3]);
-    } else if (P[10] != 0) {
-      cut_at(w, P[10], part[3]);
+  if (P[kGun] == 0 && P[kShima] == 0) {
+    if (P[kMachi] != 0) {
+      cut_at(w, P[kMachi], part[kWardTown]);
+    } else if (P[kMura] != 0) {
+      cut_at(w, P[kMura], part[kWardTown]);
     }
   }
 }

@@ -37,7 +37,7 @@ void normalize_ke(std::u16string& text) {
   if (ga != std::u16string::npos) text[ga] = u'が';
 }
 
-void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables, int& part_len10) {
+void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables, int& added_len) {
   const int i = first_digit(text);
   if (i == 0) return;
   const int digits = digit_at(text, i + 1) ? 2 : 1;
@@ -49,7 +49,13 @@ void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables,
   converted += text::mid_view(text, i + digits);
   text = std::move(converted);
   const int written_digits = n >= 10 ? 2 : 1;
-  part_len10 += text::Len(numeral) - written_digits;
+  added_len += text::Len(numeral) - written_digits;
+}
+
+void set_kansuuji(std::u16string& address, const postaldb::PostalTables& tables, int& added_len) {
+  if (text::InStr(address, u"京都市") == 0 && text::InStr(address, u"区") == 0) return;
+  const int jo = text::InStr(address, u"条");
+  if (jo > 1 && digit_at(address, jo - 1)) jo_sen_to_kanji(address, tables, added_len);
 }
 
 }  // namespace kovari::decompose

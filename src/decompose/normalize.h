@@ -1,4 +1,4 @@
-// The four in-place text operations that bring an address, or a name from the
+// The in-place text operations that bring an address, or a name from the
 // postal tables, into the one form the marker searches and the exact
 // comparisons expect.
 #pragma once
@@ -20,8 +20,13 @@ void apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables
 void normalize_ke(std::u16string& text);
 
 // The first Arabic number (one or two digits) becomes its kanji numeral
-// (empty above 50): 北12条西 -> 北十二条西. part_len10 grows by the number of
+// (empty above 50): 北12条西 -> 北十二条西. added_len grows by the number of
 // characters added.
-void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables, int& part_len10);
+void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables, int& added_len);
+
+// The batch converter's pre-step (set_kansuuji): an address in 京都市 or with
+// a 区 whose first "条" follows a digit gets that number in kanji (北3条 ->
+// 北三条); added_len grows by the number of characters added.
+void set_kansuuji(std::u16string& address, const postaldb::PostalTables& tables, int& added_len);
 
 }  // namespace kovari::decompose

@@ -89,78 +89,79 @@ int dai_with_digit(std::u16string_view text) {
   return p != 0 && p < text::Len(text) && digit_at(text, p + 1) ? p : 0;
 }
 
-void apply_rule(Rule rule, std::u16string_view town, std::u16string_view text,
-                std::array<int, 31>& P) {
+void apply_rule(Rule rule, std::u16string_view town, std::u16string_view text, Marks& P) {
   const int L = text::Len(text);
   switch (rule) {
     case Rule::KoriyamaHiwada:
-      if (contains(text, u"日和田町八丁目") && P[11] != 0) P[30] = P[11] + 1;
+      if (contains(text, u"日和田町八丁目") && P[kCho] != 0) P[kTownAreaEnd] = P[kCho] + 1;
       break;
     case Rule::GifuChomeTown:
       for (std::u16string_view name : {u"丁目北町", u"丁目南町"}) {
-        if (contains(text, name) && P[11] != 0) {
-          P[30] = P[11] + 3;
-          P[11] = 0;
+        if (contains(text, name) && P[kCho] != 0) {
+          P[kTownAreaEnd] = P[kCho] + 3;
+          P[kCho] = 0;
         }
       }
       break;
     case Rule::NabariMihata:
-      if (contains(text, u"美旗町")) P[30] = P[12];
+      if (contains(text, u"美旗町")) P[kTownAreaEnd] = P[kBan];
       break;
     case Rule::KamisuHiraizumi:
       if (town == u"神栖町") {
-        if (const int p = text::InStr(text, u"平泉外12入会"); p != 0) P[30] = p + 6;
+        if (const int p = text::InStr(text, u"平泉外12入会"); p != 0) P[kTownAreaEnd] = p + 6;
       }
       break;
     case Rule::KakamigaharaNaka:
-      if (const int p = text::InStr(text, u"那加桐野外2ｹ所入会地"); p != 0) P[30] = p + 10;
+      if (const int p = text::InStr(text, u"那加桐野外2ｹ所入会地"); p != 0)
+        P[kTownAreaEnd] = p + 10;
       break;
     case Rule::EndAtKu:
-      P[30] = P[23];
+      P[kTownAreaEnd] = P[kTownKu];
       break;
     case Rule::DaiNumber:
-      if (const int p = dai_with_digit(text); p != 0) P[30] = p + 1;
+      if (const int p = dai_with_digit(text); p != 0) P[kTownAreaEnd] = p + 1;
       break;
     case Rule::NumberBeforeKu: {
-      if (P[23] == 0) break;
-      const int n = digit_value_at(text, P[23] - 1) + 10 * digit_value_at(text, P[23] - 2);
+      if (P[kTownKu] == 0) break;
+      const int n =
+          digit_value_at(text, P[kTownKu] - 1) + 10 * digit_value_at(text, P[kTownKu] - 2);
       if (listed(kUryuEndAtKu, n)) {
-        P[30] = P[23];
+        P[kTownAreaEnd] = P[kTownKu];
       } else if (listed(kUryuEndAfterTwo, n)) {
-        P[30] = P[23] + 2;
+        P[kTownAreaEnd] = P[kTownKu] + 2;
       } else if (listed(kUryuEndAfterThree, n)) {
-        P[30] = P[23] + 3;
+        P[kTownAreaEnd] = P[kTownKu] + 3;
       }
       break;
     }
     case Rule::BanDori: {
       const int p = text::InStr(text, u"番通");
-      P[30] = p != 0 ? p + 1 : P[13];
+      P[kTownAreaEnd] = p != 0 ? p + 1 : P[kGo];
       break;
     }
     case Rule::GoPlusOne:
-      if (P[13] != 0) P[30] = P[13] + 1;
+      if (P[kGo] != 0) P[kTownAreaEnd] = P[kGo] + 1;
       break;
     case Rule::WholeWithDai:
-      if (dai_with_digit(text) != 0) P[30] = L;
+      if (dai_with_digit(text) != 0) P[kTownAreaEnd] = L;
       break;
     case Rule::NoToori: {
       const int p = text::InStr(text, u"の通り");
-      if (p > 1 && digit_at(text, p - 1)) P[30] = p + 2;
+      if (p > 1 && digit_at(text, p - 1)) P[kTownAreaEnd] = p + 2;
       break;
     }
     case Rule::ChomePlusThree:
-      if (P[11] != 0) P[30] = P[11] + 3;
+      if (P[kCho] != 0) P[kTownAreaEnd] = P[kCho] + 3;
       break;
     case Rule::ChomePlusOne:
-      if (P[11] != 0) P[30] = P[11] + 1;
+      if (P[kCho] != 0) P[kTownAreaEnd] = P[kCho] + 1;
       break;
     case Rule::GoPlusOneNoChome:
-      if (P[13] != 0) P[30] = P[13] + 1;
-      P[11] = 0;
+      if (P[kGo] != 0) P[kTownAreaEnd] = P[kGo] + 1;
+      P[kCho] = 0;
       break;
     case Rule::EndAtBan:
-      P[30] = P[12];
+      P[kTownAreaEnd] = P[kBan];
       break;
   }
 }
@@ -168,7 +169,7 @@ void apply_rule(Rule rule, std::u16string_view town, std::u16string_view text,
 }  // namespace
 
 void town_area_exceptions(std::u16string_view city, std::u16string_view town,
-                          std::u16string_view text, std::array<int, 31>& flag) {
+                          std::u16string_view text, Marks& flag) {
   flag[30] = 0;
   for (const PlaceRule& entry : kCityRules) {
     if (entry.place == city) {

@@ -3,15 +3,17 @@
 // explicitly so that such a character does not start the block numbers.
 #pragma once
 
-#include <array>
 #include <string_view>
+
+#include "decompose/decomposition.h"
 
 namespace kovari::decompose {
 
-// city = part 2, town = part 3, text = the town-area text (narrow form).
-// Reads the block markers 11, 12, 13 and 23 of flag and writes flag[30], the
-// end of the town area (0 = no exception); some rules clear flag[11].
+// city = part kCity, town = part kWardTown, text = the town-area text (narrow
+// form). Reads the block markers kCho, kBan, kGo and kTownKu of flag and
+// writes flag[kTownAreaEnd], the end of the town area (0 = no exception);
+// some rules clear flag[kCho].
 void town_area_exceptions(std::u16string_view city, std::u16string_view town,
-                          std::u16string_view text, std::array<int, 31>& flag);
+                          std::u16string_view text, Marks& flag);
 
 }  // namespace kovari::decompose

@@ -13,20 +13,20 @@ namespace {
 using text::InStr;
 
 void find_block_markers(std::u16string_view w, Marks& P) {
-  P[11] = InStr(w, u"丁");
-  P[12] = InStr(w, u"番");
-  if (P[12] != 0) {
-    P[24] = InStr(w, u"番町");
-    if (P[24] != 0) P[12] = 0;
+  P[kCho] = InStr(w, u"丁");
+  P[kBan] = InStr(w, u"番");
+  if (P[kBan] != 0) {
+    P[kBanchou] = InStr(w, u"番町");
+    if (P[kBanchou] != 0) P[kBan] = 0;
   }
-  P[13] = InStr(w, u"号");
-  P[16] = InStr(w, u"-");
-  P[21] = InStr(w, u"条");
-  P[22] = InStr(w, u"線");
-  P[23] = InStr(w, u"区");
-  P[26] = InStr(w, u"地割");
-  if (P[16] != 0) P[17] = InStr(P[16] + 1, w, u"-");
-  if (P[17] != 0) P[18] = InStr(P[17] + 1, w, u"-");
+  P[kGo] = InStr(w, u"号");
+  P[kDash1] = InStr(w, u"-");
+  P[kJo] = InStr(w, u"条");
+  P[kSen] = InStr(w, u"線");
+  P[kTownKu] = InStr(w, u"区");
+  P[kChiwari] = InStr(w, u"地割");
+  if (P[kDash1] != 0) P[kDash2] = InStr(P[kDash1] + 1, w, u"-");
+  if (P[kDash2] != 0) P[kDash3] = InStr(P[kDash2] + 1, w, u"-");
 }
 
 // Kyoto addresses name the town after a street: in 京都市 the town area runs to
@@ -46,15 +46,15 @@ void split_after_jo_sen(std::u16string_view w, int marker, Decomposition& d,
   DecompositionSlot& slot = d.slot[1];
   auto& part = slot.addr_part;
   if (digit_at(w, marker + 1)) {
-    set_left(part[4], w, marker);
-    set_mid(part[5], w, marker + 1);
+    set_left(part[kTownArea], w, marker);
+    set_mid(part[kChomeNumber], w, marker + 1);
   } else {
-    set_left(part[4], w, marker + 1);
-    if (marker + 2 <= text::Len(w)) set_mid(part[5], w, marker + 2);
+    set_left(part[kTownArea], w, marker + 1);
+    if (marker + 2 <= text::Len(w)) set_mid(part[kChomeNumber], w, marker + 2);
   }
-  slot.addr_part_copy[5] = part[5];
-  jo_sen_to_kanji(part[4], tables, slot.part_len[10]);
-  parse_block_numbers(d, part[5], 1, 1, 1);
+  slot.addr_part_copy[kChomeNumber] = part[kChomeNumber];
+  jo_sen_to_kanji(part[kTownArea], tables, slot.added_len);
+  parse_block_numbers(d, part[kChomeNumber], 1, 1, 1);
 }
 
 // Cases E/F: the town area ends at the first digit, or in 京都市 at its town.
@@ -72,35 +72,35 @@ bool scan_numbers(std::u16string_view w, Decomposition& d, const postaldb::Posta
   auto& part = slot.addr_part;
   bool digit_seen = false;
   for (int i = first_digit(w); i != 0; i = first_digit(w, i + 1)) {
-    if (i < P[26]) {  // A: 地割
-      set_left(part[4], w, P[26] + 1);
-      set_mid(part[5], w, i, P[26] - i);
+    if (i < P[kChiwari]) {  // A: 地割
+      set_left(part[kTownArea], w, P[kChiwari] + 1);
+      set_mid(part[kChomeNumber], w, i, P[kChiwari] - i);
       return digit_seen;
     }
     digit_seen = true;
-    if (i < P[21]) {  // B: 条
-      split_after_jo_sen(w, P[21], d, tables);
-    } else if (i < P[22]) {  // C: 線
-      split_after_jo_sen(w, P[22], d, tables);
-    } else if (i < P[23]) {  // D: 区
-      parse_ku_number(d, w, i, P[23], tables);
+    if (i < P[kJo]) {  // B: 条
+      split_after_jo_sen(w, P[kJo], d, tables);
+    } else if (i < P[kSen]) {  // C: 線
+      split_after_jo_sen(w, P[kSen], d, tables);
+    } else if (i < P[kTownKu]) {  // D: 区
+      parse_ku_number(d, w, i, P[kTownKu], tables);
     } else if (B != 0) {  // E: 丁/番/号
-      const int a = kyoto_town_end(w, part[2]);
-      split_at(w, a > P[11] ? a : i - 1, part[4], part[5]);
-      slot.addr_part_copy[5] = part[5];
-      parse_block_numbers(d, part[5], P[11], P[12], P[13]);
+      const int a = kyoto_town_end(w, part[kCity]);
+      split_at(w, a > P[kCho] ? a : i - 1, part[kTownArea], part[kChomeNumber]);
+      slot.addr_part_copy[kChomeNumber] = part[kChomeNumber];
+      parse_block_numbers(d, part[kChomeNumber], P[kCho], P[kBan], P[kGo]);
     } else if (D != 0) {  // F: dashes
-      const int a = kyoto_town_end(w, part[2]);
-      split_at(w, a > i ? a : i - 1, part[4], part[5]);
-      slot.addr_part_copy[5] = part[5];
-      parse_dash_numbers(d, part[5], P[16], P[17]);
-    } else if (P[24] != 0) {  // G with 番町: the scan goes on
-      part[4].assign(w);
+      const int a = kyoto_town_end(w, part[kCity]);
+      split_at(w, a > i ? a : i - 1, part[kTownArea], part[kChomeNumber]);
+      slot.addr_part_copy[kChomeNumber] = part[kChomeNumber];
+      parse_dash_numbers(d, part[kChomeNumber], P[kDash1], P[kDash2]);
+    } else if (P[kBanchou] != 0) {  // G with 番町: the scan goes on
+      part[kTownArea].assign(w);
       continue;
     } else {  // G
-      split_at(w, i - 1, part[4], part[6]);
-      slot.addr_part_copy[5] = part[6];
-      parse_dash_numbers(d, part[6], 1, 1);
+      split_at(w, i - 1, part[kTownArea], part[kBanchiNumber]);
+      slot.addr_part_copy[kChomeNumber] = part[kBanchiNumber];
+      parse_dash_numbers(d, part[kBanchiNumber], 1, 1);
     }
     return digit_seen;
   }
@@ -112,20 +112,22 @@ void read_kanji_block_numbers(Decomposition& d, const postaldb::PostalTables& ta
   DecompositionSlot& slot = d.slot[1];
   Marks& P = slot.addr_flag;
   auto& part = slot.addr_part;
-  for (int k : {13, 12, 11}) {
-    if (P[k] == 0) continue;
-    const bool in_town_area = P[k] <= text::Len(part[4]);
-    const std::optional<int> v = in_town_area ? kanji_number_before(part[4], k, true, tables)
-                                              : kanji_number_before(part[k - 6], k, false, tables);
+  // Each marker with the part its number goes to.
+  constexpr std::pair<Mark, AddrPart> kBlockParts[] = {
+      {kGo, kGoNumber}, {kBan, kBanchiNumber}, {kCho, kChomeNumber}};
+  for (const auto& [marker, number_part] : kBlockParts) {
+    if (P[marker] == 0) continue;
+    const bool in_town_area = P[marker] <= text::Len(part[kTownArea]);
+    const std::optional<int> v =
+        in_town_area ? kanji_number_before(part[kTownArea], marker, true, tables)
+                     : kanji_number_before(part[number_part], marker, false, tables);
     if (!v) continue;
     const std::u16string value = plain_number(*v);
-    if (k == 13) {
-      part[7] = value;
-    } else if (k == 11) {
-      part[5] = value;
+    if (marker != kBan) {
+      part[number_part] = value;
     } else {
-      if (in_town_area && !part[6].empty()) part[7] = part[6];
-      part[6] = value;
+      if (in_town_area && !part[kBanchiNumber].empty()) part[kGoNumber] = part[kBanchiNumber];
+      part[kBanchiNumber] = value;
     }
   }
 }
@@ -138,15 +140,15 @@ void decompose_town_area(std::u16string& w, Decomposition& d,
   Marks& P = slot.addr_flag;
   auto& part = slot.addr_part;
   find_block_markers(w, P);
-  const int B = P[11] + P[12] + P[13];
-  const int D = P[16] + P[17] + P[18];
-  town_area_exceptions(part[2], part[3], w, P);
-  const bool digit_seen = P[30] >= 1 ? false : scan_numbers(w, d, tables, B, D);
-  if (P[30] != 0) {
-    cut_at(w, P[30], part[4]);
+  const int B = P[kCho] + P[kBan] + P[kGo];
+  const int D = P[kDash1] + P[kDash2] + P[kDash3];
+  town_area_exceptions(part[kCity], part[kWardTown], w, P);
+  const bool digit_seen = P[kTownAreaEnd] >= 1 ? false : scan_numbers(w, d, tables, B, D);
+  if (P[kTownAreaEnd] != 0) {
+    cut_at(w, P[kTownAreaEnd], part[kTownArea]);
   }
-  if (part[4].empty() && !digit_seen) part[4] = w;
-  if (B != 0 && P[30] == 0) read_kanji_block_numbers(d, tables);
+  if (part[kTownArea].empty() && !digit_seen) part[kTownArea] = w;
+  if (B != 0 && P[kTownAreaEnd] == 0) read_kanji_block_numbers(d, tables);
 }
 
 }  // namespace kovari::decompose

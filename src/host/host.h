@@ -1,12 +1,12 @@
-// The engine never shows a window. Whatever it needs from its caller (a message
-// box, a Yes/No question, letting pending window events run, a progress bar, a
-// request to move the focus) goes through this interface, which the Qt windows,
-// kovari-cli and the tests each implement.
+// The engine never shows a window. The services it needs from its caller
+// while it runs (a message box, a Yes/No question, letting pending window
+// events run, a progress bar, the message line) go through this interface,
+// which the Qt windows, kovari-cli and the tests each implement. What an
+// operation decides (a code, a list to choose from, the field to return to)
+// comes back in its outcome, not through the host.
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace kovari {
 
@@ -37,19 +37,6 @@ class Host {
 
   // The window's message line.
   virtual void status(std::u16string_view text) { (void)text; }
-
-  // Asks the window to move the focus to one of its controls ("Text1", "List1" ...).
-  virtual void request_focus(std::string_view control) { (void)control; }
-
-  // Shows the selection list of address resolution with the prompt of its
-  // level (list_kind 1 prefecture .. 4 town area) and the names offered. The
-  // window keeps the resolution state and reads the chosen item from it.
-  virtual void set_list2(int list_kind, std::u16string_view prompt,
-                         const std::vector<std::u16string>& names) {
-    (void)list_kind;
-    (void)prompt;
-    (void)names;
-  }
 };
 
 // A host that answers every question with a fixed reply and shows nothing:

@@ -7,25 +7,17 @@
 
 namespace kovari::postaldb {
 
-namespace {
-
-// Grows (never shrinks) both columns to hold slots 0..last.
-void make_room(PostalTables& tables, std::int64_t last) {
-  const std::size_t size = static_cast<std::size_t>(last) + 1;
-  if (tables.chr_from.size() < size) tables.chr_from.resize(size);
-  if (tables.chr_to.size() < size) tables.chr_to.resize(size);
-}
-
-}  // namespace
-
-int place_user_pairs(const settings::Settings& settings, std::int32_t chr_file_count,
-                     PostalTables& tables) {
-  const std::int32_t file_pairs = std::max<std::int32_t>(chr_file_count, 0);
+int set_replacement_pairs(const settings::Settings& settings, PostalTables& tables) {
+  const int file_pairs = static_cast<int>(tables.chr_file_pairs.size());
   const int room = std::max(0, kMaxChrPairs - file_pairs);
   const int user_pairs = static_cast<int>(settings.text_pairs.size());
   const int kept = std::min(user_pairs, room);
-  tables.chr_from.resize(static_cast<std::size_t>(file_pairs) + 1);
-  tables.chr_to.resize(static_cast<std::size_t>(file_pairs) + 1);
+  tables.chr_from.assign(1, u"");
+  tables.chr_to.assign(1, u"");
+  for (const auto& [from, to] : tables.chr_file_pairs) {
+    tables.chr_from.push_back(from);
+    tables.chr_to.push_back(to);
+  }
   for (int k = 0; k < kept; ++k) {
     tables.chr_from.push_back(settings.text_pairs[k].first);
     tables.chr_to.push_back(settings.text_pairs[k].second);
@@ -42,11 +34,12 @@ LoadStatus get_chr(PostalDb& db) {
       !s.ok()) {
     return s;
   }
-  make_room(db.tables, count);
+  auto& pairs = db.tables.chr_file_pairs;
+  pairs.clear();
   Cursor cursor = db.detail_file.at(block_position(block));
   for (int i = 1; i <= count && !cursor.failed(); ++i) {
-    db.tables.chr_from[i] = cursor.read_variant_string();
-    db.tables.chr_to[i] = cursor.read_variant_string();
+    std::u16string from = cursor.read_variant_string();
+    pairs.emplace_back(std::move(from), cursor.read_variant_string());
   }
   return status_of(cursor);
 }

@@ -11,16 +11,16 @@ namespace kovari::postaldb {
 // Slots of the character-replacement table: file pairs and user pairs together.
 inline constexpr int kMaxChrPairs = settings::kMaxTextPairs;
 
-// Places the settings file's pairs in the slots after the data file's
-// (chr_file_count + 1 ...) and sets chr_count: the file's and the user's pairs
-// together when a "[Text]" section was read, else 0 (then no pair applies,
-// not even the data file's). Slots 1..chr_file_count are left as they are.
-// User pairs beyond kMaxChrPairs slots in all are left out; returns their
-// number (they stay in the settings and are saved again).
-int place_user_pairs(const settings::Settings& settings, std::int32_t chr_file_count,
-                     PostalTables& tables);
+// Builds the replacement table in use (chr_from/chr_to 1..chr_count) from the
+// data file's pairs (chr_file_pairs) followed by the user's pairs of the
+// settings, or sets chr_count = 0 when no "[Text]" section was read (then no
+// pair applies, not even the data file's). User pairs beyond kMaxChrPairs
+// slots in all are left out; returns their number (they stay in the settings
+// and are saved again). The start-up load calls it, and so does whoever
+// changes the user's pairs.
+int set_replacement_pairs(const settings::Settings& settings, PostalTables& tables);
 
-// The data file's pairs into slots 1..chr_file_count (table 9 of the detail file).
+// The data file's pairs (table 9 of the detail file) into chr_file_pairs.
 LoadStatus get_chr(PostalDb& db);
 
 // ji_word(1..7), ji_word_count = 7.

@@ -13,9 +13,10 @@ constexpr int kBlockEntries = 50;
 // `read_values`, or refuses a file shorter than that block.
 LoadStatus read_directory(const DataFile& file, const std::function<void(Cursor&)>& read_values) {
   if (file.length() < kBlockSize) {
-    return LoadStatus::failure(file.name() + " is shorter than its " + std::to_string(kBlockSize) +
-                               "-byte directory block (" + std::to_string(file.length()) +
-                               " bytes)");
+    return LoadStatus::failure(LoadProblem::kFileDamaged,
+                               file.name() + " is shorter than its " + std::to_string(kBlockSize) +
+                                   "-byte directory block (" + std::to_string(file.length()) +
+                                   " bytes)");
   }
   Cursor cursor = file.at(file.length() - kBlockSize + 1);
   read_values(cursor);
@@ -36,7 +37,8 @@ LoadStatus read_integer_directory(const DataFile& file, std::array<std::int32_t,
 }  // namespace
 
 LoadStatus status_of(const Cursor& cursor) {
-  return cursor.failed() ? LoadStatus::failure(cursor.error()) : LoadStatus::success();
+  return cursor.failed() ? LoadStatus::failure(LoadProblem::kFileDamaged, cursor.error())
+                         : LoadStatus::success();
 }
 
 LoadStatus get_control(const DataFile& main_file, Directory& dir) {
@@ -83,14 +85,17 @@ LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int32
                             std::int64_t min_record_size, const char* what) {
   const std::string where = file.name() + ": the " + what + " (block " + std::to_string(block) +
                             ", " + std::to_string(count) + " records)";
-  if (count < 0) return LoadStatus::failure(where + " has a negative record count");
-  if (block < 0) return LoadStatus::failure(where + " has a negative block number");
+  if (count < 0)
+    return LoadStatus::failure(LoadProblem::kFileDamaged, where + " has a negative record count");
+  if (block < 0)
+    return LoadStatus::failure(LoadProblem::kFileDamaged, where + " has a negative block number");
   // block < 2^31 and count < 2^31, so neither product overflows 64 bits.
   const std::int64_t start = static_cast<std::int64_t>(block) * kBlockSize;
   const std::int64_t end = start + count * min_record_size;
   if (end > file.length()) {
-    return LoadStatus::failure(where + " does not fit in the file (" +
-                               std::to_string(file.length()) + " bytes)");
+    return LoadStatus::failure(
+        LoadProblem::kFileDamaged,
+        where + " does not fit in the file (" + std::to_string(file.length()) + " bytes)");
   }
   return LoadStatus::success();
 }
@@ -98,8 +103,9 @@ LoadStatus check_table_fits(const DataFile& file, std::int32_t block, std::int32
 LoadStatus check_offset(const DataFile& file, std::int64_t offset, std::int64_t limit,
                         const char* what) {
   if (offset < 0 || offset > limit) {
-    return LoadStatus::failure(file.name() + ": " + what + " " + std::to_string(offset) +
-                               " lies outside 0.." + std::to_string(limit));
+    return LoadStatus::failure(LoadProblem::kFileDamaged,
+                               file.name() + ": " + what + " " + std::to_string(offset) +
+                                   " lies outside 0.." + std::to_string(limit));
   }
   return LoadStatus::success();
 }

@@ -158,10 +158,11 @@ LoadStatus get_city3(PostalDb& db, LoadProgress& progress) {
     const std::int32_t position = cursor.read_long();
     if (cursor.failed()) return status_of(cursor);
     if (city < 1 || city > city_count) {
-      return LoadStatus::failure(db.detail_file.name() + ": record " + std::to_string(i) +
-                                 " of the city position table names city " + std::to_string(city) +
-                                 ", but the main file has " + std::to_string(city_count) +
-                                 " cities");
+      return LoadStatus::failure(LoadProblem::kFileDamaged,
+                                 db.detail_file.name() + ": record " + std::to_string(i) +
+                                     " of the city position table names city " +
+                                     std::to_string(city) + ", but the main file has " +
+                                     std::to_string(city_count) + " cities");
     }
     if (LoadStatus s =
             check_offset(db.detail_file, position, db.dir.town_end2, "a city's detail position");

@@ -26,18 +26,21 @@ LoadStatus open_files(const std::filesystem::path& app_path, PostalDb& db) {
                             {&db.third_file, kThirdFileName},
                             {&db.fourth_file, kFourthFileName}};
   for (const FileSlot& slot : slots) {
-    if (!slot.file->open(app_path / slot.name)) return LoadStatus::failure(slot.file->error());
+    if (!slot.file->open(app_path / slot.name))
+      return LoadStatus::failure(LoadProblem::kFileUnreadable, slot.file->error());
   }
   const std::string main_name(kMainFileName);
   if (!db.main_file.exists()) {
-    return LoadStatus::failure(main_name + " is missing in " + app_path.string() + ": " +
-                               std::string(kBuildHint));
+    return LoadStatus::failure(
+        LoadProblem::kMainFileMissing,
+        main_name + " is missing in " + app_path.string() + ": " + std::string(kBuildHint));
   }
   if (db.main_file.length() < kBlockSize) {
     return LoadStatus::failure(
+        LoadProblem::kMainFileTooShort,
         main_name + " in " + app_path.string() + " is only " +
-        std::to_string(db.main_file.length()) +
-        " bytes, shorter than its directory block: " + std::string(kBuildHint));
+            std::to_string(db.main_file.length()) +
+            " bytes, shorter than its directory block: " + std::string(kBuildHint));
   }
   db.data4_present = db.fourth_file.length() != 0 ? 1 : 0;
   return LoadStatus::success();
@@ -62,7 +65,7 @@ LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
 
   settings = settings::default_settings();
   settings::get_ini_file(app_path / settings::kIniFileName, settings);
-  const bool detail_in_use = settings.ctl_flg[6] != 0;
+  const bool detail_in_use = settings.flag(settings::Flag::kDetailFile) != 0;
 
   if (detail_in_use) {
     if (LoadStatus s = get_control3(db.third_file, db.dir); !s.ok()) return s;
@@ -71,7 +74,6 @@ LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
     if (LoadStatus s = get_control4(db.fourth_file, db.dir); !s.ok()) return s;
   }
   if (LoadStatus s = check_directory(db); !s.ok()) return s;
-  report_dropped_pairs(place_user_pairs(settings, db.dir.chr_file_count, db.tables), host);
 
   const Directory& dir = db.dir;
   const std::int64_t total = std::int64_t{dir.city_count} + dir.pref_count + dir.bill_count +
@@ -88,6 +90,7 @@ LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
   }
   if (LoadStatus s = get_city6(db, progress); !s.ok()) return s;
   if (LoadStatus s = get_chr(db); !s.ok()) return s;
+  report_dropped_pairs(set_replacement_pairs(settings, db.tables), host);
   set_table1(db.tables);
   set_table2(db.tables);
   return LoadStatus::success();

@@ -62,8 +62,10 @@ struct PostalTables {
   std::vector<std::u16string> ward_pair1, ward_pair2;
   std::vector<std::u16string> dup_ward;
 
-  // Character-replacement pairs: the data file's pairs in slots
-  // 1..chr_file_count, then the settings file's pairs, chr_count in all.
+  // Character-replacement pairs as the data file holds them, and the table in
+  // use: the data file's pairs in slots 1..chr_file_count, then the settings
+  // file's pairs, chr_count in all (postaldb::set_replacement_pairs).
+  std::vector<std::pair<std::u16string, std::u16string>> chr_file_pairs;
   std::vector<std::u16string> chr_from, chr_to;
   int chr_count = 0;
 

@@ -5,16 +5,19 @@
 
 namespace kovari::resolve {
 
+using decompose::kTownArea, decompose::kChomeNumber, decompose::kBanchiNumber, decompose::kGoNumber,
+    decompose::kExtraNumber;
+
 using text::InStr;
 using text::Len;
 
 ConditionAddress condition_address(const decompose::DecompositionSlot& slot) {
   ConditionAddress a;
-  a.town = slot.addr_part[4];
-  a.chome = slot.addr_part[5];
-  a.banchi = slot.addr_part[6];
-  a.go = slot.addr_part[7];
-  a.floor = slot.addr_part[9];
+  a.town = slot.addr_part[kTownArea];
+  a.chome = slot.addr_part[kChomeNumber];
+  a.banchi = slot.addr_part[kBanchiNumber];
+  a.go = slot.addr_part[kGoNumber];
+  a.floor = slot.addr_part[kExtraNumber];
   a.p5 = leading_number(a.chome);
   a.p6 = leading_number(a.banchi);
   a.p7 = leading_number(a.go);

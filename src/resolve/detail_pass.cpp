@@ -12,6 +12,8 @@
 
 namespace kovari::resolve {
 
+using decompose::kTownArea, decompose::kBuilding;
+
 namespace {
 
 int kyoto_mode_of(const ResolveState& st, const postaldb::PostalTables& tables) {
@@ -40,8 +42,9 @@ std::u16string comparable_town(std::u16string_view town_name,
 bool same_place(const decompose::Decomposition& d) {
   const decompose::DecompositionSlot& detail = d.slot[2];
   const decompose::DecompositionSlot& input = d.slot[1];
-  return detail.addr_part[4] == input.addr_part[4] && detail.koaza_text == input.koaza_text &&
-         detail.kyoto_direction == input.kyoto_direction && compare_block_parts(d) == 1;
+  return detail.addr_part[kTownArea] == input.addr_part[kTownArea] &&
+         detail.koaza_text == input.koaza_text && detail.kyoto_direction == input.kyoto_direction &&
+         compare_block_parts(d) == 1;
 }
 
 }  // namespace
@@ -49,12 +52,11 @@ bool same_place(const decompose::Decomposition& d) {
 void match_detail_records(ResolveState& st, decompose::Decomposition& d,
                           const ResolveContext& ctx) {
   const postaldb::PostalTables& tables = ctx.db.tables;
-  const bool window_open =
-      std::any_of(ctx.running.begin() + 1, ctx.running.end(), [](int r) { return r != 0; });
-  DetailRecordReader reader(st.detail_cache, ctx.db.detail_file, st.detail_first, st.detail_last,
-                            window_open);
-  const DetailAddressOptions options{kyoto_mode_of(st, tables), ctx.ctl_flg[4]};
-  const std::u16string town = text::Trim(d.slot[1].addr_part[4]);
+  DetailRecordReader reader(ctx.caches.detail_cache, ctx.db.detail_file, st.detail_first,
+                            st.detail_last, ctx.running.any());
+  const DetailAddressOptions options{kyoto_mode_of(st, tables),
+                                     ctx.settings.flag(settings::Flag::kApproximate)};
+  const std::u16string town = text::Trim(d.slot[1].addr_part[kTownArea]);
   std::u16string first_fit;
   while (const DetailRecord* record = reader.next()) {
     // Only records whose town name holds the input's town area, or begins it
@@ -68,7 +70,7 @@ void match_detail_records(ResolveState& st, decompose::Decomposition& d,
     // A record at the same numbers that names the input's building (or, like
     // the input, none) ends the scan; the first one that names another
     // building is kept in case no such record follows.
-    if (d.slot[2].addr_part[8] == d.slot[1].addr_part[8]) {
+    if (d.slot[2].addr_part[kBuilding] == d.slot[1].addr_part[kBuilding]) {
       st.result_code.assign(record->code.begin(), record->code.end());
       return;
     }

@@ -11,7 +11,7 @@
 namespace kovari::resolve {
 
 // Scans the detail records of st.detail_first .. st.detail_last (through
-// st.detail_cache, emptied when ctx.running is all 0), decomposing each into
+// the detail cache, emptied when no window is open), decomposing each into
 // slot 2 of d and comparing it with slot 1. A match sets st.result_code; no
 // match leaves it unchanged. The caller clears st.result_code before and sets
 // d.addr_slot back to 1 after the call.

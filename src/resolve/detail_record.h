@@ -12,7 +12,7 @@ namespace kovari::resolve {
 
 struct DetailAddressOptions {
   int kyoto_mode = 0;         // the municipality lies in 京都市
-  int approximate_match = 0;  // ctl_flg(4), as for the input address
+  int approximate_match = 0;  // Flag::kApproximate, as for the input address
 };
 
 // Fills slot 2 of d from a detail record's address (town-area name followed by

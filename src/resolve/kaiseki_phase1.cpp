@@ -26,8 +26,8 @@ constexpr std::u16string_view kListPrompts[] = {
 
 std::u16string joined_parts(const decompose::DecompositionSlot& slot) {
   std::u16string s;
-  for (int k = 1; k <= 9; ++k) {
-    if (k > 1) s += u',';
+  for (int k = decompose::kPref; k <= decompose::kExtraNumber; ++k) {
+    if (k > decompose::kPref) s += u',';
     s += Trim(slot.addr_part[k]);
   }
   return s;
@@ -38,7 +38,7 @@ std::u16string joined_parts(const decompose::DecompositionSlot& slot) {
 std::u16string text_from_town_area(const decompose::Decomposition& d) {
   std::u16string_view rest = d.addr_text;
   std::u16string level;
-  for (int k = 1; k <= 3; ++k) {
+  for (int k = decompose::kPref; k <= decompose::kWardTown; ++k) {
     level = text::to_wide(Trim(d.slot[1].addr_part_copy[k]));
     if (!level.empty() && rest.substr(0, level.size()) == level) rest.remove_prefix(level.size());
   }
@@ -52,11 +52,11 @@ void prepare_town_area(ResolveWalk& w) {
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
-  if (st.found_city != 0) st.city_seen = 1;
+  if (st.found_city != 0) w.ctx.remembered.city_seen = 1;
   w.typed_town = text_from_town_area(w.d);
   prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t);
   st.result_parts = joined_parts(w.slot());
-  if (w.ctx.ctl_flg[2] == 1) w.ctx.host.do_events();
+  if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
 }
 
 // The municipality's only code, when its row says it has one.
@@ -76,12 +76,14 @@ bool single_code_municipality(ResolveWalk& w) {
 void run(ResolveWalk& w) {
   ResolveState& st = w.st;
   decompose::Decomposition& d = w.d;
-  if (w.ctx.running[3] == 1 &&
-      !complete_from_old_code(d.slot[1], w.ctx.db, w.ctx.old_code, w.ctx.ctl_flg[9])) {
+  if (w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
+      !complete_from_old_code(d.slot[1], w.ctx.db, w.ctx.old_code, w.ctx.use_old_code)) {
     st.result_msg = kMsgNothingGiven;
     return;
   }
-  for (int k = 1; k <= 3; ++k) w.part(k) = text::to_wide(w.part(k));
+  for (decompose::AddrPart k : {decompose::kPref, decompose::kCity, decompose::kWardTown}) {
+    w.part(k) = text::to_wide(w.part(k));
+  }
   st.level_mask = 0;
   st.found_pref = 0;
   st.found_city = 0;
@@ -93,7 +95,7 @@ void run(ResolveWalk& w) {
   if (!municipality_settled && resolve_ward_town(w) == Step::kDone) return;
 
   prepare_town_area(w);
-  if (w.ctx.ctl_flg[10] == 1 && st.detail_first < st.detail_last) {
+  if (w.ctx.settings.flag(settings::Flag::kDetailPass) == 1 && st.detail_first < st.detail_last) {
     st.result_code.clear();
     match_detail_records(st, d, w.ctx);
     d.addr_slot = 1;
@@ -111,14 +113,11 @@ std::u16string_view list_prompt(int list_kind) {
 }
 
 void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const ResolveContext& ctx) {
-  if (d.decomp_status == u"ok") {
+  if (d.decomp_status == decompose::DecompStatus::kBuilding) {
     st.result_code = d.result_code;
     return;
   }
-  st.result_code.clear();
   st.result_parts = d.result_parts;
-  st.list_kind = kListNone;
-  st.fuzzy.clear();
   const postaldb::PostalTables& t = ctx.db.tables;
   ResolveWalk w{st, d, ctx, t, 0, 0, 0, {}};
   run(w);

@@ -2,33 +2,42 @@
 // a message saying which level is not settled, the selection list (window mode
 // only), or nothing. The same operation serves the address-to-code window,
 // the batch converter, the clipboard watcher and the command line; the
-// caller's mode in ResolveState selects their differences.
+// caller's mode selects their differences.
 #pragma once
 
-#include <array>
 #include <string>
+#include <string_view>
 
 #include "decompose/decomposition.h"
+#include "host/caller_mode.h"
 #include "host/host.h"
+#include "host/running_windows.h"
 #include "postaldb/postal_db.h"
 #include "resolve/resolve_state.h"
+#include "settings/settings.h"
 
 namespace kovari::resolve {
 
-// The caller's surroundings for one resolution: the data, the option flags,
-// which windows are open, and the host that shows the selection list.
+// The caller's surroundings for one resolution: the data and the options,
+// which windows are open, who calls, the host, and the state that outlives
+// the call.
 struct ResolveContext {
   const postaldb::PostalDb& db;
-  const std::array<int, 17>& ctl_flg;  // option flags 1..16
-  std::array<int, 6> running{};        // running-window flags 1..5
+  const settings::Settings& settings;
+  RunningWindows running;
+  CallerMode mode;
   Host& host;
-  std::u16string old_code;  // batch: the record's existing postal code
+  RememberedChoices& remembered;
+  ResolveCaches& caches;
+  std::u16string_view old_code;  // batch: the record's existing postal code
+  bool use_old_code = false;     // batch: complete the levels from it
 };
 
-// Resolves the decomposition d (slot 1) and writes st.result_code,
-// st.result_msg, st.result_parts and the remembered choices. In window mode
-// (st.caller_mode == 1) an unsettled level shows the selection list through
-// ctx.host.set_list2. Does nothing when d.decomp_status is "ok".
+// Resolves the decomposition d (slot 1) into st (a fresh state) and updates
+// the remembered choices. In window mode an unsettled level ends with
+// st.list_kind set and the candidates in st.cand (or st.fuzzy when
+// approximate matching found several). When decomposition found a building,
+// its code is the result and nothing else is set.
 void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const ResolveContext& ctx);
 
 // The prompt the selection list shows for a level (list_kind 1..4).

@@ -7,6 +7,8 @@
 #include "text/vb.h"
 
 namespace kovari::resolve {
+
+using decompose::kChomeNumber, decompose::kChiwari;
 namespace {
 
 using text::InStr;
@@ -106,12 +108,12 @@ void drop_kanji_chome(std::u16string& area, std::u16string_view chome,
 }
 
 bool chiwari_in_range(std::u16string_view name, const decompose::DecompositionSlot& slot) {
-  if (slot.addr_flag[26] == 0 || InStr(name, u"地割") == 0) return false;
+  if (slot.addr_flag[kChiwari] == 0 || InStr(name, u"地割") == 0) return false;
   const int wave = InStr(name, u"～");
   const std::u16string lower = wave == 0 ? std::u16string(name) : text::Left(name, wave - 1);
   const std::u16string upper = wave == 0 ? std::u16string() : Mid(name, wave + 1);
   const bool has_dai = InStr(name, u"第") != 0;
-  const double value = number_of(slot.addr_part[5]);
+  const double value = number_of(slot.addr_part[kChomeNumber]);
   return chiwari_number(lower, has_dai) <= value && value <= chiwari_number(upper, has_dai);
 }
 

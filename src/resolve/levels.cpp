@@ -10,6 +10,8 @@
 #include "text/vb.h"
 
 namespace kovari::resolve {
+
+using decompose::kPref, decompose::kCity, decompose::kWardTown, decompose::kTownArea;
 namespace {
 
 using text::Trim;
@@ -33,11 +35,12 @@ RowRange prefecture_rows(const ResolveWalk& w, int pref) {
 }
 
 const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
-  if (w.st.shared_names_source != &w.t) {
-    w.st.shared_city_names = recurring_city_names(w.t);
-    w.st.shared_names_source = &w.t;
+  ResolveCaches& caches = w.ctx.caches;
+  if (!caches.shared_names_built) {
+    caches.shared_city_names = recurring_city_names(w.t);
+    caches.shared_names_built = true;
   }
-  return w.st.shared_city_names;
+  return caches.shared_city_names;
 }
 
 // The last row of the block that begins at `row`: the rows that follow it
@@ -50,10 +53,8 @@ int own_block_end(const ResolveWalk& w, int row, int block_end) {
   return end;
 }
 
-int approx_enabled(const ResolveWalk& w) { return w.ctx.ctl_flg[4]; }
-
-bool begins_with(std::u16string_view s, std::u16string_view head) {
-  return !head.empty() && s.substr(0, head.size()) == head;
+int approx_enabled(const ResolveWalk& w) {
+  return w.ctx.settings.flag(settings::Flag::kApproximate);
 }
 
 // When decomposition cut the municipal levels where no city of the table ends
@@ -64,13 +65,14 @@ bool begins_with(std::u16string_view s, std::u16string_view head) {
 // name was found.
 bool recut_by_city_names(ResolveWalk& w, RowRange range) {
   const postaldb::PostalTables& t = w.t;
-  const std::u16string joined = w.part(2) + w.part(3) + text::to_wide(w.part(4));
+  const std::u16string joined =
+      w.part(kCity) + w.part(kWardTown) + text::to_wide(w.part(kTownArea));
   int row = 0;
   std::size_t len = 0;
   for (int r = range.first; r <= range.last; ++r) {
     std::u16string_view name = text::trim_view(t.city_name1[r]);
     if (name.empty()) name = text::trim_view(t.city_name2[r]);
-    if (name.size() > len && begins_with(joined, name)) {
+    if (name.size() > len && joined.starts_with(name)) {
       row = r;
       len = name.size();
     }
@@ -83,15 +85,15 @@ bool recut_by_city_names(ResolveWalk& w, RowRange range) {
     for (int r = range.first; r <= range.last; ++r) {
       const std::u16string_view name = text::trim_view(t.city_name2[r]);
       if (text::trim_view(t.city_name1[r]) == city && name.size() > ward.size() &&
-          begins_with(rest, name)) {
+          rest.starts_with(name)) {
         ward = name;
       }
     }
     rest.remove_prefix(ward.size());
   }
-  w.part(2) = std::u16string(city);
-  w.part(3) = std::u16string(ward);
-  w.part(4) = std::u16string(rest);
+  w.part(kCity) = std::u16string(city);
+  w.part(kWardTown) = std::u16string(ward);
+  w.part(kTownArea) = std::u16string(rest);
   return true;
 }
 
@@ -99,16 +101,13 @@ bool recut_by_city_names(ResolveWalk& w, RowRange range) {
 
 Step ResolveWalk::fail_with(std::u16string_view msg) {
   st.result_msg = msg;
-  if (st.caller_mode == 1) ctx.host.request_focus("Text4");
+  if (ctx.mode == CallerMode::kWindow) st.focus = Focus::kAddress;
   return Step::kDone;
 }
 
 Step ResolveWalk::ask_user(int list_kind) {
-  if (st.caller_mode != 1) return Step::kGoOn;
+  if (ctx.mode != CallerMode::kWindow) return Step::kGoOn;
   st.list_kind = list_kind;
-  const bool show_hits = st.fuzzy.fuzzy_count > 1;
-  ctx.host.set_list2(list_kind, list_prompt(list_kind),
-                     show_hits ? st.fuzzy.fuzzy_name : st.cand.cand_name);
   return Step::kDone;
 }
 
@@ -129,15 +128,17 @@ void ResolveWalk::set_record_range(int r, int e) {
 
 Step resolve_prefecture(ResolveWalk& w) {
   ResolveState& st = w.st;
-  std::u16string& pref = w.part(1);
+  RememberedChoices& memory = w.ctx.remembered;
+  std::u16string& pref = w.part(kPref);
   if (Trim(pref).empty()) return Step::kGoOn;
 
-  if (!st.last_pref_text.empty() && st.last_pref_text == pref && st.last_pref <= w.pref_count()) {
-    st.found_pref = st.last_pref;
+  if (!memory.last_pref_text.empty() && memory.last_pref_text == pref &&
+      memory.last_pref <= w.pref_count()) {
+    st.found_pref = memory.last_pref;
   } else {
-    st.last_pref_text.clear();
-    st.last_city_text.clear();
-    st.last_town_text.clear();
+    memory.last_pref_text.clear();
+    memory.last_city_text.clear();
+    memory.last_town_text.clear();
     st.cand.clear();
     const std::u16string_view typed = text::trim_view(pref);
     for (int p = 1; p <= w.pref_count(); ++p) {
@@ -150,8 +151,8 @@ Step resolve_prefecture(ResolveWalk& w) {
   }
   if (st.found_pref != 0) {
     st.level_mask = 1;
-    st.last_pref_text = pref;
-    st.last_pref = st.found_pref;
+    memory.last_pref_text = pref;
+    memory.last_pref = st.found_pref;
     return Step::kGoOn;
   }
 
@@ -160,32 +161,33 @@ Step resolve_prefecture(ResolveWalk& w) {
   st.found_pref = pick.index;
   pref = Trim(w.t.pref_name[pick.index]);
   st.level_mask = 1;
-  decompose::complete_city_from_ward(w.part(1), w.part(2), w.part(3), w.t,
-                                     w.slot().part_len[10]);
+  decompose::complete_city_from_ward(w.part(kPref), w.part(kCity), w.part(kWardTown), w.t,
+                                     w.slot().added_len);
   return Step::kGoOn;
 }
 
 Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
   ResolveState& st = w.st;
+  RememberedChoices& memory = w.ctx.remembered;
   const postaldb::PostalTables& t = w.t;
   municipality_settled = false;
   bool recut = false;
   for (w.city_pass = 0;; ++w.city_pass) {
     st.found_city = 0;
-    std::u16string& city = w.part(2);
+    std::u16string& city = w.part(kCity);
     if (w.city_pass > 1 || Trim(city).empty()) return Step::kGoOn;
     w.block_end = 0;
 
     RowRange range = st.found_pref != 0 ? prefecture_rows(w, st.found_pref)
                                         : RowRange{1, w.city_count()};
-    if (!st.last_city_text.empty() && st.last_city_text == city &&
-        st.last_city <= w.city_count() && st.last_city_end <= w.city_count()) {
-      st.found_city = st.last_city;
-      w.block_end = st.last_city_end;
+    if (!memory.last_city_text.empty() && memory.last_city_text == city &&
+        memory.last_city <= w.city_count() && memory.last_city_end <= w.city_count()) {
+      st.found_city = memory.last_city;
+      w.block_end = memory.last_city_end;
     } else {
-      st.last_city_text.clear();
-      st.last_town_text.clear();
-      if (st.found_pref == 0 && w.ctx.running[3] == 1 &&
+      memory.last_city_text.clear();
+      memory.last_town_text.clear();
+      if (st.found_pref == 0 && w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
           text::Left(w.ctx.old_code, 2) == kFuchuOldCodeHead && city == u"府中市") {
         range.first = std::max(1, t.city_group[postaldb::kFuchuGroup][1]);
       }
@@ -223,15 +225,15 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
         return Step::kGoOn;
       }
       city = t.city_name1[pick.index];
-      if (w.part(3).empty()) w.part(3) = t.city_name2[pick.index];
+      if (w.part(kWardTown).empty()) w.part(kWardTown) = t.city_name2[pick.index];
       continue;  // the picked name is now found exactly
     }
 
     if (w.city_pass == 0) {
       st.level_mask += 2;
-      st.last_city_text = city;
-      st.last_city = st.found_city;
-      st.last_city_end = w.block_end;
+      memory.last_city_text = city;
+      memory.last_city = st.found_city;
+      memory.last_city_end = w.block_end;
     }
     if (t.city_name2[st.found_city].empty()) {
       w.set_record_range(st.found_city, st.found_city);
@@ -247,9 +249,10 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
 
 Step resolve_ward_town(ResolveWalk& w) {
   ResolveState& st = w.st;
+  RememberedChoices& memory = w.ctx.remembered;
   const postaldb::PostalTables& t = w.t;
   st.found_town = 0;
-  std::u16string& ward = w.part(3);
+  std::u16string& ward = w.part(kWardTown);
   const bool nothing_settled = st.level_mask <= 1;
 
   if (Trim(ward).empty()) {
@@ -263,14 +266,14 @@ Step resolve_ward_town(ResolveWalk& w) {
   if (st.level_mask >= 2) range = {st.found_city, std::min(w.block_end, w.city_count())};
 
   int hits = 0;
-  if (!st.last_town_text.empty() && st.last_town_text == ward) {
-    if (st.last_town < range.first || st.last_town > range.last) {
+  if (!memory.last_town_text.empty() && memory.last_town_text == ward) {
+    if (memory.last_town < range.first || memory.last_town > range.last) {
       return nothing_settled ? w.fail_with(kMsgNothingGiven) : Step::kDone;
     }
-    st.found_town = st.last_town;
+    st.found_town = memory.last_town;
     hits = 1;
   } else {
-    st.last_town_text.clear();
+    memory.last_town_text.clear();
     st.cand.clear();
     const std::u16string_view typed = text::trim_view(ward);
     const std::u16string found_name =
@@ -309,8 +312,8 @@ Step resolve_ward_town(ResolveWalk& w) {
   if (hits > 1) return w.fail_with(kMsgTownAmbiguous);
   if (w.city_pass == 0) {
     st.level_mask += 4;
-    st.last_town_text = ward;
-    st.last_town = st.found_town;
+    memory.last_town_text = ward;
+    memory.last_town = st.found_town;
   }
   w.set_record_range(st.found_town, st.found_town);
   return Step::kGoOn;

@@ -13,10 +13,6 @@ namespace {
 using text::InStr;
 using text::Len;
 
-bool begins_with(std::u16string_view s, std::u16string_view head) {
-  return s.substr(0, head.size()) == head;
-}
-
 // Characters of `typed` found in `name` in order, each search starting just
 // past the previous hit.
 int ordered_hits(std::u16string_view typed, std::u16string_view name) {
@@ -85,7 +81,7 @@ ApproxResult match_approx(std::u16string_view typed_raw, int count, const Candid
     }
     if (!similar) {
       const std::u16string rest = without_first_machi(raw);
-      similar = !rest.empty() && begins_with(typed, rest);
+      similar = !rest.empty() && typed.starts_with(rest);
     }
     if (!similar) continue;
     ++hit_count;
@@ -103,7 +99,7 @@ ApproxResult match_approx(std::u16string_view typed_raw, int count, const Candid
   auto offer = [&](std::u16string_view raw, std::int32_t value, bool either_way) {
     const std::u16string_view name = text::trim_view(raw);
     if (name.empty() || static_cast<int>(shortlist.size()) >= kMaxCandidates) return;
-    if (begins_with(typed, name) || (either_way && begins_with(name, typed))) {
+    if (typed.starts_with(name) || (either_way && name.starts_with(typed))) {
       shortlist.push_back({name, value});
     }
   };

@@ -11,13 +11,13 @@
 namespace kovari::resolve {
 
 struct ApproxResult {
-  bool ok = false;         // "ok" / "ng"
-  std::int32_t index = 0;  // the chosen entry's cand_index (0 on "ng")
+  bool ok = false;         // one entry was picked
+  std::int32_t index = 0;  // the chosen entry's cand_index (0 when none)
 };
 
 // Considers the first `count` entries of `cand` (at most those stored). Fills
 // `fuzzy` with the similarity hits (cleared at every call). With `enabled`
-// (ctl_flg(4)) 0 or an empty text the answer is "ng".
+// (Flag::kApproximate) 0 or an empty text nothing is picked.
 ApproxResult match_approx(std::u16string_view text, int count, const CandidateList& cand,
                           FuzzyHits& fuzzy, int enabled);
 

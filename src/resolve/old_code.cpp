@@ -6,6 +6,8 @@
 #include "text/vb.h"
 
 namespace kovari::resolve {
+
+using decompose::kPref, decompose::kCity, decompose::kWardTown;
 namespace {
 
 using text::InStr;
@@ -105,44 +107,44 @@ std::optional<OldCodePlace> look_up_old_code(const postaldb::PostalDb& db,
 }
 
 bool complete_from_old_code(decompose::DecompositionSlot& slot, const postaldb::PostalDb& db,
-                            std::u16string_view old_code, int use_old_code) {
+                            std::u16string_view old_code, bool use_old_code) {
   auto& part = slot.addr_part;
-  const int given = has_text(part[1]) + has_text(part[2]) + has_text(part[3]);
+  const int given = has_text(part[kPref]) + has_text(part[kCity]) + has_text(part[kWardTown]);
   if (given >= 2) return true;
   const postaldb::PostalTables& t = db.tables;
 
-  if (!part[2].empty() && InStr(part[2], u"区") != 0) {
+  if (!part[kCity].empty() && InStr(part[kCity], u"区") != 0) {
     for (std::size_t i = 1; i < t.ward_pair2.size() && i < t.ward_pair1.size(); ++i) {
-      if (t.ward_pair2[i] != part[2]) continue;
+      if (t.ward_pair2[i] != part[kCity]) continue;
       if (t.ward_pair1[i] != u"東京都") {
-        part[3] = part[2];
-        part[2] = t.ward_pair1[i];
+        part[kWardTown] = part[kCity];
+        part[kCity] = t.ward_pair1[i];
       }
       return true;
     }
-    for (int w : {21, 22, 23}) {
-      if (part[2] == t.tokyo_ward[w]) return true;
+    for (int w : {21, 22, 23}) {  // 港区, 中央区, 北区: names that designated cities share too
+      if (part[kCity] == t.tokyo_ward[w]) return true;
     }
   }
-  if (old_code.empty() || use_old_code != 1) return true;
+  if (old_code.empty() || !use_old_code) return true;
 
   const std::optional<OldCodePlace> place = look_up_old_code(db, old_code);
   if (!place) {
     const int dup_count = t.dup_ward.empty() ? 0 : static_cast<int>(text::Val(t.dup_ward[0]));
     for (int i = 1; i <= dup_count && i < static_cast<int>(t.dup_ward.size()); ++i) {
-      if (part[3] == t.dup_ward[i]) return false;
+      if (part[kWardTown] == t.dup_ward[i]) return false;
     }
     return true;
   }
-  if (!part[2].empty() && InStr(part[2], u"区") != 0 && part[1].empty()) {
-    part[1] = place->pref;
-    part[2] = place->city;
-    part[3] = place->ward;
+  if (!part[kCity].empty() && InStr(part[kCity], u"区") != 0 && part[kPref].empty()) {
+    part[kPref] = place->pref;
+    part[kCity] = place->city;
+    part[kWardTown] = place->ward;
     return true;
   }
-  if (part[2].empty()) part[2] = place->city;
-  if (part[1].empty()) part[1] = place->pref;
-  if (part[3].empty()) part[3] = place->ward;
+  if (part[kCity].empty()) part[kCity] = place->city;
+  if (part[kPref].empty()) part[kPref] = place->pref;
+  if (part[kWardTown].empty()) part[kWardTown] = place->ward;
   return true;
 }
 

@@ -21,9 +21,10 @@ struct OldCodePlace {
 std::optional<OldCodePlace> look_up_old_code(const postaldb::PostalDb& db,
                                              std::u16string_view old_code);
 
-// Completes parts 1..3 of `slot`. Returns false ("err") when the address
-// cannot be completed and its ward is one that several designated cities share.
+// Completes parts kPref..kWardTown of `slot` (from old_code only with
+// use_old_code). Returns false when the address cannot be completed and its
+// ward is one that several designated cities share.
 bool complete_from_old_code(decompose::DecompositionSlot& slot, const postaldb::PostalDb& db,
-                            std::u16string_view old_code, int use_old_code);
+                            std::u16string_view old_code, bool use_old_code);
 
 }  // namespace kovari::resolve

@@ -15,10 +15,9 @@ namespace kovari::resolve {
 // Called after the record scan with st.part_match.part_match_count >= 1.
 // Reads the current slot of d (parts 4..9, koaza_text, kyoto_direction,
 // building_found, building_split) and may set building_split and overwrite the
-// slot's marker positions. Returns "ok" with st.result_code set (seven digits),
-// else "err".
-std::string_view refine_partial_matches(int kyoto_mode, ResolveState& st,
-                                        decompose::Decomposition& d,
-                                        const postaldb::PostalTables& tables);
+// slot's marker positions. Returns true with st.result_code set (seven
+// digits) when a record fits.
+bool refine_partial_matches(int kyoto_mode, ResolveState& st, decompose::Decomposition& d,
+                            const postaldb::PostalTables& tables);
 
 }  // namespace kovari::resolve

@@ -1,8 +1,8 @@
-// What address resolution keeps between calls and what it hands back: the
-// result, the candidate list of the level being resolved, the remembered
-// choices, the record caches and the partial-match list read by the
-// condition refinement. One ResolveState belongs to one caller (the window,
-// the batch converter, the clipboard watcher, kovari-cli); nothing is global.
+// What address resolution works with: the working values and result of one
+// resolution (ResolveState, made afresh for every address), the choices it
+// remembers from one address to the next (RememberedChoices), and the caches
+// of what it read from the data (ResolveCaches). The session owns the last
+// two; nothing is global.
 //
 // The lists are 0-based vectors; the counts keep the 1-based meaning of the
 // stored data (cand_count may exceed what is stored, as the scan goes on
@@ -16,6 +16,8 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+#include "host/focus.h"
 
 namespace kovari::resolve {
 
@@ -103,17 +105,11 @@ struct TownRun {
 };
 
 // Every municipality's town-area records read so far, by the position of the
-// first record of the range. The main file does not change while the program
-// runs, so a resolution in a municipality met before reads memory whatever
+// first record of the range. The main file does not change while it is
+// loaded, so a resolution in a municipality met before reads memory whatever
 // municipalities came in between (a whole national file is some tens of MB).
 struct TownCache {
   std::unordered_map<std::int64_t, TownRun> runs;
-  const void* source = nullptr;  // the file the records were read from
-
-  void reset(const void* file) {
-    runs.clear();
-    source = file;
-  }
 };
 
 // One detail record (large-volume office or post-office box) of the detail
@@ -163,26 +159,10 @@ struct PartialMatches {
   int stored() const { return static_cast<int>(part_match_name.size()); }
 };
 
-struct ResolveState {
-  // Who drives the resolution: 1 the address-to-code window, 2 the batch
-  // converter, 0 the clipboard converter and the command line.
-  int caller_mode = 0;
-
-  // Outputs.
-  std::u16string result_code;   // seven digits, or empty
-  std::u16string result_msg;    // message text, or left unchanged
-  std::u16string result_parts;  // the nine trimmed parts joined by ","
-  int city_seen = 0;
-
-  // Levels settled by the current resolution.
-  int found_pref = 0;
-  int found_city = 0;
-  int found_town = 0;
-  int level_mask = 0;  // 1 prefecture, 2 city, 4 municipality (first pass)
-  std::int64_t town_first = 0, town_last = 0;      // main-file record range
-  std::int64_t detail_first = 0, detail_last = 0;  // detail-file record range
-
-  // Remembered choices of earlier resolutions.
+// The choices of earlier resolutions, taken again while the next address
+// names the same level (so a list of addresses in one place resolves its
+// levels once).
+struct RememberedChoices {
   std::u16string last_pref_text;
   int last_pref = 0;
   std::u16string last_city_text;
@@ -190,25 +170,45 @@ struct ResolveState {
   int last_city_end = 0;
   std::u16string last_town_text;
   int last_town = 0;
+  // 1 once a resolution has found a city.
+  int city_seen = 0;
+};
 
-  // The selection list.
+// What resolution keeps of the loaded data: valid until the data is loaded
+// again.
+struct ResolveCaches {
+  TownCache town_cache;
+  DetailCache detail_cache;
+  // City names that occur in more than one block of the city table, derived
+  // once from the loaded table.
+  std::unordered_set<std::u16string> shared_city_names;
+  bool shared_names_built = false;
+};
+
+// The working values and the result of one resolution.
+struct ResolveState {
+  // Outputs.
+  std::u16string result_code;   // seven digits, or empty
+  std::u16string result_msg;    // message text, or empty
+  std::u16string result_parts;  // the nine trimmed parts joined by ","
+  Focus focus = Focus::kNone;   // the field an unsettled level sends the user back to
+
+  // Levels settled by the resolution.
+  int found_pref = 0;
+  int found_city = 0;
+  int found_town = 0;
+  int level_mask = 0;  // 1 prefecture, 2 city, 4 municipality (first pass)
+  std::int64_t town_first = 0, town_last = 0;      // main-file record range
+  std::int64_t detail_first = 0, detail_last = 0;  // detail-file record range
+
+  // The selection list: the candidates of the level that ended the
+  // resolution (window mode), and the hits of approximate matching.
   CandidateList cand;
   int list_kind = kListNone;
   FuzzyHits fuzzy;
 
-  // Caches and the list handed to the condition refinement.
-  TownCache town_cache;
-  DetailCache detail_cache;
+  // The list handed to the condition refinement.
   PartialMatches part_match;
-
-  // City names that occur in more than one prefecture, derived once from the
-  // loaded city table; shared_names_source is the table they were built from.
-  std::unordered_set<std::u16string> shared_city_names;
-  const void* shared_names_source = nullptr;
-
-  // The main window empties the town-record cache whenever it opens a
-  // conversion window.
-  void reset_town_cache() { town_cache.reset(nullptr); }
 };
 
 }  // namespace kovari::resolve

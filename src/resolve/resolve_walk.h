@@ -37,7 +37,7 @@ struct ResolveWalk {
   // the town area with whatever decomposition cut off after it.
   std::u16string typed_town;
 
-  std::u16string& part(int k) { return d.slot[1].addr_part[k]; }
+  std::u16string& part(decompose::AddrPart k) { return d.slot[1].addr_part[k]; }
   decompose::DecompositionSlot& slot() { return d.slot[1]; }
   // Rows 1..city_count() exist in every column of the city table.
   int city_count() const {

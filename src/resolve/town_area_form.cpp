@@ -8,14 +8,16 @@
 
 namespace kovari::resolve {
 
+using decompose::kTownArea, decompose::kChomeNumber;
+
 void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
                             const postaldb::PostalTables& tables) {
-  std::u16string area = text::to_wide(text::Trim(slot.addr_part[4]));
+  std::u16string area = text::to_wide(text::Trim(slot.addr_part[kTownArea]));
   strip_aza(area, slot, 1, tables);
-  drop_kanji_chome(area, slot.addr_part[5], tables);
+  drop_kanji_chome(area, slot.addr_part[kChomeNumber], tables);
   strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
   decompose::normalize_ke(area);
-  slot.addr_part[4] = area;
+  slot.addr_part[kTownArea] = area;
 }
 
 }  // namespace kovari::resolve

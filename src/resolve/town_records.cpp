@@ -57,8 +57,7 @@ void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
 }
 
 // The cached run that begins at `first`, created empty when the range is new.
-TownRun& run_at(TownCache& cache, const void* file, std::int64_t first) {
-  if (cache.source != file) cache.reset(file);
+TownRun& run_at(TownCache& cache, std::int64_t first) {
   TownRun& run = cache.runs[first];
   if (run.records.empty()) {
     run.town_cache_first = first;
@@ -93,7 +92,7 @@ bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTabl
 TownRecordReader::TownRecordReader(TownCache& cache, const postaldb::DataFile& file,
                                    const postaldb::PostalTables& tables, std::int64_t first,
                                    std::int64_t last)
-    : run_(run_at(cache, &file, first)), file_(file), tables_(tables), pos_(first), last_(last) {}
+    : run_(run_at(cache, first)), file_(file), tables_(tables), pos_(first), last_(last) {}
 
 const TownRecord* TownRecordReader::next() {
   if (pos_ >= last_) return nullptr;

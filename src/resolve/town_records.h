@@ -13,8 +13,9 @@
 namespace kovari::resolve {
 
 // Walks the records from `first` until the position reaches `last`. The
-// cache (emptied first when it was read from another file) serves the
-// records of the range it holds and keeps those read from the file.
+// cache (of the loaded main file: the session empties it when it loads the
+// data) serves the records of the range it holds and keeps those read from
+// the file.
 class TownRecordReader {
  public:
   TownRecordReader(TownCache& cache, const postaldb::DataFile& file,

@@ -14,6 +14,8 @@
 #include "text/vb.h"
 
 namespace kovari::resolve {
+
+using decompose::kTownArea, decompose::kChomeNumber, decompose::kBuilding;
 namespace {
 
 using text::InStr;
@@ -21,10 +23,6 @@ using text::Trim;
 
 // Its conditions must never be read as a partial match.
 constexpr std::u16string_view kShibaKoen = u"芝公園";
-
-bool begins_with(std::u16string_view s, std::u16string_view head) {
-  return s.substr(0, head.size()) == head;
-}
 
 struct ScanOutcome {
   bool found = false;
@@ -43,15 +41,19 @@ struct ScanOutcome {
 class RecordScan {
  public:
   explicit RecordScan(ResolveWalk& w)
-      : w_(w), st_(w.st), slot_(w.slot()), area_(w.part(4)), area_fold_(fold_ke(area_)),
+      : w_(w),
+        st_(w.st),
+        slot_(w.slot()),
+        area_(w.part(kTownArea)),
+        area_fold_(fold_ke(area_)),
         typed_fold_(fold_ke(w.typed_town)),
-        chome_key_(fold_ke(chome_key(area_, slot_.addr_part[5], w.t))) {}
+        chome_key_(fold_ke(chome_key(area_, slot_.addr_part[kChomeNumber], w.t))) {}
 
   ScanOutcome run() {
     st_.part_match.clear();
     const int row = st_.found_city != 0 ? st_.found_city : st_.found_town;
     minato_mode_ = row != 0 && row == w_.t.city_group[postaldb::kMinatoGroup][1];
-    TownRecordReader reader(st_.town_cache, w_.ctx.db.main_file, w_.t, st_.town_first,
+    TownRecordReader reader(w_.ctx.caches.town_cache, w_.ctx.db.main_file, w_.t, st_.town_first,
                             st_.town_last);
     // A Kyoto town name holding a marker word (西新屋敷上之町, 三本木五丁目)
     // is cut as if it were a direction: a record with the whole name wins.
@@ -112,7 +114,7 @@ class RecordScan {
       st_.part_match.part_match_seen = 1;
       return false;
     }
-    if (!rec.bracketed && !rec.base_fold.empty() && begins_with(area_fold_, rec.base_fold)) {
+    if (!rec.bracketed && !rec.base_fold.empty() && area_fold_.starts_with(rec.base_fold)) {
       if (w_.kyoto_mode != 1 && out_.prefix_code.empty()) out_.prefix_code = rec.code16;
       if (rec.base_fold.size() > out_.longest_prefix_len) {
         out_.longest_prefix_code = rec.code16;
@@ -143,7 +145,7 @@ class RecordScan {
 
   void note_whole_name(const TownRecord& rec) {
     if (rec.bracketed || rec.whole.size() <= area_.size() || rec.whole.size() <= out_.whole_len ||
-        !begins_with(typed_fold_, rec.whole_fold)) {
+        !typed_fold_.starts_with(rec.whole_fold)) {
       return;
     }
     out_.whole_code = rec.code16;
@@ -159,13 +161,12 @@ class RecordScan {
   void collect_partial(const TownRecord& rec) {
     char kind = 0;
     if (slot_.building_found == 1 || slot_.building_split == 1) {
-      const std::u16string typed = text::to_narrow(Trim(area_) + Trim(slot_.addr_part[8]));
-      if (begins_with(typed, text::to_narrow(rec.base))) {
+      const std::u16string typed = text::to_narrow(Trim(area_) + Trim(slot_.addr_part[kBuilding]));
+      if (typed.starts_with(text::to_narrow(rec.base))) {
         kind = '1';
         st_.part_match.part_match_seen = 1;
       }
-    } else if (minato_mode_ ? area_fold_ == rec.base_fold
-                            : begins_with(area_fold_, rec.base_fold)) {
+    } else if (minato_mode_ ? area_fold_ == rec.base_fold : area_fold_.starts_with(rec.base_fold)) {
       kind = '0';
     }
     if (kind == 0) return;
@@ -200,10 +201,10 @@ void scan_town_records(ResolveWalk& w) {
     w.kyoto_mode = st.found_town >= kyoto[1] && st.found_town <= kyoto[2] ? 1 : 0;
   }
   ScanOutcome out = RecordScan(w).run();
-  const std::u16string& area = w.part(4);
+  const std::u16string& area = w.part(kTownArea);
 
   if (area != kShibaKoen && out.partial) {
-    if (refine_partial_matches(w.kyoto_mode, st, w.d, w.t) == "ok") return;
+    if (refine_partial_matches(w.kyoto_mode, st, w.d, w.t)) return;
     if (w.slot().building_split == 0) {
       out.found = false;
       st.result_code.clear();
@@ -223,7 +224,8 @@ void scan_town_records(ResolveWalk& w) {
   }
   if (st.level_mask >= 4 && !out.partial && !out.found) {
     const int count = std::min(st.cand.cand_count, kMaxCandidates);
-    const ApproxResult pick = match_approx(area, count, st.cand, st.fuzzy, w.ctx.ctl_flg[4]);
+    const ApproxResult pick = match_approx(area, count, st.cand, st.fuzzy,
+                                           w.ctx.settings.flag(settings::Flag::kApproximate));
     if (pick.ok) {
       st.result_code = text::Format(static_cast<double>(pick.index), u"0000000");
       out.found = true;

@@ -17,9 +17,6 @@ namespace kovari::settings {
 
 namespace {
 
-// The windows whose positions the file keeps, in the order of the file.
-constexpr std::array<int, 15> kFormWindows = {1, 2, 3, 4, 5, 51, 6, 7, 8, 11, 12, 13, 14, 15, 16};
-
 // A settings file is a few kilobytes; anything far larger is not one.
 constexpr std::uintmax_t kMaxFileSize = 16u << 20;
 
@@ -29,8 +26,8 @@ enum class Section { kNone, kForm, kControl, kText };
 // format "###0", which the flags' "0" equals for their values).
 std::u16string decimal(int n) { return text::from_utf8(std::to_string(n)); }
 
-std::u16string form_key(int window, bool top) {
-  return u"kovari" + decimal(window) + (top ? u"_top" : u"_left");
+std::u16string form_key(WindowNumber window, bool top) {
+  return u"kovari" + decimal(static_cast<int>(window)) + (top ? u"_top" : u"_left");
 }
 
 std::u16string flag_key(int flag) { return u"ctl_flg(" + decimal(flag) + u")"; }
@@ -70,11 +67,13 @@ int flag_value(std::u16string_view line) {
 }
 
 void read_form_line(std::u16string_view key, std::u16string_view value, Settings& settings) {
-  for (int window : kFormWindows) {
+  for (WindowNumber window : kWindowNumbers) {
     for (bool top : {true, false}) {
       if (key != form_key(window, top)) continue;
       if (std::optional<int> v = position_value(value)) {
-        (top ? settings.form_top : settings.form_left)[window] = *v;
+        FormPosition p = settings.position(window);
+        (top ? p.top : p.left) = *v;
+        settings.set_position(window, p);
       }
       return;
     }
@@ -86,7 +85,7 @@ void read_control_line(std::u16string_view line, std::u16string_view key, std::u
   for (const KeptFlag& kept : kKeptFlags) {
     if (key == kept.key) settings.*kept.value = flag_value(line);
   }
-  for (int flag = 1; flag < static_cast<int>(settings.ctl_flg.size()); ++flag) {
+  for (int flag = 1; flag <= kFlagCount; ++flag) {
     if (key == flag_key(flag)) settings.ctl_flg[flag] = flag_value(line);
   }
   for (const FileNameKey& name : kFileNameKeys) {
@@ -161,15 +160,15 @@ std::string ini_file_bytes(const Settings& settings) {
   std::string bytes;
   auto line = [&](const std::u16string& text) { bytes += encode_line(text); };
   line(u"[Form]");
-  for (int window : kFormWindows) {
-    line(form_key(window, true) + u"=" + decimal(settings.form_top[window]));
-    line(form_key(window, false) + u"=" + decimal(settings.form_left[window]));
+  for (WindowNumber window : kWindowNumbers) {
+    line(form_key(window, true) + u"=" + decimal(settings.position(window).top));
+    line(form_key(window, false) + u"=" + decimal(settings.position(window).left));
   }
   line(u"[Control]");
   for (const KeptFlag& kept : kKeptFlags) {
     line(kept.key + (u"=" + decimal(settings.*kept.value)));
   }
-  for (int flag = 1; flag < static_cast<int>(settings.ctl_flg.size()); ++flag) {
+  for (int flag = 1; flag <= kFlagCount; ++flag) {
     line(flag_key(flag) + u"=" + decimal(settings.ctl_flg[flag]));
   }
   for (const FileNameKey& name : kFileNameKeys) {

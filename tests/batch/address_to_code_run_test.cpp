@@ -6,22 +6,17 @@
 #include <string>
 
 #include "batch/address_to_code.h"
-#include "code_search/recording_host.h"
-#include "postaldb/startup.h"
+#include "support/loaded_session.h"
+#include "support/recording_host.h"
 #include "text/sjis.h"
 
 namespace kovari::batch {
 namespace {
 
-const std::filesystem::path kFixture = std::filesystem::path(KOVARI_FIXTURE_ROOT) / "basic";
-
 class AddressBatchTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(kFixture / "kovaritbl.dat")) GTEST_SKIP() << "no fixture";
-    settings = settings::default_settings();
-    SilentHost silent;
-    ASSERT_TRUE(postaldb::load_postal_db(kFixture, db, settings, silent).ok());
+    ASSERT_TRUE(loaded.load(kovari::testing::fixture_folder("basic")));
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     dir = std::filesystem::path(::testing::TempDir()) / ("kovari_address_batch_" + name);
     std::filesystem::remove_all(dir);
@@ -42,12 +37,11 @@ class AddressBatchTest : public ::testing::Test {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return text::decode_sjis(bytes).value_or(u"(not Shift-JIS)");
   }
-  AddressBatchOutcome run() { return run_address_batch(fields, db, settings, host, state); }
+  AddressBatchOutcome run() { return run_address_batch(fields, session, host); }
 
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  code_search::testing::RecordingHost host;
-  resolve::ResolveState state;
+  kovari::testing::LoadedSession loaded;
+  Session& session = loaded.session;
+  kovari::testing::RecordingHost host;
   std::filesystem::path dir;
   AddressBatchFields fields;
 };
@@ -137,7 +131,7 @@ TEST_F(AddressBatchTest, RefusesPositionsOutsideTheItems) {
   fields.address_pos[0] = u"4";
   EXPECT_EQ(run().message, u"住所１の入力に誤りがあります。項目数の範囲で入力して下さい。");
   fields.address_pos[0] = u"3";  // the postal-code position
-  EXPECT_EQ(run().focus, "Text8");
+  EXPECT_EQ(run().focus, Focus::kAddress1Position);
   fields.address_pos[0] = u"2";
   fields.code_pos = u"0";
   fields.replace_code = true;
@@ -167,9 +161,9 @@ TEST_F(AddressBatchTest, LinesOfOtherLengthsAreConvertedLineByLine) {
 }
 
 TEST_F(AddressBatchTest, AWrongItemCountStopsWhenTheUserSaysNo) {
-  code_search::testing::RecordingHost no(false);
+  kovari::testing::RecordingHost no(false);
   write_input(u"1,北海道札幌市中央区大通西3丁目,,x\r\n");
-  const AddressBatchOutcome o = run_address_batch(fields, db, settings, no, state);
+  const AddressBatchOutcome o = run_address_batch(fields, session, no);
   EXPECT_EQ(o.result, BatchResult::Refused);
   EXPECT_EQ(o.message, u"項目数の入力に誤りがあります。");
   ASSERT_EQ(no.questions.size(), 1u);

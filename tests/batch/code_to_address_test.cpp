@@ -8,7 +8,7 @@
 #include <string>
 
 #include "code_search/postal_image.h"
-#include "code_search/recording_host.h"
+#include "support/recording_host.h"
 #include "text/sjis.h"
 #include "text/strconv.h"
 
@@ -16,7 +16,7 @@ namespace kovari::batch {
 namespace {
 
 using code_search::testing::PostalImage;
-using code_search::testing::RecordingHost;
+using kovari::testing::RecordingHost;
 
 class CodeBatchTest : public ::testing::Test {
  protected:
@@ -38,8 +38,8 @@ class CodeBatchTest : public ::testing::Test {
                      image.add_detail("1008798", chiyoda, u"宮内庁", u"千代田", u"１－１"));
     image.detail_index.push_back(
         {"1008799", image.add_detail("1008799", chiyoda, u"郵便", u"丸の内", u"２－７"), 0});
-    image.open(db, "batch_" + name);
-    settings.ctl_flg[6] = 1;
+    image.open(session.db, "batch_" + name);
+    session.settings.set_flag(settings::Flag::kDetailFile, 1);
 
     dir = std::filesystem::path(::testing::TempDir()) / ("kovari_code_batch_" + name);
     std::filesystem::remove_all(dir);
@@ -59,12 +59,11 @@ class CodeBatchTest : public ::testing::Test {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return text::decode_sjis(bytes).value();
   }
-  CodeBatchOutcome run() { return run_code_batch(fields, db, settings, host); }
+  CodeBatchOutcome run() { return run_code_batch(fields, session, host); }
 
   std::string name;
   PostalImage image;
-  postaldb::PostalDb db;
-  settings::Settings settings;
+  Session session;
   RecordingHost host;
   std::filesystem::path dir;
   CodeBatchFields fields{u"", u"2", u"2", u"2", u"", true};
@@ -149,6 +148,14 @@ TEST_F(CodeBatchTest, LineModeConvertsLineByLine) {
   EXPECT_EQ(output(), u"1,1000001,東京都千代田区千代田\r\n2,1000003,東京都千代田区霞が関\r\n");
 }
 
+TEST_F(CodeBatchTest, WhileTheAddressBatchWindowIsOpenTheDetailFileIsLeftAlone) {
+  write_input(u"1,1008798\r\n");
+  fields.start_line = u"1";
+  session.running.set(ConversionWindow::kBatchAddressToCode);
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output(), u"1,1008798,,郵便番号が存在しません。\r\n");
+}
+
 TEST_F(CodeBatchTest, EmptyItemCountTakesTheFirstLine) {
   write_input(u"1,1000001\r\n");
   fields.item_count = u"";
@@ -162,42 +169,42 @@ TEST_F(CodeBatchTest, RefusesBadFields) {
   const struct {
     CodeBatchFields fields;
     std::u16string_view message;
-    std::string focus;
+    Focus focus;
   } cases[] = {
       {{u"", u"2", u"2", u"1", fields.out_file, false},
        u"変換前ファイルの入力に誤りがあります。",
-       "Text1"},
+       Focus::kInputFile},
       {{fields.in_file + u"x", u"2", u"2", u"1", fields.out_file, false},
        u"変換前ファイルの入力に誤りがあります。",
-       "Text1"},
+       Focus::kInputFile},
       {{fields.in_file, u"0", u"1", u"1", fields.out_file, false},
        u"項目数の入力に誤りがあります。",
-       "Text7"},
+       Focus::kItemCount},
       {{fields.in_file, u"51", u"1", u"1", fields.out_file, false},
        u"項目数の入力に誤りがあります。",
-       "Text7"},
+       Focus::kItemCount},
       {{fields.in_file, u"2", u"3", u"1", fields.out_file, false},
        u"郵便番号位置の入力に誤りがあります。",
-       "Text2"},
+       Focus::kCodePosition},
       {{fields.in_file, u"2", u"x", u"1", fields.out_file, false},
        u"郵便番号位置の入力に誤りがあります。",
-       "Text2"},
+       Focus::kCodePosition},
       {{fields.in_file, u"2", u"2", u"abc", fields.out_file, false},
        u"開始行位置の入力に誤りがあります。",
-       "Text3"},
+       Focus::kStartLine},
       {{fields.in_file, u"2", u"2", u"3", fields.out_file, false},
        u"開始行の位置の入力に誤りがあります。",
-       "Text3"},
+       Focus::kStartLine},
       {{fields.in_file, u"2", u"2", u"1", fields.in_file, false},
        u"変換前ファイルと変換後ファイルは同一にできません。",
-       "Text4"},
+       Focus::kOutputFile},
       {{fields.in_file, u"2", u"2", u"1", path_text(dir / "." / "in.csv"), false},
        u"変換前ファイルと変換後ファイルは同一にできません。",
-       "Text4"},
+       Focus::kOutputFile},
   };
   for (const auto& c : cases) {
     RecordingHost refused_host;
-    const CodeBatchOutcome outcome = run_code_batch(c.fields, db, settings, refused_host);
+    const CodeBatchOutcome outcome = run_code_batch(c.fields, session, refused_host);
     EXPECT_EQ(outcome.result, BatchResult::Refused) << text::to_utf8(c.message);
     EXPECT_EQ(outcome.message, c.message);
     EXPECT_EQ(outcome.focus, c.focus);
@@ -210,7 +217,7 @@ TEST_F(CodeBatchTest, RefusesBadFields) {
 TEST_F(CodeBatchTest, RefusesWhenTheUserRejectsTheItemCount) {
   write_input(u"1,1000001,x\r\n");
   RecordingHost no_host(false);
-  const CodeBatchOutcome outcome = run_code_batch(fields, db, settings, no_host);
+  const CodeBatchOutcome outcome = run_code_batch(fields, session, no_host);
   EXPECT_EQ(outcome.result, BatchResult::Refused);
   EXPECT_EQ(outcome.message, u"項目数の入力に誤りがあります。");
   EXPECT_EQ(no_host.questions.size(), 1u);
@@ -224,7 +231,7 @@ TEST_F(CodeBatchTest, RefusesAFirstLineOfMoreThanFiftyOneItems) {
   const CodeBatchOutcome outcome = run();
   EXPECT_EQ(outcome.result, BatchResult::Refused);
   EXPECT_EQ(outcome.message, u"変換前ファイルの項目数は５０を超えています。");
-  EXPECT_EQ(outcome.focus, "Text1");
+  EXPECT_EQ(outcome.focus, Focus::kInputFile);
 }
 
 TEST_F(CodeBatchTest, FailsClearlyWhenTheOutputCannotBeCreated) {

@@ -6,13 +6,13 @@
 #include <fstream>
 #include <string>
 
-#include "code_search/recording_host.h"
+#include "support/recording_host.h"
 #include "text/sjis.h"
 
 namespace kovari::batch {
 namespace {
 
-using code_search::testing::RecordingHost;
+using kovari::testing::RecordingHost;
 
 std::filesystem::path fresh_folder(const std::string& name) {
   const auto dir = std::filesystem::path(::testing::TempDir()) / ("kovari_input_check_" + name);

@@ -1,6 +1,6 @@
-// Runs the kovari-cli program built with the tests on a postal-data fixture.
-// A test program that uses it defines KOVARI_CLI_PROGRAM (the program's path)
-// and has the fixture's data built (kovari_use_fixture).
+// Runs the kovari-cli program built with the tests on a postal-data fixture:
+// the command-line tests define KOVARI_CLI_PROGRAM (the program's path) and
+// have the fixture's data built (kovari_use_fixture).
 #pragma once
 
 #include <sys/wait.h>
@@ -9,13 +9,11 @@
 #include <filesystem>
 #include <string>
 
+#include "support/data_folders.h"
+
 namespace kovari::testing {
 
 inline std::filesystem::path cli_program() { return KOVARI_CLI_PROGRAM; }
-
-inline std::filesystem::path fixture_folder(const std::string& name) {
-  return std::filesystem::path(KOVARI_FIXTURE_ROOT) / name;
-}
 
 // Whether the program and the fixture's data files exist, so that a test can
 // skip rather than fail in a build that has not made them.

@@ -7,7 +7,7 @@
 
 #include "code_search/code_index.h"
 #include "code_search/postal_image.h"
-#include "code_search/recording_host.h"
+#include "support/recording_host.h"
 #include "text/sjis.h"
 
 namespace kovari::code_search {
@@ -35,7 +35,7 @@ class CodeSearchTest : public ::testing::Test {
   }
 
   // Opens the image; searches then run with `mode`.
-  void open(CallerMode mode = CallerMode::Window) {
+  void open(CallerMode mode = CallerMode::kWindow) {
     image.open(db, ::testing::UnitTest::GetInstance()->current_test_info()->name());
     options.mode = mode;
   }
@@ -54,7 +54,7 @@ class CodeSearchTest : public ::testing::Test {
   }
   std::vector<std::u16string> prefix_codes() const {
     std::vector<std::u16string> codes;
-    for (const PrefixRow& row : list_prefix_hits(db, state)) codes.push_back(row.code);
+    for (const ResultRow& row : list_prefix_hits(db, state)) codes.push_back(row.code);
     return codes;
   }
 
@@ -62,7 +62,7 @@ class CodeSearchTest : public ::testing::Test {
   std::int32_t sapporo = 0, chiyoda = 0, kamigyo = 0;
   postaldb::PostalDb db;
   settings::Settings settings;
-  testing::RecordingHost host;
+  kovari::testing::RecordingHost host;
   SearchOptions options;
   CodeSearchState state;
 };
@@ -139,7 +139,7 @@ TEST_F(CodeSearchTest, DetailFileAnswersFirstWhenEnabled) {
                    image.add_detail("1008799", chiyoda, u"日本郵便株式会社", u"丸の内",
                                     u"２－７（東京中央郵便局私書箱）", 4, 15));
   open();
-  settings.ctl_flg[6] = 1;
+  settings.set_flag(settings::Flag::kDetailFile, 1);
   EXPECT_EQ(lookup(u"1008799"), SearchOutcome::Single);
   EXPECT_EQ(state.out_address, u"東京都千代田区丸の内２－７");
   EXPECT_EQ(state.out_pobox, u"東京中央郵便局私書箱");
@@ -149,7 +149,7 @@ TEST_F(CodeSearchTest, DetailFileAnswersFirstWhenEnabled) {
   EXPECT_EQ(state.out_office, u"宮内庁");
 
   // Without ctl_flg(6) the detail file is never consulted.
-  settings.ctl_flg[6] = 0;
+  settings.set_flag(settings::Flag::kDetailFile, 0);
   EXPECT_EQ(lookup(u"1000001"), SearchOutcome::Single);
   EXPECT_EQ(state.out_address, u"東京都千代田区千代田");
   EXPECT_EQ(state.out_office, u"");
@@ -165,14 +165,14 @@ TEST_F(CodeSearchTest, CopiesOutsideTheWindowConsultTheDetailFileOnlyWithoutTheA
     bool address_batch_running;
     SearchOutcome outcome;
   } cases[] = {
-      {CallerMode::Clipboard, false, SearchOutcome::Single},
-      {CallerMode::Clipboard, true, SearchOutcome::NotFound},
-      {CallerMode::BatchCode, false, SearchOutcome::Single},
-      {CallerMode::BatchCode, true, SearchOutcome::NotFound},
-      {CallerMode::BatchAddress, false, SearchOutcome::NotFound},
+      {CallerMode::kClipboard, false, SearchOutcome::Single},
+      {CallerMode::kClipboard, true, SearchOutcome::NotFound},
+      {CallerMode::kBatchCode, false, SearchOutcome::Single},
+      {CallerMode::kBatchCode, true, SearchOutcome::NotFound},
+      {CallerMode::kBatchAddress, false, SearchOutcome::NotFound},
   };
   open();
-  settings.ctl_flg[6] = 1;
+  settings.set_flag(settings::Flag::kDetailFile, 1);
   for (const auto& c : cases) {
     options.mode = c.mode;
     options.address_batch_running = c.address_batch_running;
@@ -195,7 +195,7 @@ TEST_F(CodeSearchTest, UnknownCodeFallsBackToItsFirstThreeDigitsInTheWindow) {
   EXPECT_EQ(lookup(u"1009999"), SearchOutcome::NotFound);
   EXPECT_EQ(state.status_msg, kMsgInputError);
   EXPECT_EQ(state.in_code, u"1009999");
-  EXPECT_EQ(host.focus, std::vector<std::string>{"Text1"});
+  EXPECT_EQ(state.focus, Focus::kCode);
 }
 
 TEST_F(CodeSearchTest, BrokenRunIsReportedOnceAndListsNothing) {
@@ -209,10 +209,10 @@ TEST_F(CodeSearchTest, BrokenRunIsReportedOnceAndListsNothing) {
   EXPECT_EQ(state.status_msg, kMsgChoose);
   EXPECT_EQ(host.boxes, std::vector<std::u16string>{std::u16string(kBrokenIndexBox)});
 
-  options.mode = CallerMode::BatchCode;
-  state.conv_state = kConvOk;
+  options.mode = CallerMode::kBatchCode;
+  state.conv_state = ConvState::kOk;
   lookup(u"1000002");
-  EXPECT_EQ(state.conv_state, kConvMainIndexError);
+  EXPECT_EQ(state.conv_state, ConvState::kMainIndexError);
   EXPECT_EQ(host.boxes.size(), 1u);
 }
 
@@ -222,18 +222,18 @@ TEST_F(CodeSearchTest, BatchAndClipboardTakeTheFirstOfSeveral) {
     CallerMode mode;
     bool first_of_several;
     std::u16string out_address;
-    std::int16_t conv_state;
+    ConvState conv_state;
   } cases[] = {
-      {CallerMode::BatchCode, false, u"北海道札幌市中央区旭ケ丘１", kConvSeveralTowns},
-      {CallerMode::Clipboard, true, u"北海道札幌市中央区旭ケ丘１", kConvOk},
-      {CallerMode::Clipboard, false, u"", kConvOk},
-      {CallerMode::BatchAddress, true, u"", kConvOk},
+      {CallerMode::kBatchCode, false, u"北海道札幌市中央区旭ケ丘１", ConvState::kSeveralTowns},
+      {CallerMode::kClipboard, true, u"北海道札幌市中央区旭ケ丘１", ConvState::kOk},
+      {CallerMode::kClipboard, false, u"", ConvState::kOk},
+      {CallerMode::kBatchAddress, true, u"", ConvState::kOk},
   };
   open();
   for (const auto& c : cases) {
     options.mode = c.mode;
     options.first_of_several = c.first_of_several;
-    state.conv_state = kConvOk;
+    state.conv_state = ConvState::kOk;
     EXPECT_EQ(lookup(u"0640941"), SearchOutcome::Several);
     EXPECT_EQ(state.out_address, c.out_address);
     EXPECT_EQ(state.conv_state, c.conv_state);
@@ -242,17 +242,17 @@ TEST_F(CodeSearchTest, BatchAndClipboardTakeTheFirstOfSeveral) {
 
 TEST_F(CodeSearchTest, BatchCodeReportsAnUnknownCode) {
   image.town("1000001", chiyoda, u"チ千代田");
-  open(CallerMode::BatchCode);
+  open(CallerMode::kBatchCode);
   EXPECT_EQ(lookup(u"1009999"), SearchOutcome::NotFound);
-  EXPECT_EQ(state.conv_state, kConvNotFound);
+  EXPECT_EQ(state.conv_state, ConvState::kNotFound);
   EXPECT_EQ(state.in_code, u"1009999");
-  EXPECT_TRUE(host.focus.empty());
+  EXPECT_EQ(state.focus, Focus::kNone);
 }
 
 TEST_F(CodeSearchTest, BatchAddressKeepsTheTownAreaTextOfASingleResultOnly) {
   image.town("0600042", sapporo, u"オ大通西（１～１９丁目）");
   image.town("0640941", sapporo, u"ア旭ケ丘（１、２丁目）");
-  open(CallerMode::BatchAddress);
+  open(CallerMode::kBatchAddress);
   lookup(u"0600042");
   EXPECT_EQ(state.res_address[0][1], u"大通西");
   lookup(u"0640941");
@@ -328,7 +328,7 @@ TEST_F(CodeSearchTest, PrefixSearchListsTheCodesThatBeginWithIt) {
   }
   prefix(u"100");
   EXPECT_EQ(state.res_count[1], 4);  // the kind-6 record counts as a hit but is not listed
-  const std::vector<PrefixRow> rows = list_prefix_hits(db, state);
+  const std::vector<ResultRow> rows = list_prefix_hits(db, state);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[1].address, u"東京都千代田区丸の内（１丁目）");
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "code_search/recording_host.h"
+#include "support/recording_host.h"
 #include "text/sjis.h"
 
 namespace kovari::code_search {
@@ -17,7 +17,7 @@ constexpr std::u16string_view kKyoto = u"京都府京都市上京区";
 struct Fixture {
   postaldb::PostalDb db;
   settings::Settings settings;
-  testing::RecordingHost host;
+  kovari::testing::RecordingHost host;
   CodeSearchState state;
 
   SearchContext context(CallerMode mode) { return SearchContext{db, settings, host, {mode}}; }
@@ -74,8 +74,8 @@ TEST(EditAddressTest, TurnsATownAreaNameIntoAddressLines) {
   };
   for (const auto& c : cases) {
     Fixture f;
-    EXPECT_EQ(f.run(CallerMode::Window, c.base, c.name), c.lines) << text::to_utf8(c.name);
-    EXPECT_EQ(f.state.conv_state, kConvOk);
+    EXPECT_EQ(f.run(CallerMode::kWindow, c.base, c.name), c.lines) << text::to_utf8(c.name);
+    EXPECT_EQ(f.state.conv_state, ConvState::kOk);
   }
 }
 
@@ -92,14 +92,14 @@ TEST(EditAddressTest, CounterEndsAtTheLastLineWritten) {
   };
   for (const auto& c : cases) {
     Fixture f;
-    f.run(CallerMode::Window, kSapporo, c.name, c.n);
+    f.run(CallerMode::kWindow, kSapporo, c.name, c.n);
     EXPECT_EQ(f.last_n, c.expected_n) << text::to_utf8(c.name);
   }
 }
 
 TEST(EditAddressTest, KeepsNoLineBeyondTheResultTable) {
   Fixture f;
-  const auto lines = f.run(CallerMode::Window, kSapporo, u"北町（１、２）", kMaxResults);
+  const auto lines = f.run(CallerMode::kWindow, kSapporo, u"北町（１、２）", kMaxResults);
   EXPECT_EQ(f.last_n, kMaxResults);
   EXPECT_EQ(lines, std::vector<std::u16string>{u"北海道札幌市中央区北町１"});
 }
@@ -108,19 +108,19 @@ TEST(EditAddressTest, BatchCodeLeavesOutARangeDetail) {
   const struct {
     std::u16string_view name;
     std::vector<std::u16string> lines;
-    std::int16_t conv_state;
+    ConvState conv_state;
   } cases[] = {
-      {u"大通西（１～１９丁目）", {u"北海道札幌市中央区大通西"}, kConvTildeDropped},
+      {u"大通西（１～１９丁目）", {u"北海道札幌市中央区大通西"}, ConvState::kTildeDropped},
       {u"北町（１～３、５丁目）",
        {u"北海道札幌市中央区北町", u"北海道札幌市中央区北町５丁目"},
-       kConvTildeDropped},
-      {u"北町（５丁目）", {u"北海道札幌市中央区北町５丁目"}, kConvOk},
+       ConvState::kTildeDropped},
+      {u"北町（５丁目）", {u"北海道札幌市中央区北町５丁目"}, ConvState::kOk},
       // Only a bracketed detail counts.
-      {u"北町１～３丁目", {u"北海道札幌市中央区北町１～３丁目"}, kConvOk},
+      {u"北町１～３丁目", {u"北海道札幌市中央区北町１～３丁目"}, ConvState::kOk},
   };
   for (const auto& c : cases) {
     Fixture f;
-    EXPECT_EQ(f.run(CallerMode::BatchCode, kSapporo, c.name), c.lines) << text::to_utf8(c.name);
+    EXPECT_EQ(f.run(CallerMode::kBatchCode, kSapporo, c.name), c.lines) << text::to_utf8(c.name);
     EXPECT_EQ(f.state.conv_state, c.conv_state) << text::to_utf8(c.name);
   }
 }
@@ -148,7 +148,7 @@ TEST(EditAddressTest, BatchAddressLeavesTheTownAreaTextOfEachLine) {
   for (const auto& c : cases) {
     Fixture f;
     f.state.res_address[0][1] = u"stale";
-    EXPECT_EQ(f.run(CallerMode::BatchAddress, c.base, c.name), c.lines) << text::to_utf8(c.name);
+    EXPECT_EQ(f.run(CallerMode::kBatchAddress, c.base, c.name), c.lines) << text::to_utf8(c.name);
     const std::vector<std::u16string> town_texts = f.state.res_address[0].rows(1, f.last_n);
     EXPECT_EQ(town_texts, c.town_texts) << text::to_utf8(c.name);
   }

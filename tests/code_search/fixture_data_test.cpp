@@ -29,7 +29,7 @@ void check_lookups(const std::filesystem::path& folder, const std::vector<Lookup
   for (const Lookup& lookup : lookups) {
     CodeSearchState state;
     state.in_code = lookup.code;
-    SearchContext ctx = loaded.context(CallerMode::Window);
+    SearchContext ctx = loaded.context(CallerMode::kWindow);
     ctx.options.prefix_fallback = false;
     EXPECT_EQ(sertch_kovari1(ctx, state), lookup.outcome) << text::to_utf8(lookup.code);
     const std::vector<std::u16string> addresses = state.res_address[1].rows(1, state.res_count[1]);
@@ -99,7 +99,7 @@ TEST(CodeSearchFixtureTest, RunOfThreeCodesGivesThreeTownAreas) {
   ASSERT_TRUE(loaded.load(kFixtures / "code_search"));
   CodeSearchState state;
   state.in_code = u"1020072";
-  EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::Window), state), SearchOutcome::Several);
+  EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::kWindow), state), SearchOutcome::Several);
   std::vector<std::u16string> addresses = state.res_address[1].rows(1, state.res_count[1]);
   std::sort(addresses.begin(), addresses.end());
   std::vector<std::u16string> expected = {u"東京都千代田区飯田橋", u"東京都千代田区富士見",
@@ -113,10 +113,10 @@ TEST(CodeSearchFixtureTest, PrefixSearchListsRowsOfTheResultList) {
   ASSERT_TRUE(loaded.load(kFixtures / "code_search"));
   CodeSearchState state;
   state.in_code = u"102";
-  ASSERT_EQ(sertch_kovari2(loaded.context(CallerMode::Window), state), SearchOutcome::PrefixList);
+  ASSERT_EQ(sertch_kovari2(loaded.context(CallerMode::kWindow), state), SearchOutcome::PrefixList);
   EXPECT_EQ(state.list_mode, 1);
   std::vector<std::u16string> rows;
-  for (const PrefixRow& row : list_prefix_hits(loaded.db, state)) {
+  for (const ResultRow& row : list_prefix_hits(loaded.db, state)) {
     rows.push_back(row.code + u"\t" + row.address);
   }
   ASSERT_EQ(rows.size(), 4u);
@@ -124,7 +124,7 @@ TEST(CodeSearchFixtureTest, PrefixSearchListsRowsOfTheResultList) {
 
   // The window's fallback: an unknown code lists the codes of its first three digits.
   state.in_code = u"1020099";
-  EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::Window), state), SearchOutcome::PrefixList);
+  EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::kWindow), state), SearchOutcome::PrefixList);
   EXPECT_EQ(state.in_code, u"102");
   EXPECT_EQ(state.res_count[1], 4);
 }

@@ -2,13 +2,13 @@
 // skipped when they have not been built.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "code_search/code_index.h"
 #include "code_search/code_search.h"
 #include "code_search/loaded_db.h"
+#include "support/data_folders.h"
 #include "text/sjis.h"
 
 namespace kovari::code_search {
@@ -17,18 +17,17 @@ namespace {
 class NationalDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* dir = std::getenv("KOVARI_DATA_DIR");
-    if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / "kovaritbl.dat")) {
+    if (!kovari::testing::national_data_built()) {
       GTEST_SKIP() << "the national data files have not been built";
     }
-    ASSERT_TRUE(loaded.load(dir));
+    ASSERT_TRUE(loaded.load(kovari::testing::national_data_folder()));
   }
 
   // Looks up every distinct code of an index; returns the codes without an address.
   std::vector<std::u16string> codes_without_address(const CodeIndex& index) {
     std::vector<std::u16string> missing;
     CodeSearchState state;
-    const SearchContext ctx = loaded.context(CallerMode::Clipboard);
+    const SearchContext ctx = loaded.context(CallerMode::kClipboard);
     std::u16string previous;
     for (std::int32_t r = 1; r <= index.count(); ++r) {
       const std::u16string code = index.code(r);
@@ -47,14 +46,14 @@ class NationalDataTest : public ::testing::Test {
 TEST_F(NationalDataTest, EveryTownAreaCodeGivesAnAddress) {
   const CodeIndex index = CodeIndex::main_index(loaded.db);
   EXPECT_GT(index.count(), 100000);
-  loaded.settings.ctl_flg[6] = 0;
+  loaded.settings.set_flag(settings::Flag::kDetailFile, 0);
   EXPECT_EQ(codes_without_address(index), std::vector<std::u16string>{});
 }
 
 TEST_F(NationalDataTest, EveryDetailCodeGivesAnAddress) {
   const CodeIndex index = CodeIndex::detail_index(loaded.db);
   EXPECT_GT(index.count(), 10000);
-  loaded.settings.ctl_flg[6] = 1;
+  loaded.settings.set_flag(settings::Flag::kDetailFile, 1);
   EXPECT_EQ(codes_without_address(index), std::vector<std::u16string>{});
 }
 
@@ -75,7 +74,7 @@ TEST_F(NationalDataTest, WellKnownCodes) {
   for (const auto& c : cases) {
     CodeSearchState state;
     state.in_code = c.code;
-    EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::Window), state), SearchOutcome::Single)
+    EXPECT_EQ(sertch_kovari1(loaded.context(CallerMode::kWindow), state), SearchOutcome::Single)
         << text::to_utf8(c.code);
     EXPECT_EQ(state.out_address, c.address) << text::to_utf8(c.code);
   }
@@ -84,8 +83,8 @@ TEST_F(NationalDataTest, WellKnownCodes) {
 TEST_F(NationalDataTest, ThreeDigitPrefixListsItsArea) {
   CodeSearchState state;
   state.in_code = u"100";
-  ASSERT_EQ(sertch_kovari2(loaded.context(CallerMode::Window), state), SearchOutcome::PrefixList);
-  for (const PrefixRow& row : list_prefix_hits(loaded.db, state)) {
+  ASSERT_EQ(sertch_kovari2(loaded.context(CallerMode::kWindow), state), SearchOutcome::PrefixList);
+  for (const ResultRow& row : list_prefix_hits(loaded.db, state)) {
     EXPECT_EQ(row.code.substr(0, 3), u"100");
     EXPECT_EQ(row.address.rfind(u"東京都", 0), 0u) << text::to_utf8(row.address);
   }

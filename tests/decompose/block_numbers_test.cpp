@@ -173,46 +173,46 @@ TEST(KanjiNumberBeforeTest, FirstNumeralInTableOrderWins) {
   const postaldb::PostalTables tables = testing::make_test_tables();
   struct Case {
     std::u16string_view src;
-    int k;
+    Mark marker;
     bool marker_follows;
     std::optional<int> expected;
   };
   const Case kCases[] = {
-      {u"本町三丁目", 11, true, 3},
-      {u"本町十丁目", 11, true, 10},
+      {u"本町三丁目", kCho, true, 3},
+      {u"本町十丁目", kCho, true, 10},
       // 三丁目 (entry 3) is found inside 二十三丁目 before entry 23 is tried.
-      {u"二十三丁目", 11, true, 3},
-      {u"五番地", 12, true, 5},
-      {u"五番", 12, true, 5},
-      {u"七号", 13, true, 7},
-      {u"一二丁目", 11, true, 2},
-      {u"本町3丁目", 11, true, std::nullopt},
-      {u"三", 11, false, 3},
-      {u"3", 11, false, std::nullopt},
+      {u"二十三丁目", kCho, true, 3},
+      {u"五番地", kBan, true, 5},
+      {u"五番", kBan, true, 5},
+      {u"七号", kGo, true, 7},
+      {u"一二丁目", kCho, true, 2},
+      {u"本町3丁目", kCho, true, std::nullopt},
+      {u"三", kCho, false, 3},
+      {u"3", kCho, false, std::nullopt},
   };
   for (const Case& c : kCases) {
-    EXPECT_EQ(kanji_number_before(c.src, c.k, c.marker_follows, tables), c.expected)
+    EXPECT_EQ(kanji_number_before(c.src, c.marker, c.marker_follows, tables), c.expected)
         << testing::utf8(c.src);
   }
 }
 
 TEST(SplitTailTextTest, BuildingAndRoomNumbers) {
   struct Case {
-    int q;
+    AddrPart q;
     std::u16string_view x;
     Parts expected;
     int split;
   };
   const Case kCases[] = {
-      {7, u"3号ﾏﾝｼｮﾝ101", {u"", u"", u"3", u"ﾏﾝｼｮﾝ", u"101"}, 1},
-      {8, u"ﾋﾞﾙ5F", {u"", u"", u"", u"ﾋﾞﾙ", u"5"}, 0},
-      {8, u"ﾋﾞﾙ5", {u"", u"", u"", u"ﾋﾞﾙ", u"5"}, 0},
-      {8, u"ﾋﾞﾙ5階ﾛﾋﾞｰ", {u"", u"", u"", u"ﾋﾞﾙ5階ﾛﾋﾞｰ", u""}, 0},
-      {8, u"101", {u"", u"", u"", u"101", u""}, 0},
-      {6, u"5", {u"", u"5", u"", u"", u""}, 0},
-      {6, u"12ﾊｲﾂ", {u"", u"12", u"", u"ﾊｲﾂ", u""}, 1},
-      {5, u"A12ﾊｲﾂ", {u"A12", u"", u"", u"ﾊｲﾂ", u""}, 1},
-      {5, u"ﾊｲﾂ", {u"", u"", u"", u"ﾊｲﾂ", u""}, 1},
+      {kGoNumber, u"3号ﾏﾝｼｮﾝ101", {u"", u"", u"3", u"ﾏﾝｼｮﾝ", u"101"}, 1},
+      {kBuilding, u"ﾋﾞﾙ5F", {u"", u"", u"", u"ﾋﾞﾙ", u"5"}, 0},
+      {kBuilding, u"ﾋﾞﾙ5", {u"", u"", u"", u"ﾋﾞﾙ", u"5"}, 0},
+      {kBuilding, u"ﾋﾞﾙ5階ﾛﾋﾞｰ", {u"", u"", u"", u"ﾋﾞﾙ5階ﾛﾋﾞｰ", u""}, 0},
+      {kBuilding, u"101", {u"", u"", u"", u"101", u""}, 0},
+      {kBanchiNumber, u"5", {u"", u"5", u"", u"", u""}, 0},
+      {kBanchiNumber, u"12ﾊｲﾂ", {u"", u"12", u"", u"ﾊｲﾂ", u""}, 1},
+      {kChomeNumber, u"A12ﾊｲﾂ", {u"A12", u"", u"", u"ﾊｲﾂ", u""}, 1},
+      {kChomeNumber, u"ﾊｲﾂ", {u"", u"", u"", u"ﾊｲﾂ", u""}, 1},
   };
   for (const Case& c : kCases) {
     Decomposition d;

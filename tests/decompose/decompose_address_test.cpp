@@ -94,7 +94,7 @@ TEST(DecomposeAddressTest, SplitsLevelsAndBlockNumbers) {
   for (const AddressCase& c : kCases) {
     const Decomposition d = decompose(c.address, tables);
     EXPECT_EQ(d.result_parts, c.result_parts) << testing::utf8(c.address);
-    EXPECT_EQ(d.decomp_status, u"");
+    EXPECT_EQ(d.decomp_status, DecompStatus::kParts);
   }
 }
 
@@ -102,7 +102,6 @@ TEST(DecomposeAddressTest, NormalisedTextCopiesAndLengths) {
   const postaldb::PostalTables tables = make_test_tables();
   Decomposition d;
   d.slot[1].part_len[2] = 7;  // set earlier for this record: kept
-  d.slot[1].addr_part[12] = u"resolution's";
   d.addr_text = u"大阪府 北区梅田１－２ｰ3";
   decompose_address(d, tables, {.batch_window_open = 1});
   const DecompositionSlot& slot = d.slot[1];
@@ -110,10 +109,10 @@ TEST(DecomposeAddressTest, NormalisedTextCopiesAndLengths) {
   EXPECT_EQ(d.result_parts, u"大阪府,大阪市,北区,梅田,1,2,,ｰ,3");
   EXPECT_EQ(slot.addr_part_copy[2], u"大阪市");
   EXPECT_EQ(slot.addr_part_copy[5], u"1-2ｰ3");
-  EXPECT_EQ(slot.part_len, (std::array<int, 21>{0, 3, 7, 2, 2, 0, 0, 0, 0, 0, 3}));
-  EXPECT_EQ(slot.addr_part[12], u"resolution's");
-  EXPECT_EQ(slot.addr_flag[16], 4);
-  EXPECT_EQ(slot.addr_flag[17], 0);
+  EXPECT_EQ(slot.part_len, (std::array<int, 5>{0, 3, 7, 2, 2}));
+  EXPECT_EQ(slot.added_len, 3);
+  EXPECT_EQ(slot.addr_flag[kDash1], 4);
+  EXPECT_EQ(slot.addr_flag[kDash2], 0);
 }
 
 TEST(DecomposeAddressTest, BlanksOnlyLeaveAnEmptyAddressText) {
@@ -125,13 +124,13 @@ TEST(DecomposeAddressTest, SlotTwoIsLeftAlone) {
   const postaldb::PostalTables tables = make_test_tables();
   Decomposition d;
   d.slot[2].addr_part[4] = u"丸の内";
-  d.slot[2].addr_flag[11] = 3;
+  d.slot[2].addr_flag[kCho] = 3;
   d.addr_slot = 2;
   d.addr_text = u"東京都千代田区丸の内1-1-1";
   decompose_address(d, tables, {});
   EXPECT_EQ(d.addr_slot, 1);
   EXPECT_EQ(d.slot[2].addr_part[4], u"丸の内");
-  EXPECT_EQ(d.slot[2].addr_flag[11], 3);
+  EXPECT_EQ(d.slot[2].addr_flag[kCho], 3);
   EXPECT_EQ(d.slot[1].addr_part[4], u"丸の内");
 }
 

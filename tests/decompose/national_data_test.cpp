@@ -2,12 +2,12 @@
 // snapshot into the program's folder); skipped when they are absent.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "decompose/decomposition.h"
 #include "postaldb/fixed_tables.h"
 #include "postaldb/startup.h"
+#include "support/data_folders.h"
 #include "test_tables.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -15,23 +15,15 @@
 namespace kovari::decompose {
 namespace {
 
-class QuietHost : public Host {
- public:
-  void message_box(std::u16string_view, std::u16string_view, MessageIcon) override {}
-  bool ask_yes_no(std::u16string_view, std::u16string_view, MessageIcon) override { return false; }
-};
-
 class NationalDataTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const char* dir = std::getenv("KOVARI_DATA_DIR");
-    if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / "kovaritbl.dat")) {
-      return;
-    }
+    if (!kovari::testing::national_data_built()) return;
     db_ = new postaldb::PostalDb;
     settings::Settings settings;
-    QuietHost host;
-    if (!postaldb::load_postal_db(dir, *db_, settings, host).ok()) {
+    SilentHost host;
+    if (!postaldb::load_postal_db(kovari::testing::national_data_folder(), *db_, settings, host)
+             .ok()) {
       delete db_;
       db_ = nullptr;
     }

@@ -3,13 +3,13 @@
 // absent.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 #include "consistency.h"
 #include "decompose/decomposition.h"
 #include "postaldb/fixed_tables.h"
 #include "read_back.h"
+#include "support/data_folders.h"
 #include "text/sjis.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -17,10 +17,7 @@
 namespace kovari::mkdata::testing {
 namespace {
 
-std::filesystem::path data_dir() {
-  const char* dir = std::getenv("KOVARI_DATA_DIR");
-  return dir ? std::filesystem::path(dir) : std::filesystem::path(KOVARI_BIN_DIR);
-}
+std::filesystem::path data_dir() { return kovari::testing::national_data_folder(); }
 
 const std::filesystem::path kCsvDir = KOVARI_SNAPSHOT_CSV_DIR;
 
@@ -157,7 +154,8 @@ TEST_F(SnapshotTest, CitySplitAgreesWithAddressDecomposition) {
     d.addr_text = text::Trim(db_->tables.pref_name[pref]) + db_->tables.city_name1[c] +
                   db_->tables.city_name2[c] + u"１丁目";
     decompose::decompose_address(d, no_tables, {});
-    const std::u16string part2 = text::to_wide(d.part(2)), part3 = text::to_wide(d.part(3));
+    const std::u16string part2 = text::to_wide(d.part(decompose::kCity)),
+                         part3 = text::to_wide(d.part(decompose::kWardTown));
     if ((part2 != db_->tables.city_name1[c] || part3 != db_->tables.city_name2[c]) &&
         !known.contains(db_->tables.city_name1[c])) {
       if (++differ <= 20) {

@@ -56,7 +56,8 @@ TEST(CharTablesTest, UserPairsFollowTheFilePairs) {
   };
   for (const auto& c : kCases) {
     PostalTables t;
-    const int dropped = place_user_pairs(with_pairs(c.user_pairs, c.text_section), c.file_pairs, t);
+    t.chr_file_pairs.assign(c.file_pairs, {u"甲", u"乙"});
+    const int dropped = set_replacement_pairs(with_pairs(c.user_pairs, c.text_section), t);
     EXPECT_EQ(t.chr_count, c.chr_count) << c.file_pairs << "+" << c.user_pairs;
     EXPECT_EQ(dropped, c.dropped);
     ASSERT_GE(t.chr_from.size(), static_cast<std::size_t>(c.chr_count) + 1);
@@ -66,14 +67,14 @@ TEST(CharTablesTest, UserPairsFollowTheFilePairs) {
   }
 }
 
-TEST(CharTablesTest, PlacingAgainKeepsTheFilePairs) {
+TEST(CharTablesTest, RebuildingAfterAnEditKeepsTheFilePairs) {
   PostalTables t;
-  place_user_pairs(with_pairs(3, true), 2, t);
-  t.chr_from[1] = u"ヶ";
-  place_user_pairs(with_pairs(1, true), 2, t);
-  EXPECT_EQ(t.chr_from[1], u"ヶ");
+  t.chr_file_pairs = {{u"ヶ", u"ケ"}, {u"之", u"の"}};
+  set_replacement_pairs(with_pairs(3, true), t);
+  set_replacement_pairs(with_pairs(1, true), t);
   EXPECT_EQ(t.chr_count, 3);
-  EXPECT_EQ(t.chr_from.size(), 4u);
+  EXPECT_EQ(t.chr_from, (std::vector<std::u16string>{u"", u"ヶ", u"之", u"F1"}));
+  EXPECT_EQ(t.chr_to, (std::vector<std::u16string>{u"", u"ケ", u"の", u"T"}));
 }
 
 class CharPairsLoadTest : public testing::LoadTest {};
@@ -81,7 +82,7 @@ class CharPairsLoadTest : public testing::LoadTest {};
 TEST_F(CharPairsLoadTest, WithoutTextSectionNoPairApplies) {
   ASSERT_TRUE(load(testing::sample_data()).ok());
   EXPECT_EQ(db_.tables.chr_count, 0);
-  EXPECT_EQ(db_.tables.chr_from[2], u"之");  // read, but not in use
+  EXPECT_EQ(db_.tables.chr_file_pairs[1].first, u"之");  // read, but not in use
 }
 
 TEST_F(CharPairsLoadTest, SettingsPairsAreNumberedAfterTheFilePairs) {

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "postaldb/fixture_writer.h"
-#include "postaldb/recording_host.h"
 #include "postaldb/startup.h"
+#include "support/recording_host.h"
 
 namespace kovari::postaldb::testing {
 
@@ -31,7 +31,7 @@ class LoadTest : public ::testing::Test {
   const std::filesystem::path& dir_ = folder_.path();
   PostalDb db_;
   settings::Settings settings_;
-  RecordingHost host_;
+  kovari::testing::RecordingHost host_;
 };
 
 }  // namespace kovari::postaldb::testing

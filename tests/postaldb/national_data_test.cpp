@@ -2,12 +2,12 @@
 // bundled snapshot (skipped when the data files have not been built).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <set>
 
 #include "postaldb/fixed_tables.h"
 #include "postaldb/startup.h"
+#include "support/data_folders.h"
 #include "text/sjis.h"
 #include "text/vb.h"
 
@@ -17,12 +17,12 @@ namespace {
 class NationalDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* dir = std::getenv("KOVARI_DATA_DIR");
-    if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / kMainFileName)) {
+    if (!kovari::testing::national_data_built()) {
       GTEST_SKIP() << "the national data files are not built";
     }
     SilentHost host;
-    const LoadStatus status = load_postal_db(dir, db_, settings_, host);
+    const LoadStatus status =
+        load_postal_db(kovari::testing::national_data_folder(), db_, settings_, host);
     ASSERT_TRUE(status.ok()) << status.error;
   }
 

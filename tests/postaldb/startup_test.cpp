@@ -7,8 +7,8 @@
 namespace kovari::postaldb {
 namespace {
 
+using kovari::testing::RecordingHost;
 using testing::FixtureData;
-using testing::RecordingHost;
 
 class StartupTest : public testing::LoadTest {};
 
@@ -155,16 +155,17 @@ TEST_F(StartupTest, ProgressMovesOnlyAtEveryFiftiethRecord) {
     for (int i = 0; i < c.cities; ++i) data.cities.push_back({u"市", u"", 0, 1});
     host_ = RecordingHost();
     ASSERT_TRUE(load(data).ok());
-    EXPECT_EQ(host_.values, c.expected) << c.prefectures << "+" << c.cities;
+    EXPECT_EQ(host_.progress_values, c.expected) << c.prefectures << "+" << c.cities;
     EXPECT_EQ(host_.events, static_cast<int>(c.expected.size()));
-    EXPECT_EQ(host_.range_min, 0);
-    EXPECT_EQ(host_.range_max, c.prefectures + c.cities);
+    const std::vector<std::pair<long, long>> range = {{0, c.prefectures + c.cities}};
+    EXPECT_EQ(host_.progress_ranges, range);
   }
 }
 
 TEST_F(StartupTest, ProgressRangeAddsUpAllCountedTables) {
   ASSERT_TRUE(load(testing::sample_data()).ok());
-  EXPECT_EQ(host_.range_max, 6 + 3 + 2 + 3 + 2 + 2);
+  ASSERT_EQ(host_.progress_ranges.size(), 1u);
+  EXPECT_EQ(host_.progress_ranges[0].second, 6 + 3 + 2 + 3 + 2 + 2);
 }
 
 }  // namespace

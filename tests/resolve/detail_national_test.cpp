@@ -6,36 +6,31 @@
 // files have not been built.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 
 #include "decompose/decomposition.h"
-#include "postaldb/startup.h"
 #include "resolve/detail_reader.h"
 #include "resolve/detail_record.h"
-#include "resolve/kaiseki_phase1.h"
 #include "resolve/town_area_form.h"
+#include "session/convert_address.h"
+#include "support/loaded_session.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {
 namespace {
 
 TEST(DetailNational, EveryDetailAddressDecomposesLikeTheTypedAddress) {
-  const char* dir = std::getenv("KOVARI_DATA_DIR");
-  if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / "kovari2tbl.dat")) {
-    GTEST_SKIP() << "national data files not built";
-  }
-  SilentHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings = settings::default_settings();
-  ASSERT_TRUE(postaldb::load_postal_db(dir, db, settings, host).ok());
-  settings.ctl_flg[10] = 1;
+  if (!kovari::testing::national_data_built()) GTEST_SKIP() << "national data files not built";
+  kovari::testing::LoadedSession loaded;
+  ASSERT_TRUE(loaded.load(kovari::testing::national_data_folder()));
+  Session& session = loaded.session;
+  session.settings.set_flag(settings::Flag::kDetailPass, 1);
+  const postaldb::PostalDb& db = session.db;
   const postaldb::PostalTables& t = db.tables;
 
   long records = 0, decided_by_building = 0, same_parts = 0, own_code = 0, shared_place = 0;
   std::set<std::u16string> places;
-  ResolveState st;
   decompose::Decomposition d;
   const int cities = static_cast<int>(t.city_name1.size()) - 1;
   int pref = 1;
@@ -51,31 +46,32 @@ TEST(DetailNational, EveryDetailAddressDecomposesLikeTheTypedAddress) {
     while (const DetailRecord* r = reader.next()) {
       ++records;
       const std::u16string street(street_address(*r));
-      d.addr_text = text::Trim(t.pref_name[pref]) + t.city_name1[row] + t.city_name2[row] +
-                    r->town_name + street;
+      const std::u16string address = text::Trim(t.pref_name[pref]) + t.city_name1[row] +
+                                     t.city_name2[row] + r->town_name + street;
+      d.addr_text = address;
       decompose::decompose_address(d, t, {0, 0});
-      if (d.decomp_status == u"ok") {
+      if (d.decomp_status == decompose::DecompStatus::kBuilding) {
         ++decided_by_building;
         continue;
       }
       decompose::DecompositionSlot typed = d.slot[1];
-      st.result_msg.clear();
-      kaiseki_phase1(st, d, {db, settings.ctl_flg, {}, host, u""});
+      AddressOutcome o = convert_address(session, loaded.host, address, CallerMode::kClipboard);
       const auto& kyoto = t.city_group[7];
-      const int kyoto_mode = st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
+      const int kyoto_mode = o.levels.city >= kyoto[1] && o.levels.city <= kyoto[2] ? 1 : 0;
       prepare_slot_town_area(typed, kyoto_mode, t);
-      decompose_detail_record(r->town_name + street, d, t, {kyoto_mode, 0});
-      bool same = d.slot[2].koaza_text == typed.koaza_text &&
-                  d.slot[2].kyoto_direction == typed.kyoto_direction;
+      decompose_detail_record(r->town_name + street, o.decomposition, t, {kyoto_mode, 0});
+      const decompose::DecompositionSlot& detail = o.decomposition.slot[2];
+      bool same =
+          detail.koaza_text == typed.koaza_text && detail.kyoto_direction == typed.kyoto_direction;
       std::u16string place = text::Trim(t.city_name1[row]) + t.city_name2[row];
-      for (int k = 4; k <= 9; ++k) {
-        same = same && d.slot[2].addr_part[k] == typed.addr_part[k];
+      for (int k = decompose::kTownArea; k <= decompose::kExtraNumber; ++k) {
+        same = same && detail.addr_part[k] == typed.addr_part[k];
         place += u"," + typed.addr_part[k];
       }
       if (same) ++same_parts;
       if (!places.insert(place).second) {
         ++shared_place;
-      } else if (st.result_code == std::u16string(r->code.begin(), r->code.end())) {
+      } else if (o.code == std::u16string(r->code.begin(), r->code.end())) {
         ++own_code;
       }
     }

@@ -53,24 +53,34 @@ struct Typed {
   std::u16string pref, city, ward, area, chome;
 };
 
+// One caller's resolutions: each address gets a fresh state, the remembered
+// choices and the caches carry over.
 struct Resolution {
   ResolveState st;
-  std::array<int, 17> flags{};
-  std::array<int, 6> running{};
+  settings::Settings settings;
+  RunningWindows running;
+  CallerMode mode = CallerMode::kClipboard;
+  RememberedChoices remembered;
+  ResolveCaches caches;
   std::u16string old_code;
   SilentHost host;
 
+  ResolveContext context() {
+    return {sample_db().db(), settings, running, mode, host, remembered, caches, old_code, false};
+  }
+  void resolve(decompose::Decomposition& d) {
+    st = ResolveState();
+    kaiseki_phase1(st, d, context());
+  }
   void resolve(const Typed& a) {
     decompose::Decomposition d;
     auto& part = d.slot[1].addr_part;
-    part[1] = a.pref;
-    part[2] = a.city;
-    part[3] = a.ward;
-    part[4] = a.area;
-    part[5] = a.chome;
-    ResolveContext ctx{sample_db().db(), flags, running, host, old_code};
-    st.result_msg.clear();
-    kaiseki_phase1(st, d, ctx);
+    part[decompose::kPref] = a.pref;
+    part[decompose::kCity] = a.city;
+    part[decompose::kWardTown] = a.ward;
+    part[decompose::kTownArea] = a.area;
+    part[decompose::kChomeNumber] = a.chome;
+    resolve(d);
   }
 };
 
@@ -152,8 +162,7 @@ TEST(KaisekiPhase1, NameWhoseNumberDecompositionCutOff) {
   const std::u16string parts[] = {u"", u"北海道", u"雨竜郡", u"雨竜町", u"第", u"", u"10", u"", u"町内"};
   for (int k = 1; k <= 8; ++k) slot.addr_part[k] = parts[k];
   for (int k = 1; k <= 4; ++k) slot.addr_part_copy[k] = parts[k];
-  ResolveContext ctx{sample_db().db(), run.flags, run.running, run.host, u""};
-  kaiseki_phase1(run.st, d, ctx);
+  run.resolve(d);
   EXPECT_EQ(run.st.result_code, u"0782641");
 }
 
@@ -164,13 +173,13 @@ TEST(KaisekiPhase1, FuchuWithoutPrefectureFollowsTheOldCodeInBatch) {
   EXPECT_EQ(clipboard.st.result_code, u"1830055");
 
   Resolution batch;
-  batch.running[3] = 1;
+  batch.running.set(ConversionWindow::kBatchAddressToCode);
   batch.old_code = u"72601";
   batch.resolve(fuchu);
   EXPECT_EQ(batch.st.result_code, u"7260004");
 
   Resolution batch_elsewhere;
-  batch_elsewhere.running[3] = 1;
+  batch_elsewhere.running.set(ConversionWindow::kBatchAddressToCode);
   batch_elsewhere.old_code = u"183";
   batch_elsewhere.resolve(fuchu);
   EXPECT_EQ(batch_elsewhere.st.result_code, u"1830055");
@@ -178,12 +187,12 @@ TEST(KaisekiPhase1, FuchuWithoutPrefectureFollowsTheOldCodeInBatch) {
 
 TEST(KaisekiPhase1, SecondResolutionReadsTheCacheAndAgrees) {
   Resolution run;
-  run.running[1] = 1;
+  run.running.set(ConversionWindow::kAddressToCode);
   const Typed a{u"北海道", u"旭川市", u"", u"本町"};
   run.resolve(a);
   EXPECT_EQ(run.st.result_code, u"0700032");
-  EXPECT_FALSE(run.st.town_cache.runs.empty());
-  EXPECT_EQ(run.st.last_city_text, u"旭川市");
+  EXPECT_FALSE(run.caches.town_cache.runs.empty());
+  EXPECT_EQ(run.remembered.last_city_text, u"旭川市");
   run.resolve(a);
   EXPECT_EQ(run.st.result_code, u"0700032");
   run.resolve({u"北海道", u"旭川市", u"", u"本町", u"3"});
@@ -192,11 +201,11 @@ TEST(KaisekiPhase1, SecondResolutionReadsTheCacheAndAgrees) {
 
 TEST(KaisekiPhase1, ReturnToAMunicipalityReadsTheRecordsKeptForIt) {
   Resolution run;
-  run.running[1] = 1;
+  run.running.set(ConversionWindow::kAddressToCode);
   const Typed asahikawa{u"北海道", u"旭川市", u"", u"本町"};
   run.resolve(asahikawa);
-  ASSERT_EQ(run.st.town_cache.runs.size(), 1u);
-  const TownRun& kept = run.st.town_cache.runs.begin()->second;
+  ASSERT_EQ(run.caches.town_cache.runs.size(), 1u);
+  const TownRun& kept = run.caches.town_cache.runs.begin()->second;
   const TownRecord* first_record = kept.records.front().get();
   const std::size_t kept_count = kept.records.size();
 
@@ -204,60 +213,55 @@ TEST(KaisekiPhase1, ReturnToAMunicipalityReadsTheRecordsKeptForIt) {
   EXPECT_EQ(run.st.result_code, u"1000013");
   run.resolve(asahikawa);
   EXPECT_EQ(run.st.result_code, u"0700032");
-  EXPECT_EQ(run.st.town_cache.runs.size(), 2u);
+  EXPECT_EQ(run.caches.town_cache.runs.size(), 2u);
   EXPECT_EQ(kept.records.front().get(), first_record);
   EXPECT_EQ(kept.records.size(), kept_count);
-
-  run.st.reset_town_cache();
-  EXPECT_TRUE(run.st.town_cache.runs.empty());
 }
 
 TEST(KaisekiPhase1, ApproximateWardPickIsTheSingleHit) {
   Resolution run;
-  run.flags[4] = 1;
+  run.settings.set_flag(settings::Flag::kApproximate, 1);
   run.resolve({u"北海道", u"札幌市", u"中央", u"北一条西"});
   EXPECT_EQ(run.st.result_code, u"0600001");
 }
 
-class ListHost : public SilentHost {
- public:
-  void set_list2(int kind, std::u16string_view prompt,
-                 const std::vector<std::u16string>& names) override {
-    list_kind = kind;
-    shown_prompt = prompt;
-    shown = names;
-  }
-  int list_kind = 0;
-  std::u16string shown_prompt;
-  std::vector<std::u16string> shown;
-};
+TEST(KaisekiPhase1, WindowModeEndsWithTheCandidatesOfTheOpenLevel) {
+  Resolution run;
+  run.mode = CallerMode::kWindow;
+  run.resolve({u"北海道", u"函館市"});
+  EXPECT_EQ(run.st.list_kind, kListCity);
+  EXPECT_EQ(list_prompt(run.st.list_kind), u"市区郡島名を特定できません。選択して下さい。");
+  EXPECT_EQ(run.st.cand.stored(), 7);  // 北海道's blocks, 上川郡 twice as it stands apart
+  EXPECT_EQ(run.st.result_code, u"");
+  EXPECT_EQ(run.st.focus, Focus::kNone);
 
-TEST(KaisekiPhase1, WindowModeShowsTheCandidatesOfTheOpenLevel) {
-  ListHost host;
-  ResolveState st;
-  st.caller_mode = 1;
-  std::array<int, 17> flags{};
-  decompose::Decomposition d;
-  d.slot[1].addr_part[1] = u"北海道";
-  d.slot[1].addr_part[2] = u"函館市";
-  ResolveContext ctx{sample_db().db(), flags, {}, host, u""};
-  kaiseki_phase1(st, d, ctx);
-  EXPECT_EQ(host.list_kind, 2);
-  EXPECT_EQ(host.shown_prompt, u"市区郡島名を特定できません。選択して下さい。");
-  EXPECT_EQ(host.shown.size(), 7u);  // 北海道's blocks, 上川郡 twice as it stands apart
-  EXPECT_EQ(st.result_code, u"");
+  Resolution clipboard;
+  clipboard.resolve({u"北海道", u"函館市"});
+  EXPECT_EQ(clipboard.st.list_kind, kListNone);
+}
+
+TEST(KaisekiPhase1, WindowModeSendsAnUnsettledAddressBackToItsField) {
+  Resolution run;
+  run.mode = CallerMode::kWindow;
+  run.resolve({});
+  EXPECT_EQ(run.st.result_msg, kNothingGiven);
+  EXPECT_EQ(run.st.focus, Focus::kAddress);
+
+  Resolution batch;
+  batch.mode = CallerMode::kBatchAddress;
+  batch.resolve({});
+  EXPECT_EQ(batch.st.focus, Focus::kNone);
 }
 
 TEST(KaisekiPhase1, BuildingFoundByDecompositionIsTheResult) {
   Resolution run;
   decompose::Decomposition d;
-  d.decomp_status = u"ok";
+  d.decomp_status = decompose::DecompStatus::kBuilding;
   d.result_code = u"1006090";
-  ResolveContext ctx{sample_db().db(), run.flags, run.running, run.host, u""};
-  run.st.result_parts = u"前の値";
-  kaiseki_phase1(run.st, d, ctx);
+  d.result_parts = u",,,,,,,,";
+  run.resolve(d);
   EXPECT_EQ(run.st.result_code, u"1006090");
-  EXPECT_EQ(run.st.result_parts, u"前の値");
+  EXPECT_EQ(run.st.result_parts, u"");  // a building's code comes without parts
 }
 
 }  // namespace

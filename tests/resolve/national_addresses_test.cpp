@@ -3,16 +3,14 @@
 // converter does it. Skipped when the data files have not been built.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "decompose/decomposition.h"
-#include "postaldb/startup.h"
-#include "resolve/kaiseki_phase1.h"
 #include "resolve/old_code.h"
+#include "session/convert_address.h"
+#include "support/loaded_session.h"
 #include "text/sjis.h"
 
 namespace kovari::resolve {
@@ -40,49 +38,32 @@ std::vector<Row> read_rows(const std::filesystem::path& file) {
   return rows;
 }
 
-std::filesystem::path env_path(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? std::filesystem::path(value) : std::filesystem::path();
-}
+class NationalAddresses : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!kovari::testing::national_data_built()) GTEST_SKIP() << "national data files not built";
+    ASSERT_TRUE(loaded.load(kovari::testing::national_data_folder()));
+  }
+  kovari::testing::LoadedSession loaded;
+  Session& session = loaded.session;
+};
 
-bool national_data(std::filesystem::path& data) {
-  data = env_path("KOVARI_DATA_DIR");
-  return !data.empty() && std::filesystem::exists(data / postaldb::kMainFileName);
-}
-
-TEST(NationalAddresses, TypedAddressesResolveToTheirCodes) {
-  std::filesystem::path data;
-  if (!national_data(data)) GTEST_SKIP() << "national data files not built";
+TEST_F(NationalAddresses, TypedAddressesResolveToTheirCodes) {
   const std::vector<Row> rows =
       read_rows(std::filesystem::path(KOVARI_SOURCE_DIR) / "tests/resolve/national_addresses.tsv");
   ASSERT_FALSE(rows.empty());
-
-  SilentHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  ASSERT_TRUE(postaldb::load_postal_db(data, db, settings, host).ok());
-  settings.ctl_flg[4] = 0;  // no approximate matching: every rule must hold by itself
-  ResolveState st;
-  decompose::Decomposition d;
-  const ResolveContext ctx{db, settings.ctl_flg, {}, host, u""};
+  // No approximate matching: every rule must hold by itself.
+  session.settings.set_flag(settings::Flag::kApproximate, 0);
   for (const Row& row : rows) {
-    d.addr_text = text::from_utf8(row.address);
-    decompose::decompose_address(d, db.tables, {0, 0});
-    st.result_msg.clear();
-    kaiseki_phase1(st, d, ctx);
-    EXPECT_EQ(text::to_utf8(st.result_code), row.code)
-        << row.address << " (" << row.how << ") parts " << text::to_utf8(st.result_parts) << " "
-        << text::to_utf8(st.result_msg);
+    const AddressOutcome o =
+        convert_address(session, loaded.host, text::from_utf8(row.address), CallerMode::kClipboard);
+    EXPECT_EQ(text::to_utf8(o.code), row.code)
+        << row.address << " (" << row.how << ") parts " << text::to_utf8(o.parts) << " "
+        << text::to_utf8(o.message);
   }
 }
 
-TEST(NationalAddresses, OldCodesGiveTheirPlaces) {
-  std::filesystem::path data;
-  if (!national_data(data)) GTEST_SKIP() << "national data files not built";
-  SilentHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  ASSERT_TRUE(postaldb::load_postal_db(data, db, settings, host).ok());
+TEST_F(NationalAddresses, OldCodesGiveTheirPlaces) {
   struct {
     std::u16string code, pref, city, ward;
   } cases[] = {
@@ -92,25 +73,19 @@ TEST(NationalAddresses, OldCodesGiveTheirPlaces) {
       {u"04112", u"北海道", u"北斗市", u""},     // five digits
   };
   for (const auto& c : cases) {
-    const std::optional<OldCodePlace> place = look_up_old_code(db, c.code);
+    const std::optional<OldCodePlace> place = look_up_old_code(session.db, c.code);
     ASSERT_TRUE(place.has_value()) << text::to_utf8(c.code);
     EXPECT_EQ(place->pref, c.pref);
     EXPECT_EQ(place->city, c.city);
     EXPECT_EQ(place->ward, c.ward);
   }
-  EXPECT_FALSE(look_up_old_code(db, u"999").has_value());
+  EXPECT_FALSE(look_up_old_code(session.db, u"999").has_value());
 }
 
 // The batch converter completes an address that lacks two of its upper levels
 // from the ward pairs or from the record's existing (old) code.
-TEST(NationalAddresses, BatchPreStepCompletesTheLevels) {
-  std::filesystem::path data;
-  if (!national_data(data)) GTEST_SKIP() << "national data files not built";
-  SilentHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  ASSERT_TRUE(postaldb::load_postal_db(data, db, settings, host).ok());
-  settings.ctl_flg[9] = 1;
+TEST_F(NationalAddresses, BatchPreStepCompletesTheLevels) {
+  session.running.set(ConversionWindow::kBatchAddressToCode);
   struct {
     std::string address;
     std::u16string old_code, code, msg;
@@ -122,16 +97,12 @@ TEST(NationalAddresses, BatchPreStepCompletesTheLevels) {
       {"中区三の丸3-1-1", u"999", u"", u"都道府県名、区市郡島名、区町村名のすべてを省略できません。"},
   };
   for (const auto& c : cases) {
-    ResolveState st;
-    st.caller_mode = 2;
-    decompose::Decomposition d;
-    d.addr_text = text::from_utf8(c.address);
-    decompose::decompose_address(d, db.tables, {0, 1});
-    const ResolveContext ctx{db, settings.ctl_flg, {0, 0, 0, 1, 0, 0}, host, c.old_code};
-    kaiseki_phase1(st, d, ctx);
-    EXPECT_EQ(st.result_code, c.code) << c.address << " " << text::to_utf8(c.old_code);
-    EXPECT_EQ(st.result_msg, c.msg) << c.address << " " << text::to_utf8(c.old_code) << " "
-                                    << text::to_utf8(st.result_parts);
+    session.remembered = {};
+    const AddressOutcome o = convert_address(session, loaded.host, text::from_utf8(c.address),
+                                             CallerMode::kBatchAddress, {c.old_code, true});
+    EXPECT_EQ(o.code, c.code) << c.address << " " << text::to_utf8(c.old_code);
+    EXPECT_EQ(o.message, c.msg) << c.address << " " << text::to_utf8(c.old_code) << " "
+                                << text::to_utf8(o.parts);
   }
 }
 

@@ -35,7 +35,7 @@ postaldb::PostalTables kanji_tables() {
 }
 
 struct Outcome {
-  std::string status;
+  bool fits = false;
   std::u16string code;
 };
 
@@ -58,8 +58,8 @@ Outcome refine(const std::vector<Entry>& entries, const Address& address, int se
   slot.addr_part[7] = address.go;
   slot.addr_part[9] = address.floor;
   slot.building_found = address.building_found;
-  const std::string status(refine_partial_matches(0, st, d, tables));
-  return {status, status == "ok" ? st.result_code : u""};
+  const bool fits = refine_partial_matches(0, st, d, tables);
+  return {fits, fits ? st.result_code : u""};
 }
 
 TEST(RefinePartialMatchesTest, BlockNumbersChooseAmongTheConditions) {
@@ -71,7 +71,7 @@ TEST(RefinePartialMatchesTest, BlockNumbersChooseAmongTheConditions) {
     const char* what;
     const std::vector<Entry>* entries;
     Address address;
-    const char16_t* expected;  // empty: "err"
+    const char16_t* expected;  // empty: no record fits
   } const kCases[] = {
       {"丁目 3 in 1~5", &chome_range, {u"本町", u"3"}, u"1000001"},
       {"丁目 7 in 6~9", &chome_range, {u"本町", u"7"}, u"1000002"},
@@ -87,7 +87,7 @@ TEST(RefinePartialMatchesTest, BlockNumbersChooseAmongTheConditions) {
   for (const Case& c : kCases) {
     const Outcome o = refine(*c.entries, c.address);
     EXPECT_EQ(o.code, c.expected) << c.what;
-    EXPECT_EQ(o.status, *c.expected ? "ok" : "err") << c.what;
+    EXPECT_EQ(o.fits, *c.expected != u'\0') << c.what;
   }
 }
 
@@ -116,7 +116,7 @@ TEST(RefinePartialMatchesTest, BuildingFloorsAndUnknownFloor) {
   EXPECT_EQ(refine(entries, {u"丸の内", u"", u"", u"", u"1", 1}, 1).code, u"5000001");
   EXPECT_EQ(refine(entries, {u"丸の内", u"", u"", u"", u"", 1}, 1).code, u"5000000");
   EXPECT_EQ(refine(entries, {u"丸の内", u"", u"", u"", u"7", 1}, 1).code, u"5000000");
-  EXPECT_EQ(refine(entries, {u"丸の内", u"", u"", u"", u"7", 0}, 1).status, "err");
+  EXPECT_EQ(refine(entries, {u"丸の内", u"", u"", u"", u"7", 0}, 1).fits, false);
 }
 
 TEST(RefinePartialMatchesTest, PrefixEntriesNeverDecideOnceAnExactOneIsSeen) {
@@ -131,7 +131,7 @@ TEST(RefinePartialMatchesTest, NorthAndSouthHalves) {
                                       {u"中島", u"（北）", "7000002"}};
   EXPECT_EQ(refine(entries, {u"中島南"}).code, u"7000001");
   EXPECT_EQ(refine(entries, {u"中島北"}).code, u"7000002");
-  EXPECT_EQ(refine(entries, {u"中島"}).status, "err");
+  EXPECT_EQ(refine(entries, {u"中島"}).fits, false);
 }
 
 TEST(RefinePartialMatchesTest, CompoundShapesDecideThroughTheList) {
@@ -140,7 +140,7 @@ TEST(RefinePartialMatchesTest, CompoundShapesDecideThroughTheList) {
                                       {u"旭町", u"（３丁目５－２）", "8000003"}};
   EXPECT_EQ(refine(entries, {u"旭町", u"1", u"8"}).code, u"8000001");
   EXPECT_EQ(refine(entries, {u"旭町", u"3", u"5", u"2"}).code, u"8000003");
-  EXPECT_EQ(refine(entries, {u"旭町", u"3", u"5", u"3"}).status, "err");
+  EXPECT_EQ(refine(entries, {u"旭町", u"3", u"5", u"3"}).fits, false);
 }
 
 }  // namespace

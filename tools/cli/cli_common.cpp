@@ -118,10 +118,10 @@ void CliHost::end_progress() {
   bar_shown_ = false;
 }
 
-bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
-               settings::Settings& settings, CliHost& host, long long* load_ms) {
+bool load_data(const std::filesystem::path& folder, Session& session, CliHost& host,
+               long long* load_ms) {
   const auto start = std::chrono::steady_clock::now();
-  const postaldb::LoadStatus status = postaldb::load_postal_db(folder, db, settings, host);
+  const postaldb::LoadStatus status = session.load(folder, host);
   host.end_progress();
   if (load_ms != nullptr) {
     *load_ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -147,15 +147,41 @@ class BatchHost : public CliHost {
   }
 };
 
+// The option that holds the field a refused run names.
+std::string_view option_of(Focus focus) {
+  switch (focus) {
+    case Focus::kInputFile:
+      return "--in";
+    case Focus::kItemCount:
+      return "--items";
+    case Focus::kCodePosition:
+      return "--code-pos";
+    case Focus::kAddress1Position:
+      return "--addr1";
+    case Focus::kAddress2Position:
+      return "--addr2";
+    case Focus::kAddress3Position:
+      return "--addr3";
+    case Focus::kStartLine:
+      return "--start-line";
+    case Focus::kOutputFile:
+      return "--out";
+    case Focus::kNone:
+    case Focus::kCode:
+    case Focus::kAddress:
+      break;
+  }
+  return "";
+}
+
 }  // namespace
 
 int run_batch_command(std::string_view command, const std::filesystem::path& folder, bool yes,
                       const BatchRun& run) {
   BatchHost host(yes);
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
-  const batch::BatchOutcome outcome = run(db, settings, host);
+  Session session;
+  if (!load_data(folder, session, host)) return 1;
+  const batch::BatchOutcome outcome = run(session, host);
   host.end_progress();
   switch (outcome.result) {
     case batch::BatchResult::Finished:
@@ -167,7 +193,7 @@ int run_batch_command(std::string_view command, const std::filesystem::path& fol
       return 1;
     case batch::BatchResult::Refused:
       std::cerr << "kovari-cli " << command << ": " << utf8(outcome.message) << " ("
-                << outcome.focus << ")\n";
+                << option_of(outcome.focus) << ")\n";
       return 2;
   }
   return 1;

@@ -11,8 +11,7 @@
 
 #include "batch/batch_run.h"
 #include "host/host.h"
-#include "postaldb/postal_db.h"
-#include "settings/settings.h"
+#include "session/session.h"
 
 namespace kovari::cli {
 
@@ -63,14 +62,14 @@ class CliHost : public Host {
   long minimum_ = 0, maximum_ = 0;
 };
 
-// Runs the start-up load from `folder`; on failure prints the reason to
-// stderr and returns false. `load_ms` receives the time the load took.
-bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
-               settings::Settings& settings, CliHost& host, long long* load_ms = nullptr);
+// Runs the start-up load from `folder` into the session; on failure prints
+// the reason to stderr and returns false. `load_ms` receives the time the
+// load took.
+bool load_data(const std::filesystem::path& folder, Session& session, CliHost& host,
+               long long* load_ms = nullptr);
 
 // A batch conversion over the loaded data, reporting through the host.
-using BatchRun =
-    std::function<batch::BatchOutcome(const postaldb::PostalDb&, const settings::Settings&, Host&)>;
+using BatchRun = std::function<batch::BatchOutcome(Session&, Host&)>;
 
 // What the batch commands share: loads the data from `folder`, runs the
 // conversion on a terminal host whose Yes/No answer is `yes`, and prints the

@@ -43,12 +43,9 @@ int cmd_batch_addr(Args& args) {
     return 2;
   }
 
-  resolve::ResolveState state;
-  return run_batch_command(
-      "batch-addr", folder, yes,
-      [&](const postaldb::PostalDb& db, const settings::Settings& settings, Host& host) {
-        return batch::run_address_batch(fields, db, settings, host, state);
-      });
+  return run_batch_command("batch-addr", folder, yes, [&](Session& session, Host& host) {
+    return batch::run_address_batch(fields, session, host);
+  });
 }
 
 }  // namespace kovari::cli

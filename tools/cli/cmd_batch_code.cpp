@@ -34,11 +34,9 @@ int cmd_batch_code(Args& args) {
   fields.item_count = utf16(*items);
   fields.code_pos = utf16(*code_pos);
 
-  return run_batch_command(
-      "batch-code", folder, yes,
-      [&fields](const postaldb::PostalDb& db, const settings::Settings& settings, Host& host) {
-        return batch::run_code_batch(fields, db, settings, host);
-      });
+  return run_batch_command("batch-code", folder, yes, [&fields](Session& session, Host& host) {
+    return batch::run_code_batch(fields, session, host);
+  });
 }
 
 }  // namespace kovari::cli

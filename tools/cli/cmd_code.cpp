@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli_common.h"
-#include "code_search/code_search.h"
+#include "session/convert_code.h"
 #include "text/strconv.h"
 #include "text/vb.h"
 
@@ -23,28 +23,21 @@ constexpr std::u16string_view kMsgTooLong =
 
 class CodeLookup {
  public:
-  CodeLookup(const postaldb::PostalDb& db, const settings::Settings& settings, Host& host,
-             bool hyphen)
-      : db_(db),
-        context_{db, settings, host, {code_search::CallerMode::Clipboard}},
-        hyphen_(hyphen) {}
+  CodeLookup(Session& session, Host& host, bool hyphen)
+      : session_(session), host_(host), hyphen_(hyphen) {}
 
   void lookup(std::string_view input) {
     std::u16string digits;
     for (char16_t c : text::to_narrow(utf16(input))) {
       if (c >= u'0' && c <= u'9') digits += c;
     }
-    state_.in_code = digits;
-    state_.status_msg.clear();
     if (digits.empty()) {
       print(digits, {},
             input.find_first_not_of(" \t\r") == std::string_view::npos ? kMsgEmpty : kMsgTooLong);
     } else if (digits.size() > 7) {
       print(digits, {}, kMsgTooLong);
-    } else if (digits.size() == 7) {
-      lookup_exact(digits);
     } else {
-      lookup_prefix(digits);
+      lookup_code(digits);
     }
   }
 
@@ -53,25 +46,21 @@ class CodeLookup {
     std::u16string_view address, pobox, office;
   };
 
-  void lookup_exact(const std::u16string& code) {
-    code_search::sertch_kovari1(context_, state_);
-    if (state_.res_count[1] == 0) {
-      print(code, {}, state_.status_msg);
+  // Seven digits: the code's results (one line with the message when it has
+  // none); fewer: the codes that begin with them.
+  void lookup_code(const std::u16string& digits) {
+    const CodeOutcome found = convert_code(session_, host_, digits, CallerMode::kClipboard);
+    if (found.result == code_search::SearchOutcome::Single) {
+      print(digits, {found.address, found.pobox, found.office}, found.message);
       return;
     }
-    for (int n = 1; n <= state_.res_count[1]; ++n) {
-      print(code, {state_.res_address[1][n], state_.res_pobox[1][n], state_.res_office[1][n]},
-            state_.status_msg);
-    }
-  }
-
-  void lookup_prefix(const std::u16string& code) {
-    if (code_search::sertch_kovari2(context_, state_) != code_search::SearchOutcome::PrefixList) {
-      print(code, {}, state_.status_msg);
+    // A prefix whose codes yield no address lists nothing.
+    if (found.rows.empty() && found.result != code_search::SearchOutcome::PrefixList) {
+      print(digits, {}, found.message);
       return;
     }
-    for (const code_search::PrefixRow& row : code_search::list_prefix_hits(db_, state_)) {
-      print(row.code, {row.address, u"", u""}, state_.status_msg);
+    for (const code_search::ResultRow& row : found.rows) {
+      print(row.code, {row.address, row.pobox, row.office}, found.message);
     }
   }
 
@@ -82,9 +71,8 @@ class CodeLookup {
               << utf8(fields.office) << '\t' << utf8(message) << '\n';
   }
 
-  const postaldb::PostalDb& db_;
-  code_search::SearchContext context_;
-  code_search::CodeSearchState state_;
+  Session& session_;
+  Host& host_;
   bool hyphen_;
 };
 
@@ -97,10 +85,9 @@ int cmd_code(Args& args) {
   if (!args.finish("code")) return 2;
 
   CliHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
-  CodeLookup lookup(db, settings, host, hyphen);
+  Session session;
+  if (!load_data(folder, session, host)) return 1;
+  CodeLookup lookup(session, host, hyphen);
   for_each_input(codes, [&](const std::string& code) {
     // A blank line of standard input is no code; an argument is always looked up.
     if (codes.empty() && code.find_first_not_of(" \t") == std::string::npos) return;

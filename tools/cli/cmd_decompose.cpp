@@ -1,7 +1,7 @@
 // kovari-cli decompose [--data DIR] [ADDRESS ...]: decomposes each address (or
 // each line of standard input when none is given) and prints one
 // tab-separated line: the nine parts joined by commas, the normalised address,
-// the decomposition status and the building code.
+// "ok" when a building of the building table decided the code, and that code.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -19,7 +19,8 @@ void print_decomposition(const std::string& address, const postaldb::PostalTable
   decompose::Decomposition d;
   d.addr_text = utf16(address);
   decompose::decompose_address(d, tables, options);
-  std::cout << utf8(d.result_parts) << '\t' << utf8(d.addr_text) << '\t' << utf8(d.decomp_status)
+  const bool building = d.decomp_status == decompose::DecompStatus::kBuilding;
+  std::cout << utf8(d.result_parts) << '\t' << utf8(d.addr_text) << '\t' << (building ? "ok" : "")
             << '\t' << utf8(d.result_code) << '\n';
 }
 
@@ -31,13 +32,12 @@ int cmd_decompose(Args& args) {
   if (!args.finish("decompose")) return 2;
 
   CliHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
-  const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
+  Session session;
+  if (!load_data(folder, session, host)) return 1;
+  const decompose::DecomposeOptions options{session.settings.flag(settings::Flag::kApproximate), 0};
 
   for_each_input(addresses, [&](const std::string& address) {
-    print_decomposition(address, db.tables, options);
+    print_decomposition(address, session.db.tables, options);
   });
   return 0;
 }

@@ -25,11 +25,11 @@ int cmd_info(Args& args) {
   const std::filesystem::path folder = data_folder(args);
   if (!args.finish("info")) return 2;
   CliHost host;
-  postaldb::PostalDb db;
-  settings::Settings settings;
+  Session session;
   long long load_ms = 0;
-  if (!load_data(folder, db, settings, host, &load_ms)) return 1;
+  if (!load_data(folder, session, host, &load_ms)) return 1;
 
+  const postaldb::PostalDb& db = session.db;
   const postaldb::Directory& dir = db.dir;
   print_blocks("blk1", dir.blk1);
   print_blocks("blk2", dir.blk2);

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "cli/run_program.h"
+#include "run_program.h"
 #include "text/sjis.h"
 
 namespace {

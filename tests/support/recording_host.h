@@ -1,12 +1,13 @@
-// A host that records what the engine asked of it.
+// A host that records what the engine asked of it, for the tests.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/host.h"
 
-namespace kovari::code_search::testing {
+namespace kovari::testing {
 
 class RecordingHost : public Host {
  public:
@@ -19,6 +20,7 @@ class RecordingHost : public Host {
     questions.push_back(std::u16string(title) + u"|" + std::u16string(text));
     return answer_yes_;
   }
+  void do_events() override { ++events; }
   void progress_caption(std::u16string_view caption) override {
     progress_captions.emplace_back(caption);
   }
@@ -27,15 +29,14 @@ class RecordingHost : public Host {
   }
   void progress_value(long value) override { progress_values.push_back(value); }
   void status(std::u16string_view text) override { statuses.emplace_back(text); }
-  void request_focus(std::string_view control) override { focus.emplace_back(control); }
 
   std::vector<std::u16string> boxes, questions, statuses, progress_captions;
-  std::vector<std::string> focus;
   std::vector<std::pair<long, long>> progress_ranges;
   std::vector<long> progress_values;
+  int events = 0;
 
  private:
   bool answer_yes_;
 };
 
-}  // namespace kovari::code_search::testing
+}  // namespace kovari::testing

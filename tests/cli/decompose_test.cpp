@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cli/run_program.h"
+#include "run_program.h"
 
 namespace {
 

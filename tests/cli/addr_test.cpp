@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "cli/run_program.h"
+#include "run_program.h"
 
 namespace {
 

@@ -1,0 +1,38 @@
+#include "session/convert_code.h"
+
+#include "text/vb.h"
+
+namespace kovari {
+
+CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code, CallerMode mode,
+                         const CodeRequest& request) {
+  const bool batch = mode == CallerMode::kBatchAddress || mode == CallerMode::kBatchCode;
+  const code_search::SearchContext ctx{
+      session.db,
+      session.settings,
+      host,
+      {mode, request.prefix_fallback, request.first_of_several,
+       session.running.is_set(ConversionWindow::kBatchAddressToCode)}};
+  code_search::CodeSearchState state;
+  state.in_code = code;
+  const bool prefix = !batch && text::Len(text::trim_view(code)) < 7;
+  CodeOutcome out;
+  out.result =
+      prefix ? code_search::sertch_kovari2(ctx, state) : code_search::sertch_kovari1(ctx, state);
+  if (out.result == code_search::SearchOutcome::PrefixList) {
+    out.rows = code_search::list_prefix_hits(session.db, state);
+  } else if (out.result == code_search::SearchOutcome::Several) {
+    out.rows = code_search::list_exact_results(text::Trim(state.in_code), state);
+  }
+  out.code = std::move(state.in_code);
+  out.address = std::move(state.out_address);
+  out.pobox = std::move(state.out_pobox);
+  out.office = std::move(state.out_office);
+  out.message = std::move(state.status_msg);
+  out.town_text = state.res_address[0][1];
+  out.conv_state = state.conv_state;
+  out.focus = state.focus;
+  return out;
+}
+
+}  // namespace kovari

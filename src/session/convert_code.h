@@ -1,0 +1,49 @@
+// Postal code to address, for every caller: the code window, the batch
+// conversions, the clipboard watcher, kovari-cli and the benchmarks. A code
+// of seven characters is looked up exactly (the detail file first when the
+// settings say so); a shorter one lists the codes that begin with it, except
+// in the batches, which look every code up exactly.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "code_search/code_search.h"
+#include "host/caller_mode.h"
+#include "host/focus.h"
+#include "host/host.h"
+#include "session/session.h"
+
+namespace kovari {
+
+struct CodeRequest {
+  // The code window: an unknown seven-digit code lists the codes of its first
+  // three digits ("変換できない場合、前方一致検索する").
+  bool prefix_fallback = true;
+  // The clipboard watcher: the first of several results is taken.
+  bool first_of_several = true;
+};
+
+struct CodeOutcome {
+  code_search::SearchOutcome result = code_search::SearchOutcome::NotFound;
+  // The code searched for last: the prefix fallback shortens it.
+  std::u16string code;
+  // The single result, or the first of several when the caller takes it.
+  std::u16string address, pobox, office;
+  std::u16string message;  // what the window's message line shows
+  // Several: the results of the code. PrefixList: the codes found, at most
+  // code_search::kMaxResults (records that yield no address left out).
+  std::vector<code_search::ResultRow> rows;
+  // kBatchAddress: the town-area text of the first result, empty when the
+  // code has several.
+  std::u16string town_text;
+  // kBatchCode: the record status.
+  code_search::ConvState conv_state = code_search::ConvState::kOk;
+  Focus focus = Focus::kNone;  // window mode: the field to return to
+};
+
+CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code, CallerMode mode,
+                         const CodeRequest& request = {});
+
+}  // namespace kovari

@@ -1,0 +1,26 @@
+// Where the tests find the data sets: the fixtures built for them and the
+// national data files the build makes from the bundled snapshot.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "postaldb/startup.h"
+
+namespace kovari::testing {
+
+// A fixture data set built at build time (kovari_use_fixture).
+inline std::filesystem::path fixture_folder(const std::string& name) {
+  return std::filesystem::path(KOVARI_FIXTURE_ROOT) / name;
+}
+
+// The national data files beside the programs of the build.
+inline std::filesystem::path national_data_folder() { return KOVARI_DATA_DIR; }
+
+// Whether the build made the national data files (a build without the
+// snapshot zips does not): the tests that read them skip otherwise.
+inline bool national_data_built() {
+  return std::filesystem::exists(national_data_folder() / postaldb::kMainFileName);
+}
+
+}  // namespace kovari::testing
