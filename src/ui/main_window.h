@@ -2,35 +2,30 @@
 // the program; the conversion windows open from here once they exist.
 #pragma once
 
-#include <QWidget>
-#include <filesystem>
+#include <memory>
 
-#include "postaldb/postal_db.h"
-#include "settings/settings.h"
+#include "ui/kovari_window.h"
 
-class QPushButton;
+namespace Ui {
+class MainWindow;
+}
 
 namespace kovari::ui {
 
-class MainWindow : public QWidget {
+class MainWindow : public KovariWindow {
   Q_OBJECT
 
  public:
-  MainWindow(const postaldb::PostalDb& db, settings::Settings& settings,
-             std::filesystem::path ini_path, QWidget* parent = nullptr);
+  explicit MainWindow(KovariApp& app);
+  ~MainWindow() override;
 
-  // Restores the saved position (window 1).
-  void set_form1();
-  // Stores the position, writes the settings file and closes the window.
-  void end_proc();
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // The end of the program: stores the position, writes the settings file
+  // (a warning box when it cannot be written) and ends the program. Closing
+  // through the title bar leaves the settings file alone.
+  void end_proc() override;
 
  private:
-  settings::Settings& settings_;
-  std::filesystem::path ini_path_;
-  QPushButton* Command6_;
+  std::unique_ptr<Ui::MainWindow> ui_;
 };
 
 }  // namespace kovari::ui

@@ -9,10 +9,6 @@
 namespace kovari::ui {
 namespace {
 
-QString to_qstring(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QMessageBox::Icon to_qt_icon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Information:
@@ -27,13 +23,24 @@ QMessageBox::Icon to_qt_icon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// One twip is 1/1440 inch; the windows assume the usual 96 pixels per inch.
-constexpr int kTwipsPerPixel = 15;
-
 }  // namespace
+
+QString to_qstring(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string to_u16(const QString& text) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                        static_cast<std::size_t>(text.size()));
+}
 
 QtHost::QtHost(QWidget* parent, QProgressBar* bar, QLabel* message_line)
     : parent_(parent), bar_(bar), message_line_(message_line) {}
+
+void QtHost::bind(QProgressBar* bar, QLabel* message_line) {
+  bar_ = bar;
+  message_line_ = message_line;
+}
 
 void QtHost::message_box(std::u16string_view text, std::u16string_view title,
                          MessageIcon icon) {
@@ -49,7 +56,9 @@ bool QtHost::ask_yes_no(std::u16string_view text, std::u16string_view title,
   return box.exec() == QMessageBox::Yes;
 }
 
-void QtHost::do_events() { QCoreApplication::processEvents(); }
+void QtHost::do_events() {
+  if (events_allowed_) QCoreApplication::processEvents();
+}
 
 void QtHost::progress_caption(std::u16string_view caption) {
   if (bar_ && bar_->window()) bar_->window()->setWindowTitle(to_qstring(caption));
@@ -66,8 +75,5 @@ void QtHost::progress_value(long value) {
 void QtHost::status(std::u16string_view text) {
   if (message_line_) message_line_->setText(to_qstring(text));
 }
-
-int twips_to_pixels(int twips) { return twips / kTwipsPerPixel; }
-int pixels_to_twips(int pixels) { return pixels * kTwipsPerPixel; }
 
 }  // namespace kovari::ui

@@ -1,5 +1,5 @@
 // The engine's host for the Qt program: message boxes, questions, a progress
-// bar and a message line belonging to whichever window runs the operation.
+// bar and a message line belonging to the window that runs the operation.
 #pragma once
 
 #include <QPointer>
@@ -21,20 +21,26 @@ class QtHost : public Host {
                    MessageIcon icon) override;
   bool ask_yes_no(std::u16string_view text, std::u16string_view title,
                   MessageIcon icon) override;
+  // Runs pending window events, but only while events are allowed: inside a
+  // window's busy scope, where a close or a second run is refused.
   void do_events() override;
   void progress_caption(std::u16string_view caption) override;
   void progress_range(long minimum, long maximum) override;
   void progress_value(long value) override;
   void status(std::u16string_view text) override;
 
+  void bind(QProgressBar* bar, QLabel* message_line);
+  void set_events_allowed(bool allowed) { events_allowed_ = allowed; }
+
  private:
   QPointer<QWidget> parent_;
   QPointer<QProgressBar> bar_;
   QPointer<QLabel> message_line_;
+  bool events_allowed_ = false;
 };
 
-// Window positions are kept in twips in the settings file; the windows work in pixels.
-int twips_to_pixels(int twips);
-int pixels_to_twips(int pixels);
+// Engine text as a QString and back.
+QString to_qstring(std::u16string_view text);
+std::u16string to_u16(const QString& text);
 
 }  // namespace kovari::ui

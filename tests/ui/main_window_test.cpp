@@ -4,84 +4,83 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <filesystem>
+#include <QTest>
 #include <fstream>
 #include <sstream>
 
-#include "host/host.h"
-#include "postaldb/startup.h"
-#include "settings/ini_file.h"
+#include "qt_test_support.h"
+#include "ui/kovari_app.h"
 
 namespace kovari::ui {
 namespace {
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    application();
-    SilentHost host;
-    ASSERT_TRUE(
-        postaldb::load_postal_db(std::filesystem::path(KOVARI_FIXTURE_ROOT) / "basic", db_,
-                                 settings_, host)
-            .ok());
-    ini_path_ = std::filesystem::temp_directory_path() /
-                ("kovari_ui_test_" + std::to_string(::getpid()) + ".ini");
-    std::filesystem::remove(ini_path_);
+    testing::application();
+    ASSERT_TRUE(testing::load(app_, data_.path()));
   }
-  void TearDown() override { std::filesystem::remove(ini_path_); }
 
   std::string ini_contents() const {
-    std::ifstream in(ini_path_, std::ios::binary);
+    std::ifstream in(app_.settings_path(), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
   }
 
-  postaldb::PostalDb db_;
-  settings::Settings settings_;
-  std::filesystem::path ini_path_;
+  testing::FixtureCopy data_{"basic"};
+  KovariApp app_;
 };
 
 TEST_F(MainWindowTest, ShowsTheLoadedCounts) {
-  MainWindow window(db_, settings_, ini_path_);
+  MainWindow& window = app_.open<MainWindow>();
   auto* summary = window.findChild<QLabel*>(QStringLiteral("Summary"));
   ASSERT_NE(summary, nullptr);
-  EXPECT_TRUE(summary->text().contains(
-      QStringLiteral("pref_count  %1").arg(db_.dir.pref_count)));
-  EXPECT_TRUE(summary->text().contains(
-      QStringLiteral("code_count  %1").arg(db_.dir.code_count)));
+  const postaldb::Directory& dir = app_.session().db.dir;
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("pref_count  %1").arg(dir.pref_count)));
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("code_count  %1").arg(dir.code_count)));
+  EXPECT_EQ(&app_.open<MainWindow>(), &window);  // opened once, then raised
 }
 
 TEST_F(MainWindowTest, EndButtonStoresThePositionAndWritesTheSettings) {
-  MainWindow window(db_, settings_, ini_path_);
-  window.show();
+  MainWindow& window = app_.open<MainWindow>();
   window.move(40, 30);
-  auto* end_button = window.findChild<QPushButton*>();
+  auto* end_button = window.findChild<QPushButton*>(QStringLiteral("Command6"));
   ASSERT_NE(end_button, nullptr);
+  EXPECT_EQ(end_button->text(), QStringLiteral("終了"));
   end_button->click();
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(settings_.form_left[1], window.x() * 15);
-  const std::string ini = ini_contents();
-  EXPECT_NE(ini.find("kovari1_left=" + std::to_string(window.x() * 15) + "\r\n"),
-            std::string::npos);
+  const settings::FormPosition stored =
+      app_.session().settings.position(settings::WindowNumber::kMainWindow);
+  EXPECT_EQ(stored.left, 600);
+  EXPECT_EQ(stored.top, 450);
+  EXPECT_NE(ini_contents().find("kovari1_left=600\r\nkovari2_top="), std::string::npos);
+}
+
+TEST_F(MainWindowTest, EscapeEndsTheProgramLikeTheEndButton) {
+  MainWindow& window = app_.open<MainWindow>();
+  QTest::keyClick(window.findChild<QPushButton*>(QStringLiteral("Command6")), Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(std::filesystem::exists(app_.settings_path()));
 }
 
 TEST_F(MainWindowTest, ClosingThroughTheTitleBarLeavesTheSettingsFileAlone) {
-  MainWindow window(db_, settings_, ini_path_);
-  window.show();
-  window.close();
-  EXPECT_FALSE(std::filesystem::exists(ini_path_));
+  app_.open<MainWindow>().close();
+  EXPECT_FALSE(std::filesystem::exists(app_.settings_path()));
+}
+
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsReported) {
+  // A folder where the file should be cannot be replaced by it.
+  std::filesystem::create_directories(app_.settings_path() / "in the way");
+  MainWindow& window = app_.open<MainWindow>();
+  QString shown;
+  testing::accept_next_message_box(shown);
+  window.end_proc();
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("設定ファイルに書き込めません。")))
+      << shown.toStdString();
+  EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+// What every window of the program does alike: it opens where it was last
+// closed (its position kept by window number in the settings), closes on Esc
+// from any of its controls, opens its section of the manual on F1, reports
+// through its own host (message line and progress bar), moves the focus to the
+// field an outcome names, and runs the engine inside a busy scope.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <map>
+
+#include "host/focus.h"
+#include "settings/settings.h"
+#include "ui/qt_host.h"
+
+class QLabel;
+class QProgressBar;
+
+namespace kovari {
+struct Session;
+}
+
+namespace kovari::ui {
+
+class KovariApp;
+
+class KovariWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  KovariWindow(KovariApp& app, settings::WindowNumber number, QWidget* parent = nullptr);
+
+  // Takes the position saved for the window's number, on a screen.
+  void set_form1();
+  // Closes the window (refused while it is busy); closing stores its position.
+  virtual void end_proc();
+
+  // The window's section of the manual: its class name.
+  QString manual_section() const;
+  bool busy() const { return busy_; }
+
+  // While a scope lives, the engine runs inside this window: a close and a
+  // second run are refused, and the engine's progress steps let pending
+  // window events run (never outside a scope). A scope opened on a busy
+  // window is not entered: the caller must not run.
+  class BusyScope {
+   public:
+    explicit BusyScope(KovariWindow& window);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    bool entered() const { return entered_; }
+
+   private:
+    KovariWindow& window_;
+    bool entered_;
+  };
+
+ protected:
+  KovariApp& app() { return app_; }
+  Session& session();
+  QtHost& host() { return host_; }
+
+  // Binds the host to the window's own message line and progress bar.
+  void bind_host(QProgressBar* bar, QLabel* message_line) { host_.bind(bar, message_line); }
+  // The controls the outcomes' focus fields stand for, by objectName.
+  void set_focus_controls(std::map<Focus, QString> controls);
+  // Moves the focus to the control of `focus` (nothing for Focus::kNone).
+  void focus_field(Focus focus);
+  // Stores the window's position under its number.
+  void store_position();
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void watch_keys(QObject* object);
+  void open_manual();
+  double dpi() const;
+
+  KovariApp& app_;
+  settings::WindowNumber number_;
+  QtHost host_;
+  std::map<Focus, QString> focus_controls_;
+  bool busy_ = false;
+};
+
+}  // namespace kovari::ui

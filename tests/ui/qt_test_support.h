@@ -1,0 +1,68 @@
+// What the window tests share: the one QApplication of the test program, a
+// session loaded from a private copy of a fixture (the main window writes its
+// settings file beside the data), and closing a message box a window opens.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+#include <filesystem>
+#include <string>
+
+#include "support/data_folders.h"
+#include "ui/kovari_app.h"
+
+namespace kovari::ui::testing {
+
+// Made once and never destroyed: the input devices that QTest's key clicks
+// register would otherwise be torn down after the parts of Qt they need.
+inline QApplication& application() {
+  static int argc = 1;
+  static char name[] = "test_ui";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+// A folder of its own with the data files of fixture `name`, removed at the end.
+class FixtureCopy {
+ public:
+  explicit FixtureCopy(const std::string& name)
+      : path_(std::filesystem::temp_directory_path() /
+              ("kovari_ui_" + name + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+    for (const auto& entry :
+         std::filesystem::directory_iterator(kovari::testing::fixture_folder(name))) {
+      if (entry.path().extension() == ".dat") {
+        std::filesystem::copy_file(entry.path(), path_ / entry.path().filename());
+      }
+    }
+  }
+  ~FixtureCopy() { std::filesystem::remove_all(path_); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline bool load(KovariApp& app, const std::filesystem::path& folder) {
+  SilentHost host;
+  return app.session().load(folder, host).ok();
+}
+
+// Accepts the message box the next statement opens, leaving its text in `text`.
+inline void accept_next_message_box(QString& text) {
+  QTimer::singleShot(0, [&text] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      text = box->text();
+      box->accept();
+    }
+  });
+}
+
+}  // namespace kovari::ui::testing
