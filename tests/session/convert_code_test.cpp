@@ -1,0 +1,78 @@
+// convert_code on the code_search fixture: exact lookups, prefixes, and where
+// the callers differ.
+#include "session/convert_code.h"
+
+#include <gtest/gtest.h>
+
+#include "support/loaded_session.h"
+
+namespace kovari {
+namespace {
+
+using code_search::ConvState;
+using code_search::SearchOutcome;
+
+class ConvertCodeTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(loaded.load(testing::fixture_folder("code_search"))); }
+  CodeOutcome convert(std::u16string_view code, CallerMode mode, const CodeRequest& request = {}) {
+    return convert_code(loaded.session, loaded.host, code, mode, request);
+  }
+  static std::vector<std::u16string> codes(const CodeOutcome& o) {
+    std::vector<std::u16string> out;
+    for (const code_search::ResultRow& row : o.rows) out.push_back(row.code);
+    return out;
+  }
+  testing::LoadedSession loaded;
+};
+
+TEST_F(ConvertCodeTest, ACodeWithOneAddress) {
+  const CodeOutcome o = convert(u"1000001", CallerMode::kWindow);
+  EXPECT_EQ(o.result, SearchOutcome::Single);
+  EXPECT_EQ(o.address, u"東京都千代田区千代田");
+  EXPECT_TRUE(o.rows.empty());
+  EXPECT_EQ(o.message, u"クリップボード複写前に丁目、番地、ビル名を追加できます。");
+}
+
+TEST_F(ConvertCodeTest, ACodeWithSeveralTownAreasListsThemOrTakesTheFirst) {
+  const CodeOutcome window = convert(u"1020072", CallerMode::kWindow);
+  EXPECT_EQ(window.result, SearchOutcome::Several);
+  ASSERT_EQ(window.rows.size(), 3u);
+  EXPECT_EQ(window.rows[0].address, u"東京都千代田区飯田橋");
+  EXPECT_EQ(window.rows[2].code, u"1020072");
+  EXPECT_EQ(window.address, u"");
+
+  const CodeOutcome batch = convert(u"1020072", CallerMode::kBatchCode);
+  EXPECT_EQ(batch.address, u"東京都千代田区飯田橋");
+  EXPECT_EQ(batch.conv_state, ConvState::kSeveralTowns);
+  EXPECT_EQ(convert(u"1020072", CallerMode::kBatchAddress).town_text, u"");
+  EXPECT_EQ(convert(u"1020073", CallerMode::kBatchAddress).town_text, u"九段南");
+}
+
+TEST_F(ConvertCodeTest, AShorterCodeListsTheCodesThatBeginWithItExceptInTheBatches) {
+  const CodeOutcome prefix = convert(u"102", CallerMode::kClipboard);
+  EXPECT_EQ(prefix.result, SearchOutcome::PrefixList);
+  EXPECT_EQ(codes(prefix),
+            (std::vector<std::u16string>{u"1020072", u"1020072", u"1020072", u"1020073"}));
+
+  const CodeOutcome batch = convert(u"102", CallerMode::kBatchCode);
+  EXPECT_EQ(batch.result, SearchOutcome::NotFound);
+  EXPECT_TRUE(batch.rows.empty());
+  EXPECT_EQ(batch.conv_state, ConvState::kNotFound);
+}
+
+TEST_F(ConvertCodeTest, AnUnknownCodeInTheWindowFallsBackToItsFirstDigits) {
+  const CodeOutcome fallback = convert(u"1020099", CallerMode::kWindow);
+  EXPECT_EQ(fallback.result, SearchOutcome::PrefixList);
+  EXPECT_EQ(fallback.code, u"102");
+  EXPECT_EQ(fallback.rows.size(), 4u);
+
+  const CodeOutcome refused = convert(u"1020099", CallerMode::kWindow, {.prefix_fallback = false});
+  EXPECT_EQ(refused.result, SearchOutcome::NotFound);
+  EXPECT_EQ(refused.message, u"郵便番号の入力エラーです。");
+  EXPECT_EQ(refused.focus, Focus::kCode);
+  EXPECT_EQ(convert(u"1020099", CallerMode::kClipboard).focus, Focus::kNone);
+}
+
+}  // namespace
+}  // namespace kovari

@@ -1,0 +1,56 @@
+// The session: a load empties whatever depended on the data loaded before,
+// and the user's replacement pairs take effect once applied.
+#include "session/session.h"
+
+#include <gtest/gtest.h>
+
+#include "session/convert_address.h"
+#include "support/loaded_session.h"
+
+namespace kovari {
+namespace {
+
+using testing::fixture_folder;
+
+TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
+  testing::LoadedSession loaded;
+  Session& session = loaded.session;
+  ASSERT_TRUE(loaded.load(fixture_folder("basic")));
+  EXPECT_EQ(
+      convert_address(session, loaded.host, u"東京都千代田区千代田", CallerMode::kClipboard).code,
+      u"1000001");
+  EXPECT_FALSE(session.caches.town_cache.runs.empty());
+  EXPECT_EQ(session.remembered.last_city_text, u"千代田区");
+  session.clip_asked = 1;
+
+  // Other data into the same session: its 千代田区 is another row with other records.
+  ASSERT_TRUE(loaded.load(fixture_folder("code_search")));
+  EXPECT_TRUE(session.caches.town_cache.runs.empty());
+  EXPECT_TRUE(session.caches.detail_cache.records.empty());
+  EXPECT_FALSE(session.caches.shared_names_built);
+  EXPECT_EQ(session.remembered.last_city_text, u"");
+  EXPECT_EQ(session.clip_asked, 0);
+  EXPECT_EQ(
+      convert_address(session, loaded.host, u"東京都千代田区九段南", CallerMode::kClipboard).code,
+      u"1020073");
+}
+
+TEST(SessionTest, TheUsersReplacementPairsTakeEffectOnceApplied) {
+  testing::LoadedSession loaded;
+  Session& session = loaded.session;
+  ASSERT_TRUE(loaded.load(fixture_folder("basic")));
+  const std::u16string typed = u"東京都千代田区まるのうち1-1-2";
+  EXPECT_NE(convert_address(session, loaded.host, typed, CallerMode::kClipboard).code, u"1000005");
+
+  session.settings.text_section_read = true;
+  session.settings.text_pairs.push_back({u"まるのうち", u"丸の内"});
+  EXPECT_EQ(session.apply_replacement_pairs(), 0);
+  EXPECT_EQ(convert_address(session, loaded.host, typed, CallerMode::kClipboard).code, u"1000005");
+  // The pair lives in the settings only: removed there, it is gone once applied again.
+  session.settings.text_pairs.clear();
+  session.apply_replacement_pairs();
+  EXPECT_NE(convert_address(session, loaded.host, typed, CallerMode::kClipboard).code, u"1000005");
+}
+
+}  // namespace
+}  // namespace kovari
