@@ -29,7 +29,7 @@ bool detail_search_enabled(const SearchContext& ctx) {
     case CallerMode::kWindow:
       return true;
     case CallerMode::kBatchAddress:
-      return false;  // its own window is open: running(3) = 1
+      return false;  // its own window, the batch address-to-code window, is open
     case CallerMode::kBatchCode:
     case CallerMode::kClipboard:
       return !ctx.options.address_batch_running;

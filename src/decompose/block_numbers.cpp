@@ -22,7 +22,7 @@ std::u16string_view between(std::u16string_view s, int a, int b) {
   return text::mid_view(s, a + 1, b - a - 1);
 }
 
-// Part 7 holds what follows a dash; a further dash moves its rest to part 9.
+// kGoNumber holds what follows a dash; a further dash moves its rest to kExtraNumber.
 void split_fourth_number(std::u16string& part7, std::u16string& part9) {
   const int q = InStr(part7, u"-");
   if (q == 0) return;
@@ -70,7 +70,7 @@ TailMarkers find_tail_markers(std::u16string_view s, int chome_flag, int ban_fla
 
 using Parts = decltype(DecompositionSlot::addr_part);
 
-// Part 7 from the first character after 番 up to 号, part 8 what follows 号.
+// kGoNumber from the first character after 番 up to 号, kBuilding what follows 号.
 void take_go(std::u16string_view s, const TailMarkers& m, int from, Parts& part) {
   set_mid(part[kGoNumber], s, from, m.go - from);
   if (m.go < text::Len(s)) set_mid(part[kBuilding], s, m.go + 1);

@@ -15,8 +15,8 @@ std::u16string without_first_marker(const std::u16string& x) {
   return x;
 }
 
-// Part 8 ending in a number of at most three trailing characters after it
-// (ビル5F): the number goes to part 9.
+// A building text ending in a number of at most three trailing characters
+// after it (ビル5F): the number goes to kExtraNumber.
 void split_room_number(std::u16string& part8, std::u16string& part9) {
   const int f = text::Len(part8);
   int r = f;

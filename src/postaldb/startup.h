@@ -27,10 +27,10 @@ inline constexpr std::u16string_view kPreparingCaption = u"ソラト郵便番号
 //    build the data) and sets data4_present;
 //  - reads the main and detail directories, sets `settings` to the defaults
 //    and reads "kovaritbl.ini" over them;
-//  - reads the third directory when ctl_flg(6) is not 0, the fourth when
+//  - reads the third directory when Flag::kDetailFile is not 0, the fourth when
 //    data4_present is 1, and checks that every table lies inside its file;
 //  - sets the progress range and runs the table loaders (prefectures,
-//    cities, buildings, detail city positions and word table when ctl_flg(6)
+//    cities, buildings, detail city positions and word table when kDetailFile
 //    is not 0, ward pairs, replacement pairs, 字 words, kanji numerals),
 //    moving the bar every 50 records.
 // On an error `db` may be partly filled and must not be searched; the error

@@ -148,7 +148,7 @@ TEST_F(CodeSearchTest, DetailFileAnswersFirstWhenEnabled) {
   EXPECT_EQ(state.out_address, u"東京都千代田区千代田１－１");
   EXPECT_EQ(state.out_office, u"宮内庁");
 
-  // Without ctl_flg(6) the detail file is never consulted.
+  // Without Flag::kDetailFile the detail file is never consulted.
   settings.set_flag(settings::Flag::kDetailFile, 0);
   EXPECT_EQ(lookup(u"1000001"), SearchOutcome::Single);
   EXPECT_EQ(state.out_address, u"東京都千代田区千代田");

@@ -25,7 +25,7 @@ struct Lookup {
 void check_lookups(const std::filesystem::path& folder, const std::vector<Lookup>& lookups) {
   testing::LoadedDb loaded;
   ASSERT_TRUE(loaded.load(folder));
-  ASSERT_EQ(loaded.settings.ctl_flg[6], 1);
+  ASSERT_EQ(loaded.settings.flag(settings::Flag::kDetailFile), 1);
   for (const Lookup& lookup : lookups) {
     CodeSearchState state;
     state.in_code = lookup.code;

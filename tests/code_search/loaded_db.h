@@ -1,26 +1,16 @@
-// A postal database loaded by the start-up load, as the program loads it.
+// A session loaded by the start-up load, with the search context each caller
+// of the code searches gets.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "code_search/code_search.h"
-#include "postaldb/startup.h"
+#include "code_search/search_context.h"
+#include "support/loaded_session.h"
 
 namespace kovari::code_search::testing {
 
-struct LoadedDb {
-  postaldb::PostalDb db;
-  settings::Settings settings;
-  SilentHost host;
+struct LoadedDb : kovari::testing::LoadedSession {
+  postaldb::PostalDb& db = session.db;
+  settings::Settings& settings = session.settings;
 
-  // False (with a test failure) when the folder cannot be loaded.
-  bool load(const std::filesystem::path& folder) {
-    const postaldb::LoadStatus status = postaldb::load_postal_db(folder, db, settings, host);
-    EXPECT_TRUE(status.ok()) << status.error;
-    return status.ok();
-  }
   SearchContext context(CallerMode mode) { return SearchContext{db, settings, host, {mode}}; }
 };
 

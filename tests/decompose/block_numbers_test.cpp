@@ -58,7 +58,7 @@ TEST(ParseBlockNumbersTest, SplitsMarkedTails) {
   }
 }
 
-// Part 5 holds the tail itself, as after a 条 or 線 town area.
+// kChomeNumber holds the tail itself, as after a 条 or 線 town area.
 TEST(ParseBlockNumbersTest, TailWithoutMarkers) {
   struct Case {
     std::u16string_view tail;
