@@ -118,6 +118,8 @@ void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const Resolve
     return;
   }
   st.result_parts = d.result_parts;
+  st.cand.stored_for_reading =
+      ctx.mode == CallerMode::kWindow || ctx.settings.flag(settings::Flag::kApproximate) != 0;
   const postaldb::PostalTables& t = ctx.db.tables;
   ResolveWalk w{st, d, ctx, t, 0, 0, 0, {}};
   run(w);

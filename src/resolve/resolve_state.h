@@ -39,6 +39,10 @@ struct CandidateList {
   std::vector<std::u16string> cand_name1;  // the city of a ward/town candidate
   std::vector<std::int32_t> cand_index;
   int cand_count = 0;
+  // Whether the candidates are stored at all: only the window's selection
+  // list and approximate matching read them; without either they are only
+  // counted.
+  bool stored_for_reading = true;
 
   void clear() {
     cand_name.clear();
@@ -47,11 +51,11 @@ struct CandidateList {
     cand_count = 0;
   }
   // Counts the candidate and stores it while fewer than `limit` are stored.
-  void add(std::u16string name, std::u16string name1, std::int32_t index, int limit) {
+  void add(std::u16string_view name, std::u16string_view name1, std::int32_t index, int limit) {
     ++cand_count;
-    if (static_cast<int>(cand_name.size()) >= limit) return;
-    cand_name.push_back(std::move(name));
-    cand_name1.push_back(std::move(name1));
+    if (!stored_for_reading || static_cast<int>(cand_name.size()) >= limit) return;
+    cand_name.emplace_back(name);
+    cand_name1.emplace_back(name1);
     cand_index.push_back(index);
   }
   int stored() const { return static_cast<int>(cand_name.size()); }

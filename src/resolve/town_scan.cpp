@@ -69,7 +69,7 @@ class RecordScan {
     }
     // The candidates of the town-area level: every record scanned.
     st_.cand.clear();
-    if (!out_.found && !out_.partial) {
+    if (!out_.found && !out_.partial && st_.cand.stored_for_reading) {
       for (const TownRecord* rec : scanned_) {
         st_.cand.add(Trim(text::Mid(rec->name, 2)), u"", rec->code_value, kMaxCandidates);
       }
