@@ -225,5 +225,20 @@ TEST(DefaultSettingsTest, FlagsThatStartOn) {
   EXPECT_FALSE(s.text_section_read);
 }
 
+// The names the program uses stand for the numbers of the file.
+TEST(SettingsSlotsTest, NamedFlagsAndWindowsAreTheNumbersOfTheFile) {
+  Settings s;
+  s.set_flag(Flag::kHyphen, 1);
+  s.set_flag(Flag::kDetailPass, 1);
+  s.set_position(WindowNumber::kBatchCodeToAddress, {-15, 30});
+  s.set_position(WindowNumber::kAddressEditFormat, {45, 60});
+  const std::string bytes = ini_file_bytes(s);
+  for (const char* line :
+       {"ctl_flg(3)=1\r\n", "ctl_flg(10)=1\r\n", "ctl_flg(4)=0\r\n",
+        "kovari51_top=-15\r\nkovari51_left=30\r\n", "kovari16_top=45\r\nkovari16_left=60\r\n"}) {
+    EXPECT_NE(bytes.find(line), std::string::npos) << line;
+  }
+}
+
 }  // namespace
 }  // namespace kovari::settings
