@@ -51,12 +51,13 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   const std::int32_t first = std::max<std::int32_t>(1, *low_pos - kRangeMargin);
   const std::int32_t last = std::min<std::int32_t>(index.count(), *high_pos + kRangeMargin);
   int count = 0;
+  state.res_pos.assign(1, 0);  // row 0 is unused
   for (std::int32_t r = first; r <= last; ++r) {
     const IndexRecord record = index.record(r);
     if (text::compare(record.code, low) < 0 || text::compare(record.code, high) > 0) continue;
     if (count == kMaxResults) break;
     ++count;
-    state.res_pos[count] = record.offset;
+    state.res_pos.push_back(record.offset);
   }
   state.res_count[1] = count;
   if (count == 0) return fail(ctx, state, kMsgNoHits);
@@ -68,7 +69,8 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
 std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
                                         const CodeSearchState& state) {
   std::vector<ResultRow> rows;
-  const int hits = std::clamp(state.res_count[1], 0, kMaxResults);
+  const int stored = static_cast<int>(state.res_pos.size()) - 1;
+  const int hits = std::clamp(state.res_count[1], 0, std::max(stored, 0));
   for (int i = 1; i <= hits; ++i) {
     const std::optional<TownRecord> record = read_town_record(db.main_file, state.res_pos[i]);
     if (!record || record->kind() == kSkippedKind) continue;

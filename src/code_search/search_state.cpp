@@ -31,6 +31,4 @@ std::vector<std::u16string> ResultColumn::rows(int first, int last) const {
   return result;
 }
 
-CodeSearchState::CodeSearchState() : res_pos(kMaxResults + 1) {}
-
 }  // namespace kovari::code_search

@@ -50,8 +50,6 @@ enum class ConvState : std::int16_t {
 };
 
 struct CodeSearchState {
-  CodeSearchState();
-
   std::u16string in_code;      // the code as typed (the searches Trim it)
   std::u16string out_address;  // the single resulting address line, or empty
   std::u16string out_pobox;    // post-office-box text of the single result
@@ -68,7 +66,8 @@ struct CodeSearchState {
   // res_count[1]: results of the last exact lookup or prefix search (never
   // above kMaxResults); [2] and [3] belong to the result-list window.
   std::array<std::int32_t, 4> res_count{};
-  // Record offsets of the town-area records the prefix search found, 1..res_count[1].
+  // Record offsets of the town-area records the prefix search found,
+  // 1..res_count[1] (row 0 unused; empty before a prefix search).
   std::vector<std::int32_t> res_pos;
   // 1 once the prefix search has filled res_pos for the result-list window.
   int list_mode = 0;

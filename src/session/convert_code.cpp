@@ -1,5 +1,7 @@
 #include "session/convert_code.h"
 
+#include <utility>
+
 #include "text/vb.h"
 
 namespace kovari {
@@ -21,7 +23,7 @@ CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code,
       prefix ? code_search::sertch_kovari2(ctx, state) : code_search::sertch_kovari1(ctx, state);
   if (out.result == code_search::SearchOutcome::PrefixList) {
     out.rows = code_search::list_prefix_hits(session.db, state);
-  } else if (out.result == code_search::SearchOutcome::Several) {
+  } else if (out.result == code_search::SearchOutcome::Several && !batch) {
     out.rows = code_search::list_exact_results(text::Trim(state.in_code), state);
   }
   out.code = std::move(state.in_code);
@@ -29,7 +31,7 @@ CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code,
   out.pobox = std::move(state.out_pobox);
   out.office = std::move(state.out_office);
   out.message = std::move(state.status_msg);
-  out.town_text = state.res_address[0][1];
+  out.town_text = std::as_const(state.res_address[0])[1];
   out.conv_state = state.conv_state;
   out.focus = state.focus;
   return out;

@@ -32,8 +32,9 @@ struct CodeOutcome {
   // The single result, or the first of several when the caller takes it.
   std::u16string address, pobox, office;
   std::u16string message;  // what the window's message line shows
-  // Several: the results of the code. PrefixList: the codes found, at most
-  // code_search::kMaxResults (records that yield no address left out).
+  // Several: the results of the code (not for the batches, which take the
+  // first). PrefixList: the codes found, at most code_search::kMaxResults
+  // (records that yield no address left out).
   std::vector<code_search::ResultRow> rows;
   // kBatchAddress: the town-area text of the first result, empty when the
   // code has several.
