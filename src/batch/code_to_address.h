@@ -26,7 +26,7 @@ struct CodeBatchFields {
   std::u16string code_pos;     // the code's item: 1..item count
   std::u16string start_line;   // empty is taken as "1"
   std::u16string out_file;     // the output file
-  bool write_message = false;  // Check1 "エラーメッセージをファイル出力"
+  bool write_message = false;  // "エラーメッセージをファイル出力"
 };
 
 using CodeBatchOutcome = BatchOutcome;

@@ -28,9 +28,9 @@ namespace kovari::code_search {
 //   message box.
 struct SearchOptions {
   CallerMode mode = CallerMode::kWindow;
-  // CodeToAddressWindow's Check1 "変換できない場合、前方一致検索する" (Window only).
+  // "変換できない場合、前方一致検索する" of CodeToAddressWindow (kWindow only).
   bool prefix_fallback = true;
-  // ClipboardConvertWindow's Check1: use the first of several results (Clipboard only).
+  // ClipboardConvertWindow: use the first of several results (kClipboard only).
   bool first_of_several = true;
   // The batch address-to-code window is open: the batch and clipboard
   // searches then leave the detail file alone.
