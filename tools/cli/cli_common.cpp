@@ -6,8 +6,8 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-#include <system_error>
 
+#include "paths/user_files.h"
 #include "postaldb/startup.h"
 #include "text/sjis.h"
 
@@ -70,11 +70,11 @@ bool Args::finish(std::string_view command) {
   return true;
 }
 
-std::filesystem::path data_folder(Args& args) {
-  if (std::optional<std::string> dir = args.option("data")) return *dir;
-  std::error_code error;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::current_path() : exe.parent_path();
+paths::DataSearch data_folder(Args& args) {
+  const std::optional<std::string> chosen = args.option("data");
+  return paths::find_data_folder(
+      paths::current_places(),
+      chosen ? std::optional<std::filesystem::path>(*chosen) : std::nullopt);
 }
 
 CliHost::CliHost(bool answer_yes) : answer_yes_(answer_yes), bar_(isatty(STDERR_FILENO) == 1) {}
@@ -118,10 +118,17 @@ void CliHost::end_progress() {
   bar_shown_ = false;
 }
 
-bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
-               settings::Settings& settings, CliHost& host, long long* load_ms) {
+int load_data(const paths::DataSearch& folder, postaldb::PostalDb& db, settings::Settings& settings,
+              CliHost& host, long long* load_ms) {
+  if (!folder.folder) {
+    std::cerr << "kovari-cli: " << paths::search_failure_text(folder) << "\n";
+    return 2;
+  }
   const auto start = std::chrono::steady_clock::now();
-  const postaldb::LoadStatus status = postaldb::load_postal_db(folder, db, settings, host);
+  const paths::Places places = paths::current_places();
+  const postaldb::LoadStatus status =
+      postaldb::load_postal_db(*folder.folder, db, settings, host,
+                               paths::settings_file_to_read(places, paths::folder_is_writable));
   host.end_progress();
   if (load_ms != nullptr) {
     *load_ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -130,9 +137,9 @@ bool load_data(const std::filesystem::path& folder, postaldb::PostalDb& db,
   }
   if (!status.ok()) {
     std::cerr << "kovari-cli: " << status.error << "\n";
-    return false;
+    return 1;
   }
-  return true;
+  return 0;
 }
 
 namespace {
@@ -149,12 +156,12 @@ class BatchHost : public CliHost {
 
 }  // namespace
 
-int run_batch_command(std::string_view command, const std::filesystem::path& folder, bool yes,
+int run_batch_command(std::string_view command, const paths::DataSearch& folder, bool yes,
                       const BatchRun& run) {
   BatchHost host(yes);
   postaldb::PostalDb db;
   settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
+  if (const int failed = load_data(folder, db, settings, host)) return failed;
   const batch::BatchOutcome outcome = run(db, settings, host);
   host.end_progress();
   switch (outcome.result) {

@@ -47,7 +47,7 @@ class AddressConverter {
 }  // namespace
 
 int cmd_addr(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   const bool fuzzy = args.flag("fuzzy");
   const bool detail_pass = args.flag("detail-pass");
   const bool hyphen = args.flag("hyphen");
@@ -57,7 +57,7 @@ int cmd_addr(Args& args) {
   CliHost host;
   postaldb::PostalDb db;
   settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
+  if (const int failed = load_data(folder, db, settings, host)) return failed;
   if (fuzzy) settings.ctl_flg[4] = 1;
   if (detail_pass) settings.ctl_flg[10] = 1;
   if (hyphen) settings.ctl_flg[3] = 1;

@@ -26,14 +26,14 @@ void print_decomposition(const std::string& address, const postaldb::PostalTable
 }  // namespace
 
 int cmd_decompose(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   const std::vector<std::string> addresses = positional_arguments(args);
   if (!args.finish("decompose")) return 2;
 
   CliHost host;
   postaldb::PostalDb db;
   settings::Settings settings;
-  if (!load_data(folder, db, settings, host)) return 1;
+  if (const int failed = load_data(folder, db, settings, host)) return failed;
   const decompose::DecomposeOptions options{settings.ctl_flg[4], 0};
 
   for_each_input(addresses, [&](const std::string& address) {
