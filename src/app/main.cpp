@@ -1,18 +1,27 @@
-// The program's start: load the data beside the program with a progress
-// window, then show the main window.
+// The program's start: find the data (beside the program, the per-user data
+// folder, or the installed set), load it with a progress window, then show
+// the main window.
 #include <QApplication>
 #include <QMessageBox>
 #include <filesystem>
 
+#include "paths/data_folder.h"
+#include "paths/user_files.h"
 #include "postaldb/startup.h"
-#include "settings/ini_file.h"
 #include "ui/main_window.h"
 #include "ui/preparing_window.h"
 #include "ui/qt_host.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const std::filesystem::path app_path = QCoreApplication::applicationDirPath().toStdString();
+  QGuiApplication::setDesktopFileName(QStringLiteral("kovari"));
+  const kovari::paths::Places places = kovari::paths::current_places();
+  const kovari::paths::DataSearch data = kovari::paths::find_data_folder(places);
+  if (!data.folder) {
+    QMessageBox::critical(nullptr, QStringLiteral("警告メッセージ"),
+                          QString::fromStdString(kovari::paths::search_failure_text(data)));
+    return 2;
+  }
 
   kovari::postaldb::PostalDb db;
   kovari::settings::Settings settings;
@@ -20,7 +29,9 @@ int main(int argc, char* argv[]) {
     kovari::ui::PreparingWindow preparing;
     preparing.show();
     kovari::ui::QtHost host(&preparing, preparing.ProgressBar1());
-    const auto status = kovari::postaldb::load_postal_db(app_path, db, settings, host);
+    const auto status = kovari::postaldb::load_postal_db(
+        *data.folder, db, settings, host,
+        kovari::paths::settings_file_to_read(places, kovari::paths::folder_is_writable));
     if (!status.ok()) {
       QMessageBox::critical(nullptr, QStringLiteral("警告メッセージ"),
                             QString::fromStdString(status.error));
@@ -28,7 +39,8 @@ int main(int argc, char* argv[]) {
     }
   }
 
-  kovari::ui::MainWindow window(db, settings, app_path / kovari::settings::kIniFileName);
+  kovari::ui::MainWindow window(
+      db, settings, kovari::paths::user_file(kovari::paths::UserFile::Settings, places));
   window.set_form1();
   window.show();
   return app.exec();
