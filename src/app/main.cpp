@@ -2,6 +2,7 @@
 // folder, or the installed set), load it with a progress window, then show
 // the main window.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <filesystem>
 
@@ -14,7 +15,9 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // The desktop entry and the icon an installation puts in the icon theme.
   QGuiApplication::setDesktopFileName(QStringLiteral("kovari"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kovari")));
   const kovari::paths::Places places = kovari::paths::current_places();
   const kovari::paths::DataSearch data = kovari::paths::find_data_folder(places);
   if (!data.folder) {
