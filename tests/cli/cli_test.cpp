@@ -2,10 +2,9 @@
 // search for the data folder (the per-user data before the installed set, a
 // clear refusal when there is none).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "cli/run_program.h"
-#include "postaldb/data_date.h"
+#include "scratch_folder.h"
 
 namespace kovari::testing {
 namespace {
@@ -60,8 +59,8 @@ TEST(CliDataSearchTest, TheUsersDataWinsOverTheInstalledSet) {
   if (!cli_and_fixture_built("basic") || !cli_and_fixture_built("code_search")) {
     GTEST_SKIP() << "kovari-cli or the fixtures not built";
   }
-  std::string pattern = (std::filesystem::temp_directory_path() / "kovari-cli-XXXXXX").string();
-  const std::filesystem::path root = mkdtemp(pattern.data());
+  const TempFolder scratch("kovari-cli");
+  const std::filesystem::path& root = scratch.path();
   const std::filesystem::path bin = root / "prefix" / "bin";
   const std::filesystem::path installed = root / "prefix" / "share" / "kovari";
   const std::filesystem::path user = root / "data-home" / "kovari";
@@ -82,7 +81,6 @@ TEST(CliDataSearchTest, TheUsersDataWinsOverTheInstalledSet) {
   result = run_command(run);
   EXPECT_NE(result.output.find("data_folder " + installed.string() + "\n"), std::string::npos)
       << result.output;
-  std::filesystem::remove_all(root);
 }
 
 TEST(CliInfoTest, TheDataDateIsTheLastLine) {

@@ -3,25 +3,18 @@
 // installed data in ../share/kovari and loads it. The user's XDG folders point
 // into the scratch folder, so the data of whoever runs the tests stays out.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
 #include "cli/run_program.h"
+#include "scratch_folder.h"
 
 namespace kovari::testing {
 namespace {
 
 class ScratchPrefix : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kovari-install-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-  }
-  void TearDown() override { std::filesystem::remove_all(root_); }
-
   // Runs a program of `bin` with the user's folders inside the scratch folder.
   CommandResult run_installed(const std::filesystem::path& bin, const std::string& arguments) {
     return run_command("env XDG_DATA_HOME=" + (root_ / "xdg-data").string() +
@@ -46,7 +39,9 @@ class ScratchPrefix : public ::testing::Test {
     for (const char* file : files) {
       EXPECT_TRUE(std::filesystem::is_regular_file(prefix / file)) << file;
     }
-    if (KOVARI_WITH_UI) EXPECT_TRUE(std::filesystem::is_regular_file(prefix / "bin/kovari"));
+    if (KOVARI_WITH_UI) {
+      EXPECT_TRUE(std::filesystem::is_regular_file(prefix / "bin/kovari"));
+    }
 
     const CommandResult info = run_installed(prefix / "bin", "info");
     EXPECT_EQ(info.status, 0) << info.output;
@@ -59,7 +54,8 @@ class ScratchPrefix : public ::testing::Test {
                                   (prefix / "share/kovari").string() + "\n");
   }
 
-  std::filesystem::path root_;
+  const TempFolder scratch_{"kovari-install"};
+  const std::filesystem::path& root_ = scratch_.path();
 };
 
 TEST_F(ScratchPrefix, CmakeInstallLaysOutARunnableTree) {

@@ -9,13 +9,13 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 #include <map>
 
 #include "csv.h"
 #include "data_set_swap.h"
 #include "postaldb/data_date.h"
 #include "read_back.h"
+#include "scratch_folder.h"
 #include "zip_csv.h"
 #include "zip_writer.h"
 
@@ -51,9 +51,6 @@ bool has_staging_folder(const std::filesystem::path& folder) {
 class UpdateTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kovari-update-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
     target_ = root_ / "data";
     std::filesystem::create_directories(target_);
     // The old set: the fixture as the build made it (no date recorded).
@@ -65,7 +62,6 @@ class UpdateTest : public ::testing::Test {
     ASSERT_TRUE(write_zip(ken_all_zip(), "KEN_ALL.CSV", ken_all_, 2024, 5, 31));
     ASSERT_TRUE(write_zip(jigyosyo_zip(), "JIGYOSYO.CSV", jigyosyo_, 2024, 5, 30));
   }
-  void TearDown() override { std::filesystem::remove_all(root_); }
 
   std::filesystem::path ken_all_zip() const { return root_ / "ken_all.zip"; }
   std::filesystem::path jigyosyo_zip() const { return root_ / "jigyosyo.zip"; }
@@ -75,7 +71,9 @@ class UpdateTest : public ::testing::Test {
     return run_update({ken_all_zip(), jigyosyo_zip(), target_, date}, report_);
   }
 
-  std::filesystem::path root_, target_;
+  const kovari::testing::TempFolder scratch_{"kovari-update"};
+  const std::filesystem::path& root_ = scratch_.path();
+  std::filesystem::path target_;
   std::string ken_all_, jigyosyo_;
   Report report_;
 };

@@ -3,36 +3,31 @@
 // and the user's XDG folders <root>/home/.config and <root>/home/.local/share.
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "paths/places.h"
+#include "scratch_folder.h"
 
 namespace kovari::paths::testing {
 
 class TempTree {
  public:
-  TempTree() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kovari-paths-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-    std::filesystem::create_directories(program());
-  }
+  TempTree() { std::filesystem::create_directories(program()); }
+  // A test may take the write permission away: give it back for the removal.
   ~TempTree() {
     std::error_code error;
     std::filesystem::permissions(program(), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, error);
-    std::filesystem::remove_all(root_, error);
   }
   TempTree(const TempTree&) = delete;
   TempTree& operator=(const TempTree&) = delete;
 
-  std::filesystem::path root() const { return root_; }
-  std::filesystem::path program() const { return root_ / "prefix" / "bin"; }
-  std::filesystem::path installed() const { return root_ / "prefix" / "share" / "kovari"; }
-  std::filesystem::path home() const { return root_ / "home"; }
+  std::filesystem::path root() const { return root_.path(); }
+  std::filesystem::path program() const { return root() / "prefix" / "bin"; }
+  std::filesystem::path installed() const { return root() / "prefix" / "share" / "kovari"; }
+  std::filesystem::path home() const { return root() / "home"; }
   std::filesystem::path user_data() const { return home() / ".local" / "share" / "kovari"; }
   std::filesystem::path user_config() const { return home() / ".config" / "kovari"; }
 
@@ -51,7 +46,7 @@ class TempTree {
   }
 
  private:
-  std::filesystem::path root_;
+  kovari::testing::TempFolder root_{"kovari-paths"};
 };
 
 }  // namespace kovari::paths::testing
