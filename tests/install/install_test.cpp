@@ -31,6 +31,7 @@ class ScratchPrefix : public ::testing::Test {
         "share/kovari/kovari2tbl.dat",
         "share/kovari/kovari3tbl.dat",
         "share/kovari/kovari4tbl.dat",
+        "share/kovari/manual/index.html",
         "share/applications/kovari.desktop",
         "share/icons/hicolor/scalable/apps/kovari.svg",
         "share/man/man1/kovari-cli.1.gz",
