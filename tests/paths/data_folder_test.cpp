@@ -30,12 +30,6 @@ TEST(PlacesTest, XdgVariablesThatAreUnsetEmptyOrRelativeFallBackToTheHomeFolder)
   }
 }
 
-TEST(PlacesTest, InstalledDataLiesInShareBesideTheProgramsFolder) {
-  const Places places = places_for("/usr/bin", {nullptr, nullptr, "/home/u"});
-  EXPECT_EQ(installed_data_folder(places), "/usr/share/kovari");
-  EXPECT_EQ(user_data_folder(places), "/home/u/.local/share/kovari");
-}
-
 // Which folder the search takes when the data stands in some of the three places.
 TEST(DataSearchTest, TakesTheProgramsFolderThenTheUsersDataThenTheInstalledSet) {
   enum Where { Program, User, Installed, None };
