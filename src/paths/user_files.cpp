@@ -40,10 +40,14 @@ std::filesystem::path user_file_path(UserFile file, const Places& places,
 }
 
 std::filesystem::path settings_file_to_read(const Places& places, const IsWritable& is_writable) {
+  const std::filesystem::path written = user_file_path(UserFile::Settings, places, is_writable);
   const std::filesystem::path beside = places.program_folder / settings::kIniFileName;
   std::error_code error;
-  if (std::filesystem::is_regular_file(beside, error)) return beside;
-  return user_file_path(UserFile::Settings, places, is_writable);
+  if (!std::filesystem::is_regular_file(written, error) &&
+      std::filesystem::is_regular_file(beside, error)) {
+    return beside;
+  }
+  return written;
 }
 
 std::filesystem::path update_folder(const Places& places, const IsWritable& is_writable) {

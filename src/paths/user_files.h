@@ -40,8 +40,10 @@ bool is_portable(const Places& places, const IsWritable& is_writable);
 std::filesystem::path user_file_path(UserFile file, const Places& places,
                                      const IsWritable& is_writable);
 
-// The settings file to read: one beside the program is read first (an older
-// installation keeps its settings), else the one user_file_path names.
+// The settings file to read: the one user_file_path names; until that one
+// exists, a settings file beside the program (an older installation keeps
+// its settings, which the next save moves to the user's folder). Reading the
+// one beside the program whenever it is there would drop every later change.
 std::filesystem::path settings_file_to_read(const Places& places, const IsWritable& is_writable);
 
 // Where kovari-mkdata --update writes the data files unless told otherwise:

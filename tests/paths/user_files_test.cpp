@@ -54,17 +54,19 @@ TEST(UserFilesTest, BesideAPortableProgramElseInTheXdgFolders) {
   }
 }
 
-TEST(UserFilesTest, ASettingsFileBesideTheProgramIsReadFirst) {
+TEST(UserFilesTest, ASettingsFileBesideTheProgramIsReadUntilTheUsersOwnExists) {
   TempTree tree;
   const Places places = tree.places();
-  EXPECT_EQ(settings_file_to_read(places, kReadOnly), tree.user_config() / "kovaritbl.ini");
+  const std::filesystem::path own = tree.user_config() / "kovaritbl.ini";
+  EXPECT_EQ(settings_file_to_read(places, kReadOnly), own);
 
   // An older installation's settings beside a read-only program: read from
-  // there, written to the user's folder.
+  // there, written to the user's folder, and from then on read from there.
   TempTree::put(tree.program(), "kovaritbl.ini");
   EXPECT_EQ(settings_file_to_read(places, kReadOnly), tree.program() / "kovaritbl.ini");
-  EXPECT_EQ(user_file_path(UserFile::Settings, places, kReadOnly),
-            tree.user_config() / "kovaritbl.ini");
+  EXPECT_EQ(user_file_path(UserFile::Settings, places, kReadOnly), own);
+  TempTree::put(tree.user_config(), "kovaritbl.ini");
+  EXPECT_EQ(settings_file_to_read(places, kReadOnly), own);
 }
 
 TEST(UserFilesTest, UserFileCreatesTheFolderItNames) {
