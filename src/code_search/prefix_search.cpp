@@ -48,8 +48,13 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
           : search_index(index, high, IndexSearch::HighBound);
   if (!low_pos || !high_pos) return fail(ctx, state, kMsgInputError);
 
-  const std::int32_t first = std::max<std::int32_t>(1, *low_pos - kRangeMargin);
-  const std::int32_t last = std::min<std::int32_t>(index.count(), *high_pos + kRangeMargin);
+  // A bound that is itself a code ends its search on some record of that
+  // code's run, which may be longer than the margin: the scan reaches out to
+  // the whole runs of the codes at both ends of the range.
+  std::int32_t first = std::max<std::int32_t>(1, *low_pos - kRangeMargin);
+  while (first > 1 && compare_code(low, index.raw_code(first - 1)) <= 0) --first;
+  std::int32_t last = std::min<std::int32_t>(index.count(), *high_pos + kRangeMargin);
+  while (last < index.count() && compare_code(high, index.raw_code(last + 1)) >= 0) ++last;
   int count = 0;
   for (std::int32_t r = first; r <= last; ++r) {
     const IndexRecord record = index.record(r);
