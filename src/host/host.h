@@ -1,7 +1,7 @@
 // The engine never shows a window. Whatever it needs from its caller (a message
 // box, a Yes/No question, letting pending window events run, a progress bar, a
-// request to move the focus) goes through this interface, which the Qt windows,
-// kovari-cli and the tests each implement.
+// request to move the focus, the clipboard) goes through this interface, which
+// the Qt windows, kovari-cli and the tests each implement.
 #pragma once
 
 #include <string>
@@ -50,6 +50,13 @@ class Host {
     (void)prompt;
     (void)names;
   }
+
+  // The clipboard, text format: whether it holds text, that text (empty when
+  // it holds none), replacing its content by a text, and emptying it.
+  virtual bool clipboard_has_text() { return false; }
+  virtual std::u16string clipboard_text() { return {}; }
+  virtual void set_clipboard_text(std::u16string_view text) { (void)text; }
+  virtual void clear_clipboard() {}
 };
 
 // A host that answers every question with a fixed reply and shows nothing:

@@ -1,6 +1,7 @@
 // A host that records what the engine asked of it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,13 +27,26 @@ class RecordingHost : public Host {
     progress_ranges.push_back({minimum, maximum});
   }
   void progress_value(long value) override { progress_values.push_back(value); }
+  void do_events() override { ++events; }
   void status(std::u16string_view text) override { statuses.emplace_back(text); }
   void request_focus(std::string_view control) override { focus.emplace_back(control); }
+
+  // The clipboard as a test scripts it: no value while it holds no text.
+  bool clipboard_has_text() override { return clipboard.has_value(); }
+  std::u16string clipboard_text() override { return clipboard.value_or(u""); }
+  void set_clipboard_text(std::u16string_view text) override { clipboard = std::u16string(text); }
+  void clear_clipboard() override {
+    clipboard.reset();
+    ++clipboard_clears;
+  }
+  std::optional<std::u16string> clipboard;
+  int clipboard_clears = 0;
 
   std::vector<std::u16string> boxes, questions, statuses, progress_captions;
   std::vector<std::string> focus;
   std::vector<std::pair<long, long>> progress_ranges;
   std::vector<long> progress_values;
+  int events = 0;
 
  private:
   bool answer_yes_;
