@@ -7,13 +7,20 @@
 // state.status_msg.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "code_search/search_context.h"
 #include "code_search/search_state.h"
 
 namespace kovari::code_search {
+
+// The message of a found code: its results can be extended before a copy.
+inline constexpr std::u16string_view kMsgResultShown =
+    u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
 
 enum class SearchOutcome {
   // Exactly one result: out_address (out_pobox, out_office for a detail
@@ -56,5 +63,11 @@ struct PrefixRow {
 // The rows of the prefix search's hits res_pos[1..res_count[1]], town-area
 // records of kind 6 left out, at most kMaxResults rows.
 std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db, const CodeSearchState& state);
+// The same for hits given as their town-area record offsets.
+std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db,
+                                        std::span<const std::int32_t> hits);
+
+// The prefix search's hits: res_pos[1..res_count[1]].
+std::vector<std::int32_t> prefix_hits(const CodeSearchState& state);
 
 }  // namespace kovari::code_search

@@ -39,9 +39,9 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   // A range that reaches past an end of the index is cut there, so that the
   // codes of "00" or "999" that do exist are listed; a range wholly outside
   // the index is an input error.
-  const std::optional<std::int32_t> low_pos =
-      compare_code(low, index.raw_code(1)) < 0 ? 1
-                                               : search_index(index, low, IndexSearch::LowBound);
+  const std::optional<std::int32_t> low_pos = compare_code(low, index.raw_code(1)) < 0
+                                                  ? 1
+                                                  : search_index(index, low, IndexSearch::LowBound);
   const std::optional<std::int32_t> high_pos =
       compare_code(high, index.raw_code(index.count())) > 0
           ? index.count()
@@ -70,12 +70,21 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   return SearchOutcome::PrefixList;
 }
 
+std::vector<std::int32_t> prefix_hits(const CodeSearchState& state) {
+  const int hits = std::clamp(state.res_count[1], 0, kMaxResults);
+  return std::vector<std::int32_t>(state.res_pos.begin() + 1, state.res_pos.begin() + 1 + hits);
+}
+
 std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db,
                                         const CodeSearchState& state) {
+  return list_prefix_hits(db, prefix_hits(state));
+}
+
+std::vector<PrefixRow> list_prefix_hits(const postaldb::PostalDb& db,
+                                        std::span<const std::int32_t> hits) {
   std::vector<PrefixRow> rows;
-  const int hits = std::clamp(state.res_count[1], 0, kMaxResults);
-  for (int i = 1; i <= hits; ++i) {
-    const std::optional<TownRecord> record = read_town_record(db.main_file, state.res_pos[i]);
+  for (const std::int32_t offset : hits.first(std::min<std::size_t>(hits.size(), kMaxResults))) {
+    const std::optional<TownRecord> record = read_town_record(db.main_file, offset);
     if (!record || record->kind() == kSkippedKind) continue;
     rows.push_back({record->code, base_address(db.tables, record->location) + record->town_name()});
   }
