@@ -2,7 +2,6 @@
 // skipped when they have not been built.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,11 +17,9 @@ namespace {
 class NationalDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* dir = std::getenv("KOVARI_DATA_DIR");
-    if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / "kovaritbl.dat")) {
-      GTEST_SKIP() << "the national data files have not been built";
-    }
-    ASSERT_TRUE(loaded.load(dir));
+    const std::optional<std::filesystem::path> dir = testing::national_data_dir();
+    if (!dir) GTEST_SKIP() << "the national data files have not been built";
+    ASSERT_TRUE(loaded.load(*dir));
   }
 
   // Looks up every distinct code of an index; returns the codes without an address.
@@ -114,9 +111,7 @@ TEST_F(NationalDataTest, EveryPrefixListsEveryRecordOfItsCodes) {
       CodeSearchState state;
       state.in_code = prefix;
       ASSERT_EQ(sertch_kovari2(ctx, state), SearchOutcome::PrefixList) << text::to_utf8(prefix);
-      const std::vector<std::int32_t> listed(state.res_pos.begin() + 1,
-                                             state.res_pos.begin() + 1 + state.res_count[1]);
-      ASSERT_EQ(listed, expected) << text::to_utf8(prefix);
+      ASSERT_EQ(prefix_hits(state), expected) << text::to_utf8(prefix);
       ++prefixes;
       first = end;
     }

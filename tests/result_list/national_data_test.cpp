@@ -2,7 +2,6 @@
 // folder; skipped when they have not been built.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "code_search/code_entry.h"
@@ -19,11 +18,9 @@ namespace {
 class ResultListNationalTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* dir = std::getenv("KOVARI_DATA_DIR");
-    if (dir == nullptr || !std::filesystem::exists(std::filesystem::path(dir) / "kovaritbl.dat")) {
-      GTEST_SKIP() << "the national data files have not been built";
-    }
-    ASSERT_TRUE(loaded.load(dir));
+    const std::optional<std::filesystem::path> dir = code_search::testing::national_data_dir();
+    if (!dir) GTEST_SKIP() << "the national data files have not been built";
+    ASSERT_TRUE(loaded.load(*dir));
   }
 
   // The record ranges of the city row of `pref` & `name1` & `name2`, as the
