@@ -1,4 +1,4 @@
-// What the two code-search benchmarks share: loading the national data from
+// What the code-search benchmarks share: loading the national data from
 // the folder given (else beside the program) and the process's CPU time.
 #pragma once
 

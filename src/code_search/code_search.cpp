@@ -13,8 +13,6 @@ namespace kovari::code_search {
 
 namespace {
 
-constexpr std::u16string_view kMsgFound =
-    u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
 constexpr std::u16string_view kMsgChoose = u"町域を特定できません。選択して下さい。";
 constexpr std::u16string_view kMsgInputError = u"郵便番号の入力エラーです。";
 constexpr std::u16string_view kMsgBrokenIndex = u"続行不可能なエラーが発生しました";
@@ -136,7 +134,7 @@ SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) 
   const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
   if (!mid) return SearchOutcome::NotFound;
 
-  state.status_msg = kMsgFound;
+  state.status_msg = kMsgResultShown;
   int n = 0;
   const bool run_found = walk_run(index, key, *mid, [&](std::int32_t offset) {
     const std::optional<DetailRecord> record = read_detail_record(ctx.db.detail_file, offset);
@@ -169,7 +167,7 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
   if (!mid) return not_found(ctx, state);
 
-  state.status_msg = kMsgFound;
+  state.status_msg = kMsgResultShown;
   int n = 0;
   const bool run_found = walk_run(index, key, *mid, [&](std::int32_t offset) {
     const std::optional<TownRecord> record = read_town_record(ctx.db.main_file, offset);

@@ -7,7 +7,10 @@
 // state.status_msg.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "code_search/result_rows.h"
@@ -15,6 +18,10 @@
 #include "code_search/search_state.h"
 
 namespace kovari::code_search {
+
+// The message of a found code: its results can be extended before a copy.
+inline constexpr std::u16string_view kMsgResultShown =
+    u"クリップボード複写前に丁目、番地、ビル名を追加できます。";
 
 enum class SearchOutcome {
   // Exactly one result: out_address (out_pobox, out_office for a detail
@@ -55,5 +62,11 @@ std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db, const Code
 
 // The results of an exact lookup, res_*[1][1..res_count[1]], as rows of `code`.
 std::vector<ResultRow> list_exact_results(std::u16string_view code, const CodeSearchState& state);
+// The same for hits given as their town-area record offsets.
+std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
+                                        std::span<const std::int32_t> hits);
+
+// The prefix search's hits: res_pos[1..res_count[1]].
+std::vector<std::int32_t> prefix_hits(const CodeSearchState& state);
 
 }  // namespace kovari::code_search

@@ -39,17 +39,22 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   // A range that reaches past an end of the index is cut there, so that the
   // codes of "00" or "999" that do exist are listed; a range wholly outside
   // the index is an input error.
-  const std::optional<std::int32_t> low_pos =
-      compare_code(low, index.raw_code(1)) < 0 ? 1
-                                               : search_index(index, low, IndexSearch::LowBound);
+  const std::optional<std::int32_t> low_pos = compare_code(low, index.raw_code(1)) < 0
+                                                  ? 1
+                                                  : search_index(index, low, IndexSearch::LowBound);
   const std::optional<std::int32_t> high_pos =
       compare_code(high, index.raw_code(index.count())) > 0
           ? index.count()
           : search_index(index, high, IndexSearch::HighBound);
   if (!low_pos || !high_pos) return fail(ctx, state, kMsgInputError);
 
-  const std::int32_t first = std::max<std::int32_t>(1, *low_pos - kRangeMargin);
-  const std::int32_t last = std::min<std::int32_t>(index.count(), *high_pos + kRangeMargin);
+  // A bound that is itself a code ends its search on some record of that
+  // code's run, which may be longer than the margin: the scan reaches out to
+  // the whole runs of the codes at both ends of the range.
+  std::int32_t first = std::max<std::int32_t>(1, *low_pos - kRangeMargin);
+  while (first > 1 && compare_code(low, index.raw_code(first - 1)) <= 0) --first;
+  std::int32_t last = std::min<std::int32_t>(index.count(), *high_pos + kRangeMargin);
+  while (last < index.count() && compare_code(high, index.raw_code(last + 1)) >= 0) ++last;
   int count = 0;
   state.res_pos.assign(1, 0);  // row 0 is unused
   for (std::int32_t r = first; r <= last; ++r) {
@@ -66,13 +71,24 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   return SearchOutcome::PrefixList;
 }
 
+std::vector<std::int32_t> prefix_hits(const CodeSearchState& state) {
+  // res_pos holds the hits of the last prefix search only (nothing before one).
+  const int stored = std::max(static_cast<int>(state.res_pos.size()) - 1, 0);
+  const int hits = std::clamp(state.res_count[1], 0, stored);
+  if (hits == 0) return {};
+  return std::vector<std::int32_t>(state.res_pos.begin() + 1, state.res_pos.begin() + 1 + hits);
+}
+
 std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
                                         const CodeSearchState& state) {
+  return list_prefix_hits(db, prefix_hits(state));
+}
+
+std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
+                                        std::span<const std::int32_t> hits) {
   std::vector<ResultRow> rows;
-  const int stored = static_cast<int>(state.res_pos.size()) - 1;
-  const int hits = std::clamp(state.res_count[1], 0, std::max(stored, 0));
-  for (int i = 1; i <= hits; ++i) {
-    const std::optional<TownRecord> record = read_town_record(db.main_file, state.res_pos[i]);
+  for (const std::int32_t offset : hits.first(std::min<std::size_t>(hits.size(), kMaxResults))) {
+    const std::optional<TownRecord> record = read_town_record(db.main_file, offset);
     if (!record || record->kind() == kSkippedKind) continue;
     ResultRow& row = rows.emplace_back();
     row.code = record->code;

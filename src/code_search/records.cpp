@@ -30,6 +30,7 @@ std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::
   record.name = cursor.read_variant_string();
   record.attributes = cursor.read_long();
   if (cursor.failed()) return std::nullopt;
+  record.size = static_cast<std::int32_t>(cursor.position() - (offset + 1));
   return record;
 }
 
@@ -44,6 +45,7 @@ std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file,
   record.town_name = cursor.read_variant_string();
   record.street = cursor.read_variant_string();
   if (cursor.failed()) return std::nullopt;
+  record.size = static_cast<std::int32_t>(cursor.position() - (offset + 1));
   return record;
 }
 

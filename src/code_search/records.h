@@ -17,6 +17,7 @@ struct TownRecord {
   std::int32_t location = 0;    // prefecture + 64 × city
   std::u16string name;          // index initial followed by the town-area name
   std::int32_t attributes = 0;  // annotation positions and record kind
+  std::int32_t size = 0;        // bytes: the next record of the city starts after them
 
   int kind() const { return (attributes / 16384) % 8; }
   // The town-area name: the stored name trimmed, without its index initial.
@@ -33,6 +34,7 @@ struct DetailRecord {
   std::u16string office_name;
   std::u16string town_name;
   std::u16string street;  // block numbers; may carry the post-office box in brackets
+  std::int32_t size = 0;  // bytes: the next record of the city starts after them
 
   bool bracket_flag() const { return (attributes % 16) / 8 == 1; }
   int bracket_open() const { return (attributes / 16) % 50; }

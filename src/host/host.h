@@ -1,11 +1,12 @@
 // The engine never shows a window. The services it needs from its caller
 // while it runs (a message box, a Yes/No question, letting pending window
-// events run, a progress bar, the message line) go through this interface,
-// which the Qt windows, kovari-cli and the tests each implement. What an
-// operation decides (a code, a list to choose from, the field to return to)
-// comes back in its outcome, not through the host.
+// events run, a progress bar, the message line, the clipboard) go through
+// this interface, which the Qt windows, kovari-cli and the tests each
+// implement. What an operation decides (a code, a list to choose from, the
+// field to return to) comes back in its outcome, not through the host.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace kovari {
@@ -37,6 +38,13 @@ class Host {
 
   // The window's message line.
   virtual void status(std::u16string_view text) { (void)text; }
+
+  // The clipboard, text format: whether it holds text, that text (empty when
+  // it holds none), replacing its content by a text, and emptying it.
+  virtual bool clipboard_has_text() { return false; }
+  virtual std::u16string clipboard_text() { return {}; }
+  virtual void set_clipboard_text(std::u16string_view text) { (void)text; }
+  virtual void clear_clipboard() {}
 };
 
 // A host that answers every question with a fixed reply and shows nothing:

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "postaldb/data_date.h"
+
 namespace kovari::postaldb {
 
 namespace {
@@ -49,6 +51,7 @@ LoadStatus get_control(const DataFile& main_file, Directory& dir) {
     dir.code_count = cnv_data(cursor.read_long());
     dir.town_end1 = cursor.read_long();
     dir.bill_count = cnv_data(cursor.read_long());
+    dir.data_date = decode_data_date(cursor.read_bytes(kDataDateFieldSize));
   });
 }
 

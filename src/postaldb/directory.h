@@ -16,7 +16,8 @@ inline constexpr std::int64_t kBlockSize = 1024;
 LoadStatus status_of(const Cursor& cursor);
 
 // The main file's directory: block numbers blk1(1..50) and the counts, all
-// float-coded except town_end1. The file must hold at least one block.
+// float-coded except town_end1, then the data date when the file records it.
+// The file must hold at least one block.
 LoadStatus get_control(const DataFile& main_file, Directory& dir);
 // The detail file's directory (blk2, its counts). An empty file leaves them 0.
 LoadStatus get_control2(const DataFile& detail_file, Directory& dir);

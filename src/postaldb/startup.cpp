@@ -57,14 +57,15 @@ void report_dropped_pairs(int dropped, Host& host) {
 }  // namespace
 
 LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
-                          settings::Settings& settings, Host& host) {
+                          settings::Settings& settings, Host& host,
+                          const std::filesystem::path& ini_path) {
   db = PostalDb();
   if (LoadStatus s = open_files(app_path, db); !s.ok()) return s;
   if (LoadStatus s = get_control(db.main_file, db.dir); !s.ok()) return s;
   if (LoadStatus s = get_control2(db.detail_file, db.dir); !s.ok()) return s;
 
   settings = settings::default_settings();
-  settings::get_ini_file(app_path / settings::kIniFileName, settings);
+  settings::get_ini_file(ini_path.empty() ? app_path / settings::kIniFileName : ini_path, settings);
   const bool detail_in_use = settings.flag(settings::Flag::kDetailFile) != 0;
 
   if (detail_in_use) {

@@ -26,7 +26,8 @@ inline constexpr std::u16string_view kPreparingCaption = u"ソラト郵便番号
 //    empty; a missing or too short main file is an error that says how to
 //    build the data) and sets data4_present;
 //  - reads the main and detail directories, sets `settings` to the defaults
-//    and reads "kovaritbl.ini" over them;
+//    and reads the settings file `ini_path` over them (by default
+//    "kovaritbl.ini" beside the data files);
 //  - reads the third directory when Flag::kDetailFile is not 0, the fourth when
 //    data4_present is 1, and checks that every table lies inside its file;
 //  - sets the progress range and runs the table loaders (prefectures,
@@ -37,6 +38,7 @@ inline constexpr std::u16string_view kPreparingCaption = u"ソラト郵便番号
 // names the file concerned. User replacement pairs that do not fit in the
 // table are reported through host.status().
 LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
-                          settings::Settings& settings, Host& host);
+                          settings::Settings& settings, Host& host,
+                          const std::filesystem::path& ini_path = {});
 
 }  // namespace kovari::postaldb

@@ -19,6 +19,9 @@ struct Directory {
   std::int32_t word_count = 0, chr_file_count = 0;
   std::int32_t old_code_count = 0, ward_pair_count = 0;
   std::int32_t tbl4_count = 0;
+  // The date of the postal data the files were built from, "YYYY/MM/DD", or
+  // "不明" when the main file does not record it (postaldb/data_date.h).
+  std::u16string data_date;
 };
 
 // Group numbers of city_group. The designated cities (their names and group

@@ -5,11 +5,12 @@
 
 namespace kovari {
 
-postaldb::LoadStatus Session::load(const std::filesystem::path& folder, Host& host) {
+postaldb::LoadStatus Session::load(const std::filesystem::path& folder, Host& host,
+                                   const std::filesystem::path& ini_path) {
   remembered = {};
   caches = {};
   clip_asked = 0;
-  return postaldb::load_postal_db(folder, db, settings, host);
+  return postaldb::load_postal_db(folder, db, settings, host, ini_path);
 }
 
 int Session::apply_replacement_pairs() {

@@ -25,9 +25,11 @@ struct Session {
   resolve::ResolveCaches caches;
 
   // The start-up load from `folder`: the data files and the settings file
-  // (postaldb::load_postal_db). Whatever depends on the data (the caches, the
-  // remembered choices) is emptied, and clip_asked starts again at 0.
-  postaldb::LoadStatus load(const std::filesystem::path& folder, Host& host);
+  // `ini_path` (by default the one beside the data; postaldb::load_postal_db).
+  // Whatever depends on the data (the caches, the remembered choices) is
+  // emptied, and clip_asked starts again at 0.
+  postaldb::LoadStatus load(const std::filesystem::path& folder, Host& host,
+                            const std::filesystem::path& ini_path = {});
 
   // Rebuilds the replacement table in use from the data file's pairs and the
   // user's pairs in `settings`, after the user changed them. Returns the

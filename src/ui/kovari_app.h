@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 
+#include "paths/places.h"
 #include "session/session.h"
 #include "ui/kovari_window.h"
 
@@ -19,14 +20,23 @@ class KovariApp {
   KovariApp(const KovariApp&) = delete;
   KovariApp& operator=(const KovariApp&) = delete;
 
-  // The start-up load from `folder` with the preparing window's progress bar,
-  // then the main window. False (after a warning box) when the data cannot be
-  // loaded.
-  bool start(const std::filesystem::path& folder);
+  // The program's start for the folders of `places`: finds the data
+  // (paths::find_data_folder), loads it, then opens the main window. Returns
+  // 0 once the main window is open, else the program's exit status after a
+  // warning box: 2 when no folder holds data (the box names the folders
+  // looked in), 1 when the data cannot be loaded.
+  int start(const paths::Places& places);
+
+  // The start-up load of the data in `folder` and of the settings file the
+  // program keeps for `places` (paths::settings_file_to_read), with the
+  // preparing window's progress bar. False after a warning box when the data
+  // cannot be loaded.
+  bool load(const std::filesystem::path& folder, const paths::Places& places);
 
   Session& session() { return session_; }
-  // The settings file, beside the data files.
-  std::filesystem::path settings_path() const;
+  // Where the settings file is written (paths::user_file_path): beside a
+  // portable copy, else in the user's configuration folder.
+  const std::filesystem::path& settings_path() const { return settings_path_; }
 
   // Opens window W (constructed from this application), or raises it when it
   // is open.
@@ -47,6 +57,7 @@ class KovariApp {
 
  private:
   Session session_;
+  std::filesystem::path settings_path_;
   std::map<const QMetaObject*, QPointer<KovariWindow>> windows_;
 };
 

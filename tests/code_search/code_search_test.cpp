@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -331,6 +332,27 @@ TEST_F(CodeSearchTest, PrefixSearchListsTheCodesThatBeginWithIt) {
   const std::vector<ResultRow> rows = list_prefix_hits(db, state);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[1].address, u"東京都千代田区丸の内（１丁目）");
+}
+
+// A bound of the range that is itself a code ends its search inside that
+// code's run; the scan still lists the whole run at either end.
+TEST_F(CodeSearchTest, PrefixSearchListsLongRunsAtBothEndsOfTheRange) {
+  image.town("1000000", chiyoda, u"ア前");
+  for (int i = 0; i < 12; ++i) image.town("1000010", chiyoda, u"イ下端");
+  image.town("1000011", chiyoda, u"ウ中");
+  for (int i = 0; i < 12; ++i) image.town("1000019", chiyoda, u"エ上端");
+  for (int i = 0; i < 12; ++i) image.town("1000020", chiyoda, u"オ後");
+  open();
+  const auto count = [&](std::u16string_view code) {
+    const std::vector<std::u16string> codes = prefix_codes();
+    return std::count(codes.begin(), codes.end(), code);
+  };
+  ASSERT_EQ(prefix(u"100001"), SearchOutcome::PrefixList);
+  EXPECT_EQ(state.res_count[1], 25);
+  EXPECT_EQ(count(u"1000010"), 12);
+  EXPECT_EQ(count(u"1000019"), 12);
+  ASSERT_EQ(prefix(u"100002"), SearchOutcome::PrefixList);
+  EXPECT_EQ(state.res_count[1], 12);
 }
 
 TEST_F(CodeSearchTest, PrefixSearchStopsAtAThousandCodes) {

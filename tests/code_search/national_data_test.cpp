@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "code_search/code_index.h"
 #include "code_search/code_search.h"
@@ -88,6 +89,36 @@ TEST_F(NationalDataTest, ThreeDigitPrefixListsItsArea) {
     EXPECT_EQ(row.code.substr(0, 3), u"100");
     EXPECT_EQ(row.address.rfind(u"東京都", 0), 0u) << text::to_utf8(row.address);
   }
+}
+
+// Every prefix of 1 to 6 digits that occurs lists the index records whose
+// codes begin with it, in index order, up to the limit: checked against one
+// pass over the whole index.
+TEST_F(NationalDataTest, EveryPrefixListsEveryRecordOfItsCodes) {
+  const CodeIndex index = CodeIndex::main_index(loaded.db);
+  std::vector<IndexRecord> records;
+  for (std::int32_t r = 1; r <= index.count(); ++r) records.push_back(index.record(r));
+  const SearchContext ctx = loaded.context(CallerMode::kWindow);
+  int prefixes = 0;
+  for (int length = 1; length <= 6; ++length) {
+    for (std::size_t first = 0; first < records.size();) {
+      const std::u16string prefix = records[first].code.substr(0, length);
+      std::vector<std::int32_t> expected;
+      std::size_t end = first;
+      for (; end < records.size() && records[end].code.starts_with(prefix); ++end) {
+        if (expected.size() < static_cast<std::size_t>(kMaxResults)) {
+          expected.push_back(records[end].offset);
+        }
+      }
+      CodeSearchState state;
+      state.in_code = prefix;
+      ASSERT_EQ(sertch_kovari2(ctx, state), SearchOutcome::PrefixList) << text::to_utf8(prefix);
+      ASSERT_EQ(prefix_hits(state), expected) << text::to_utf8(prefix);
+      ++prefixes;
+      first = end;
+    }
+  }
+  EXPECT_GT(prefixes, 10000);
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ std::string main_file(const FixtureData& d) {
   directory.float_coded(d.code_count.value_or(0));
   directory.long_value(d.town_end1.value_or(d.town_area_bytes));
   directory.float_coded(d.bill_count.value_or(static_cast<std::int32_t>(d.buildings.size())));
+  directory.raw(d.main_directory_tail);
   return with_directory(file, directory);
 }
 

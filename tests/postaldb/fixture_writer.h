@@ -61,6 +61,9 @@ struct FixtureData {
   bool write_fourth = false;
   std::int32_t tbl4_count = 0;
 
+  // Bytes written after the main directory's values (the data date's place).
+  std::string main_directory_tail;
+
   // Directory overrides for broken files.
   std::optional<std::int32_t> pref_count, city_count, code_count, bill_count, town_end1;
   std::optional<std::int32_t> city_block, chr_file_count, ward_pair_count, city_pos2_count;

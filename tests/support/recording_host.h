@@ -1,6 +1,7 @@
 // A host that records what the engine asked of it, for the tests.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,17 @@ class RecordingHost : public Host {
   }
   void progress_value(long value) override { progress_values.push_back(value); }
   void status(std::u16string_view text) override { statuses.emplace_back(text); }
+
+  // The clipboard as a test scripts it: no value while it holds no text.
+  bool clipboard_has_text() override { return clipboard.has_value(); }
+  std::u16string clipboard_text() override { return clipboard.value_or(u""); }
+  void set_clipboard_text(std::u16string_view text) override { clipboard = std::u16string(text); }
+  void clear_clipboard() override {
+    clipboard.reset();
+    ++clipboard_clears;
+  }
+  std::optional<std::u16string> clipboard;
+  int clipboard_clears = 0;
 
   std::vector<std::u16string> boxes, questions, statuses, progress_captions;
   std::vector<std::pair<long, long>> progress_ranges;

@@ -1,6 +1,7 @@
 // What the window tests share: the one QApplication of the test program, a
-// session loaded from a private copy of a fixture (the main window writes its
-// settings file beside the data), and closing a message box a window opens.
+// session loaded from a private copy of a fixture (a portable copy: the main
+// window writes its settings file beside the data), and closing a message box
+// a window opens.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -50,9 +51,16 @@ class FixtureCopy {
   std::filesystem::path path_;
 };
 
+// The folders of a program that runs from `folder` (a portable copy when it
+// holds data: the settings file is kept beside the data), with XDG folders
+// of its own inside it.
+inline paths::Places places_in(const std::filesystem::path& folder) {
+  return {folder, folder / "config", folder / "share"};
+}
+
+// The start-up load of the data in `folder`, without the main window.
 inline bool load(KovariApp& app, const std::filesystem::path& folder) {
-  SilentHost host;
-  return app.session().load(folder, host).ok();
+  return app.load(folder, places_in(folder));
 }
 
 // Accepts the message box the next statement opens, leaving its text in `text`.

@@ -6,9 +6,8 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-#include <system_error>
 
-#include "postaldb/startup.h"
+#include "paths/user_files.h"
 #include "text/sjis.h"
 
 namespace kovari::cli {
@@ -70,11 +69,11 @@ bool Args::finish(std::string_view command) {
   return true;
 }
 
-std::filesystem::path data_folder(Args& args) {
-  if (std::optional<std::string> dir = args.option("data")) return *dir;
-  std::error_code error;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::current_path() : exe.parent_path();
+paths::DataSearch data_folder(Args& args) {
+  const std::optional<std::string> chosen = args.option("data");
+  return paths::find_data_folder(
+      paths::current_places(),
+      chosen ? std::optional<std::filesystem::path>(*chosen) : std::nullopt);
 }
 
 CliHost::CliHost(bool answer_yes) : answer_yes_(answer_yes), bar_(isatty(STDERR_FILENO) == 1) {}
@@ -118,10 +117,16 @@ void CliHost::end_progress() {
   bar_shown_ = false;
 }
 
-bool load_data(const std::filesystem::path& folder, Session& session, CliHost& host,
-               long long* load_ms) {
+int load_data(const paths::DataSearch& folder, Session& session, CliHost& host,
+              long long* load_ms) {
+  if (!folder.folder) {
+    std::cerr << "kovari-cli: " << paths::search_failure_text(folder) << "\n";
+    return 2;
+  }
   const auto start = std::chrono::steady_clock::now();
-  const postaldb::LoadStatus status = session.load(folder, host);
+  const paths::Places places = paths::current_places();
+  const postaldb::LoadStatus status = session.load(
+      *folder.folder, host, paths::settings_file_to_read(places, paths::folder_is_writable));
   host.end_progress();
   if (load_ms != nullptr) {
     *load_ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -130,9 +135,9 @@ bool load_data(const std::filesystem::path& folder, Session& session, CliHost& h
   }
   if (!status.ok()) {
     std::cerr << "kovari-cli: " << status.error << "\n";
-    return false;
+    return 1;
   }
-  return true;
+  return 0;
 }
 
 namespace {
@@ -176,11 +181,11 @@ std::string_view option_of(Focus focus) {
 
 }  // namespace
 
-int run_batch_command(std::string_view command, const std::filesystem::path& folder, bool yes,
+int run_batch_command(std::string_view command, const paths::DataSearch& folder, bool yes,
                       const BatchRun& run) {
   BatchHost host(yes);
   Session session;
-  if (!load_data(folder, session, host)) return 1;
+  if (const int failed = load_data(folder, session, host)) return failed;
   const batch::BatchOutcome outcome = run(session, host);
   host.end_progress();
   switch (outcome.result) {

@@ -11,6 +11,7 @@
 
 #include "batch/batch_run.h"
 #include "host/host.h"
+#include "paths/data_folder.h"
 #include "session/session.h"
 
 namespace kovari::cli {
@@ -38,8 +39,9 @@ class Args {
   std::string error_;
 };
 
-// The folder of the data files: "--data DIR", else the program's own folder.
-std::filesystem::path data_folder(Args& args);
+// Where the data files are: the folder of "--data DIR", else the first folder
+// of the program's search that holds them (paths/data_folder.h).
+paths::DataSearch data_folder(Args& args);
 
 // A host for the terminal: messages and the status line go to stderr, a
 // Yes/No question gets a fixed answer, and the progress shows as a bar on
@@ -62,11 +64,13 @@ class CliHost : public Host {
   long minimum_ = 0, maximum_ = 0;
 };
 
-// Runs the start-up load from `folder` into the session; on failure prints
-// the reason to stderr and returns false. `load_ms` receives the time the
+// Runs the start-up load from the folder found into the session, with the
+// settings file the program reads. Returns the exit status: 0 loaded; 2 no
+// folder holds the data (the folders looked in are printed to stderr); 1 the
+// data does not load (the reason is printed). `load_ms` receives the time the
 // load took.
-bool load_data(const std::filesystem::path& folder, Session& session, CliHost& host,
-               long long* load_ms = nullptr);
+int load_data(const paths::DataSearch& folder, Session& session, CliHost& host,
+              long long* load_ms = nullptr);
 
 // A batch conversion over the loaded data, reporting through the host.
 using BatchRun = std::function<batch::BatchOutcome(Session&, Host&)>;
@@ -74,8 +78,9 @@ using BatchRun = std::function<batch::BatchOutcome(Session&, Host&)>;
 // What the batch commands share: loads the data from `folder`, runs the
 // conversion on a terminal host whose Yes/No answer is `yes`, and prints the
 // summary to standard output. Returns the exit status: 0 finished, 1 the data,
-// the input or the output failed, 2 the fields or the input check refused it.
-int run_batch_command(std::string_view command, const std::filesystem::path& folder, bool yes,
+// the input or the output failed, 2 the fields or the input check refused it
+// or no data was found.
+int run_batch_command(std::string_view command, const paths::DataSearch& folder, bool yes,
                       const BatchRun& run);
 
 // The remaining positional arguments.

@@ -14,7 +14,7 @@
 namespace kovari::cli {
 
 int cmd_addr(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   const bool fuzzy = args.flag("fuzzy");
   const bool detail_pass = args.flag("detail-pass");
   const bool hyphen = args.flag("hyphen");
@@ -23,7 +23,7 @@ int cmd_addr(Args& args) {
 
   CliHost host;
   Session session;
-  if (!load_data(folder, session, host)) return 1;
+  if (const int failed = load_data(folder, session, host)) return failed;
   settings::Settings& settings = session.settings;
   if (fuzzy) settings.set_flag(settings::Flag::kApproximate, 1);
   if (detail_pass) settings.set_flag(settings::Flag::kDetailPass, 1);

@@ -14,7 +14,7 @@
 namespace kovari::cli {
 
 int cmd_batch_addr(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   batch::AddressBatchFields fields;
   fields.in_file = utf16(args.option("in").value_or(""));
   fields.out_file = utf16(args.option("out").value_or(""));

@@ -14,7 +14,7 @@
 namespace kovari::cli {
 
 int cmd_batch_code(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   const std::optional<std::string> in = args.option("in");
   const std::optional<std::string> out = args.option("out");
   const std::optional<std::string> items = args.option("items");

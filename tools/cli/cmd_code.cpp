@@ -79,14 +79,14 @@ class CodeLookup {
 }  // namespace
 
 int cmd_code(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   const bool hyphen = args.flag("hyphen");
   const std::vector<std::string> codes = positional_arguments(args);
   if (!args.finish("code")) return 2;
 
   CliHost host;
   Session session;
-  if (!load_data(folder, session, host)) return 1;
+  if (const int failed = load_data(folder, session, host)) return failed;
   CodeLookup lookup(session, host, hyphen);
   for_each_input(codes, [&](const std::string& code) {
     // A blank line of standard input is no code; an argument is always looked up.

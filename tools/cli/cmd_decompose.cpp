@@ -27,13 +27,13 @@ void print_decomposition(const std::string& address, const postaldb::PostalTable
 }  // namespace
 
 int cmd_decompose(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   const std::vector<std::string> addresses = positional_arguments(args);
   if (!args.finish("decompose")) return 2;
 
   CliHost host;
   Session session;
-  if (!load_data(folder, session, host)) return 1;
+  if (const int failed = load_data(folder, session, host)) return failed;
   const decompose::DecomposeOptions options{session.settings.flag(settings::Flag::kApproximate), 0};
 
   for_each_input(addresses, [&](const std::string& address) {

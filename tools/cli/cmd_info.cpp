@@ -1,6 +1,6 @@
 // kovari-cli info [--data DIR]: loads the postal data and prints, one
 // "name value" per line, the directory values (block entries that are not 0),
-// the table counts and the time the load took.
+// the table counts, the time the load took and the date of the data.
 #include <array>
 #include <cstdint>
 #include <iostream>
@@ -22,12 +22,12 @@ void print_blocks(const char* name, const std::array<std::int32_t, 51>& blocks) 
 }  // namespace
 
 int cmd_info(Args& args) {
-  const std::filesystem::path folder = data_folder(args);
+  const paths::DataSearch folder = data_folder(args);
   if (!args.finish("info")) return 2;
   CliHost host;
   Session session;
   long long load_ms = 0;
-  if (!load_data(folder, session, host, &load_ms)) return 1;
+  if (const int failed = load_data(folder, session, host, &load_ms)) return failed;
 
   const postaldb::PostalDb& db = session.db;
   const postaldb::Directory& dir = db.dir;
@@ -39,6 +39,7 @@ int cmd_info(Args& args) {
     std::cout << name << " " << value << "\n";
   }
   std::cout << "load_ms " << load_ms << "\n";
+  std::cout << "data_date " << utf8(dir.data_date) << "\n";
   return 0;
 }
 

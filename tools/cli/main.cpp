@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "help.h"
 
 namespace kovari::cli {
 
@@ -20,6 +21,7 @@ int cmd_batch_code(Args& args);
 int cmd_decompose(Args& args);
 int cmd_addr(Args& args);
 int cmd_batch_addr(Args& args);
+int cmd_version(Args& args);
 
 struct Command {
   std::string_view name;
@@ -37,7 +39,9 @@ constexpr Command kCommands[] = {
 };
 
 int usage(std::ostream& out) {
-  out << "usage: kovari-cli <command> [--data DIR] [options]\n\ncommands:\n";
+  out << "usage: kovari-cli <command> [--data DIR] [options]\n"
+         "       kovari-cli <command> --help\n"
+         "       kovari-cli --version [--data DIR]\n\ncommands:\n";
   for (const Command& command : kCommands) {
     out << "  " << command.name << std::string(14 - std::min<std::size_t>(command.name.size(), 13), ' ')
         << command.summary << "\n";
@@ -52,9 +56,18 @@ int run(std::span<char*> argv) {
     usage(std::cout);
     return 0;
   }
+  std::vector<std::string> words(argv.begin() + 2, argv.end());
+  if (name == "--version") {
+    Args args(std::move(words));
+    return cmd_version(args);
+  }
   for (const Command& command : kCommands) {
     if (command.name != name) continue;
-    Args args(std::vector<std::string>(argv.begin() + 2, argv.end()));
+    if (asks_for_help(words)) {
+      std::cout << command_help(command.name);
+      return 0;
+    }
+    Args args(std::move(words));
     return command.run(args);
   }
   std::cerr << "kovari-cli: unknown command \"" << name << "\"\n";

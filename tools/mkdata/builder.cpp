@@ -12,9 +12,11 @@
 
 namespace kovari::mkdata {
 
-BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo, Report& report) {
+BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo, Report& report,
+                             std::optional<postaldb::CalendarDate> data_date) {
   BuildOutput out;
   PostalData& data = out.data;
+  data.data_date = data_date;
   const std::vector<TownRow> towns =
       read_ken_all(parse_sjis_csv(ken_all, "KEN_ALL.CSV", report), "KEN_ALL.CSV", report);
   build_cities(towns, "KEN_ALL.CSV", data, report);

@@ -108,6 +108,7 @@ DataFile lay_out_main_file(PostalData& data, Counts& counts, Report& report) {
   directory.float_coded(counts.codes);
   directory.long_value(town_end1);
   directory.float_coded(counts.buildings);
+  if (data.data_date) directory.raw(postaldb::data_date_field(*data.data_date));
   append_directory(file, directory, report, "kovaritbl.dat");
   return {"kovaritbl.dat", std::move(file)};
 }

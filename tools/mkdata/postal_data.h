@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "postaldb/data_date.h"
 
 namespace kovari::mkdata {
 
@@ -76,6 +79,8 @@ struct PostalData {
   std::vector<CharPair> char_pairs;
   std::vector<WardPair> ward_pairs;
   std::vector<OldCode> old_codes;  // sorted by key, one per key
+  // The date of the source data, recorded in the main file's directory when known.
+  std::optional<postaldb::CalendarDate> data_date;
 };
 
 }  // namespace kovari::mkdata

@@ -1,0 +1,135 @@
+#include "help.h"
+
+#include <algorithm>
+
+namespace kovari::cli {
+
+namespace {
+
+// A command's help: its usage and what it does, its own options, then its
+// output and exit status. The options every command shares go after its own.
+struct CommandHelp {
+  std::string_view command;
+  std::string_view usage;
+  std::string_view options;
+  std::string_view output;
+};
+
+constexpr std::string_view kSharedOptions =
+    "  --data DIR       the folder of the data files (default: the program's folder, the\n"
+    "                   per-user data folder, then <prefix>/share/kovari)\n"
+    "  -h, --help       this text\n";
+
+constexpr std::string_view kLookupExit =
+    "\nexit status: 0 done, 1 the data does not load, 2 usage error or no data found\n";
+
+constexpr CommandHelp kHelp[] = {
+    {"info",
+     "usage: kovari-cli info [--data DIR]\n"
+     "\n"
+     "Loads the data files and prints one \"name value\" line each:\n"
+     "  blk1(k) .. blk4(k)  the block entries of the four directories that are not 0\n"
+     "  pref_count, city_count, code_count, town_end1, bill_count, city_pos2_count,\n"
+     "  code2_count, town_end2, office_count, word_count, chr_file_count, chr_count,\n"
+     "  old_code_count, ward_pair_count, tbl4_count, data4_present\n"
+     "  load_ms          the time the load took\n"
+     "  data_date        the date of the data (YYYY/MM/DD, or 不明)\n",
+     "", ""},
+    {"code",
+     "usage: kovari-cli code [--data DIR] [--hyphen] [CODE ...]\n"
+     "\n"
+     "Looks up each postal code (or each line of standard input when none is given)\n"
+     "as the clipboard conversion does. Only the digits of an input count.\n",
+     "  --hyphen         print codes as 000-0000\n",
+     "\n"
+     "output, one tab-separated line per result:\n"
+     "  code, address, post-office box, office name, message\n"
+     "A code with no result gives one line with empty address fields and the message;\n"
+     "a code of fewer than 7 digits lists the codes that begin with it (code, address).\n"},
+    {"batch-code",
+     "usage: kovari-cli batch-code --in FILE --out FILE --items N --code-pos K\n"
+     "                             [--start-line L] [--message] [--yes] [--data DIR]\n"
+     "\n"
+     "Converts the postal codes of a Shift-JIS text or CSV file to addresses.\n",
+     "  --in FILE        the input file\n"
+     "  --out FILE       the output file\n"
+     "  --items N        the number of items per record\n"
+     "  --code-pos K     the item that holds the postal code\n"
+     "  --start-line L   the first line to convert\n"
+     "  --message        write the error messages into the output file\n"
+     "  --yes            answer Yes to the item-count warning (otherwise refused)\n",
+     "\n"
+     "output: the summary of the run on standard output; the progress on standard\n"
+     "error when it is a terminal.\n"
+     "\n"
+     "exit status: 0 finished, 1 the data, the input or the output failed,\n"
+     "2 the options or the input check refused the run, or no data found\n"},
+    {"decompose",
+     "usage: kovari-cli decompose [--data DIR] [ADDRESS ...]\n"
+     "\n"
+     "Decomposes each address (or each line of standard input when none is given).\n",
+     "",
+     "\n"
+     "output, one tab-separated line per address:\n"
+     "  the nine parts joined by commas, the normalised address, the decomposition\n"
+     "  status, the building code\n"},
+    {"addr",
+     "usage: kovari-cli addr [--data DIR] [--fuzzy] [--detail-pass] [--hyphen] [ADDRESS ...]\n"
+     "\n"
+     "Converts each address (or each line of standard input when none is given) to\n"
+     "its postal code as the clipboard conversion does.\n",
+     "  --fuzzy          approximate name matching\n"
+     "  --detail-pass    look among the offices and post-office boxes too\n"
+     "  --hyphen         print codes as 000-0000\n",
+     "\n"
+     "output, one tab-separated line per address:\n"
+     "  code, message, decomposed parts, the input as given\n"},
+    {"batch-addr",
+     "usage: kovari-cli batch-addr --in FILE --out FILE --items N --addr1 K [--addr2 K]\n"
+     "                             [--addr3 K] [--code-pos K] [--replace] [--hyphen]\n"
+     "                             [--message] [--use-old-code] [--latest-address TYPE]\n"
+     "                             [--start-line L] [--yes] [--data DIR]\n"
+     "\n"
+     "Converts the addresses of a Shift-JIS text or CSV file to postal codes.\n",
+     "  --in FILE, --out FILE   the input and output files\n"
+     "  --items N               the number of items per record\n"
+     "  --addr1 K .. --addr3 K  the items that hold the address, in order\n"
+     "  --code-pos K            the item of the record's old postal code (0: none)\n"
+     "  --replace               the new code replaces that item (default: appended)\n"
+     "  --hyphen                write codes as 000-0000\n"
+     "  --message               write the error messages into the output file\n"
+     "  --use-old-code          the record's old postal code helps the conversion\n"
+     "  --latest-address TYPE   also write the latest address in edit type 1-4\n"
+     "  --start-line L          the first line to convert\n"
+     "  --yes                   answer Yes to the item-count warning\n",
+     "\n"
+     "output: the summary of the run on standard output; the progress on standard\n"
+     "error when it is a terminal.\n"
+     "\n"
+     "exit status: 0 finished, 1 the data, the input or the output failed,\n"
+     "2 the fields were refused, or no data found\n"},
+};
+
+}  // namespace
+
+bool asks_for_help(const std::vector<std::string>& words) {
+  return std::any_of(words.begin(), words.end(),
+                     [](const std::string& word) { return word == "--help" || word == "-h"; });
+}
+
+std::string command_help(std::string_view command) {
+  for (const CommandHelp& help : kHelp) {
+    if (help.command != command) continue;
+    std::string text(help.usage);
+    text += "\noptions:\n";
+    text += help.options;
+    text += kSharedOptions;
+    text += help.output;
+    // The batch commands tell their own exit status with their output.
+    if (help.output.find("exit status") == std::string_view::npos) text += kLookupExit;
+    return text;
+  }
+  return {};
+}
+
+}  // namespace kovari::cli
