@@ -20,12 +20,12 @@ void append_to_clipboard(Host& host, bool& clip_asked, std::u16string_view lines
 }
 
 std::u16string_view item_separator(const settings::Settings& settings) {
-  return settings.ctl_flg[5] != 0 ? u"," : u"\t";
+  return settings.flag(settings::Flag::kCommaSeparator) != 0 ? u"," : u"\t";
 }
 
 std::u16string code_item(std::u16string_view code, const settings::Settings& settings) {
   const std::u16string trimmed = text::Trim(code);
-  if (settings.ctl_flg[3] == 0) return trimmed;
+  if (settings.flag(settings::Flag::kHyphen) == 0) return trimmed;
   return text::Format(std::u16string_view(trimmed), u"000-0000");
 }
 

@@ -28,11 +28,12 @@ void ask_first_copy(Host& host, bool& clip_asked);
 // put back on the clipboard.
 void append_to_clipboard(Host& host, bool& clip_asked, std::u16string_view lines);
 
-// The separator of the items of a line: "," when ctl_flg(5) is not 0, else a tab.
+// The separator of the items of a line: "," when Flag::kCommaSeparator is set,
+// else a tab.
 std::u16string_view item_separator(const settings::Settings& settings);
 
 // A postal code as the copies write it: trimmed, and written with the pattern
-// "000-0000" when ctl_flg(3) is not 0 ("1000001" becomes "100-0001"; a text
+// "000-0000" when Flag::kHyphen is set ("1000001" becomes "100-0001"; a text
 // that is not a number stays as it is).
 std::u16string code_item(std::u16string_view code, const settings::Settings& settings);
 

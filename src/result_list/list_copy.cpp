@@ -1,6 +1,7 @@
 #include "result_list/list_copy.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "clipboard/clip_copy.h"
 #include "text/vb.h"
@@ -18,22 +19,26 @@ bool items_chosen_by_settings(ListMode mode) {
 std::u16string edit_clip(const ResultRow& row, const settings::Settings& settings) {
   if (row.code.empty()) return {};
   const std::u16string code = clipboard::code_item(row.code, settings);
-  const std::u16string_view items[] = {code, row.address, row.pobox, row.office};
+  using settings::Flag;
+  const std::pair<Flag, std::u16string_view> items[] = {{Flag::kClipCode, code},
+                                                        {Flag::kClipAddress, row.address},
+                                                        {Flag::kClipPobox, row.pobox},
+                                                        {Flag::kClipOffice, row.office}};
   std::vector<std::u16string_view> chosen;
-  for (int i = 0; i < 4; ++i) {
-    if (settings.ctl_flg[12 + i] != 0) chosen.push_back(items[i]);
+  for (const auto& [flag, item] : items) {
+    if (settings.flag(flag) != 0) chosen.push_back(item);
   }
   if (chosen.empty()) return {};
   if (chosen.size() == 1) {
     std::u16string item(text::trim_view(chosen.front()));
-    if (settings.ctl_flg[16] != 0) item += u"\r\n";
+    if (settings.flag(Flag::kClipAppend) != 0) item += u"\r\n";
     return item;
   }
   return clipboard::quoted_line(chosen, clipboard::item_separator(settings));
 }
 
 bool copy_overwrites(ListMode mode, const settings::Settings& settings) {
-  return items_chosen_by_settings(mode) && settings.ctl_flg[16] == 0;
+  return items_chosen_by_settings(mode) && settings.flag(settings::Flag::kClipAppend) == 0;
 }
 
 std::u16string copy_text(ListMode mode, const std::vector<ResultRow>& rows,

@@ -16,15 +16,15 @@
 namespace kovari::result_list {
 
 // One row as the settings' clipboard items make it (modes 2 and 4): the
-// items chosen by ctl_flg(12) to ctl_flg(15) (code, address, post-office
-// box, office name). One item alone is written bare, followed by CR LF only
-// when ctl_flg(16) is not 0; two or more are quoted and separated as in every
+// items chosen by Flag::kClipCode, kClipAddress, kClipPobox and kClipOffice.
+// One item alone is written bare, followed by CR LF only when
+// Flag::kClipAppend is set; two or more are quoted and separated as in every
 // copy, followed by CR LF. Empty for a row without a code (the separator) or
 // when no item is chosen.
 std::u16string edit_clip(const ResultRow& row, const settings::Settings& settings);
 
-// Whether a copy of the list first empties the clipboard: modes 2 and 4 with
-// ctl_flg(16) = 0 (overwrite). They then copy only the first selected row.
+// Whether a copy of the list first empties the clipboard: modes 2 and 4
+// without Flag::kClipAppend (overwrite). They then copy only the first selected row.
 bool copy_overwrites(ListMode mode, const settings::Settings& settings);
 
 // The text a copy of the rows `selected` (0-based positions in `rows`, the

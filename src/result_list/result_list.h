@@ -41,7 +41,7 @@ struct ResultRow {
 };
 
 // Writes the text of every row as `mode` lays it out (TAB between columns,
-// codes as "000-0000" when ctl_flg(3) is not 0):
+// codes as "000-0000" when Flag::kHyphen is set):
 //   mode 1 and 4         code TAB address
 //   mode 2, town area    code TAB header TAB address, the header "【 x】" on the
 //                        first row of each run of equal initials x

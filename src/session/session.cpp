@@ -9,7 +9,7 @@ postaldb::LoadStatus Session::load(const std::filesystem::path& folder, Host& ho
                                    const std::filesystem::path& ini_path) {
   remembered = {};
   caches = {};
-  clip_asked = 0;
+  clip_asked = false;
   return postaldb::load_postal_db(folder, db, settings, host, ini_path);
 }
 

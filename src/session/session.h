@@ -19,15 +19,16 @@ struct Session {
   postaldb::PostalDb db;
   settings::Settings settings;
   RunningWindows running;
-  // 1 once a window has asked whether the clipboard may be cleared.
-  int clip_asked = 0;
+  // Set once a window has asked whether the clipboard may be cleared
+  // (clipboard::ask_first_copy).
+  bool clip_asked = false;
   resolve::RememberedChoices remembered;
   resolve::ResolveCaches caches;
 
   // The start-up load from `folder`: the data files and the settings file
   // `ini_path` (by default the one beside the data; postaldb::load_postal_db).
   // Whatever depends on the data (the caches, the remembered choices) is
-  // emptied, and clip_asked starts again at 0.
+  // emptied, and clip_asked is cleared.
   postaldb::LoadStatus load(const std::filesystem::path& folder, Host& host,
                             const std::filesystem::path& ini_path = {});
 

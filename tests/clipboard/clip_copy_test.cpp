@@ -13,16 +13,16 @@ namespace {
 
 using kovari::testing::RecordingHost;
 
-settings::Settings with_flags(int flag3, int flag5) {
+settings::Settings with_flags(int hyphen, int comma) {
   settings::Settings settings;
-  settings.ctl_flg[3] = flag3;
-  settings.ctl_flg[5] = flag5;
+  settings.set_flag(settings::Flag::kHyphen, hyphen);
+  settings.set_flag(settings::Flag::kCommaSeparator, comma);
   return settings;
 }
 
 TEST(ClipCopyTest, ResultLineFollowsTheCodeFormatAndTheSeparator) {
   const struct {
-    int flag3, flag5;
+    int hyphen, comma;
     ResultItems items;
     std::u16string_view line;
   } cases[] = {
@@ -53,7 +53,7 @@ TEST(ClipCopyTest, ResultLineFollowsTheCodeFormatAndTheSeparator) {
       {1, 1, {u"100-0001", u"住所", u"", u""}, u"\"100-0001\",\"住所\",\"\",\"\"\r\n"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(result_line(c.items, with_flags(c.flag3, c.flag5)), c.line) << text::to_utf8(c.line);
+    EXPECT_EQ(result_line(c.items, with_flags(c.hyphen, c.comma)), c.line) << text::to_utf8(c.line);
   }
 }
 

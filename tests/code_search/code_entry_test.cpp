@@ -38,7 +38,7 @@ class CodeEntryTest : public ::testing::Test {
     image.add_sorted(image.detail_index, "1008799",
                      image.add_detail("1008799", chiyoda, u"乙社", u"丸の内", u"１－２"));
     image.open(db, "code_entry");
-    settings.ctl_flg[6] = 1;
+    settings.set_flag(settings::Flag::kDetailFile, 1);
   }
 
   CodeConversion convert(std::u16string_view typed, bool fallback = true) {
@@ -121,7 +121,7 @@ TEST_F(CodeEntryTest, AnOfficeCodeShowsItsPostOfficeBoxAndOffice) {
   const CodeConversion result = convert(u"1008692");
   EXPECT_EQ(result.fields.text4, u"東京中央郵便局私書箱第２号");
   EXPECT_EQ(result.fields.text5, u"テスト商事　株式会社");
-  settings.ctl_flg[6] = 0;
+  settings.set_flag(settings::Flag::kDetailFile, 0);
   EXPECT_EQ(convert(u"1008692").fields.text2, u"");  // the detail file is not consulted
 }
 

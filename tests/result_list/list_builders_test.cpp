@@ -53,7 +53,7 @@ TEST_F(ListBuildersTest, MunicipalityListsOfficesSeparatorThenTownAreasUnderThei
   EXPECT_EQ(list.below_row, 4);
   EXPECT_EQ(list.count, 8);  // the separator counts as a row
   EXPECT_FALSE(list.over_limit);
-  settings.ctl_flg[3] = 1;
+  settings.set_flag(settings::Flag::kHyphen, 1);
   list = set_list2(db, image.chiyoda_range(), settings);
   EXPECT_EQ(list.rows[1].text, u"100-8799\t\t甲社");
   EXPECT_EQ(list.rows[4].text, u"100-0004\t【 オ】\t東京都千代田区大手町（次のビルを除く）");
@@ -108,7 +108,7 @@ TEST_F(ListBuildersTest, PrefixListSkipsKindSixButCountsEveryCode) {
   image.town("1000002", u"コ皇居外苑", 6);
   image.town("1000003", u"ヒ一ツ橋（１丁目）");
   open();
-  settings.ctl_flg[3] = 1;
+  settings.set_flag(settings::Flag::kHyphen, 1);
   const ResultList list = set_list1(db, image.towns, settings);
   EXPECT_EQ(texts(list),
             (std::vector<std::u16string>{u"100-0001\t東京都千代田区千代田",

@@ -23,14 +23,17 @@ ResultRow row(std::u16string code, std::u16string address, std::u16string pobox 
   return r;
 }
 
-// The clipboard items (ctl_flg(12) .. (15)), the append flag (16), the code
-// format (3) and the separator (5).
+// The clipboard items (code, address, post-office box, office), the append
+// flag, the code format and the separator.
 settings::Settings flags(std::array<int, 4> items, int append, int hyphen, int comma) {
+  using settings::Flag;
   settings::Settings settings;
-  for (int i = 0; i < 4; ++i) settings.ctl_flg[12 + i] = items[i];
-  settings.ctl_flg[16] = append;
-  settings.ctl_flg[3] = hyphen;
-  settings.ctl_flg[5] = comma;
+  const Flag item_flags[] = {Flag::kClipCode, Flag::kClipAddress, Flag::kClipPobox,
+                             Flag::kClipOffice};
+  for (int i = 0; i < 4; ++i) settings.set_flag(item_flags[i], items[i]);
+  settings.set_flag(Flag::kClipAppend, append);
+  settings.set_flag(Flag::kHyphen, hyphen);
+  settings.set_flag(Flag::kCommaSeparator, comma);
   return settings;
 }
 

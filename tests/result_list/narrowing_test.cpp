@@ -148,7 +148,7 @@ TEST(NarrowingTest, TownNameListHasNoCatchAllRule) {
                town(u"9071801", u"", u"沖縄県八重山郡与那国町与那国")};
   list.below_row = 1;  // never set by the town-name list; ignored there all the same
   settings::Settings settings;
-  settings.ctl_flg[3] = 1;
+  settings.set_flag(settings::Flag::kHyphen, 1);
   const std::optional<NarrowedList> narrowed = narrow_list(list, u"#～##", settings);
   ASSERT_TRUE(narrowed);
   EXPECT_EQ(texts(narrowed->rows),

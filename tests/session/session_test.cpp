@@ -21,7 +21,7 @@ TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
       u"1000001");
   EXPECT_FALSE(session.caches.town_cache.runs.empty());
   EXPECT_EQ(session.remembered.last_city_text, u"千代田区");
-  session.clip_asked = 1;
+  session.clip_asked = true;
 
   // Other data into the same session: its 千代田区 is another row with other records.
   ASSERT_TRUE(loaded.load(fixture_folder("code_search")));
@@ -29,7 +29,7 @@ TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
   EXPECT_TRUE(session.caches.detail_cache.records.empty());
   EXPECT_FALSE(session.caches.shared_names_built);
   EXPECT_EQ(session.remembered.last_city_text, u"");
-  EXPECT_EQ(session.clip_asked, 0);
+  EXPECT_FALSE(session.clip_asked);
   EXPECT_EQ(
       convert_address(session, loaded.host, u"東京都千代田区九段南", CallerMode::kClipboard).code,
       u"1020073");
