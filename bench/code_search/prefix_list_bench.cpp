@@ -37,7 +37,7 @@ int run(int argc, char** argv) {
       occurring_prefixes(code_search::CodeIndex::main_index(db));
 
   SilentHost host;
-  const code_search::SearchContext ctx{db, settings, host, {CallerMode::kWindow}};
+  const code_search::SearchContext ctx{db, settings, host, CallerMode::kWindow};
   code_search::CodeSearchState state;
   long rows = 0, failed = 0;
   const double cpu_start = bench::cpu_seconds();

@@ -23,21 +23,21 @@ constexpr std::int32_t kMaxRunSearch = 40;
 
 bool detail_search_enabled(const SearchContext& ctx) {
   if (ctx.settings.flag(settings::Flag::kDetailFile) != 1) return false;
-  switch (ctx.options.mode) {
+  switch (ctx.mode) {
     case CallerMode::kWindow:
       return true;
     case CallerMode::kBatchAddress:
       return false;  // its own window, the batch address-to-code window, is open
     case CallerMode::kBatchCode:
     case CallerMode::kClipboard:
-      return !ctx.options.address_batch_running;
+      return !ctx.address_batch_running;
   }
   return false;
 }
 
-bool takes_first_of_several(const SearchOptions& options) {
-  return options.mode == CallerMode::kBatchCode ||
-         (options.mode == CallerMode::kClipboard && options.first_of_several);
+bool takes_first_of_several(const SearchContext& ctx) {
+  return ctx.mode == CallerMode::kBatchCode ||
+         (ctx.mode == CallerMode::kClipboard && ctx.options.first_of_several);
 }
 
 // Walks the run of equal codes around the found record `mid`, from its first
@@ -62,7 +62,7 @@ bool walk_run(const CodeIndex& index, std::u16string_view key, std::int32_t mid,
 }
 
 void report_broken_index(const SearchContext& ctx, CodeSearchState& state, ConvState batch_state) {
-  switch (ctx.options.mode) {
+  switch (ctx.mode) {
     case CallerMode::kWindow:
     case CallerMode::kClipboard:
       ctx.host.message_box(kMsgBrokenIndex, u"", MessageIcon::Critical);
@@ -93,33 +93,32 @@ SearchOutcome report(const SearchContext& ctx, CodeSearchState& state, int n, bo
     state.out_office.clear();
   }
   if (n > 1) {
-    if (takes_first_of_several(ctx.options)) {
+    if (takes_first_of_several(ctx)) {
       state.out_address = state.res_address[1][1];
       if (detail) {
         state.out_pobox = state.res_pobox[1][1];
         state.out_office = state.res_office[1][1];
       }
     }
-    if (ctx.options.mode == CallerMode::kBatchCode && state.conv_state == ConvState::kOk) {
+    if (ctx.mode == CallerMode::kBatchCode && state.conv_state == ConvState::kOk) {
       state.conv_state = ConvState::kSeveralTowns;
     }
-    if (ctx.options.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
+    if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
   }
   return SearchOutcome::Several;
 }
 
 SearchOutcome not_found(const SearchContext& ctx, CodeSearchState& state) {
   const std::u16string key = text::Trim(state.in_code);
-  if (ctx.options.mode == CallerMode::kWindow && ctx.options.prefix_fallback &&
-      text::Len(key) > 4) {
+  if (ctx.mode == CallerMode::kWindow && ctx.options.prefix_fallback && text::Len(key) > 4) {
     // A 7-digit code becomes its first 3 digits.
     state.in_code = text::Left(key, text::Len(key) - 4);
     return sertch_kovari2(ctx, state);
   }
   state.status_msg = kMsgInputError;
   state.res_count[1] = 0;
-  if (ctx.options.mode == CallerMode::kWindow) state.focus = Focus::kCode;
-  if (ctx.options.mode == CallerMode::kBatchCode) state.conv_state = ConvState::kNotFound;
+  if (ctx.mode == CallerMode::kWindow) state.focus = Focus::kCode;
+  if (ctx.mode == CallerMode::kBatchCode) state.conv_state = ConvState::kNotFound;
   return SearchOutcome::NotFound;
 }
 
@@ -152,13 +151,13 @@ SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) 
 SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   // The town-area text of an earlier code must not stand for a code that
   // yields none.
-  if (ctx.options.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
+  if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
   if (detail_search_enabled(ctx)) {
     const SearchOutcome outcome = sertch_kovari11(ctx, state);
     if (outcome != SearchOutcome::NotFound) return outcome;
   }
   // The batch converter clears these itself, before the detail search.
-  if (ctx.options.mode != CallerMode::kBatchCode) {
+  if (ctx.mode != CallerMode::kBatchCode) {
     state.out_pobox.clear();
     state.out_office.clear();
   }

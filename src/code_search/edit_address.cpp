@@ -73,7 +73,7 @@ double leading_number(std::u16string_view part) { return text::Val(text::to_narr
 void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
                   std::u16string_view name_in) {
   if (n < 1 || n > kMaxResults) return;
-  const CallerMode mode = ctx.options.mode;
+  const CallerMode mode = ctx.mode;
   const std::u16string name = text::Trim(name_in);
   const std::u16string base = state.res_address[1][n];
   const bool kyoto = contains(base, u"京都市");

@@ -22,7 +22,7 @@ constexpr std::int32_t kRangeMargin = 5;
 
 SearchOutcome fail(const SearchContext& ctx, CodeSearchState& state, std::u16string_view message) {
   state.status_msg = message;
-  if (ctx.options.mode == CallerMode::kWindow) state.focus = Focus::kCode;
+  if (ctx.mode == CallerMode::kWindow) state.focus = Focus::kCode;
   return SearchOutcome::NotFound;
 }
 

@@ -11,7 +11,15 @@
 
 namespace kovari::code_search {
 
-// How the callers' searches differ:
+// The caller's own choices, the check boxes of its window.
+struct SearchOptions {
+  // "変換できない場合、前方一致検索する" of CodeToAddressWindow (kWindow only).
+  bool prefix_fallback = true;
+  // ClipboardConvertWindow: use the first of several results (kClipboard only).
+  bool first_of_several = true;
+};
+
+// How the callers' searches differ (`mode`):
 // - kWindow (CodeToAddressWindow): several results are listed for the user to
 //   choose from, a code that is not found may fall back to the prefix search,
 //   an inconsistent index is reported in a message box, errors send the user
@@ -26,22 +34,15 @@ namespace kovari::code_search {
 // - kClipboard: no list and no prompt; the first of several results is used
 //   only when first_of_several is set; an inconsistent index is reported in a
 //   message box.
-struct SearchOptions {
-  CallerMode mode = CallerMode::kWindow;
-  // "変換できない場合、前方一致検索する" of CodeToAddressWindow (kWindow only).
-  bool prefix_fallback = true;
-  // ClipboardConvertWindow: use the first of several results (kClipboard only).
-  bool first_of_several = true;
-  // The batch address-to-code window is open: the batch and clipboard
-  // searches then leave the detail file alone.
-  bool address_batch_running = false;
-};
-
 struct SearchContext {
   const postaldb::PostalDb& db;
   const settings::Settings& settings;  // Flag::kDetailFile: search the detail file first
   Host& host;
+  CallerMode mode = CallerMode::kWindow;
   SearchOptions options;
+  // The batch address-to-code window is open: the batch and clipboard
+  // searches then leave the detail file alone.
+  bool address_batch_running = false;
 };
 
 }  // namespace kovari::code_search

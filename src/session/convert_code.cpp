@@ -7,14 +7,11 @@
 namespace kovari {
 
 CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code, CallerMode mode,
-                         const CodeRequest& request) {
+                         const code_search::SearchOptions& options) {
   const bool batch = mode == CallerMode::kBatchAddress || mode == CallerMode::kBatchCode;
   const code_search::SearchContext ctx{
-      session.db,
-      session.settings,
-      host,
-      {mode, request.prefix_fallback, request.first_of_several,
-       session.running.is_set(ConversionWindow::kBatchAddressToCode)}};
+      session.db, session.settings, host,
+      mode,       options,          session.running.is_set(ConversionWindow::kBatchAddressToCode)};
   code_search::CodeSearchState state;
   state.in_code = code;
   const bool prefix = !batch && text::Len(text::trim_view(code)) < 7;

@@ -17,14 +17,6 @@
 
 namespace kovari {
 
-struct CodeRequest {
-  // The code window: an unknown seven-digit code lists the codes of its first
-  // three digits ("変換できない場合、前方一致検索する").
-  bool prefix_fallback = true;
-  // The clipboard watcher: the first of several results is taken.
-  bool first_of_several = true;
-};
-
 struct CodeOutcome {
   code_search::SearchOutcome result = code_search::SearchOutcome::NotFound;
   // The code searched for last: the prefix fallback shortens it.
@@ -44,7 +36,9 @@ struct CodeOutcome {
   Focus focus = Focus::kNone;  // window mode: the field to return to
 };
 
+// The search of `code` for a caller in `mode` with its own options; whether
+// the batch address-to-code window is open comes from the session.
 CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code, CallerMode mode,
-                         const CodeRequest& request = {});
+                         const code_search::SearchOptions& options = {});
 
 }  // namespace kovari

@@ -42,7 +42,7 @@ class CodeEntryTest : public ::testing::Test {
   }
 
   CodeConversion convert(std::u16string_view typed, bool fallback = true) {
-    SearchContext ctx{db, settings, host, {CallerMode::kWindow}};
+    SearchContext ctx{db, settings, host, CallerMode::kWindow};
     ctx.options.prefix_fallback = fallback;
     CodeWindowFields fields;
     fields.text1 = typed;

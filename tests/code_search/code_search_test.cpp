@@ -38,9 +38,11 @@ class CodeSearchTest : public ::testing::Test {
   // Opens the image; searches then run with `mode`.
   void open(CallerMode mode = CallerMode::kWindow) {
     image.open(db, ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    options.mode = mode;
+    mode_ = mode;
   }
-  SearchContext context() { return SearchContext{db, settings, host, options}; }
+  SearchContext context() {
+    return SearchContext{db, settings, host, mode_, options, address_batch_running};
+  }
 
   SearchOutcome lookup(std::u16string_view code) {
     state.in_code = code;
@@ -64,7 +66,9 @@ class CodeSearchTest : public ::testing::Test {
   postaldb::PostalDb db;
   settings::Settings settings;
   kovari::testing::RecordingHost host;
+  CallerMode mode_ = CallerMode::kWindow;
   SearchOptions options;
+  bool address_batch_running = false;
   CodeSearchState state;
 };
 
@@ -175,8 +179,8 @@ TEST_F(CodeSearchTest, CopiesOutsideTheWindowConsultTheDetailFileOnlyWithoutTheA
   open();
   settings.set_flag(settings::Flag::kDetailFile, 1);
   for (const auto& c : cases) {
-    options.mode = c.mode;
-    options.address_batch_running = c.address_batch_running;
+    mode_ = c.mode;
+    address_batch_running = c.address_batch_running;
     EXPECT_EQ(lookup(u"1008799"), c.outcome);
   }
 }
@@ -210,7 +214,7 @@ TEST_F(CodeSearchTest, BrokenRunIsReportedOnceAndListsNothing) {
   EXPECT_EQ(state.status_msg, kMsgChoose);
   EXPECT_EQ(host.boxes, std::vector<std::u16string>{std::u16string(kBrokenIndexBox)});
 
-  options.mode = CallerMode::kBatchCode;
+  mode_ = CallerMode::kBatchCode;
   state.conv_state = ConvState::kOk;
   lookup(u"1000002");
   EXPECT_EQ(state.conv_state, ConvState::kMainIndexError);
@@ -232,7 +236,7 @@ TEST_F(CodeSearchTest, BatchAndClipboardTakeTheFirstOfSeveral) {
   };
   open();
   for (const auto& c : cases) {
-    options.mode = c.mode;
+    mode_ = c.mode;
     options.first_of_several = c.first_of_several;
     state.conv_state = ConvState::kOk;
     EXPECT_EQ(lookup(u"0640941"), SearchOutcome::Several);

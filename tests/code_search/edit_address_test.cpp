@@ -20,7 +20,7 @@ struct Fixture {
   kovari::testing::RecordingHost host;
   CodeSearchState state;
 
-  SearchContext context(CallerMode mode) { return SearchContext{db, settings, host, {mode}}; }
+  SearchContext context(CallerMode mode) { return SearchContext{db, settings, host, mode}; }
 
   // Runs edit_address on result n with the given base; returns the lines written.
   std::vector<std::u16string> run(CallerMode mode, std::u16string_view base,

@@ -11,7 +11,7 @@ struct LoadedDb : kovari::testing::LoadedSession {
   postaldb::PostalDb& db = session.db;
   settings::Settings& settings = session.settings;
 
-  SearchContext context(CallerMode mode) { return SearchContext{db, settings, host, {mode}}; }
+  SearchContext context(CallerMode mode) { return SearchContext{db, settings, host, mode}; }
 };
 
 }  // namespace kovari::code_search::testing

@@ -15,8 +15,9 @@ using code_search::SearchOutcome;
 class ConvertCodeTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(loaded.load(testing::fixture_folder("code_search"))); }
-  CodeOutcome convert(std::u16string_view code, CallerMode mode, const CodeRequest& request = {}) {
-    return convert_code(loaded.session, loaded.host, code, mode, request);
+  CodeOutcome convert(std::u16string_view code, CallerMode mode,
+                      const code_search::SearchOptions& options = {}) {
+    return convert_code(loaded.session, loaded.host, code, mode, options);
   }
   static std::vector<std::u16string> codes(const CodeOutcome& o) {
     std::vector<std::u16string> out;
