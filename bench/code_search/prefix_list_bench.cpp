@@ -9,8 +9,7 @@
 
 #include "bench_data.h"
 #include "code_search/code_index.h"
-#include "code_search/code_search.h"
-#include "result_list/list_builders.h"
+#include "session/convert_code.h"
 
 namespace kovari {
 namespace {
@@ -31,25 +30,20 @@ std::vector<std::u16string> occurring_prefixes(const code_search::CodeIndex& ind
 int run(int argc, char** argv) {
   Session session;
   if (!bench::load(bench::data_folder(argc, argv), session)) return 1;
-  const postaldb::PostalDb& db = session.db;
-  const settings::Settings& settings = session.settings;
   const std::vector<std::u16string> prefixes =
-      occurring_prefixes(code_search::CodeIndex::main_index(db));
+      occurring_prefixes(code_search::CodeIndex::main_index(session.db));
 
   SilentHost host;
-  const code_search::SearchContext ctx{db, settings, host, CallerMode::kWindow};
-  code_search::CodeSearchState state;
   long rows = 0, failed = 0;
   const double cpu_start = bench::cpu_seconds();
   const double wall_start = bench::wall_seconds();
   for (const std::u16string& prefix : prefixes) {
-    state.in_code = prefix;
-    if (code_search::sertch_kovari2(ctx, state) != code_search::SearchOutcome::PrefixList) {
+    const CodeOutcome found = convert_code(session, host, prefix, CallerMode::kWindow);
+    if (found.result != code_search::SearchOutcome::PrefixList) {
       ++failed;
       continue;
     }
-    rows += static_cast<long>(
-        result_list::set_list1(db, code_search::prefix_hits(state), settings).rows.size());
+    rows += static_cast<long>(found.prefix_list.rows.size());
   }
   const double cpu = bench::cpu_seconds() - cpu_start;
   const double wall = bench::wall_seconds() - wall_start;

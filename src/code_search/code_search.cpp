@@ -1,6 +1,5 @@
 #include "code_search/code_search.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -177,22 +176,6 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   });
   if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);
   return report(ctx, state, n, false);
-}
-
-std::vector<ResultRow> list_exact_results(std::u16string_view code, const CodeSearchState& state) {
-  std::vector<ResultRow> rows;
-  const int results = std::clamp(state.res_count[1], 0, kMaxResults);
-  for (int n = 1; n <= results; ++n) {
-    ResultRow& row = rows.emplace_back();
-    row.code = code;
-    row.address = state.res_address[1][n];
-    row.pobox = state.res_pobox[1][n];
-    row.office = state.res_office[1][n];
-    // A detail record carries an office name or a post-office box; a town
-    // area never does.
-    if (!row.pobox.empty() || !row.office.empty()) row.kind = RowKind::kDetail;
-  }
-  return rows;
 }
 
 }  // namespace kovari::code_search

@@ -8,12 +8,9 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "code_search/result_rows.h"
 #include "code_search/search_context.h"
 #include "code_search/search_state.h"
 
@@ -55,18 +52,8 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state);
 // codes begin with it, at most kMaxResults.
 SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state);
 
-// The rows of the prefix search's hits res_pos[1..res_count[1]] (the code and
-// prefecture & city & town-area name), town-area records of kind 6 left out,
-// at most kMaxResults rows.
-std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db, const CodeSearchState& state);
-
-// The results of an exact lookup, res_*[1][1..res_count[1]], as rows of `code`.
-std::vector<ResultRow> list_exact_results(std::u16string_view code, const CodeSearchState& state);
-// The same for hits given as their town-area record offsets.
-std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
-                                        std::span<const std::int32_t> hits);
-
-// The prefix search's hits: res_pos[1..res_count[1]].
+// The prefix search's hits: the town-area record offsets res_pos[1..res_count[1]]
+// (result_list::set_list1 makes the result list's rows of them).
 std::vector<std::int32_t> prefix_hits(const CodeSearchState& state);
 
 }  // namespace kovari::code_search

@@ -1,12 +1,11 @@
 // The prefix search (a code of fewer than 7 digits, which is also how the old
-// 3- and 5-digit codes are entered) and the rows it lists.
+// 3- and 5-digit codes are entered) and the hits it leaves for the result list.
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
 
 #include "code_search/code_index.h"
 #include "code_search/code_search.h"
-#include "code_search/records.h"
 #include "text/vb.h"
 
 namespace kovari::code_search {
@@ -77,24 +76,6 @@ std::vector<std::int32_t> prefix_hits(const CodeSearchState& state) {
   const int hits = std::clamp(state.res_count[1], 0, stored);
   if (hits == 0) return {};
   return std::vector<std::int32_t>(state.res_pos.begin() + 1, state.res_pos.begin() + 1 + hits);
-}
-
-std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
-                                        const CodeSearchState& state) {
-  return list_prefix_hits(db, prefix_hits(state));
-}
-
-std::vector<ResultRow> list_prefix_hits(const postaldb::PostalDb& db,
-                                        std::span<const std::int32_t> hits) {
-  std::vector<ResultRow> rows;
-  for (const std::int32_t offset : hits.first(std::min<std::size_t>(hits.size(), kMaxResults))) {
-    const std::optional<TownRecord> record = read_town_record(db.main_file, offset);
-    if (!record || record->kind() == kSkippedKind) continue;
-    ResultRow& row = rows.emplace_back();
-    row.code = record->code;
-    row.address = base_address(db.tables, record->location) + record->town_name();
-  }
-  return rows;
 }
 
 }  // namespace kovari::code_search

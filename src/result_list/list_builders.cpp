@@ -1,5 +1,6 @@
 #include "result_list/list_builders.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -98,11 +99,10 @@ void add_detail_rows(const postaldb::PostalDb& db, const MunicipalityRange& rang
 ResultList set_list1(const postaldb::PostalDb& db, std::span<const std::int32_t> res_pos,
                      const settings::Settings& settings) {
   RowCollector rows;
-  for (code_search::ResultRow& hit : code_search::list_prefix_hits(db, res_pos)) {
-    ResultRow row;
-    row.code = std::move(hit.code);
-    row.address = std::move(hit.address);
-    rows.add(std::move(row));
+  for (const std::int32_t offset : res_pos) {
+    const std::optional<TownRecord> record = code_search::read_town_record(db.main_file, offset);
+    if (!record || record->kind() == code_search::kSkippedKind) continue;
+    if (!rows.add(town_row(db.tables, *record))) break;
   }
   const int count = static_cast<int>(res_pos.size());
   if (count >= kMaxRows) rows.mark_over_limit();
@@ -166,6 +166,24 @@ ResultList set_list5(const postaldb::PostalDb& db, std::span<const NameHit> hits
   if (static_cast<int>(hits.size()) >= kMaxNameHits) rows.mark_over_limit();
   const int count = rows.size();
   return std::move(rows).finish(ListMode::TownName, count, settings);
+}
+
+std::vector<ResultRow> code_results(std::u16string_view code,
+                                    const code_search::CodeSearchState& state) {
+  std::vector<ResultRow> rows;
+  const int results = std::clamp(state.res_count[1], 0, code_search::kMaxResults);
+  for (int n = 1; n <= results; ++n) {
+    ResultRow& row = rows.emplace_back();
+    row.code = code;
+    row.address = state.res_address[1][n];
+    row.pobox = state.res_pobox[1][n];
+    row.office = state.res_office[1][n];
+    // A detail record carries an office name or a post-office box; a town
+    // area never does.
+    if (!row.pobox.empty() || !row.office.empty()) row.kind = RowKind::Detail;
+    row.text = row.office.empty() ? row.address : row.address + u"　　" + row.office;
+  }
+  return rows;
 }
 
 }  // namespace kovari::result_list

@@ -1,12 +1,16 @@
 // The list builders of the search-result list, one per search that opens it:
 // each reads the records the search found through the bounds-checked reader
 // and makes the rows (town-area records of kind 6 left out, at most
-// kMaxRows rows).
+// kMaxRows rows). Also the rows of the several results of one code, which
+// the code-to-address window lists itself.
 #pragma once
 
 #include <cstdint>
 #include <span>
+#include <string_view>
+#include <vector>
 
+#include "code_search/search_state.h"
 #include "host/host.h"
 #include "postaldb/postal_db.h"
 #include "result_list/result_list.h"
@@ -55,5 +59,12 @@ struct NameHit {
 // events run every 100 rows.
 ResultList set_list5(const postaldb::PostalDb& db, std::span<const NameHit> hits,
                      const settings::Settings& settings, Host& host);
+
+// The several results of one code in CodeToAddressWindow's own list (its
+// set_list1): res_*[1][1..res_count[1]] of the exact lookup, each shown as
+// its address followed by two full-width blanks and the office name when it
+// has one. The rows that carry an office or a post-office box are detail rows.
+std::vector<ResultRow> code_results(std::u16string_view code,
+                                    const code_search::CodeSearchState& state);
 
 }  // namespace kovari::result_list

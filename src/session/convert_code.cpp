@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "result_list/list_builders.h"
 #include "text/vb.h"
 
 namespace kovari {
@@ -19,9 +20,10 @@ CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code,
   out.result =
       prefix ? code_search::sertch_kovari2(ctx, state) : code_search::sertch_kovari1(ctx, state);
   if (out.result == code_search::SearchOutcome::PrefixList) {
-    out.rows = code_search::list_prefix_hits(session.db, state);
+    out.prefix_list =
+        result_list::set_list1(session.db, code_search::prefix_hits(state), session.settings);
   } else if (out.result == code_search::SearchOutcome::Several && !batch) {
-    out.rows = code_search::list_exact_results(text::Trim(state.in_code), state);
+    out.results = result_list::code_results(text::Trim(state.in_code), state);
   }
   out.code = std::move(state.in_code);
   out.address = std::move(state.out_address);

@@ -13,6 +13,7 @@
 #include "host/caller_mode.h"
 #include "host/focus.h"
 #include "host/host.h"
+#include "result_list/result_list.h"
 #include "session/session.h"
 
 namespace kovari {
@@ -24,10 +25,12 @@ struct CodeOutcome {
   // The single result, or the first of several when the caller takes it.
   std::u16string address, pobox, office;
   std::u16string message;  // what the window's message line shows
-  // Several: the results of the code (not for the batches, which take the
-  // first). PrefixList: the codes found, at most code_search::kMaxResults
-  // (records that yield no address left out).
-  std::vector<code_search::ResultRow> rows;
+  // Several: the results of the code as the code window lists them (not for
+  // the batches, which take the first).
+  std::vector<result_list::ResultRow> results;
+  // PrefixList: the codes found, as the result list shows them in its mode 1
+  // (result_list::set_list1).
+  result_list::ResultList prefix_list;
   // kBatchAddress: the town-area text of the first result, empty when the
   // code has several.
   std::u16string town_text;

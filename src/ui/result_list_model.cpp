@@ -5,17 +5,31 @@
 namespace kovari::ui {
 namespace {
 
-// The line between a municipality's detail rows and its town areas.
-const QString kSeparator(60, QLatin1Char('-'));
+// A row's text in the three columns: "code TAB header TAB text" fills them
+// all, "code TAB text" leaves the header empty, and a text without a tab
+// (the separator line) stands in the text column.
+QStringList columns_of(const result_list::ResultRow& row) {
+  const QString text = to_qstring(row.text);
+  const QStringList fields = text.split(QLatin1Char('\t'));
+  switch (fields.size()) {
+    case 1:
+      return {QString(), QString(), text};
+    case 2:
+      return {fields[0], QString(), fields[1]};
+    default:
+      return {fields[0], fields[1], text.section(QLatin1Char('\t'), 2)};
+  }
+}
 
 }  // namespace
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void ResultListModel::set_rows(std::vector<code_search::ResultRow> rows, bool hyphen) {
+void ResultListModel::set_rows(std::vector<result_list::ResultRow> rows) {
   beginResetModel();
   rows_ = std::move(rows);
-  hyphen_ = hyphen;
+  cells_.clear();
+  for (const result_list::ResultRow& r : rows_) cells_.push_back(columns_of(r));
   endResetModel();
 }
 
@@ -28,24 +42,11 @@ int ResultListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-  const code_search::ResultRow& r = row(index.row());
-  if (r.kind == code_search::RowKind::kSeparator) {
-    return index.column() == kTextColumn ? QVariant(kSeparator) : QVariant(QString());
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() ||
+      index.column() >= kColumnCount) {
+    return {};
   }
-  switch (index.column()) {
-    case kCodeColumn: {
-      QString code = to_qstring(r.code);
-      if (hyphen_ && code.size() == 7) code.insert(3, QLatin1Char('-'));
-      return code;
-    }
-    case kHeaderColumn:
-      return to_qstring(r.header);
-    case kTextColumn:
-      return to_qstring(r.text());
-    default:
-      return {};
-  }
+  return cells_[static_cast<std::size_t>(index.row())][index.column()];
 }
 
 }  // namespace kovari::ui

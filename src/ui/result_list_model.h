@@ -1,14 +1,17 @@
 // The search-result list as a table model over the rows the engine makes
-// (code_search::ResultRow): one column for the code, one for the heading of a
-// run of town areas, one for the address or the office name. Every source of
-// the list (the several codes of a prefix, a municipality's town areas and
-// offices, the town-name hits, the office-name hits) fills the same model.
+// (result_list::ResultRow): one column for the code, one for the heading of a
+// run of town areas, one for the address or the office name, each taken from
+// the row's text as the engine laid it out (its columns separated by tabs).
+// Every source of the list (the codes of a prefix, a municipality's town
+// areas and offices, the town-name hits, the office-name hits) fills the
+// same model.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 #include <vector>
 
-#include "code_search/result_rows.h"
+#include "result_list/result_list.h"
 
 namespace kovari::ui {
 
@@ -20,18 +23,17 @@ class ResultListModel : public QAbstractTableModel {
 
   explicit ResultListModel(QObject* parent = nullptr);
 
-  // Replaces the rows; codes are shown "999-9999" with `hyphen`, else as
-  // seven digits.
-  void set_rows(std::vector<code_search::ResultRow> rows, bool hyphen);
-  const code_search::ResultRow& row(int n) const { return rows_.at(static_cast<std::size_t>(n)); }
+  // Replaces the rows.
+  void set_rows(std::vector<result_list::ResultRow> rows);
+  const result_list::ResultRow& row(int n) const { return rows_.at(static_cast<std::size_t>(n)); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
  private:
-  std::vector<code_search::ResultRow> rows_;
-  bool hyphen_ = false;
+  std::vector<result_list::ResultRow> rows_;
+  std::vector<QStringList> cells_;  // each row's text cut into the three columns
 };
 
 }  // namespace kovari::ui

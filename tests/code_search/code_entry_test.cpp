@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "code_search/postal_image.h"
+#include "result_list/list_builders.h"
 #include "support/recording_host.h"
 #include "text/sjis.h"
 
@@ -150,7 +151,8 @@ TEST_F(CodeEntryTest, SeveralResultsAreListedAndOneIsChosen) {
 TEST_F(CodeEntryTest, APrefixListHandsItsHitsToTheResultList) {
   const CodeConversion result = convert(u"100");
   ASSERT_TRUE(result.prefix_hits);
-  const std::vector<ResultRow> rows = list_prefix_hits(db, *result.prefix_hits);
+  const std::vector<result_list::ResultRow> rows =
+      result_list::set_list1(db, *result.prefix_hits, settings).rows;
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[2].address, u"東京都千代田区丸の内");
 }

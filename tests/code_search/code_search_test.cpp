@@ -8,6 +8,7 @@
 
 #include "code_search/code_index.h"
 #include "code_search/postal_image.h"
+#include "result_list/list_builders.h"
 #include "support/recording_host.h"
 #include "text/sjis.h"
 
@@ -55,9 +56,13 @@ class CodeSearchTest : public ::testing::Test {
   std::vector<std::u16string> results() const {
     return state.res_address[1].rows(1, state.res_count[1]);
   }
+  // The result list's rows of the prefix search's hits.
+  std::vector<result_list::ResultRow> listed() const {
+    return result_list::set_list1(db, prefix_hits(state), settings).rows;
+  }
   std::vector<std::u16string> prefix_codes() const {
     std::vector<std::u16string> codes;
-    for (const ResultRow& row : list_prefix_hits(db, state)) codes.push_back(row.code);
+    for (const result_list::ResultRow& row : listed()) codes.push_back(row.code);
     return codes;
   }
 
@@ -333,7 +338,7 @@ TEST_F(CodeSearchTest, PrefixSearchListsTheCodesThatBeginWithIt) {
   }
   prefix(u"100");
   EXPECT_EQ(state.res_count[1], 4);  // the kind-6 record counts as a hit but is not listed
-  const std::vector<ResultRow> rows = list_prefix_hits(db, state);
+  const std::vector<result_list::ResultRow> rows = listed();
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[1].address, u"東京都千代田区丸の内（１丁目）");
 }
@@ -369,7 +374,7 @@ TEST_F(CodeSearchTest, PrefixSearchStopsAtAThousandCodes) {
   open();
   EXPECT_EQ(prefix(u"2"), SearchOutcome::PrefixList);
   EXPECT_EQ(state.res_count[1], kMaxResults);
-  EXPECT_EQ(list_prefix_hits(db, state).size(), static_cast<size_t>(kMaxResults));
+  EXPECT_EQ(listed().size(), static_cast<size_t>(kMaxResults));
 }
 
 }  // namespace

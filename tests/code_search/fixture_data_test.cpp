@@ -8,6 +8,7 @@
 
 #include "code_search/code_search.h"
 #include "code_search/loaded_db.h"
+#include "result_list/list_builders.h"
 #include "text/sjis.h"
 
 namespace kovari::code_search {
@@ -116,7 +117,8 @@ TEST(CodeSearchFixtureTest, PrefixSearchListsRowsOfTheResultList) {
   ASSERT_EQ(sertch_kovari2(loaded.context(CallerMode::kWindow), state), SearchOutcome::PrefixList);
   EXPECT_EQ(state.list_mode, 1);
   std::vector<std::u16string> rows;
-  for (const ResultRow& row : list_prefix_hits(loaded.db, state)) {
+  for (const result_list::ResultRow& row :
+       result_list::set_list1(loaded.db, prefix_hits(state), loaded.settings).rows) {
     rows.push_back(row.code + u"\t" + row.address);
   }
   ASSERT_EQ(rows.size(), 4u);

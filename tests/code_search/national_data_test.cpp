@@ -9,6 +9,7 @@
 #include "code_search/code_index.h"
 #include "code_search/code_search.h"
 #include "code_search/loaded_db.h"
+#include "result_list/list_builders.h"
 #include "support/data_folders.h"
 #include "text/sjis.h"
 
@@ -85,7 +86,8 @@ TEST_F(NationalDataTest, ThreeDigitPrefixListsItsArea) {
   CodeSearchState state;
   state.in_code = u"100";
   ASSERT_EQ(sertch_kovari2(loaded.context(CallerMode::kWindow), state), SearchOutcome::PrefixList);
-  for (const ResultRow& row : list_prefix_hits(loaded.db, state)) {
+  for (const result_list::ResultRow& row :
+       result_list::set_list1(loaded.db, prefix_hits(state), loaded.settings).rows) {
     EXPECT_EQ(row.code.substr(0, 3), u"100");
     EXPECT_EQ(row.address.rfind(u"東京都", 0), 0u) << text::to_utf8(row.address);
   }

@@ -19,9 +19,9 @@ class ConvertCodeTest : public ::testing::Test {
                       const code_search::SearchOptions& options = {}) {
     return convert_code(loaded.session, loaded.host, code, mode, options);
   }
-  static std::vector<std::u16string> codes(const CodeOutcome& o) {
+  static std::vector<std::u16string> prefix_codes(const CodeOutcome& o) {
     std::vector<std::u16string> out;
-    for (const code_search::ResultRow& row : o.rows) out.push_back(row.code);
+    for (const result_list::ResultRow& row : o.prefix_list.rows) out.push_back(row.code);
     return out;
   }
   testing::LoadedSession loaded;
@@ -31,16 +31,17 @@ TEST_F(ConvertCodeTest, ACodeWithOneAddress) {
   const CodeOutcome o = convert(u"1000001", CallerMode::kWindow);
   EXPECT_EQ(o.result, SearchOutcome::Single);
   EXPECT_EQ(o.address, u"東京都千代田区千代田");
-  EXPECT_TRUE(o.rows.empty());
+  EXPECT_TRUE(o.results.empty());
   EXPECT_EQ(o.message, u"クリップボード複写前に丁目、番地、ビル名を追加できます。");
 }
 
 TEST_F(ConvertCodeTest, ACodeWithSeveralTownAreasListsThemOrTakesTheFirst) {
   const CodeOutcome window = convert(u"1020072", CallerMode::kWindow);
   EXPECT_EQ(window.result, SearchOutcome::Several);
-  ASSERT_EQ(window.rows.size(), 3u);
-  EXPECT_EQ(window.rows[0].address, u"東京都千代田区飯田橋");
-  EXPECT_EQ(window.rows[2].code, u"1020072");
+  ASSERT_EQ(window.results.size(), 3u);
+  EXPECT_EQ(window.results[0].address, u"東京都千代田区飯田橋");
+  EXPECT_EQ(window.results[0].text, u"東京都千代田区飯田橋");
+  EXPECT_EQ(window.results[2].code, u"1020072");
   EXPECT_EQ(window.address, u"");
 
   const CodeOutcome batch = convert(u"1020072", CallerMode::kBatchCode);
@@ -53,12 +54,13 @@ TEST_F(ConvertCodeTest, ACodeWithSeveralTownAreasListsThemOrTakesTheFirst) {
 TEST_F(ConvertCodeTest, AShorterCodeListsTheCodesThatBeginWithItExceptInTheBatches) {
   const CodeOutcome prefix = convert(u"102", CallerMode::kClipboard);
   EXPECT_EQ(prefix.result, SearchOutcome::PrefixList);
-  EXPECT_EQ(codes(prefix),
+  EXPECT_EQ(prefix_codes(prefix),
             (std::vector<std::u16string>{u"1020072", u"1020072", u"1020072", u"1020073"}));
 
   const CodeOutcome batch = convert(u"102", CallerMode::kBatchCode);
   EXPECT_EQ(batch.result, SearchOutcome::NotFound);
-  EXPECT_TRUE(batch.rows.empty());
+  EXPECT_TRUE(batch.results.empty());
+  EXPECT_TRUE(batch.prefix_list.rows.empty());
   EXPECT_EQ(batch.conv_state, ConvState::kNotFound);
 }
 
@@ -66,7 +68,8 @@ TEST_F(ConvertCodeTest, AnUnknownCodeInTheWindowFallsBackToItsFirstDigits) {
   const CodeOutcome fallback = convert(u"1020099", CallerMode::kWindow);
   EXPECT_EQ(fallback.result, SearchOutcome::PrefixList);
   EXPECT_EQ(fallback.code, u"102");
-  EXPECT_EQ(fallback.rows.size(), 4u);
+  EXPECT_EQ(fallback.prefix_list.rows.size(), 4u);
+  EXPECT_EQ(fallback.prefix_list.count, 4);
 
   const CodeOutcome refused = convert(u"1020099", CallerMode::kWindow, {.prefix_fallback = false});
   EXPECT_EQ(refused.result, SearchOutcome::NotFound);

@@ -54,12 +54,15 @@ class CodeLookup {
       print(digits, {found.address, found.pobox, found.office}, found.message);
       return;
     }
+    const bool prefix = found.result == code_search::SearchOutcome::PrefixList;
+    const std::vector<result_list::ResultRow>& rows =
+        prefix ? found.prefix_list.rows : found.results;
     // A prefix whose codes yield no address lists nothing.
-    if (found.rows.empty() && found.result != code_search::SearchOutcome::PrefixList) {
+    if (rows.empty() && !prefix) {
       print(digits, {}, found.message);
       return;
     }
-    for (const code_search::ResultRow& row : found.rows) {
+    for (const result_list::ResultRow& row : rows) {
       print(row.code, {row.address, row.pobox, row.office}, found.message);
     }
   }
