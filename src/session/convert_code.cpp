@@ -8,13 +8,17 @@
 namespace kovari {
 
 CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code, CallerMode mode,
-                         const code_search::SearchOptions& options) {
+                         const code_search::SearchOptions& options, const ShownFields& shown) {
   const bool batch = mode == CallerMode::kBatchAddress || mode == CallerMode::kBatchCode;
-  const code_search::SearchContext ctx{
-      session.db, session.settings, host,
-      mode,       options,          session.running.is_set(ConversionWindow::kBatchAddressToCode)};
+  const bool address_batch_running = session.running.is_set(ConversionWindow::kBatchAddressToCode);
+  const code_search::SearchContext ctx{session.db, session.settings, host,
+                                       mode,       options,          address_batch_running};
   code_search::CodeSearchState state;
   state.in_code = code;
+  state.out_address = shown.address;
+  state.out_pobox = shown.pobox;
+  state.out_office = shown.office;
+  state.status_msg = shown.message;
   const bool prefix = !batch && text::Len(text::trim_view(code)) < 7;
   CodeOutcome out;
   out.result =

@@ -39,9 +39,18 @@ struct CodeOutcome {
   Focus focus = Focus::kNone;  // window mode: the field to return to
 };
 
-// The search of `code` for a caller in `mode` with its own options; whether
-// the batch address-to-code window is open comes from the session.
+// The outputs as a caller shows them before a search. The search overwrites
+// those it decides and leaves the others as they were: the code window keeps
+// in its fields what a failed or prefix search does not replace.
+struct ShownFields {
+  std::u16string address, pobox, office, message;
+};
+
+// The search of `code` for a caller in `mode` with its own options, starting
+// from the outputs it shows; whether the batch address-to-code window is open
+// comes from the session.
 CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code, CallerMode mode,
-                         const code_search::SearchOptions& options = {});
+                         const code_search::SearchOptions& options = {},
+                         const ShownFields& shown = {});
 
 }  // namespace kovari

@@ -4,12 +4,11 @@
 
 #include <filesystem>
 
-#include "code_search/code_entry.h"
-#include "code_search/loaded_db.h"
 #include "result_list/list_builders.h"
 #include "result_list/list_controls.h"
 #include "result_list/narrowing.h"
-#include "support/data_folders.h"
+#include "session/convert_code.h"
+#include "support/loaded_session.h"
 #include "text/sjis.h"
 #include "text/vb.h"
 
@@ -29,8 +28,8 @@ class ResultListNationalTest : public ::testing::Test {
   // address-to-code window computes them for its municipality list.
   MunicipalityRange range_of(std::u16string_view pref, std::u16string_view name1,
                              std::u16string_view name2) {
-    const postaldb::PostalTables& t = loaded.db.tables;
-    const postaldb::Directory& dir = loaded.db.dir;
+    const postaldb::PostalTables& t = loaded.session.db.tables;
+    const postaldb::Directory& dir = loaded.session.db.dir;
     for (int r = 1; r <= dir.city_count; ++r) {
       if (t.city_name1[r] != name1 || t.city_name2[r] != name2) continue;
       if (text::trim_view(t.pref_name[pref_of(r)]) != pref) continue;
@@ -46,24 +45,21 @@ class ResultListNationalTest : public ::testing::Test {
   }
 
   int pref_of(int city) const {
-    const postaldb::PostalTables& t = loaded.db.tables;
+    const postaldb::PostalTables& t = loaded.session.db.tables;
     int pref = 0;
-    for (int p = 1; p <= loaded.db.dir.pref_count; ++p) {
+    for (int p = 1; p <= loaded.session.db.dir.pref_count; ++p) {
       if (t.pref_first_city[p] <= city) pref = p;
     }
     return pref;
   }
 
-  code_search::testing::LoadedDb loaded;
+  kovari::testing::LoadedSession loaded;
 };
 
 TEST_F(ResultListNationalTest, ThreeDigitsListTheirAreaWithItsCount) {
-  code_search::CodeWindowFields fields;
-  fields.text1 = u"100";
-  const code_search::CodeConversion conversion =
-      code_search::convert_typed_code(loaded.context(CallerMode::kWindow), fields);
-  ASSERT_TRUE(conversion.prefix_hits);
-  const ResultList list = set_list1(loaded.db, *conversion.prefix_hits, loaded.settings);
+  const CodeOutcome found = convert_code(loaded.session, loaded.host, u"100", CallerMode::kWindow);
+  ASSERT_EQ(found.result, code_search::SearchOutcome::PrefixList);
+  const ResultList& list = found.prefix_list;
   EXPECT_GT(list.count, 400);
   EXPECT_LT(list.count, 1000);
   EXPECT_FALSE(list.over_limit);
@@ -77,8 +73,8 @@ TEST_F(ResultListNationalTest, ThreeDigitsListTheirAreaWithItsCount) {
 }
 
 TEST_F(ResultListNationalTest, TheCatchAllTownAreaHasNoHeaderAndLeadsEveryNarrowedList) {
-  const ResultList list =
-      set_list2(loaded.db, range_of(u"北海道", u"余市郡", u"仁木町"), loaded.settings);
+  const ResultList list = set_list2(loaded.session.db, range_of(u"北海道", u"余市郡", u"仁木町"),
+                                    loaded.session.settings);
   // Two offices and the separator come first.
   ASSERT_EQ(list.below_row, 4);
   EXPECT_EQ(list.rows[0].text, u"0482492\t\t仁木町役場");
@@ -87,7 +83,7 @@ TEST_F(ResultListNationalTest, TheCatchAllTownAreaHasNoHeaderAndLeadsEveryNarrow
   EXPECT_FALSE(list.over_limit);
   const ResultRow& catch_all = list.rows[list.below_row - 1];
   EXPECT_EQ(catch_all.text, u"0482400\t\t北海道余市郡仁木町以下に掲載がない場合");
-  const std::optional<NarrowedList> narrowed = narrow_list(list, u"長沢", loaded.settings);
+  const std::optional<NarrowedList> narrowed = narrow_list(list, u"長沢", loaded.session.settings);
   ASSERT_TRUE(narrowed);
   ASSERT_GE(narrowed->rows.size(), 3u);
   EXPECT_EQ(narrowed->rows[0].text, catch_all.text);
@@ -97,7 +93,7 @@ TEST_F(ResultListNationalTest, TheCatchAllTownAreaHasNoHeaderAndLeadsEveryNarrow
 
 TEST_F(ResultListNationalTest, ChiyodaListsItsOfficesFirstAndStopsAtAThousandRows) {
   const ResultList list =
-      set_list2(loaded.db, range_of(u"東京都", u"千代田区", u""), loaded.settings);
+      set_list2(loaded.session.db, range_of(u"東京都", u"千代田区", u""), loaded.session.settings);
   ASSERT_EQ(list.rows.size(), 1000u);
   EXPECT_TRUE(list.over_limit);
   EXPECT_TRUE(list_controls(list, NarrowState::Full).note_visible);
