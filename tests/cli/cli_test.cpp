@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/run_program.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace kovari::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/run_program.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace kovari::testing {
 namespace {

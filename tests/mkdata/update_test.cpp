@@ -15,7 +15,7 @@
 #include "data_set_swap.h"
 #include "postaldb/data_date.h"
 #include "read_back.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 #include "zip_csv.h"
 #include "zip_writer.h"
 

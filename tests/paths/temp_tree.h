@@ -8,7 +8,7 @@
 #include <string>
 
 #include "paths/places.h"
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace kovari::paths::testing {
 

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "qt_test_support.h"
+#include "support/scratch_folder.h"
 #include "ui/main_window.h"
 
 namespace kovari::ui {
@@ -36,34 +37,31 @@ TEST(KovariAppTest, StartLoadsTheDataAndOpensTheMainWindow) {
 
 TEST(KovariAppTest, NoDataIsReportedWithTheFoldersLookedIn) {
   testing::application();
-  const std::filesystem::path empty = std::filesystem::temp_directory_path() / "kovari_ui_no_data";
-  std::filesystem::create_directories(empty / "bin");
-  const paths::Places places = testing::places_in(empty / "bin");
+  const kovari::testing::TempFolder empty("kovari-ui-no-data");
+  std::filesystem::create_directories(empty.path() / "bin");
+  const paths::Places places = testing::places_in(empty.path() / "bin");
   KovariApp app;
   QString shown;
   testing::accept_next_message_box(shown);
   EXPECT_EQ(app.start(places), 2);
   for (const std::filesystem::path& folder :
-       {places.program_folder, places.data_home / "kovari", empty / "share" / "kovari"}) {
+       {places.program_folder, places.data_home / "kovari", empty.path() / "share" / "kovari"}) {
     EXPECT_TRUE(shown.contains(QString::fromStdString(folder.string()))) << shown.toStdString();
   }
   EXPECT_FALSE(main_window_shown());
-  std::filesystem::remove_all(empty);
 }
 
 TEST(KovariAppTest, DataThatCannotBeLoadedIsReportedAndOpensNothing) {
   testing::application();
-  const std::filesystem::path broken = std::filesystem::temp_directory_path() / "kovari_ui_broken";
-  std::filesystem::create_directories(broken);
-  std::ofstream(broken / "kovaritbl.dat") << "too short";
+  const kovari::testing::TempFolder broken("kovari-ui-broken");
+  std::ofstream(broken.path() / "kovaritbl.dat") << "too short";
   KovariApp app;
   QString shown;
   testing::accept_next_message_box(shown);
-  EXPECT_EQ(app.start(testing::places_in(broken)), 1);
+  EXPECT_EQ(app.start(testing::places_in(broken.path())), 1);
   EXPECT_TRUE(shown.contains(QStringLiteral("shorter than its directory block")))
       << shown.toStdString();
   EXPECT_FALSE(main_window_shown());
-  std::filesystem::remove_all(broken);
 }
 
 }  // namespace

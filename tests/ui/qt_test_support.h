@@ -14,6 +14,7 @@
 #include <string>
 
 #include "support/data_folders.h"
+#include "support/scratch_folder.h"
 #include "ui/kovari_app.h"
 
 namespace kovari::ui::testing {
@@ -31,24 +32,18 @@ inline QApplication& application() {
 // A folder of its own with the data files of fixture `name`, removed at the end.
 class FixtureCopy {
  public:
-  explicit FixtureCopy(const std::string& name)
-      : path_(std::filesystem::temp_directory_path() /
-              ("kovari_ui_" + name + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+  explicit FixtureCopy(const std::string& name) : folder_("kovari-ui-" + name) {
     for (const auto& entry :
          std::filesystem::directory_iterator(kovari::testing::fixture_folder(name))) {
       if (entry.path().extension() == ".dat") {
-        std::filesystem::copy_file(entry.path(), path_ / entry.path().filename());
+        std::filesystem::copy_file(entry.path(), path() / entry.path().filename());
       }
     }
   }
-  ~FixtureCopy() { std::filesystem::remove_all(path_); }
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& path() const { return folder_.path(); }
 
  private:
-  std::filesystem::path path_;
+  kovari::testing::TempFolder folder_;
 };
 
 // The folders of a program that runs from `folder` (a portable copy when it
