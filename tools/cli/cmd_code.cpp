@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "code_entry/code_entry.h"
 #include "session/convert_code.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -17,9 +18,9 @@
 namespace kovari::cli {
 namespace {
 
-constexpr std::u16string_view kMsgEmpty = u"郵便番号が入力されていません。省略できません。";
-constexpr std::u16string_view kMsgTooLong =
-    u"郵便番号の入力エラーです。郵便番号は数字７桁以内です。";
+// The code window's messages for a missing and a malformed code.
+using code_entry::kMsgBadCode;
+using code_entry::kMsgNoCode;
 
 class CodeLookup {
  public:
@@ -33,9 +34,9 @@ class CodeLookup {
     }
     if (digits.empty()) {
       print(digits, {},
-            input.find_first_not_of(" \t\r") == std::string_view::npos ? kMsgEmpty : kMsgTooLong);
+            input.find_first_not_of(" \t\r") == std::string_view::npos ? kMsgNoCode : kMsgBadCode);
     } else if (digits.size() > 7) {
-      print(digits, {}, kMsgTooLong);
+      print(digits, {}, kMsgBadCode);
     } else {
       lookup_code(digits);
     }
