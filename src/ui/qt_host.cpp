@@ -1,8 +1,11 @@
 #include "ui/qt_host.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QString>
 
@@ -42,15 +45,12 @@ void QtHost::bind(QProgressBar* bar, QLabel* message_line) {
   message_line_ = message_line;
 }
 
-void QtHost::message_box(std::u16string_view text, std::u16string_view title,
-                         MessageIcon icon) {
-  QMessageBox box(to_qt_icon(icon), to_qstring(title), to_qstring(text), QMessageBox::Ok,
-                  parent_);
+void QtHost::message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) {
+  QMessageBox box(to_qt_icon(icon), to_qstring(title), to_qstring(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
-bool QtHost::ask_yes_no(std::u16string_view text, std::u16string_view title,
-                        MessageIcon icon) {
+bool QtHost::ask_yes_no(std::u16string_view text, std::u16string_view title, MessageIcon icon) {
   QMessageBox box(to_qt_icon(icon), to_qstring(title), to_qstring(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
   return box.exec() == QMessageBox::Yes;
@@ -75,5 +75,18 @@ void QtHost::progress_value(long value) {
 void QtHost::status(std::u16string_view text) {
   if (message_line_) message_line_->setText(to_qstring(text));
 }
+
+bool QtHost::clipboard_has_text() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasText();
+}
+
+std::u16string QtHost::clipboard_text() { return to_u16(QGuiApplication::clipboard()->text()); }
+
+void QtHost::set_clipboard_text(std::u16string_view text) {
+  QGuiApplication::clipboard()->setText(to_qstring(text));
+}
+
+void QtHost::clear_clipboard() { QGuiApplication::clipboard()->clear(); }
 
 }  // namespace kovari::ui

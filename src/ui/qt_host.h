@@ -1,5 +1,6 @@
 // The engine's host for the Qt program: message boxes, questions, a progress
-// bar and a message line belonging to the window that runs the operation.
+// bar and a message line belonging to the window that runs the operation, and
+// the system clipboard's text.
 #pragma once
 
 #include <QPointer>
@@ -17,10 +18,8 @@ class QtHost : public Host {
   // `parent` owns the message boxes; the bar and the label may be null.
   explicit QtHost(QWidget* parent, QProgressBar* bar = nullptr, QLabel* message_line = nullptr);
 
-  void message_box(std::u16string_view text, std::u16string_view title,
-                   MessageIcon icon) override;
-  bool ask_yes_no(std::u16string_view text, std::u16string_view title,
-                  MessageIcon icon) override;
+  void message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) override;
+  bool ask_yes_no(std::u16string_view text, std::u16string_view title, MessageIcon icon) override;
   // Runs pending window events, but only while events are allowed: inside a
   // window's busy scope, where a close or a second run is refused.
   void do_events() override;
@@ -28,6 +27,10 @@ class QtHost : public Host {
   void progress_range(long minimum, long maximum) override;
   void progress_value(long value) override;
   void status(std::u16string_view text) override;
+  bool clipboard_has_text() override;
+  std::u16string clipboard_text() override;
+  void set_clipboard_text(std::u16string_view text) override;
+  void clear_clipboard() override;
 
   void bind(QProgressBar* bar, QLabel* message_line);
   void set_events_allowed(bool allowed) { events_allowed_ = allowed; }
