@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "clipboard/clip_copy.h"
 #include "code_search/code_search.h"
 #include "session/convert_code.h"
 #include "text/vb.h"
@@ -38,12 +39,29 @@ CodeConversion input_error(CodeConversion conversion, std::u16string_view messag
 
 }  // namespace
 
-CodeConversion convert_typed_code(Session& session, Host& host, const CodeWindowFields& fields,
-                                  const code_search::SearchOptions& options) {
+CodeWindowControls controls_for(CodeWindowState state) {
+  switch (state) {
+    case CodeWindowState::Input:
+      return {};
+    case CodeWindowState::Result:
+      return {.copy_visible = true, .result_enabled = true};
+    case CodeWindowState::Choice:
+      return {.convert_enabled = false, .result_visible = false, .list_visible = true};
+  }
+  return {};
+}
+
+CodeConversion input_state(const CodeWindowFields& fields) {
   CodeConversion conversion;
   conversion.fields = fields;
+  conversion.fields.message = kMsgEnterCode;
+  return conversion;
+}
+
+CodeConversion convert_typed_code(Session& session, Host& host, const CodeWindowFields& fields,
+                                  const code_search::SearchOptions& options) {
+  CodeConversion conversion = input_state(fields);
   CodeWindowFields& f = conversion.fields;
-  f.message = kMsgEnterCode;
   if (text::trim_view(f.code).empty()) return input_error(std::move(conversion), kMsgNoCode);
   f.code = narrow_code_input(f.code);
   if (!is_number(f.code)) {
@@ -93,6 +111,15 @@ std::optional<CodeConversion> choose_result(const std::vector<result_list::Resul
   conversion.state = CodeWindowState::Result;
   conversion.focus = CodeWindowFocus::Copy;
   return conversion;
+}
+
+std::optional<CodeConversion> copy_result(Session& session, Host& host,
+                                          const CodeWindowFields& fields) {
+  if (fields.address.empty()) return std::nullopt;
+  const std::u16string line = clipboard::result_line(
+      {fields.code, fields.address, fields.pobox, fields.office}, session.settings);
+  clipboard::append_to_clipboard(host, session.clip_asked, line);
+  return input_state(fields);
 }
 
 }  // namespace kovari::code_entry

@@ -1,8 +1,9 @@
 // What CodeToAddressWindow decides: from the code typed into its code field
 // to what each of its fields shows and which state follows (input, result,
 // choice among several results, or the prefix list in the result-list
-// window), and the choice of a row of its list. The window shows the values;
-// the copy to the clipboard is clipboard::result_line of its fields.
+// window), what its controls show in each state, the choice of a row of its
+// list and the copy of its result to the clipboard. The window shows the
+// values.
 #pragma once
 
 #include <optional>
@@ -45,6 +46,16 @@ enum class CodeWindowFocus {
   List,     // the list of several results
 };
 
+// What the window's controls show in a state.
+struct CodeWindowControls {
+  bool convert_enabled = true;  // the convert button "変換"
+  bool copy_visible = false;    // the copy button
+  bool result_visible = true;   // the address, post-office box and office fields and their labels
+  bool result_enabled = false;  // the same fields editable
+  bool list_visible = false;    // the list of several results
+};
+CodeWindowControls controls_for(CodeWindowState state);
+
 struct CodeConversion {
   CodeWindowFields fields;
   CodeWindowState state = CodeWindowState::Input;
@@ -63,6 +74,11 @@ struct CodeConversion {
 // options (prefix_fallback: its "変換できない場合、前方一致検索する"). The
 // other fields go into the search as the window shows them and keep what the
 // search does not replace.
+// The input state over `fields`: the message asks for a code and the code
+// field takes the focus. The window opens in it, and returns to it when the
+// code field is entered.
+CodeConversion input_state(const CodeWindowFields& fields);
+
 CodeConversion convert_typed_code(Session& session, Host& host, const CodeWindowFields& fields,
                                   const code_search::SearchOptions& options = {});
 
@@ -71,5 +87,13 @@ CodeConversion convert_typed_code(Session& session, Host& host, const CodeWindow
 // focus on the copy button. Nothing when the row does not exist.
 std::optional<CodeConversion> choose_result(const std::vector<result_list::ResultRow>& results,
                                             int row, const CodeWindowFields& fields);
+
+// The copy button: nothing while the address field is empty; otherwise the
+// first-copy question of the run (clipboard::ask_first_copy), the result's
+// line (code, address, post-office box, office name as the settings format
+// them) appended to the clipboard's text, and the window back in its input
+// state with the focus on the code field, ready for the next code.
+std::optional<CodeConversion> copy_result(Session& session, Host& host,
+                                          const CodeWindowFields& fields);
 
 }  // namespace kovari::code_entry

@@ -3,6 +3,7 @@
 // conversion needs while its window is open.
 #pragma once
 
+#include <array>
 #include <bitset>
 
 namespace kovari {
@@ -14,6 +15,11 @@ enum class ConversionWindow {
   kOfficeSearch = 4,
   kBatchCodeToAddress = 5,
 };
+
+inline constexpr std::array<ConversionWindow, 5> kConversionWindows = {
+    ConversionWindow::kAddressToCode, ConversionWindow::kCodeToAddress,
+    ConversionWindow::kBatchAddressToCode, ConversionWindow::kOfficeSearch,
+    ConversionWindow::kBatchCodeToAddress};
 
 class RunningWindows {
  public:

@@ -10,6 +10,10 @@ std::u16string count_caption(ListMode mode, int count) {
   return u"検索結果は" + text::to_full_width_digits(text::Format(count, pattern)) + u"件です";
 }
 
+NarrowState after_narrow_button(NarrowState state) {
+  return state == NarrowState::Narrowed ? NarrowState::Full : NarrowState::Asking;
+}
+
 ListControls list_controls(const ResultList& list, NarrowState state, int narrowed_count) {
   ListControls controls;
   controls.count_caption =
@@ -20,6 +24,7 @@ ListControls list_controls(const ResultList& list, NarrowState state, int narrow
   controls.narrow_visible = list.mode != ListMode::Prefix && list.count >= kMinRowsToNarrow;
   controls.narrow_caption = state == NarrowState::Full ? kNarrowCaption : kFullListCaption;
   controls.narrow_text_visible = state == NarrowState::Asking;
+  controls.header_visible = list.mode == ListMode::Municipality;
   return controls;
 }
 

@@ -26,6 +26,10 @@ enum class NarrowState {
   Narrowed,  // the narrowed rows are shown
 };
 
+// Command5 clicked: narrowing is asked for (again, while it is asked for),
+// and the narrowed list goes back to the full one.
+NarrowState after_narrow_button(NarrowState state);
+
 struct ListControls {
   std::u16string count_caption;      // Command3
   std::u16string note;               // Label1's text
@@ -34,6 +38,7 @@ struct ListControls {
   bool narrow_visible = false;       // Command5
   std::u16string narrow_caption;     // Command5: kNarrowCaption or kFullListCaption
   bool narrow_text_visible = false;  // Command6 and Text1
+  bool header_visible = false;       // the column of the index initials' headers
 };
 
 // "検索結果は" + count + "件です", the count formatted "#,###" ("###" in

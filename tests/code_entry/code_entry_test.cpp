@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -197,6 +198,79 @@ TEST_F(CodeEntryTest, APrefixListOpensTheResultListOnItsCodes) {
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[2].address, u"東京都千代田区丸の内");
   EXPECT_EQ(rows[2].text, u"1000005\t東京都千代田区丸の内");
+}
+
+TEST(CodeWindowControlsTest, WhatEachStateShows) {
+  using S = CodeWindowState;
+  const struct {
+    S state;
+    bool convert, copy, result, result_enabled, list;
+  } cases[] = {
+      {S::Input, true, false, true, false, false},
+      {S::Result, true, true, true, true, false},
+      {S::Choice, false, false, false, false, true},
+  };
+  for (const auto& c : cases) {
+    const CodeWindowControls shown = controls_for(c.state);
+    const int state = static_cast<int>(c.state);
+    EXPECT_EQ(shown.convert_enabled, c.convert) << state;
+    EXPECT_EQ(shown.copy_visible, c.copy) << state;
+    EXPECT_EQ(shown.result_visible, c.result) << state;
+    EXPECT_EQ(shown.result_enabled, c.result_enabled) << state;
+    EXPECT_EQ(shown.list_visible, c.list) << state;
+  }
+}
+
+// Copies append one line each in the settings' format; the first copy of a
+// run asks about text left on the clipboard, and the window returns to input.
+TEST_F(CodeEntryTest, CopiesAppendTheResultsLineAndReturnToInput) {
+  const struct {
+    const char* name;
+    int hyphen, comma;
+    std::optional<std::u16string> before;  // the clipboard's text before the first copy
+    bool answer_yes;
+    std::u16string_view after;  // after copying 1000001, then 1008692
+  } cases[] = {
+      {"comma, empty clipboard", 0, 1, std::nullopt, true,
+       u"\"1000001\",\"東京都千代田区千代田\",\"\",\"\"\r\n"
+       u"\"1008692\",\"東京都千代田区大手町１丁目３－１\",\"東京中央郵便局私書箱第２号\","
+       u"\"テスト商事　株式会社\"\r\n"},
+      {"tab and hyphen, foreign text kept", 1, 0, u"メモ", false,
+       u"メモ\"100-0001\"\t\"東京都千代田区千代田\"\t\"\"\t\"\"\r\n"
+       u"\"100-8692\"\t\"東京都千代田区大手町１丁目３－１\"\t\"東京中央郵便局私書箱第２号\"\t"
+       u"\"テスト商事　株式会社\"\r\n"},
+      {"foreign text cleared", 0, 1, u"メモ", true,
+       u"\"1000001\",\"東京都千代田区千代田\",\"\",\"\"\r\n"
+       u"\"1008692\",\"東京都千代田区大手町１丁目３－１\",\"東京中央郵便局私書箱第２号\","
+       u"\"テスト商事　株式会社\"\r\n"},
+  };
+  for (const auto& c : cases) {
+    kovari::testing::RecordingHost asked(c.answer_yes);
+    asked.clipboard = c.before;
+    session.clip_asked = false;
+    session.settings.set_flag(settings::Flag::kHyphen, c.hyphen);
+    session.settings.set_flag(settings::Flag::kCommaSeparator, c.comma);
+    for (const std::u16string_view code : {u"1000001", u"1008692"}) {
+      const CodeConversion found = convert(code);
+      const std::optional<CodeConversion> copied = copy_result(session, asked, found.fields);
+      ASSERT_TRUE(copied) << c.name;
+      EXPECT_EQ(copied->state, CodeWindowState::Input) << c.name;
+      EXPECT_EQ(copied->focus, CodeWindowFocus::Code) << c.name;
+      EXPECT_EQ(copied->fields.message, kMsgEnterCode) << c.name;
+      EXPECT_EQ(copied->fields.address, found.fields.address) << c.name;
+    }
+    EXPECT_EQ(asked.clipboard.value_or(u"(none)"), c.after) << c.name;
+    EXPECT_EQ(asked.questions.size(), c.before ? 1u : 0u) << c.name;
+    EXPECT_TRUE(session.clip_asked) << c.name;
+  }
+}
+
+TEST_F(CodeEntryTest, NothingIsCopiedWithoutAnAddress) {
+  host.clipboard = u"メモ";
+  EXPECT_FALSE(copy_result(session, host, convert(u"1009999", false).fields));
+  EXPECT_EQ(host.clipboard, u"メモ");
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_FALSE(session.clip_asked);
 }
 
 }  // namespace

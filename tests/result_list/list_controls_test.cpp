@@ -64,7 +64,15 @@ TEST(ListControlsTest, ButtonsAndNotesPerModeAndState) {
     EXPECT_EQ(controls.narrow_caption, c.full_list_caption ? kFullListCaption : kNarrowCaption)
         << c.name;
     EXPECT_EQ(controls.narrow_text_visible, c.narrow_text) << c.name;
+    EXPECT_EQ(controls.header_visible, c.mode == Municipality) << c.name;
   }
+}
+
+TEST(ListControlsTest, TheNarrowButtonAsksForATextOrGoesBackToTheFullList) {
+  using enum NarrowState;
+  EXPECT_EQ(after_narrow_button(Full), Asking);
+  EXPECT_EQ(after_narrow_button(Asking), Asking);
+  EXPECT_EQ(after_narrow_button(Narrowed), Full);
 }
 
 }  // namespace
