@@ -1,47 +1,68 @@
 #include "ui/kovari_app.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QMessageBox>
 
 #include "paths/data_folder.h"
 #include "paths/user_files.h"
 #include "ui/main_window.h"
+#include "ui/pictures.h"
 #include "ui/preparing_window.h"
+#include "ui/splash_window.h"
 
 namespace kovari::ui {
+
 namespace {
 
-void warn(const std::string& text) {
-  QMessageBox::critical(nullptr, QStringLiteral("警告メッセージ"), QString::fromStdString(text));
+// Japanese fonts, the one that looks best first: Latin text is drawn with
+// them too, and a family that is not installed is passed over. The default
+// font's own family stays last, for any character none of them has.
+void prefer_japanese_fonts() {
+  QFont font = QApplication::font();
+  font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
+                    QStringLiteral("IPAGothic"), font.family()});
+  QApplication::setFont(font);
 }
 
 }  // namespace
+
+KovariApp::KovariApp() {
+  load_images();
+  prefer_japanese_fonts();
+}
 
 KovariApp::~KovariApp() {
   for (auto& [type, window] : windows_) delete window.data();
 }
 
 int KovariApp::start(const paths::Places& places) {
+  splash_ = std::make_unique<SplashWindow>();
+  splash_->show();
+  splash_->repaint();
   const paths::DataSearch data = paths::find_data_folder(places);
   if (!data.folder) {
     warn(paths::search_failure_text(data));
     return 2;
   }
   if (!load(*data.folder, places)) return 1;
+  splash_.reset();
   open<MainWindow>();
   return 0;
 }
 
 bool KovariApp::load(const std::filesystem::path& folder, const paths::Places& places) {
   settings_path_ = paths::user_file(paths::UserFile::Settings, places);
-  PreparingWindow preparing;
-  preparing.show();
-  QtHost host(&preparing, preparing.ProgressBar1());
-  // Nothing else is open yet: the bar may repaint while the tables load.
-  host.set_events_allowed(true);
+  PreparingWindow preparing(*this);
   const postaldb::LoadStatus status =
-      session_.load(folder, host, paths::settings_file_to_read(places, paths::folder_is_writable));
+      preparing.load(folder, paths::settings_file_to_read(places, paths::folder_is_writable));
   if (!status.ok()) warn(status.error);
   return status.ok();
+}
+
+void KovariApp::warn(const std::string& text) {
+  splash_.reset();  // it would stand in front of the box
+  QMessageBox::critical(nullptr, QStringLiteral("警告メッセージ"), QString::fromStdString(text));
 }
 
 }  // namespace kovari::ui

@@ -1,11 +1,14 @@
 // The program's application object: it owns the session (the loaded data,
-// the settings, the open windows' flags) and opens the windows, each at most
-// once: a window that is already open is raised instead.
+// the settings, the open windows' flags), starts the program (the splash
+// window, the load with its progress window, the main menu) and opens the
+// windows, each at most once: a window that is already open is raised instead.
 #pragma once
 
 #include <QPointer>
 #include <filesystem>
 #include <map>
+#include <memory>
+#include <string>
 
 #include "paths/places.h"
 #include "session/session.h"
@@ -13,15 +16,18 @@
 
 namespace kovari::ui {
 
+class SplashWindow;
+
 class KovariApp {
  public:
-  KovariApp() = default;
+  KovariApp();
   ~KovariApp();
   KovariApp(const KovariApp&) = delete;
   KovariApp& operator=(const KovariApp&) = delete;
 
-  // The program's start for the folders of `places`: finds the data
-  // (paths::find_data_folder), loads it, then opens the main window. Returns
+  // The program's start for the folders of `places`: shows the splash window,
+  // finds the data (paths::find_data_folder), loads it, closes the splash and
+  // opens the main window. Returns
   // 0 once the main window is open, else the program's exit status after a
   // warning box: 2 when no folder holds data (the box names the folders
   // looked in), 1 when the data cannot be loaded.
@@ -39,11 +45,11 @@ class KovariApp {
   const std::filesystem::path& settings_path() const { return settings_path_; }
 
   // Opens window W (constructed from this application), or raises it when it
-  // is open.
+  // is open. A window closed but not yet deleted is not shown again.
   template <class W>
   W& open() {
     QPointer<KovariWindow>& slot = windows_[&W::staticMetaObject];
-    if (!slot) {
+    if (!slot || !slot->isVisible()) {
       auto* window = new W(*this);
       window->setAttribute(Qt::WA_DeleteOnClose);
       window->set_form1();
@@ -56,6 +62,10 @@ class KovariApp {
   }
 
  private:
+  // A warning box that ends the start.
+  void warn(const std::string& text);
+
+  std::unique_ptr<SplashWindow> splash_;  // while the program starts
   Session session_;
   std::filesystem::path settings_path_;
   std::map<const QMetaObject*, QPointer<KovariWindow>> windows_;

@@ -5,8 +5,11 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "ui/kovari_app.h"
 #include "ui/manual.h"
@@ -14,8 +17,9 @@
 
 namespace kovari::ui {
 
-KovariWindow::KovariWindow(KovariApp& app, settings::WindowNumber number, QWidget* parent)
-    : QWidget(parent), app_(app), number_(number), host_(this) {}
+KovariWindow::KovariWindow(KovariApp& app, settings::WindowNumber number,
+                           std::optional<ConversionWindow> conversion)
+    : app_(app), number_(number), conversion_(conversion), host_(this) {}
 
 Session& KovariWindow::session() { return app_.session(); }
 
@@ -44,12 +48,20 @@ QString KovariWindow::manual_section() const {
   return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
 }
 
-void KovariWindow::open_manual() {
-  const QUrl url = manual_url(QCoreApplication::applicationDirPath(), manual_section());
+void KovariWindow::open_manual(const QString& section) {
+  const QUrl url = manual_url(QCoreApplication::applicationDirPath(), section);
   if (url.isEmpty() || !QDesktopServices::openUrl(url)) {
     QMessageBox::warning(this, QStringLiteral("注意メッセージ"),
                          QStringLiteral("マニュアルが見つかりません。"));
   }
+}
+
+void KovariWindow::warn_with_help(std::u16string_view text, std::u16string_view title,
+                                  const QString& section) {
+  QMessageBox box(QMessageBox::Warning, to_qstring(title), to_qstring(text), QMessageBox::Ok, this);
+  const QAbstractButton* help = box.addButton(QStringLiteral("ヘルプ"), QMessageBox::HelpRole);
+  box.exec();
+  if (box.clickedButton() == help) open_manual(section);
 }
 
 void KovariWindow::set_focus_controls(std::map<Focus, QString> controls) {
@@ -62,22 +74,40 @@ void KovariWindow::focus_field(Focus focus) {
   if (auto* widget = findChild<QWidget*>(control->second)) widget->setFocus();
 }
 
-void KovariWindow::watch_keys(QObject* object) {
+void KovariWindow::watch_controls(QObject* object) {
   object->installEventFilter(this);
+  // Enter on a button that has the focus clicks it.
+  if (auto* button = qobject_cast<QPushButton*>(object)) button->setAutoDefault(true);
   for (QObject* child : object->children()) {
-    if (child->isWidgetType()) watch_keys(child);
+    if (child->isWidgetType()) watch_controls(child);
   }
 }
 
 void KovariWindow::showEvent(QShowEvent* event) {
-  watch_keys(this);
+  watch_controls(this);
   QWidget::showEvent(event);
 }
 
 bool KovariWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ChildAdded) {
     QObject* child = static_cast<QChildEvent*>(event)->child();
-    if (child->isWidgetType()) watch_keys(child);
+    if (child->isWidgetType()) watch_controls(child);
+  } else if (event->type() == QEvent::FocusIn && watched != this &&
+             static_cast<QWidget*>(watched)->window() == this) {
+    // After the click that gave the focus has placed the cursor.
+    if (auto* field = qobject_cast<QLineEdit*>(watched)) {
+      QTimer::singleShot(0, field, &QLineEdit::selectAll);
+    }
+    switch (static_cast<QFocusEvent*>(event)->reason()) {
+      case Qt::MouseFocusReason:
+      case Qt::TabFocusReason:
+      case Qt::BacktabFocusReason:
+      case Qt::ShortcutFocusReason:
+        entered(static_cast<QWidget*>(watched));
+        break;
+      default:  // the program moved the focus, or the window came back to the front
+        break;
+    }
   } else if (event->type() == QEvent::KeyPress &&
              static_cast<QWidget*>(watched)->window() == this) {
     // Keys of this window's own controls only: a dialog it opened has its own.
@@ -86,7 +116,7 @@ bool KovariWindow::eventFilter(QObject* watched, QEvent* event) {
         end_proc();
         return true;
       case Qt::Key_F1:
-        open_manual();
+        open_manual(manual_section());
         return true;
       default:
         break;
@@ -102,6 +132,7 @@ void KovariWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   store_position();
+  if (conversion_) session().running.clear(*conversion_);
   QWidget::closeEvent(event);
 }
 

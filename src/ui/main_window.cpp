@@ -1,34 +1,82 @@
 #include "ui/main_window.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
-#include "postaldb/summary.h"
 #include "settings/ini_file.h"
-#include "ui/kovari_app.h"
+#include "ui/code_to_address_window.h"
+#include "ui/not_yet_available.h"
+#include "ui/tools_menu_window.h"
 #include "ui_main_window.h"
 
 namespace kovari::ui {
-namespace {
-
-QString summary_text(const postaldb::PostalDb& db) {
-  QString text;
-  for (const auto& [name, value] : postaldb::load_summary(db)) {
-    text += QString::fromStdString(name) + QStringLiteral("  ") + QString::number(value) + '\n';
-  }
-  return text;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(KovariApp& app)
     : KovariWindow(app, settings::WindowNumber::kMainWindow), ui_(new Ui::MainWindow) {
   ui_->setupUi(this);
-  ui_->Summary->setText(summary_text(session().db));
+  fit_caption();
+  enable_openers();
+  // The windows of the buttons that show a note come with later versions.
+  open_notes_instead({ui_->Command1, ui_->Command3, ui_->Command7, ui_->Command8});
+  connect(ui_->Command2, &QPushButton::clicked, this,
+          &MainWindow::open_conversion<CodeToAddressWindow>);
+  connect(ui_->Command4, &QPushButton::clicked, this, &MainWindow::start_clipboard_conversion);
+  connect(ui_->Command5, &QPushButton::clicked, this,
+          [this] { this->app().open<ToolsMenuWindow>(); });
   connect(ui_->Command6, &QPushButton::clicked, this, &MainWindow::end_proc);
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::fit_caption() {
+  // Room for the caption and the title bar's own buttons.
+  constexpr int kTitleBarButtons = 96;
+  auto* grid = static_cast<QGridLayout*>(layout());
+  const QMargins margins = grid->contentsMargins();
+  const int wanted = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarButtons -
+                     margins.left() - margins.right() - grid->horizontalSpacing();
+  for (const int column : {0, 1}) grid->setColumnMinimumWidth(column, wanted / 2);
+}
+
+QPushButton* MainWindow::opener(ConversionWindow window) const {
+  switch (window) {
+    case ConversionWindow::kAddressToCode:
+      return ui_->Command1;
+    case ConversionWindow::kCodeToAddress:
+      return ui_->Command2;
+    case ConversionWindow::kBatchAddressToCode:
+      return ui_->Command3;
+    case ConversionWindow::kOfficeSearch:
+      return ui_->Command7;
+    case ConversionWindow::kBatchCodeToAddress:
+      return ui_->Command8;
+  }
+  return nullptr;
+}
+
+void MainWindow::enable_openers() {
+  for (const ConversionWindow window : kConversionWindows) {
+    opener(window)->setEnabled(
+        shell::opener_enabled(window, session().settings, clipboard_running_));
+  }
+}
+
+void MainWindow::start_clipboard_conversion() {
+  const shell::ClipboardStart start = shell::start_clipboard_conversion(session());
+  for (const shell::ClipboardRefusal& refusal : start.refusals) {
+    warn_with_help(refusal.text, shell::kRefusalTitle,
+                   QStringLiteral("context-%1").arg(refusal.help_context));
+  }
+  if (!start.start) return;
+  clipboard_running_ = true;
+  enable_openers();
+  // The clipboard conversion's window comes with a later version: a note
+  // stands for it, and closing the note ends the conversion.
+  show_not_yet_available(this, ui_->Command4->text());
+  clipboard_running_ = false;
+  enable_openers();
+}
 
 void MainWindow::end_proc() {
   if (busy()) return;

@@ -1,10 +1,16 @@
-// The program's main window. For now it reports the loaded data set and ends
-// the program; the conversion windows open from here once they exist.
+// The program's main menu: eight buttons open the conversion and search
+// windows, start the clipboard conversion, open the tools menu or end the
+// program. The conversion windows it opens stay marked open in the session
+// until they close; the clipboard conversion refuses to start while any is.
 #pragma once
 
 #include <memory>
 
+#include "shell/main_menu.h"
+#include "ui/kovari_app.h"
 #include "ui/kovari_window.h"
+
+class QPushButton;
 
 namespace Ui {
 class MainWindow;
@@ -19,13 +25,29 @@ class MainWindow : public KovariWindow {
   explicit MainWindow(KovariApp& app);
   ~MainWindow() override;
 
-  // The end of the program: stores the position, writes the settings file
-  // (a warning box when it cannot be written) and ends the program. Closing
-  // through the title bar leaves the settings file alone.
+  // The end of the program ("終了", or Esc on any button): stores the
+  // position, writes the settings file (a warning box when it cannot be
+  // written) and ends the program. Closing through the title bar leaves the
+  // settings file alone.
   void end_proc() override;
 
  private:
+  // Opens conversion window W, marked open (W::kConversion) until it closes.
+  template <class W>
+  void open_conversion() {
+    shell::open_conversion_window(session(), W::kConversion);
+    app().open<W>();
+  }
+  // "住所→〒、〒→住所　クリップボード経由変換".
+  void start_clipboard_conversion();
+  // Enables the conversion buttons that can be chosen now.
+  void enable_openers();
+  QPushButton* opener(ConversionWindow window) const;
+  // The caption fits in the title bar, its help note at the right end.
+  void fit_caption();
+
   std::unique_ptr<Ui::MainWindow> ui_;
+  bool clipboard_running_ = false;
 };
 
 }  // namespace kovari::ui

@@ -1,19 +1,55 @@
 #include "ui/preparing_window.h"
 
-#include <QProgressBar>
-#include <QVBoxLayout>
-
 #include "postaldb/startup.h"
+#include "session/session.h"
+#include "ui_preparing_window.h"
 
 namespace kovari::ui {
+namespace {
 
-PreparingWindow::PreparingWindow(QWidget* parent)
-    : QWidget(parent), progress_bar_(new QProgressBar(this)) {
-  const std::u16string_view caption = postaldb::kPreparingCaption;
-  setWindowTitle(QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())));
-  progress_bar_->setMinimumWidth(360);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(progress_bar_);
+// The load's host: the bar's range is set once the settings are read, which
+// is when the window takes its saved place and shows.
+class LoadHost : public QtHost {
+ public:
+  LoadHost(PreparingWindow& window, QProgressBar* bar) : QtHost(&window, bar), window_(window) {
+    // Nothing else is open yet: the bar may repaint while the tables load.
+    set_events_allowed(true);
+  }
+
+  void progress_range(long minimum, long maximum) override {
+    window_.set_form1();
+    window_.show();
+    QtHost::progress_range(minimum, maximum);
+  }
+  void status(std::u16string_view text) override {
+    message_box(text, u"情報メッセージ", MessageIcon::Information);
+  }
+
+ private:
+  PreparingWindow& window_;
+};
+
+}  // namespace
+
+PreparingWindow::PreparingWindow(KovariApp& app)
+    : KovariWindow(app, settings::WindowNumber::kPreparing), ui_(new Ui::PreparingWindow) {
+  ui_->setupUi(this);
+}
+
+PreparingWindow::~PreparingWindow() = default;
+
+postaldb::LoadStatus PreparingWindow::load(const std::filesystem::path& folder,
+                                           const std::filesystem::path& ini_path) {
+  setWindowTitle(to_qstring(postaldb::kPreparingCaption));
+  LoadHost host(*this, ui_->ProgressBar1);
+  postaldb::LoadStatus status;
+  {
+    // The window cannot be closed while the tables load.
+    const BusyScope loading(*this);
+    status = session().load(folder, host, ini_path);
+  }
+  close();
+  return status;
 }
 
 }  // namespace kovari::ui

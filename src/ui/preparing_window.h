@@ -1,21 +1,35 @@
-// The small window with the start-up load's progress bar.
+// The window with the progress bar of the start-up load. It appears where it
+// was last once the settings file is read and the tables start to load, and
+// closes when they are loaded.
 #pragma once
 
-#include <QWidget>
+#include <filesystem>
+#include <memory>
 
-class QProgressBar;
+#include "postaldb/load_status.h"
+#include "ui/kovari_window.h"
+
+namespace Ui {
+class PreparingWindow;
+}
 
 namespace kovari::ui {
 
-class PreparingWindow : public QWidget {
+class PreparingWindow : public KovariWindow {
   Q_OBJECT
 
  public:
-  explicit PreparingWindow(QWidget* parent = nullptr);
-  QProgressBar* ProgressBar1() const { return progress_bar_; }
+  explicit PreparingWindow(KovariApp& app);
+  ~PreparingWindow() override;
+
+  // The start-up load of the session from `folder` with the settings file
+  // `ini_path` (Session::load), its progress on the window's bar. Texts the
+  // load reports for the message line come in information boxes.
+  postaldb::LoadStatus load(const std::filesystem::path& folder,
+                            const std::filesystem::path& ini_path);
 
  private:
-  QProgressBar* progress_bar_;
+  std::unique_ptr<Ui::PreparingWindow> ui_;
 };
 
 }  // namespace kovari::ui

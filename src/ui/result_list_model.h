@@ -26,6 +26,7 @@ class ResultListModel : public QAbstractTableModel {
   // Replaces the rows.
   void set_rows(std::vector<result_list::ResultRow> rows);
   const result_list::ResultRow& row(int n) const { return rows_.at(static_cast<std::size_t>(n)); }
+  const std::vector<result_list::ResultRow>& rows() const { return rows_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

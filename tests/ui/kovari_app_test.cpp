@@ -41,9 +41,10 @@ TEST(KovariAppTest, NoDataIsReportedWithTheFoldersLookedIn) {
   std::filesystem::create_directories(empty.path() / "bin");
   const paths::Places places = testing::places_in(empty.path() / "bin");
   KovariApp app;
-  QString shown;
-  testing::accept_next_message_box(shown);
+  testing::MessageBoxes boxes;
   EXPECT_EQ(app.start(places), 2);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const QString& shown = boxes.shown[0].text;
   for (const std::filesystem::path& folder :
        {places.program_folder, places.data_home / "kovari", empty.path() / "share" / "kovari"}) {
     EXPECT_TRUE(shown.contains(QString::fromStdString(folder.string()))) << shown.toStdString();
@@ -56,9 +57,10 @@ TEST(KovariAppTest, DataThatCannotBeLoadedIsReportedAndOpensNothing) {
   const kovari::testing::TempFolder broken("kovari-ui-broken");
   std::ofstream(broken.path() / "kovaritbl.dat") << "too short";
   KovariApp app;
-  QString shown;
-  testing::accept_next_message_box(shown);
+  testing::MessageBoxes boxes;
   EXPECT_EQ(app.start(testing::places_in(broken.path())), 1);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const QString& shown = boxes.shown[0].text;
   EXPECT_TRUE(shown.contains(QStringLiteral("shorter than its directory block")))
       << shown.toStdString();
   EXPECT_FALSE(main_window_shown());

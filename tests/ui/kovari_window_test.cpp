@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -25,11 +24,13 @@ class SampleWindow : public KovariWindow {
 
  public:
   explicit SampleWindow(KovariApp& app)
-      : KovariWindow(app, settings::WindowNumber::kCodeToAddress) {
+      : KovariWindow(app, settings::WindowNumber::kCodeToAddress,
+                     ConversionWindow::kCodeToAddress) {
     resize(300, 200);
     code_->setObjectName(QStringLiteral("Text1"));
     address_->setObjectName(QStringLiteral("Text4"));
     address_->move(0, 40);
+    button_->move(0, 80);
     set_focus_controls(
         {{Focus::kCode, QStringLiteral("Text1")}, {Focus::kAddress, QStringLiteral("Text4")}});
   }
@@ -38,22 +39,15 @@ class SampleWindow : public KovariWindow {
 
   QLineEdit* code_ = new QLineEdit(this);
   QLineEdit* address_ = new QLineEdit(this);
-};
+  QPushButton* button_ = new QPushButton(this);
+  std::vector<QWidget*> entered_controls;
 
-// Records the URLs the program asks the desktop to open.
-class UrlRecorder : public QObject {
-  Q_OBJECT
-
- public slots:
-  void open(const QUrl& url) { urls.push_back(url); }
-
- public:
-  std::vector<QUrl> urls;
-};
-
-class KovariWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { testing::application(); }
+  void entered(QWidget* control) override { entered_controls.push_back(control); }
+};
+
+class KovariWindowTest : public testing::QtTest {
+ protected:
   settings::Settings& settings() { return app_.session().settings; }
 
   KovariApp app_;
@@ -152,22 +146,14 @@ TEST(ManualTest, TheManualBesideTheProgramElseInTheSharedDataFolder) {
 }
 
 TEST_F(KovariWindowTest, F1OpensTheWindowsSectionOfTheManual) {
-  const std::filesystem::path manual =
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "manual";
-  std::filesystem::create_directories(manual);
-  std::ofstream(manual / "index.html") << "<html></html>";
-  UrlRecorder recorder;
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
-
+  testing::OpenedManual manual;
   SampleWindow window(app_);
   window.show();
   QTest::keyClick(window.code_, Qt::Key_F1);
-  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-  std::filesystem::remove_all(manual);
 
-  ASSERT_EQ(recorder.urls.size(), 1u);
-  EXPECT_TRUE(recorder.urls[0].path().endsWith(QStringLiteral("/manual/index.html")));
-  EXPECT_EQ(recorder.urls[0].fragment(), QStringLiteral("SampleWindow"));
+  ASSERT_EQ(manual.urls.size(), 1u);
+  EXPECT_TRUE(manual.urls[0].path().endsWith(QStringLiteral("/manual/index.html")));
+  EXPECT_EQ(manual.urls[0].fragment(), QStringLiteral("SampleWindow"));
   EXPECT_TRUE(window.isVisible());
 }
 
@@ -195,6 +181,45 @@ TEST_F(KovariWindowTest, WhileBusyACloseAndASecondRunAreRefused) {
   EXPECT_FALSE(window.busy());
   window.close();
   EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(KovariWindowTest, EnterClicksTheButtonThatHasTheFocus) {
+  SampleWindow window(app_);
+  window.show();
+  int clicks = 0;
+  QObject::connect(window.button_, &QPushButton::clicked, [&clicks] { ++clicks; });
+  window.button_->setFocus();
+  QTest::keyClick(window.button_, Qt::Key_Return);
+  QTest::keyClick(window.button_, Qt::Key_Enter);
+  EXPECT_EQ(clicks, 2);
+}
+
+// A field the user enters shows its whole text selected, and the window
+// hears of it; the program moving the focus selects without telling it.
+TEST_F(KovariWindowTest, EnteringAFieldSelectsItsText) {
+  SampleWindow window(app_);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.code_->setText(QStringLiteral("1000001"));
+  window.address_->setText(QStringLiteral("東京都"));
+  window.focus_field(Focus::kAddress);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.address_->selectedText(), QStringLiteral("東京都"));
+  EXPECT_TRUE(window.entered_controls.empty());
+
+  QTest::keyClick(window.address_, Qt::Key_Backtab);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.code_->selectedText(), QStringLiteral("1000001"));
+  EXPECT_EQ(window.entered_controls, (std::vector<QWidget*>{window.code_}));
+}
+
+TEST_F(KovariWindowTest, AConversionWindowIsMarkedOpenUntilItCloses) {
+  SampleWindow window(app_);
+  app_.session().running.set(ConversionWindow::kCodeToAddress);  // as the menu opens it
+  window.show();
+  window.end_proc();
+  EXPECT_FALSE(app_.session().running.is_set(ConversionWindow::kCodeToAddress));
 }
 
 TEST_F(KovariWindowTest, PendingEventsRunOnlyInsideABusyScope) {

@@ -1,21 +1,30 @@
 // What the window tests share: the one QApplication of the test program, a
 // session loaded from a private copy of a fixture (a portable copy: the main
-// window writes its settings file beside the data), and closing a message box
-// a window opens.
+// window writes its settings file beside the data), and answering the message
+// boxes a window opens.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "support/data_folders.h"
 #include "support/scratch_folder.h"
 #include "ui/kovari_app.h"
+
+// QString in the messages of failed expectations.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace kovari::ui::testing {
 
@@ -28,6 +37,13 @@ inline QApplication& application() {
   static QApplication* app = new QApplication(argc, argv);
   return *app;
 }
+
+// A test whose members may be windows or the application object: the
+// QApplication exists before them.
+class QtTest : public ::testing::Test {
+ protected:
+  QtTest() { application(); }
+};
 
 // A folder of its own with the data files of fixture `name`, removed at the end.
 class FixtureCopy {
@@ -58,14 +74,94 @@ inline bool load(KovariApp& app, const std::filesystem::path& folder) {
   return app.load(folder, places_in(folder));
 }
 
-// Accepts the message box the next statement opens, leaving its text in `text`.
-inline void accept_next_message_box(QString& text) {
-  QTimer::singleShot(0, [&text] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      text = box->text();
-      box->accept();
-    }
-  });
+// The control of `window` named `name` (its objectName), of type T.
+template <class T = QWidget>
+T* control(const QWidget& window, const char* name) {
+  T* found = window.findChild<T*>(QString::fromLatin1(name));
+  if (found == nullptr) ADD_FAILURE() << "no control " << name;
+  return found;
 }
+
+// The visible window of class W, or null.
+template <class W>
+W* shown_window() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<W*>(w); window != nullptr && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+// Answers the message boxes the windows open while it lives, in order: each
+// box is recorded and closed by its first button of the next role in
+// `answers` (an OK or Yes button once the answers are used up).
+class MessageBoxes : public QObject {
+ public:
+  struct Shown {
+    QString title, text;
+    QMessageBox::Icon icon;
+  };
+
+  explicit MessageBoxes(std::vector<QMessageBox::ButtonRole> answers = {})
+      : answers_(std::move(answers)) {
+    // Polled: a box runs its own event loop, in which the timer fires.
+    connect(&timer_, &QTimer::timeout, this, &MessageBoxes::answer);
+    timer_.start(5);
+  }
+
+  std::vector<Shown> shown;
+  // Run while each box is shown, before it is answered.
+  std::function<void()> while_shown;
+
+ private:
+  void answer() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible() || box->property("answered").toBool()) return;
+    box->setProperty("answered", true);
+    shown.push_back({box->windowTitle(), box->text(), box->icon()});
+    if (while_shown) while_shown();
+    QMessageBox::ButtonRole role = QMessageBox::AcceptRole;
+    if (answered_ < answers_.size()) role = answers_[answered_++];
+    for (QAbstractButton* button : box->buttons()) {
+      const QMessageBox::ButtonRole its = box->buttonRole(button);
+      if (its == role || (role == QMessageBox::AcceptRole && its == QMessageBox::YesRole)) {
+        button->click();
+        return;
+      }
+    }
+    ADD_FAILURE() << "no button to answer " << box->text().toStdString();
+    box->reject();
+  }
+
+  std::vector<QMessageBox::ButtonRole> answers_;
+  std::size_t answered_ = 0;
+  QTimer timer_;
+};
+
+// While it lives, a manual stands beside the test program and the sections
+// the windows open in the desktop's browser are recorded instead.
+class OpenedManual : public QObject {
+  Q_OBJECT
+
+ public:
+  OpenedManual()
+      : folder_(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+                "manual") {
+    std::filesystem::create_directories(folder_);
+    std::ofstream(folder_ / "index.html") << "<html></html>";
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+  }
+  ~OpenedManual() override {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    std::filesystem::remove_all(folder_);
+  }
+
+  std::vector<QUrl> urls;
+
+ public slots:
+  void open(const QUrl& url) { urls.push_back(url); }
+
+ private:
+  std::filesystem::path folder_;
+};
 
 }  // namespace kovari::ui::testing
