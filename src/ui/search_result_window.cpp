@@ -1,5 +1,6 @@
 #include "ui/search_result_window.h"
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 
 #include "result_list/list_copy.h"
@@ -15,6 +16,8 @@ SearchResultWindow::SearchResultWindow(KovariApp& app)
     : KovariWindow(app, settings::WindowNumber::kSearchResult), ui_(new Ui::SearchResultWindow) {
   ui_->setupUi(this);
   ui_->List1->setModel(&rows_);
+  // Rows as close as a list's.
+  ui_->List1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   draw(NarrowState::Full, {});
 
   // The copy needs a selected row.

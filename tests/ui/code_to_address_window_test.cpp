@@ -58,7 +58,7 @@ class CodeToAddressWindowTest : public testing::QtTest {
     app_.session().settings.set_flag(settings::Flag::kCommaSeparator, comma);
   }
 
-  testing::FixtureCopy data_{"basic"};
+  testing::DataCopy data_{testing::basic_data()};
   KovariApp app_;
   CodeToAddressWindow* window_ = nullptr;
 };

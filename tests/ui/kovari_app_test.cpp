@@ -24,7 +24,7 @@ bool main_window_shown() {
 
 TEST(KovariAppTest, StartLoadsTheDataAndOpensTheMainWindow) {
   testing::application();
-  testing::FixtureCopy data("basic");
+  testing::DataCopy data(testing::basic_data());
   {
     KovariApp app;
     ASSERT_EQ(app.start(testing::places_in(data.path())), 0);

@@ -35,7 +35,7 @@ class MainWindowTest : public testing::QtTest {
     return control<QPushButton>(window, name);
   }
 
-  testing::FixtureCopy data_{"basic"};
+  testing::DataCopy data_{testing::basic_data()};
   KovariApp app_;
 };
 

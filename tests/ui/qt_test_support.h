@@ -45,12 +45,12 @@ class QtTest : public ::testing::Test {
   QtTest() { application(); }
 };
 
-// A folder of its own with the data files of fixture `name`, removed at the end.
-class FixtureCopy {
+// A folder of its own with a copy of the data files in `folder` (a fixture
+// or the national data), removed at the end.
+class DataCopy {
  public:
-  explicit FixtureCopy(const std::string& name) : folder_("kovari-ui-" + name) {
-    for (const auto& entry :
-         std::filesystem::directory_iterator(kovari::testing::fixture_folder(name))) {
+  explicit DataCopy(const std::filesystem::path& folder) : folder_("kovari-ui-data") {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       if (entry.path().extension() == ".dat") {
         std::filesystem::copy_file(entry.path(), path() / entry.path().filename());
       }
@@ -61,6 +61,9 @@ class FixtureCopy {
  private:
   kovari::testing::TempFolder folder_;
 };
+
+// The fixture every window test loads.
+inline std::filesystem::path basic_data() { return kovari::testing::fixture_folder("basic"); }
 
 // The folders of a program that runs from `folder` (a portable copy when it
 // holds data: the settings file is kept beside the data), with XDG folders

@@ -69,7 +69,7 @@ class SearchResultWindowTest : public testing::QtTest {
     return rows()->model()->index(row, column).data().toString();
   }
 
-  testing::FixtureCopy data_{"basic"};
+  testing::DataCopy data_{testing::basic_data()};
   KovariApp app_;
   SearchResultWindow* window_ = nullptr;
 };
