@@ -73,5 +73,27 @@ TEST(PreparingWindowTest, ShowsTheLoadWhereItWasLast) {
   EXPECT_GT(app.session().db.dir.code_count, 0);
 }
 
+// The load's texts for a message line (here: the user's replacement pairs
+// beyond the table's room) come in an information box.
+TEST(PreparingWindowTest, TextsOfTheLoadComeInABox) {
+  testing::application();
+  testing::DataCopy data(testing::basic_data());
+  settings::Settings saved = settings::default_settings();
+  for (int n = 0; n < settings::kMaxTextPairs; ++n) {
+    saved.text_pairs.push_back({u"替" + QString::number(n).toStdU16String(), u"代"});
+  }
+  const std::filesystem::path ini = data.path() / "kovaritbl.ini";
+  ASSERT_TRUE(settings::put_ini_file(ini, saved));
+
+  KovariApp app;
+  PreparingWindow window(app);
+  testing::MessageBoxes boxes;
+  ASSERT_TRUE(window.load(data.path(), ini).ok());
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, QStringLiteral("情報メッセージ"));
+  EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("文字置換は合計１００件までのため")))
+      << boxes.shown[0].text.toStdString();
+}
+
 }  // namespace
 }  // namespace kovari::ui
