@@ -1,6 +1,7 @@
 #include "io/read_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +28,19 @@ FileBytes refusal(ReadProblem problem, std::string error) {
   return result;
 }
 
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// Memory for `size` bytes, from the system directly, in huge pages when it is
+// large enough to fill one; nullptr when there is none to have.
+std::unique_ptr<char, ReleaseBytes> allocate(std::size_t size) {
+  if (size == 0) return {};
+  const std::size_t mapped = (size + kHugePage - 1) / kHugePage * kHugePage;
+  void* memory = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (memory == MAP_FAILED) return {};
+  if (size >= kHugePage) madvise(memory, mapped, MADV_HUGEPAGE);
+  return std::unique_ptr<char, ReleaseBytes>(static_cast<char*>(memory), ReleaseBytes{mapped});
+}
+
 class FileDescriptor {
  public:
   explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -42,6 +56,10 @@ class FileDescriptor {
 };
 
 }  // namespace
+
+void ReleaseBytes::operator()(char* bytes) const {
+  if (bytes != nullptr) munmap(bytes, mapped);
+}
 
 FileBytes read_regular_file(const std::filesystem::path& path, std::uint64_t max_size) {
   const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -66,7 +84,10 @@ FileBytes read_regular_file(const std::filesystem::path& path, std::uint64_t max
   FileBytes result;
   result.id = file_id_of(status);
   result.size = static_cast<std::size_t>(size);
-  result.bytes = std::make_unique_for_overwrite<char[]>(result.size);
+  result.bytes = allocate(result.size);
+  if (result.size > 0 && !result.bytes) {
+    return refusal(ReadProblem::kUnreadable, "cannot be read: no memory for it");
+  }
   std::size_t done = 0;
   while (done < result.size) {
     const ssize_t n = ::read(fd.get(), result.bytes.get() + done, result.size - done);

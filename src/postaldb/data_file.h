@@ -18,6 +18,7 @@
 #include <string>
 
 #include "io/file_status.h"
+#include "io/read_file.h"
 
 namespace kovari::postaldb {
 
@@ -54,7 +55,7 @@ class DataFile {
   std::filesystem::path path_;
   bool exists_ = false;
   std::optional<io::FileId> id_;
-  std::unique_ptr<char[]> bytes_;
+  std::unique_ptr<char, io::ReleaseBytes> bytes_;
   std::int64_t length_ = 0;
   std::string error_;
 };
