@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "batch/address_record.h"
-#include "batch/batch_output.h"
 #include "batch/edit_output.h"
 #include "batch/input_check.h"
 #include "session/convert_address.h"
+#include "session/program_files.h"
 #include "text/format.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -54,8 +54,8 @@ struct RunSettings {
 
 // The field checks of "実行", in the window's order: the refusal, or nothing when
 // every field passes (run then holds the checked values).
-std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, Host& host,
-                                                RunSettings& run) {
+std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, const Session& session,
+                                                Host& host, RunSettings& run) {
   if (!input_file_ok(f.in_file)) return refuse(host, kMsgBadInput, Focus::kInputFile);
   const std::optional<double> items = text::parse_numeric(f.item_count);
   if (!items || *items <= 1 || *items > kMaxItemCount) {
@@ -80,13 +80,9 @@ std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, Hos
   const std::optional<double> start = text::parse_numeric(f.start_line);
   if (start && *start < 1) return refuse(host, kMsgBadStartLine, Focus::kStartLine);
   run.plan.start_line = start ? static_cast<long>(*start) : 0;
-  if (text::trim_view(f.out_file).empty()) return refuse(host, u"", Focus::kOutputFile);
   run.plan.out_path = field_path(f.out_file);
-  if (text::Trim(f.in_file) == text::Trim(f.out_file) ||
-      same_file(field_path(f.in_file), run.plan.out_path)) {
-    return refuse(host, kMsgSameFile, Focus::kOutputFile);
-  }
-  return std::nullopt;
+  if (run.plan.out_path.empty()) return refuse(host, u"", Focus::kOutputFile);
+  return check_output(field_path(f.in_file), run.plan.out_path, session, host);
 }
 
 class AddressBatchRun : public RecordConverter {
@@ -168,7 +164,7 @@ AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session&
                                       Host& host) {
   host.status(kMsgRunning);
   RunSettings run;
-  if (std::optional<AddressBatchOutcome> refused = check_fields(fields, host, run)) {
+  if (std::optional<AddressBatchOutcome> refused = check_fields(fields, session, host, run)) {
     return *refused;
   }
   const auto start = std::chrono::steady_clock::now();

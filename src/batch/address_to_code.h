@@ -9,6 +9,7 @@
 // every progress step, and the closing summary box "情報メッセージ".
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "batch/batch_run.h"
@@ -17,27 +18,29 @@
 
 namespace kovari::batch {
 
-// The fields and options of BatchAddressToCodeWindow, as typed.
+// The fields and options of BatchAddressToCodeWindow, as typed (the file names
+// as the file system's bytes: see field_path).
 struct AddressBatchFields {
-  std::u16string in_file;     // the input file
-  std::u16string item_count;  // items per record: 2..50
+  std::filesystem::path in_file;  // the input file
+  std::u16string item_count;      // items per record: 2..50
   // The item of the old code: 0..item count (0 = none).
   std::u16string code_pos = u"0";
   // The items of 住所１-３ (0 = none).
   std::u16string address_pos[3] = {u"0", u"0", u"0"};
-  std::u16string start_line;    // empty converts from the first record
-  std::u16string out_file;      // the output file
-  bool replace_code = false;    // "旧郵便番号と置き換える" (else appended)
-  bool hyphen = false;          // "999-9999" (else "9999999")
-  bool write_message = true;    // "エラーメッセージをファイル出力"
-  bool use_old_code = false;    // "変換に使用する": resolve with the old code
-  bool latest_address = false;  // append the latest address
-  int edit_type = 1;            // its items, 1..4 (AddressEditFormatWindow)
+  std::u16string start_line;       // empty converts from the first record
+  std::filesystem::path out_file;  // the output file
+  bool replace_code = false;       // "旧郵便番号と置き換える" (else appended)
+  bool hyphen = false;             // "999-9999" (else "9999999")
+  bool write_message = true;       // "エラーメッセージをファイル出力"
+  bool use_old_code = false;       // "変換に使用する": resolve with the old code
+  bool latest_address = false;     // append the latest address
+  int edit_type = 1;               // its items, 1..4 (AddressEditFormatWindow)
 };
 
 using AddressBatchOutcome = BatchOutcome;
 
-// Starts a run as the window's "実行" does: checks the fields, converts every
+// Starts a run as the window's "実行" does: checks the fields (an output that
+// is the input or one of the program's own files is refused), converts every
 // record with convert_address (as with the batch window open, whether it is
 // or not), and shows the summary.
 AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session& session,

@@ -1,9 +1,5 @@
 #include "batch/batch_output.h"
 
-#include <cerrno>
-#include <cstring>
-#include <system_error>
-
 #include "text/sjis.h"
 
 namespace kovari::batch {
@@ -41,25 +37,13 @@ std::u16string join_record(std::span<const std::u16string> items) {
   return line;
 }
 
-bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
-  std::error_code error;
-  if (std::filesystem::equivalent(a, b, error)) return true;
-  const std::filesystem::path resolved_a = std::filesystem::weakly_canonical(a, error);
-  if (error) return a.lexically_normal() == b.lexically_normal();
-  const std::filesystem::path resolved_b = std::filesystem::weakly_canonical(b, error);
-  if (error) return a.lexically_normal() == b.lexically_normal();
-  return resolved_a == resolved_b;
-}
-
 bool OutputFile::open(const std::filesystem::path& path) {
   path_ = path;
   error_.clear();
   buffer_.clear();
   line_ = 0;
-  errno = 0;
-  out_.open(path, std::ios::binary | std::ios::trunc);
-  if (!out_) {
-    fail(std::string("cannot create: ") + (errno != 0 ? std::strerror(errno) : "error"));
+  if (!out_.open(path)) {
+    fail(out_.error());
     return false;
   }
   return true;
@@ -71,8 +55,8 @@ bool OutputFile::write_record(std::span<const std::u16string> items) {
   std::size_t bad = 0;
   const std::optional<std::string> encoded = text::encode_sjis(join_record(items), bad);
   if (!encoded) {
-    fail("line " + std::to_string(line_) + " has a character (position " + std::to_string(bad + 1) +
-         ") that Shift-JIS cannot hold");
+    fail("cannot hold line " + std::to_string(line_) + ": its character at position " +
+         std::to_string(bad + 1) + " has no Shift-JIS code");
     return false;
   }
   buffer_ += *encoded;
@@ -82,29 +66,20 @@ bool OutputFile::write_record(std::span<const std::u16string> items) {
 
 bool OutputFile::flush() {
   if (failed()) return false;
-  errno = 0;
-  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  const bool written = out_.write(buffer_);
   buffer_.clear();
-  if (!out_) {
-    fail(std::string("cannot write: ") + (errno != 0 ? std::strerror(errno) : "error"));
-    return false;
-  }
-  return true;
+  if (!written) fail(out_.error());
+  return written;
 }
 
 bool OutputFile::close() {
-  if (!out_.is_open()) return !failed();
-  if (flush()) {
-    out_.flush();
-    if (!out_) fail(std::string("cannot write: ") + (errno != 0 ? std::strerror(errno) : "error"));
-  }
-  out_.close();
-  if (out_.fail() && !failed()) fail("cannot close");
+  if (flush() && !out_.commit()) fail(out_.error());
+  if (failed()) out_.discard();
   return !failed();
 }
 
 void OutputFile::fail(const std::string& what) {
-  if (error_.empty()) error_ = "\"" + path_.string() + "\": " + what;
+  if (error_.empty()) error_ = "\"" + path_.string() + "\" " + what;
 }
 
 }  // namespace kovari::batch

@@ -5,6 +5,8 @@
 
 #include "batch/batch_output.h"
 #include "batch/input_check.h"
+#include "io/file_status.h"
+#include "session/program_files.h"
 #include "text/format.h"
 #include "text/sjis.h"
 #include "text/strconv.h"
@@ -17,7 +19,6 @@ namespace {
 constexpr std::u16string_view kMsgChecking = u"変換前ファイルのチェック中！！";
 constexpr std::u16string_view kMsgStartBeyondEnd = u"開始行の位置の入力に誤りがあります。";
 constexpr std::u16string_view kMsgItemCountRefused = u"項目数の入力に誤りがあります。";
-constexpr std::u16string_view kMsgOutputUncreatable = u"変換後ファイルを作成できません。";
 constexpr std::u16string_view kMsgOutputUnwritable = u"変換後ファイルに書き込めません。";
 
 // The counts of a summary line: "##,##0", trimmed, in full-width digits.
@@ -105,6 +106,18 @@ BatchOutcome& fail(BatchOutcome& outcome, Host& host, std::u16string_view messag
   outcome.message = message;
   outcome.error = std::move(error);
   return outcome;
+}
+
+std::optional<BatchOutcome> check_output(const std::filesystem::path& in,
+                                         const std::filesystem::path& out, const Session& session,
+                                         Host& host) {
+  if (in == out || io::same_file(in, out)) return refuse(host, kMsgSameFile, Focus::kOutputFile);
+  if (is_program_file(session, out)) {
+    BatchOutcome refused = refuse(host, kMsgOutputUncreatable, Focus::kOutputFile);
+    refused.error = "\"" + out.string() + "\" is one of the program's own files";
+    return refused;
+  }
+  return std::nullopt;
 }
 
 std::u16string set_kovari_no(std::u16string_view item, int max_length) {

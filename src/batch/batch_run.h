@@ -5,12 +5,14 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "batch/item_reader.h"
 #include "host/focus.h"
 #include "host/host.h"
+#include "session/session.h"
 
 namespace kovari::batch {
 
@@ -22,6 +24,8 @@ inline constexpr std::u16string_view kMsgSameFile =
 inline constexpr std::u16string_view kMsgInputUnreadable = u"変換前ファイルを読み込めません。";
 inline constexpr std::u16string_view kMsgTooManyItems =
     u"変換前ファイルの項目数は５０を超えています。";
+// Also the refusal of an output that names one of the program's own files.
+inline constexpr std::u16string_view kMsgOutputUncreatable = u"変換後ファイルを作成できません。";
 
 enum class BatchResult {
   Finished,  // the summary box has been shown
@@ -33,7 +37,9 @@ struct BatchOutcome {
   BatchResult result = BatchResult::Refused;
   std::u16string message;    // the message line after a refusal or failure
   Focus focus = Focus::kNone;  // the field to return to after a refusal
-  std::string error;         // UTF-8 detail of a failure (file name and reason)
+  // Detail of a failure, or of a refused output file (file name and reason);
+  // file names are the file system's bytes.
+  std::string error;
   long target_count = 0;     // records from the start line on (変換対象件数)
   long converted_count = 0;  // records that got an address or a code (変換件数)
   long warning_count = 0;    // of those, with a warning (内ワーニング; code to address only)
@@ -48,6 +54,16 @@ BatchOutcome refuse(Host& host, std::u16string_view message, Focus focus);
 // A failed run: the message line and a warning box with the detail.
 BatchOutcome& fail(BatchOutcome& outcome, Host& host, std::u16string_view message,
                    std::string error);
+
+// The output-file checks of "実行", once the output name is not empty (the
+// trimmed names `in` and `out`): an output that is the input file (the same
+// name, or the same file under another) is refused with kMsgSameFile, one
+// that is one of the program's own files (is_program_file: a data file, the
+// settings file ...) with kMsgOutputUncreatable and the file named in
+// `error`; both with the focus on the output field. Nothing when it passes.
+std::optional<BatchOutcome> check_output(const std::filesystem::path& in,
+                                         const std::filesystem::path& out, const Session& session,
+                                         Host& host);
 
 // set_kovari_no: the old code a record's code item carries. A value that is
 // numeric once trimmed and at most max_length characters long stays as it is

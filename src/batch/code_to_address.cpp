@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "batch/batch_output.h"
 #include "batch/input_check.h"
 #include "session/convert_code.h"
 #include "text/sjis.h"
@@ -151,9 +150,9 @@ CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session,
   run.start_line = to_long(field_value(start_line_field));
 
   run.out_path = field_path(fields.out_file);
-  if (text::trim_view(fields.in_file) == text::trim_view(fields.out_file) ||
-      same_file(field_path(fields.in_file), run.out_path)) {
-    return refuse(host, kMsgSameFile, Focus::kOutputFile);
+  if (std::optional<BatchOutcome> refused =
+          check_output(field_path(fields.in_file), run.out_path, session, host)) {
+    return *refused;
   }
 
   const auto start = std::chrono::steady_clock::now();

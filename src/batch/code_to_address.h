@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -19,19 +20,21 @@
 
 namespace kovari::batch {
 
-// The fields of BatchCodeToAddressWindow, as typed.
+// The fields of BatchCodeToAddressWindow, as typed (the file names as the file
+// system's bytes: see field_path).
 struct CodeBatchFields {
-  std::u16string in_file;      // the input file
-  std::u16string item_count;   // items per record: 1..50; empty takes the first line's count
-  std::u16string code_pos;     // the code's item: 1..item count
-  std::u16string start_line;   // empty is taken as "1"
-  std::u16string out_file;     // the output file
-  bool write_message = false;  // "エラーメッセージをファイル出力"
+  std::filesystem::path in_file;   // the input file
+  std::u16string item_count;       // items per record: 1..50; empty takes the first line's count
+  std::u16string code_pos;         // the code's item: 1..item count
+  std::u16string start_line;       // empty is taken as "1"
+  std::filesystem::path out_file;  // the output file
+  bool write_message = false;      // "エラーメッセージをファイル出力"
 };
 
 using CodeBatchOutcome = BatchOutcome;
 
-// Starts a run as the window's "実行" does: checks the fields, converts every
+// Starts a run as the window's "実行" does: checks the fields (an output that
+// is the input or one of the program's own files is refused), converts every
 // record with convert_code, and shows the summary. Searches the detail file
 // first when Flag::kDetailFile is set and the batch address-to-code window is
 // not open.

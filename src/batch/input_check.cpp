@@ -1,11 +1,9 @@
 #include "batch/input_check.h"
 
 #include <algorithm>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "io/read_file.h"
 #include "text/format.h"
 #include "text/sjis.h"
 #include "text/strconv.h"
@@ -26,16 +24,12 @@ std::u16string wide_count(int count) {
 
 InputText read_input_file(const std::filesystem::path& path) {
   InputText result;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    result.error = describe(path) + ": cannot open: " + std::strerror(errno);
+  const io::FileBytes file = io::read_regular_file(path);
+  if (!file.ok()) {
+    result.error = describe(path) + " " + file.error;
     return result;
   }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    result.error = describe(path) + ": cannot read";
-    return result;
-  }
+  const std::string_view bytes = file.view();
   std::size_t bad_offset = 0;
   result.text = text::decode_sjis(bytes, bad_offset);
   if (!result.text) {
@@ -46,14 +40,17 @@ InputText read_input_file(const std::filesystem::path& path) {
   return result;
 }
 
-std::filesystem::path field_path(std::u16string_view name) {
-  return std::filesystem::path(text::to_utf8(text::trim_view(name)));
+std::filesystem::path field_path(const std::filesystem::path& name) {
+  const std::string& bytes = name.native();
+  const std::size_t first = bytes.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return bytes.substr(first, bytes.find_last_not_of(' ') - first + 1);
 }
 
-bool input_file_ok(std::u16string_view name) {
-  if (text::trim_view(name).empty()) return false;
-  std::error_code error;
+bool input_file_ok(const std::filesystem::path& name) {
   const std::filesystem::path path = field_path(name);
+  if (path.empty()) return false;
+  std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return false;
   const auto size = std::filesystem::file_size(path, error);
   return !error && size > 0;

@@ -19,16 +19,20 @@ struct InputText {
   std::string error;  // UTF-8, names the file; empty when text holds the content
 };
 
-// Reads a whole Shift-JIS file. A file that cannot be opened or read, or that
-// is not valid Shift-JIS (the error gives the line), has no text.
+// Reads a whole Shift-JIS file. A file that cannot be opened or read, that is
+// not a regular file (never waited on), or that is not valid Shift-JIS (the
+// error gives the line), has no text.
 InputText read_input_file(const std::filesystem::path& path);
 
-// The input-file field check (chk_file / chk_text1): false when the trimmed
-// name is empty, names no file, or names an empty file.
-bool input_file_ok(std::u16string_view name);
-
 // A file name field as the converters use it: trimmed of half-width blanks.
-std::filesystem::path field_path(std::u16string_view name);
+// File names are the bytes the file system knows (a window turns its text
+// into them with the platform's file-name encoding, the command line passes
+// its arguments as they are), so any name a file can have can be given.
+std::filesystem::path field_path(const std::filesystem::path& name);
+
+// The input-file field check (chk_file / chk_text1): false when the trimmed
+// name is empty, names no regular file, or names an empty file.
+bool input_file_ok(const std::filesystem::path& name);
 
 // The probe counts the first line's items up to this many and stores them.
 inline constexpr int kProbeItemLimit = 51;

@@ -41,7 +41,13 @@ std::string search_failure_text(const DataSearch& search) {
   std::string text =
       "no postal data: " + std::string(postaldb::kMainFileName) + " is in none of these folders:\n";
   for (const std::filesystem::path& folder : search.looked_in) {
-    text += "  " + folder.string() + "\n";
+    text += "  " + folder.string();
+    // Something else under the name is no data, and the user should know why.
+    std::error_code error;
+    if (std::filesystem::exists(folder / postaldb::kMainFileName, error)) {
+      text += " (its " + std::string(postaldb::kMainFileName) + " is not a regular file)";
+    }
+    text += "\n";
   }
   text +=
       "Build the data files with kovari-mkdata, or bring in Japan Post's ken_all.zip and "

@@ -50,6 +50,13 @@ std::filesystem::path settings_file_to_read(const Places& places, const IsWritab
   return written;
 }
 
+UserFiles user_files(const Places& places, const IsWritable& is_writable) {
+  return {settings_file_to_read(places, is_writable),
+          user_file_path(UserFile::Settings, places, is_writable),
+          user_file_path(UserFile::ClipboardHistory, places, is_writable),
+          user_file_path(UserFile::OfficeIndex, places, is_writable)};
+}
+
 std::filesystem::path update_folder(const Places& places, const IsWritable& is_writable) {
   return is_portable(places, is_writable) ? places.program_folder : user_data_folder(places);
 }

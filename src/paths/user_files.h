@@ -55,4 +55,16 @@ std::filesystem::path update_folder(const Places& places, const IsWritable& is_w
 // missing, so that the caller can write the file at once.
 std::filesystem::path user_file(UserFile file, const Places& places);
 
+// The program's own files of one run: no batch output or export may replace
+// one of them, and the settings are saved where `settings` says.
+struct UserFiles {
+  std::filesystem::path settings_read;      // settings_file_to_read
+  std::filesystem::path settings;           // where the settings are saved
+  std::filesystem::path clipboard_history;  // "tmp_history.csv"
+  std::filesystem::path office_index;       // "ooguchi_index.csv"
+};
+
+// The files above for `places`.
+UserFiles user_files(const Places& places, const IsWritable& is_writable);
+
 }  // namespace kovari::paths

@@ -29,11 +29,6 @@ int set_replacement_pairs(const settings::Settings& settings, PostalTables& tabl
 LoadStatus get_chr(PostalDb& db) {
   const std::int32_t block = db.dir.blk2[9];
   const std::int32_t count = db.dir.chr_file_count;
-  if (LoadStatus s = check_table_fits(db.detail_file, block, count, min_record::kCharacterPair,
-                                      "character-replacement table");
-      !s.ok()) {
-    return s;
-  }
   auto& pairs = db.tables.chr_file_pairs;
   pairs.clear();
   Cursor cursor = db.detail_file.at(block_position(block));

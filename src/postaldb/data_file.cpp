@@ -1,16 +1,10 @@
 #include "postaldb/data_file.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <bit>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <utility>
 
+#include "io/read_file.h"
 #include "text/sjis.h"
 
 namespace kovari::postaldb {
@@ -22,52 +16,19 @@ constexpr std::int16_t kStringTag = 8;
 
 }  // namespace
 
-DataFile::DataFile(DataFile&& other) noexcept { *this = std::move(other); }
-
-DataFile& DataFile::operator=(DataFile&& other) noexcept {
-  if (this != &other) {
-    if (data_ != nullptr) munmap(const_cast<unsigned char*>(data_), length_);
-    path_ = std::move(other.path_);
-    exists_ = std::exchange(other.exists_, false);
-    data_ = std::exchange(other.data_, nullptr);
-    length_ = std::exchange(other.length_, 0);
-    error_ = std::move(other.error_);
-  }
-  return *this;
-}
-
-DataFile::~DataFile() {
-  if (data_ != nullptr) munmap(const_cast<unsigned char*>(data_), length_);
-}
-
 bool DataFile::open(const std::filesystem::path& path) {
   *this = DataFile();
   path_ = path;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return true;  // a missing file reads as an empty one
-    error_ = name() + ": cannot open: " + std::strerror(errno);
-    return false;
-  }
+  io::FileBytes file = io::read_regular_file(path);
+  if (file.problem == io::ReadProblem::kMissing) return true;  // reads as an empty file
   exists_ = true;
-  struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    error_ = name() + ": not a readable file";
-    ::close(fd);
+  if (!file.ok()) {
+    error_ = name() + " " + file.error;
     return false;
   }
-  if (info.st_size > 0) {
-    void* map =
-        mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-    if (map == MAP_FAILED) {
-      error_ = name() + ": cannot map: " + std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    data_ = static_cast<const unsigned char*>(map);
-    length_ = info.st_size;
-  }
-  ::close(fd);
+  id_ = file.id;
+  bytes_ = std::move(file.bytes);
+  length_ = static_cast<std::int64_t>(file.size);
   return true;
 }
 
@@ -86,7 +47,7 @@ const unsigned char* Cursor::take(std::size_t n) {
          " lies outside the file (length " + std::to_string(length) + ")");
     return nullptr;
   }
-  const unsigned char* bytes = file_->data_ + offset_;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(file_->bytes_.get()) + offset_;
   offset_ += static_cast<std::int64_t>(n);
   return bytes;
 }

@@ -1,7 +1,10 @@
-// Bounds-checked, on-demand reader over one postal data file.
+// Bounds-checked reader over one postal data file.
 //
-// A DataFile maps the file read-only and never changes after open(), so any
-// number of cursors may read it at once. A Cursor reads sequentially from a
+// A DataFile reads the whole file into memory when it opens (the four files
+// are a few megabytes): another process that rewrites or truncates the file
+// while the program runs cannot pull the bytes away from under a search, as
+// it could from a mapping. It never changes after open(), so any number of
+// cursors may read it at once. A Cursor reads sequentially from a
 // 1-based position; every read is checked against the file's length. A read
 // that would leave the file does not happen: it yields 0 or an empty text and
 // puts the cursor into a sticky failed state whose message names the file and
@@ -10,7 +13,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
+
+#include "io/file_status.h"
+#include "io/read_file.h"
 
 namespace kovari::postaldb {
 
@@ -21,15 +29,18 @@ class DataFile {
   DataFile() = default;
   DataFile(const DataFile&) = delete;
   DataFile& operator=(const DataFile&) = delete;
-  DataFile(DataFile&&) noexcept;
-  DataFile& operator=(DataFile&&) noexcept;
-  ~DataFile();
+  DataFile(DataFile&&) noexcept = default;
+  DataFile& operator=(DataFile&&) noexcept = default;
 
-  // Opens the file read-only. A missing file opens as an empty file (length 0)
-  // without being created; exists() tells the two apart. False (with error())
-  // only when an existing file cannot be read.
+  // Reads the file. A missing file opens as an empty file (length 0) without
+  // being created; exists() tells the two apart. False (with error()) when
+  // something else stands in its place (a folder, a FIFO: never waited on) or
+  // it cannot be read.
   bool open(const std::filesystem::path& path);
   bool exists() const { return exists_; }
+  // The identity of the file read, when it exists: an output that names the
+  // same file under another name must not replace it.
+  const std::optional<io::FileId>& id() const { return id_; }
   const std::filesystem::path& path() const { return path_; }
   // The file name alone, as messages name the file.
   std::string name() const { return path_.filename().string(); }
@@ -43,7 +54,8 @@ class DataFile {
   friend class Cursor;
   std::filesystem::path path_;
   bool exists_ = false;
-  const unsigned char* data_ = nullptr;
+  std::optional<io::FileId> id_;
+  std::unique_ptr<char, io::ReleaseBytes> bytes_;
   std::int64_t length_ = 0;
   std::string error_;
 };

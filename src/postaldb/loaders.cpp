@@ -3,6 +3,7 @@
 #include <string>
 
 #include "postaldb/directory.h"
+#include "postaldb/directory_check.h"
 #include "postaldb/fixed_tables.h"
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -49,11 +50,6 @@ void classify_city(PostalTables& tables, std::u16string_view name, int row) {
 
 LoadStatus get_city1(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.pref_count;
-  if (LoadStatus s = check_table_fits(db.main_file, db.dir.blk1[1], count, min_record::kPrefecture,
-                                      "prefecture table");
-      !s.ok()) {
-    return s;
-  }
   PostalTables& t = db.tables;
   t.pref_name.assign(count + 1, fixed_pref_name(u""));
   t.pref_first_city.assign(count + 1, 0);
@@ -72,11 +68,6 @@ LoadStatus get_city1(PostalDb& db, LoadProgress& progress) {
 
 LoadStatus get_city2(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.city_count;
-  if (LoadStatus s =
-          check_table_fits(db.main_file, db.dir.blk1[2], count, min_record::kCity, "city table");
-      !s.ok()) {
-    return s;
-  }
   PostalTables& t = db.tables;
   t.city_name1.assign(count + 1, u"");
   t.city_name2.assign(count + 1, u"");
@@ -107,11 +98,6 @@ LoadStatus get_city2(PostalDb& db, LoadProgress& progress) {
 
 LoadStatus get_bill(PostalDb& db, LoadProgress& progress) {
   const std::int32_t count = db.dir.bill_count;
-  if (LoadStatus s = check_table_fits(db.main_file, db.dir.blk1[5], count, min_record::kBuilding,
-                                      "building table");
-      !s.ok()) {
-    return s;
-  }
   PostalTables& t = db.tables;
   t.bill_code.assign(count + 1, u"");
   t.bill_floors.assign(count + 1, 0);
@@ -144,11 +130,6 @@ LoadStatus get_city3(PostalDb& db, LoadProgress& progress) {
   if (block == 0) return LoadStatus::success();
   const std::int32_t count = db.dir.city_pos2_count;
   const std::int32_t city_count = db.dir.city_count;
-  if (LoadStatus s = check_table_fits(db.detail_file, block, count, min_record::kCityPosition,
-                                      "city position table");
-      !s.ok()) {
-    return s;
-  }
   std::vector<std::int32_t>& pos2 = db.tables.city_pos2;
   pos2.assign(city_count + 1, 0);
   Cursor cursor = db.detail_file.at(block_position(block));
@@ -184,11 +165,6 @@ LoadStatus get_city5(PostalDb& db, LoadProgress& progress) {
   const std::int32_t block = db.dir.blk2[8];
   if (block == 0) return LoadStatus::success();
   const std::int32_t count = db.dir.word_count;
-  if (LoadStatus s =
-          check_table_fits(db.detail_file, block, count, min_record::kWord, "word table");
-      !s.ok()) {
-    return s;
-  }
   PostalTables& t = db.tables;
   t.word.assign(count + 1, u"");
   Cursor cursor = db.detail_file.at(block_position(block));
@@ -209,13 +185,8 @@ LoadStatus get_city5(PostalDb& db, LoadProgress& progress) {
 LoadStatus get_city6(PostalDb& db, LoadProgress& progress) {
   const std::int32_t block = db.dir.blk3[2];
   const std::int32_t count = db.dir.ward_pair_count;
-  // The searches walk ward_pair(1..ward_pair_count) whether or not the table
-  // is stored, so the count must fit and the table is sized to it either way.
-  if (LoadStatus s =
-          check_table_fits(db.third_file, block, count, min_record::kWardPair, "ward-pair table");
-      !s.ok()) {
-    return s;
-  }
+  // Sized to the count either way: a table with pairs has its block
+  // (check_directory), so without one the count is 0.
   PostalTables& t = db.tables;
   t.ward_pair1.assign(count + 1, u"");
   t.ward_pair2.assign(count + 1, u"");

@@ -1,7 +1,8 @@
 // The table loaders of the start-up load: each reads one table of the data
-// files into PostalTables. A table that does not fit in its file, a position
-// outside it or an unreadable record ends the loader with an error naming the
-// file; the tables are sized to the counts read, so no count overruns them.
+// files into PostalTables, once the directory passed check_directory (every
+// table fits in its file). A position outside its file or an unreadable
+// record ends the loader with an error naming the file; the tables are sized
+// to the counts read, so no count overruns them.
 #pragma once
 
 #include "postaldb/load_progress.h"

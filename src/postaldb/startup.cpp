@@ -4,6 +4,7 @@
 
 #include "postaldb/char_tables.h"
 #include "postaldb/directory.h"
+#include "postaldb/directory_check.h"
 #include "postaldb/loaders.h"
 #include "settings/ini_file.h"
 #include "text/format.h"
@@ -74,7 +75,7 @@ LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
   if (db.data4_present == 1) {
     if (LoadStatus s = get_control4(db.fourth_file, db.dir); !s.ok()) return s;
   }
-  if (LoadStatus s = check_directory(db); !s.ok()) return s;
+  if (LoadStatus s = check_directory(db, detail_in_use); !s.ok()) return s;
 
   const Directory& dir = db.dir;
   const std::int64_t total = std::int64_t{dir.city_count} + dir.pref_count + dir.bill_count +

@@ -8,10 +8,12 @@
 
 #include "host/host.h"
 #include "host/running_windows.h"
+#include "paths/user_files.h"
 #include "postaldb/load_status.h"
 #include "postaldb/postal_db.h"
 #include "resolve/resolve_state.h"
 #include "settings/settings.h"
+#include "settings/settings_save.h"
 
 namespace kovari {
 
@@ -24,13 +26,25 @@ struct Session {
   bool clip_asked = false;
   resolve::RememberedChoices remembered;
   resolve::ResolveCaches caches;
+  // The program's own files of this run: the settings are read from and saved
+  // to them, and no output replaces one of them (is_program_file).
+  paths::UserFiles files;
 
   // The start-up load from `folder`: the data files and the settings file
-  // `ini_path` (by default the one beside the data; postaldb::load_postal_db).
-  // Whatever depends on the data (the caches, the remembered choices) is
-  // emptied, and clip_asked is cleared.
+  // files.settings_read (postaldb::load_postal_db). Whatever depends on the
+  // data (the caches, the remembered choices) is emptied, and clip_asked is
+  // cleared. When the settings may not be saved at the end (the file could
+  // not be read, or it is read-only), the message line says so once.
+  postaldb::LoadStatus load(const std::filesystem::path& folder, Host& host,
+                            const paths::UserFiles& user_files);
+  // The same with the settings file `ini_path` (by default the one beside the
+  // data) read and saved, and no other file of the program's own.
   postaldb::LoadStatus load(const std::filesystem::path& folder, Host& host,
                             const std::filesystem::path& ini_path = {});
+
+  // Saves the settings to files.settings at the end of the program, unless
+  // that would lose the user's own (settings::save_ini_file).
+  settings::SaveResult save_settings() const;
 
   // Rebuilds the replacement table in use from the data file's pairs and the
   // user's pairs in `settings`, after the user changed them. Returns the

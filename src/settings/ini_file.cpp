@@ -1,15 +1,13 @@
 #include "settings/ini_file.h"
 
-#include <unistd.h>
-
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <optional>
-#include <system_error>
 
+#include "io/atomic_file.h"
+#include "io/read_file.h"
 #include "settings/ini_fields.h"
+#include "settings/settings_save.h"
 #include "text/sjis.h"
 #include "text/vb.h"
 
@@ -94,28 +92,29 @@ void read_control_line(std::u16string_view line, std::u16string_view key, std::u
 }
 
 // The pairs of the "[Text]" section: the rest of the file, two fields each.
+// An empty text to replace would be found at every position: such a pair is
+// dropped.
 void read_text_pairs(FieldReader& fields, Settings& settings) {
   settings.text_section_read = true;
   settings.text_pairs.clear();
-  while (static_cast<int>(settings.text_pairs.size()) < kMaxTextPairs) {
+  while (true) {
     std::optional<std::u16string> from = fields.next();
     std::optional<std::u16string> to = fields.next();
     if (!from || !to) break;
+    if (from->empty()) continue;
     settings.text_pairs.emplace_back(std::move(*from), std::move(*to));
   }
 }
 
-std::optional<std::string> read_file(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kMaxFileSize) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return bytes;
+IniRead read_state(io::ReadProblem problem) {
+  switch (problem) {
+    case io::ReadProblem::kNone:
+      return IniRead::kRead;
+    case io::ReadProblem::kMissing:
+      return IniRead::kMissing;
+    default:
+      return IniRead::kUnreadable;
+  }
 }
 
 // Shift-JIS bytes of a line; a character without a Shift-JIS code becomes "?".
@@ -130,10 +129,11 @@ std::string encode_line(std::u16string line) {
 
 }  // namespace
 
-bool get_ini_file(const std::filesystem::path& path, Settings& settings) {
-  const std::optional<std::string> bytes = read_file(path);
-  if (!bytes) return false;
-  FieldReader fields(*bytes);
+IniRead get_ini_file(const std::filesystem::path& path, Settings& settings) {
+  const io::FileBytes file = io::read_regular_file(path, kMaxFileSize);
+  settings.ini_read = read_state(file.problem);
+  if (!file.ok()) return settings.ini_read;
+  FieldReader fields(file.view());
   Section section = Section::kNone;
   while (std::optional<std::u16string> line = fields.next()) {
     if (!line->empty() && line->front() == u'[') {
@@ -142,7 +142,7 @@ bool get_ini_file(const std::filesystem::path& path, Settings& settings) {
       if (header == u"[Control]") section = Section::kControl;
       if (header == u"[Text]") {
         read_text_pairs(fields, settings);
-        return true;
+        return settings.ini_read;
       }
       continue;
     }
@@ -153,7 +153,7 @@ bool get_ini_file(const std::filesystem::path& path, Settings& settings) {
     if (section == Section::kForm) read_form_line(key, value, settings);
     if (section == Section::kControl) read_control_line(*line, key, value, settings);
   }
-  return true;
+  return settings.ini_read;
 }
 
 std::string ini_file_bytes(const Settings& settings) {
@@ -182,21 +182,9 @@ std::string ini_file_bytes(const Settings& settings) {
 }
 
 bool put_ini_file(const std::filesystem::path& path, const Settings& settings) {
-  const std::string bytes = ini_file_bytes(settings);
-  std::filesystem::path temp = path;
-  temp += ".new" + std::to_string(getpid());
-  std::FILE* out = std::fopen(temp.c_str(), "wb");
-  if (out == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
-                       std::fflush(out) == 0 && fsync(fileno(out)) == 0;
-  const bool closed = std::fclose(out) == 0;
-  std::error_code error;
-  if (written && closed) {
-    std::filesystem::rename(temp, path, error);
-    if (!error) return true;
-  }
-  std::filesystem::remove(temp, error);
-  return false;
+  if (!settings_not_saved_reason(settings, path).empty()) return false;
+  io::AtomicFile file;
+  return file.open(path) && file.write(ini_file_bytes(settings)) && file.commit();
 }
 
 }  // namespace kovari::settings

@@ -45,6 +45,15 @@ inline constexpr std::array<WindowNumber, 15> kWindowNumbers = {
     WindowNumber::kSettings,           WindowNumber::kRecordView,
     WindowNumber::kAddressEditFormat};
 
+// What reading the settings file found (settings::get_ini_file). Defaults
+// that stand in for a file that could not be read must never be written over
+// it (settings/settings_save.h).
+enum class IniRead {
+  kMissing,     // there was none: the defaults hold
+  kRead,        // it was read
+  kUnreadable,  // it is there but could not be read: a folder, a FIFO, no permission, too large
+};
+
 // A window's saved top-left corner, in twips.
 struct FormPosition {
   int top = 0;
@@ -97,6 +106,8 @@ struct Settings {
   // Whether a "[Text]" section was read: without one no replacement pair is
   // in use at all, not even the data file's.
   bool text_section_read = false;
+  // What reading the settings file found: whether they may be saved over it.
+  IniRead ini_read = IniRead::kMissing;
 
   int flag(Flag f) const { return ctl_flg[static_cast<int>(f)]; }
   void set_flag(Flag f, int value) { ctl_flg[static_cast<int>(f)] = value; }

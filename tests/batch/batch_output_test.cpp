@@ -82,19 +82,18 @@ TEST(BatchOutputTest, ReportsACharacterShiftJisCannotHold) {
   EXPECT_FALSE(out.close());
 }
 
-TEST(BatchOutputTest, SameFileComparesResolvedPaths) {
-  const auto dir = fresh_folder("same");
-  std::ofstream(dir / "in.csv") << "x";
-  std::filesystem::create_directories(dir / "sub");
-  std::filesystem::create_symlink(dir / "in.csv", dir / "link.csv");
-  EXPECT_TRUE(same_file(dir / "in.csv", dir / "sub" / ".." / "in.csv"));
-  EXPECT_TRUE(same_file(dir / "in.csv", dir / "link.csv"));
-  EXPECT_TRUE(same_file(dir / "new.csv", dir / "sub" / ".." / "new.csv"));
-  EXPECT_FALSE(same_file(dir / "in.csv", dir / "out.csv"));
-  const auto cwd = std::filesystem::current_path();
-  std::filesystem::current_path(dir);
-  EXPECT_TRUE(same_file("in.csv", dir / "in.csv"));
-  std::filesystem::current_path(cwd);
+TEST(BatchOutputTest, AFailedRunLeavesTheEarlierFileAndNothingElse) {
+  const auto dir = fresh_folder("earlier");
+  std::ofstream(dir / "out.csv", std::ios::binary) << "earlier output\r\n";
+  OutputFile out;
+  ASSERT_TRUE(out.open(dir / "out.csv"));
+  const std::vector<std::u16string> good = {std::u16string(70000, u'x')};  // flushed at once
+  const std::vector<std::u16string> bad = {u"\U0001F600"};
+  EXPECT_TRUE(out.write_record(good));
+  EXPECT_FALSE(out.write_record(bad));
+  EXPECT_FALSE(out.close());
+  EXPECT_EQ(read_bytes(dir / "out.csv"), "earlier output\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ TEST_F(CodeBatchTest, RefusesBadFields) {
       {{u"", u"2", u"2", u"1", fields.out_file, false},
        u"変換前ファイルの入力に誤りがあります。",
        Focus::kInputFile},
-      {{fields.in_file + u"x", u"2", u"2", u"1", fields.out_file, false},
+      {{dir / "in.csvx", u"2", u"2", u"1", fields.out_file, false},
        u"変換前ファイルの入力に誤りがあります。",
        Focus::kInputFile},
       {{fields.in_file, u"0", u"1", u"1", fields.out_file, false},

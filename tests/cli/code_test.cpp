@@ -106,4 +106,19 @@ TEST_F(CodeCliTest, BatchCodeExitStatus) {
   }
 }
 
+// File names reach the file system as the bytes given: a name in Shift-JIS
+// bytes, or one that is no text at all.
+TEST_F(CodeCliTest, BatchCodeTakesFileNamesAsBytes) {
+  const std::filesystem::path in = dir / "in\x93\x8c.csv";
+  const std::filesystem::path out = dir / "out\xff.csv";
+  std::ofstream(in, std::ios::binary) << "1,1000001\r\n";
+  const Result result = run_command(cli("batch-code --in '" + in.string() + "' --out '" +
+                                        out.string() + "' --items 2 --code-pos 2"));
+  EXPECT_EQ(result.status, 0);
+  std::ifstream written(out, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(written)),
+                          std::istreambuf_iterator<char>());
+  EXPECT_EQ(kovari::text::decode_sjis(bytes).value_or(u"?"), u"1,1000001,東京都千代田区千代田\r\n");
+}
+
 }  // namespace

@@ -97,5 +97,15 @@ TEST(DataSearchTest, TheFailureTextNamesEveryFolderLookedIn) {
   EXPECT_NE(text.find("kovari-mkdata --update"), std::string::npos) << text;
 }
 
+TEST(DataSearchTest, TheFailureTextSaysWhenTheMainFileIsNoRegularFile) {
+  TempTree tree;
+  std::filesystem::create_directories(tree.user_data() / "kovaritbl.dat");
+  const std::string text = search_failure_text(find_data_folder(tree.places()));
+  EXPECT_NE(text.find(tree.user_data().string() + " (its kovaritbl.dat is not a regular file)\n"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(text.find(tree.program().string() + " ("), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace kovari::paths

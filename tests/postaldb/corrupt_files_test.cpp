@@ -1,11 +1,15 @@
 // Broken data files must end the load with a message naming the file, never
 // with a crash or a read outside the file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <bit>
+#include <cstring>
 #include <functional>
 #include <random>
 
 #include "postaldb/load_test.h"
+#include "support/file_tricks.h"
 
 namespace kovari::postaldb {
 namespace {
@@ -22,6 +26,14 @@ struct BrokenCase {
 
 void no_data_change(FixtureData&) {}
 void no_file_change(FixtureFiles&) {}
+
+// Stores a 4-byte value at `offset` of a file's directory block.
+void put_directory_value(std::string& file, std::size_t offset, std::int32_t value) {
+  std::memcpy(file.data() + file.size() - 1024 + offset, &value, sizeof value);
+}
+void put_directory_integer(std::string& file, std::size_t offset, std::int16_t value) {
+  std::memcpy(file.data() + file.size() - 1024 + offset, &value, sizeof value);
+}
 
 const BrokenCase kBrokenCases[] = {
     {"main file missing", no_data_change, [](FixtureFiles& f) { f.main.clear(); }, "kovari-mkdata"},
@@ -57,6 +69,47 @@ const BrokenCase kBrokenCases[] = {
      [](FixtureFiles& f) { f.detail.resize(500); }, "kovari2tbl.dat"},
     {"third file shorter than a block", no_data_change, [](FixtureFiles& f) { f.third.resize(10); },
      "kovari3tbl.dat"},
+    // Directories that cannot be right, whatever the tables hold.
+    {"main file of zeros", no_data_change,
+     [](FixtureFiles& f) { f.main.assign(f.main.size(), '\0'); },
+     "kovaritbl.dat is damaged: its directory block names no table"},
+    {"no postal codes", [](FixtureData& d) { d.code_count = 0; }, no_file_change,
+     "kovaritbl.dat is damaged: the postal-code index (block 3, 0 records) has no records"},
+    {"no prefectures", [](FixtureData& d) { d.pref_count = 0; }, no_file_change,
+     "kovaritbl.dat is damaged: the prefecture table"},
+    {"no cities", [](FixtureData& d) { d.city_count = 0; }, no_file_change,
+     "kovaritbl.dat is damaged: the city table"},
+    {"no town areas", [](FixtureData& d) { d.town_end1 = 0; }, no_file_change,
+     "kovaritbl.dat is damaged: it holds no town-area records"},
+    {"main file cut in half", no_data_change,
+     [](FixtureFiles& f) { f.main.resize(f.main.size() / 2 / 1024 * 1024); }, "kovaritbl.dat"},
+    {"block number beyond the file", no_data_change,
+     [](FixtureFiles& f) { put_directory_value(f.main, 9 * 4, std::bit_cast<std::int32_t>(5e5f)); },
+     "kovaritbl.dat is damaged: block number 10 (500000) lies outside the file"},
+    {"building table into the directory block", [](FixtureData& d) { d.bill_count = 1000; },
+     no_file_change, "kovaritbl.dat is damaged: the building table"},
+    {"third file without a table", no_data_change,
+     [](FixtureFiles& f) {
+       put_directory_integer(f.third, 1 * 2, 0);
+       put_directory_value(f.third, 100 + 8, 0);
+     },
+     "kovari3tbl.dat is damaged: its directory block names no table"},
+    {"detail file of zeros", no_data_change,
+     [](FixtureFiles& f) { f.detail.assign(f.detail.size(), '\0'); },
+     "kovari2tbl.dat is damaged: its directory block names no table"},
+    {"ward pairs without their block", no_data_change,
+     [](FixtureFiles& f) {
+       put_directory_integer(f.third, 0, 1);  // an empty old-code table at block 1
+       put_directory_integer(f.third, 1 * 2, 0);
+     },
+     "kovari3tbl.dat is damaged: the ward-pair table (block 0, 2 records) has records but no "
+     "block"},
+    {"town-name index without records",
+     [](FixtureData& d) {
+       d.write_fourth = true;
+       d.tbl4_count = 0;
+     },
+     no_file_change, "kovari4tbl.dat is damaged: the town-name index"},
     {"city name not Shift-JIS", no_data_change,
      [](FixtureFiles& f) {
        // The first city name's first byte pair, at block 2 + 4, becomes a lone lead byte.
@@ -77,6 +130,22 @@ TEST_F(CorruptFilesTest, BrokenFilesGiveAnErrorNamingTheFile) {
     const LoadStatus status = load(files);
     EXPECT_FALSE(status.ok()) << c.name;
     EXPECT_NE(status.error.find(c.file_named), std::string::npos) << c.name << ": " << status.error;
+  }
+}
+
+TEST_F(CorruptFilesTest, AFifoInPlaceOfAFileIsReportedWithoutWaiting) {
+  for (const char* name : {"kovaritbl.dat", "kovari2tbl.dat", "kovari3tbl.dat", "kovari4tbl.dat"}) {
+    write_fixture(dir_, testing::build_fixture(testing::sample_data()));
+    const std::filesystem::path fifo = dir_ / name;
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    LoadStatus status;
+    ASSERT_TRUE(kovari::testing::returns_without_waiting(fifo, [&] {
+      status = load_postal_db(dir_, db_, settings_, host_);
+    })) << name;
+    EXPECT_EQ(status.problem, LoadProblem::kFileUnreadable) << name;
+    EXPECT_EQ(status.error, std::string(name) + " is a FIFO, not a regular file");
+    std::filesystem::remove(fifo);
   }
 }
 
@@ -111,7 +180,9 @@ void expect_consistent_tables(const PostalDb& db) {
 TEST_F(CorruptFilesTest, RandomlyDamagedFilesNeverCrashTheLoad) {
   FixtureData data = testing::sample_data();
   data.write_fourth = true;
+  data.tbl4_count = 2;
   const FixtureFiles valid = testing::build_fixture(data);
+  ASSERT_TRUE(load(valid).ok());
   std::mt19937 random(20010601);
   int refused = 0;
   constexpr int kMutations = 2000;

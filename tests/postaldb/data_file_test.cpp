@@ -1,11 +1,13 @@
 #include "postaldb/data_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <bit>
 #include <fstream>
 
 #include "postaldb/fixture_writer.h"
+#include "support/file_tricks.h"
 
 namespace kovari::postaldb {
 namespace {
@@ -136,6 +138,46 @@ TEST_F(DataFileTest, VariantStringWithWrongTagOrBadBytesFails) {
     EXPECT_EQ(cursor.read_variant_string(), u"") << c.name;
     EXPECT_TRUE(cursor.failed()) << c.name;
     EXPECT_NE(cursor.error().find("kovaritbl.dat"), std::string::npos) << cursor.error();
+  }
+}
+
+// Another process that truncates or rewrites the file in place (not by a
+// rename) cannot take the bytes away from under the readers.
+TEST_F(DataFileTest, AFileRewrittenInPlaceKeepsTheBytesThatWereRead) {
+  testing::ByteWriter w;
+  w.code("1000001");
+  w.raw(std::string(8192, '\x55'));
+  w.variant(u"千代田");
+  DataFile file;
+  const std::filesystem::path path = write(w.bytes());
+  ASSERT_TRUE(file.open(path));
+  std::filesystem::resize_file(path, 0);
+  Cursor cursor = file.at(1);
+  EXPECT_EQ(cursor.read_code(), "1000001");
+  std::ofstream(path, std::ios::binary) << std::string(100, 'x');
+  EXPECT_EQ(file.at(8200).read_variant_string(), u"千代田");
+  EXPECT_EQ(file.length(), static_cast<std::int64_t>(w.bytes().size()));
+}
+
+TEST_F(DataFileTest, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
+  const std::filesystem::path fifo = dir_ / "kovari4tbl.dat";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_directory(dir_ / "kovaritbl.dat");
+  const struct {
+    std::filesystem::path path;
+    const char* error;
+  } cases[] = {
+      {fifo, "kovari4tbl.dat is a FIFO, not a regular file"},
+      {dir_ / "kovaritbl.dat", "kovaritbl.dat is a folder, not a regular file"},
+  };
+  for (const auto& c : cases) {
+    DataFile file;
+    bool opened = true;
+    ASSERT_TRUE(
+        kovari::testing::returns_without_waiting(fifo, [&] { opened = file.open(c.path); }));
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(file.exists());
+    EXPECT_EQ(file.error(), c.error);
   }
 }
 

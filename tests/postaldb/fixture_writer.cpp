@@ -44,7 +44,10 @@ std::string main_file(const FixtureData& d) {
     file.long_value(city.town_pos);
     file.integer(city.kind);
   }
-  blk[3] = file.next_block();  // the postal-code index: no records
+  blk[3] = file.next_block();  // the postal-code index: one record, of the first town area
+  file.code("0600000");
+  file.long_value(0);
+  file.integer(1);
   blk[5] = file.next_block();
   for (const BuildingRow& building : d.buildings) {
     file.code(building.code);
@@ -56,7 +59,7 @@ std::string main_file(const FixtureData& d) {
   for (int k = 1; k <= 50; ++k) directory.float_coded(blk[k]);
   directory.float_coded(d.pref_count.value_or(static_cast<std::int32_t>(d.prefectures.size())));
   directory.float_coded(d.city_count.value_or(static_cast<std::int32_t>(d.cities.size())));
-  directory.float_coded(d.code_count.value_or(0));
+  directory.float_coded(d.code_count.value_or(1));
   directory.long_value(d.town_end1.value_or(d.town_area_bytes));
   directory.float_coded(d.bill_count.value_or(static_cast<std::int32_t>(d.buildings.size())));
   directory.raw(d.main_directory_tail);
@@ -113,6 +116,7 @@ std::string third_file(const FixtureData& d) {
 std::string fourth_file(const FixtureData& d) {
   ByteWriter file;
   std::int32_t blk[51] = {};
+  file.raw(std::string(kBlock, '\0'));  // block 0 would mean "absent"
   blk[3] = file.next_block();
   file.raw(std::string(22 * static_cast<std::size_t>(d.tbl4_count), '\0'));
   ByteWriter directory;

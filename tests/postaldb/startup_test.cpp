@@ -144,8 +144,8 @@ TEST_F(StartupTest, ProgressMovesOnlyAtEveryFiftiethRecord) {
     int prefectures, cities;
     std::vector<long> expected;
   } kCases[] = {
-      {0, 49, {}}, {0, 50, {50}},       {47, 3, {50}},  // prefectures count without moving the bar
-      {50, 0, {}}, {0, 120, {50, 100}},
+      // Prefectures count without moving the bar (a load needs one prefecture and one city).
+      {1, 48, {}}, {1, 49, {50}}, {47, 3, {50}}, {50, 1, {}}, {1, 119, {50, 100}},
   };
   for (const auto& c : kCases) {
     FixtureData data;

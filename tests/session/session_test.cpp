@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "session/convert_address.h"
+#include "support/file_tricks.h"
 #include "support/loaded_session.h"
+#include "support/recording_host.h"
+#include "support/scratch_folder.h"
 
 namespace kovari {
 namespace {
@@ -50,6 +56,45 @@ TEST(SessionTest, TheUsersReplacementPairsTakeEffectOnceApplied) {
   session.settings.text_pairs.clear();
   session.apply_replacement_pairs();
   EXPECT_NE(convert_address(session, loaded.host, typed, CallerMode::kClipboard).code, u"1000005");
+}
+
+// Whether the end of the program may save the settings is known at the load,
+// and the message line says it once when it may not.
+TEST(SessionTest, TheLoadSaysOnceWhenTheSettingsWillNotBeSaved) {
+  const struct {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make;
+    std::u16string_view said;
+    settings::SaveResult saved;
+  } cases[] = {
+      {"readable", [](const auto& p) { testing::write_bytes(p, "[Control]\r\n"); }, u"",
+       settings::SaveResult::kSaved},
+      {"a folder", [](const auto& p) { std::filesystem::create_directory(p); },
+       settings::kMsgUnreadableNotSaved, settings::SaveResult::kNotSaved},
+      {"read-only",
+       [](const auto& p) {
+         testing::write_bytes(p, "[Control]\r\n");
+         std::filesystem::permissions(p, std::filesystem::perms::owner_read);
+       },
+       settings::kMsgReadOnlyNotSaved, settings::SaveResult::kNotSaved},
+  };
+  for (const auto& c : cases) {
+    const testing::TempFolder folder("kovari-session");
+    const std::filesystem::path ini = folder.path() / "kovaritbl.ini";
+    c.make(ini);
+    Session session;
+    testing::RecordingHost host;
+    ASSERT_TRUE(
+        session.load(fixture_folder("basic"), host, paths::UserFiles{ini, ini, {}, {}}).ok());
+    const auto said = [&](std::u16string_view text) {
+      return std::count(host.statuses.begin(), host.statuses.end(), text);
+    };
+    EXPECT_EQ(said(settings::kMsgUnreadableNotSaved) + said(settings::kMsgReadOnlyNotSaved),
+              c.said.empty() ? 0 : 1)
+        << c.name;
+    if (!c.said.empty()) EXPECT_EQ(said(c.said), 1) << c.name;
+    EXPECT_EQ(session.save_settings(), c.saved) << c.name;
+  }
 }
 
 }  // namespace

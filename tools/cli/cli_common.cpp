@@ -124,9 +124,8 @@ int load_data(const paths::DataSearch& folder, Session& session, CliHost& host,
     return 2;
   }
   const auto start = std::chrono::steady_clock::now();
-  const paths::Places places = paths::current_places();
   const postaldb::LoadStatus status = session.load(
-      *folder.folder, host, paths::settings_file_to_read(places, paths::folder_is_writable));
+      *folder.folder, host, paths::user_files(paths::current_places(), paths::folder_is_writable));
   host.end_progress();
   if (load_ms != nullptr) {
     *load_ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -198,7 +197,9 @@ int run_batch_command(std::string_view command, const paths::DataSearch& folder,
       return 1;
     case batch::BatchResult::Refused:
       std::cerr << "kovari-cli " << command << ": " << utf8(outcome.message) << " ("
-                << option_of(outcome.focus) << ")\n";
+                << option_of(outcome.focus) << ")";
+      if (!outcome.error.empty()) std::cerr << ' ' << outcome.error;
+      std::cerr << '\n';
       return 2;
   }
   return 1;
@@ -213,16 +214,40 @@ std::vector<std::string> positional_arguments(Args& args) {
   return words;
 }
 
+namespace {
+
+// Hands each line of `text` to `each`: a CR ends a line, and the text after
+// the last CR is a line when it is not empty.
+void for_each_line(std::string_view text, const std::function<void(const std::string&)>& each) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\r', start);
+    if (end == std::string_view::npos) {
+      each(std::string(text.substr(start)));
+      return;
+    }
+    each(std::string(text.substr(start, end - start)));
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
 void for_each_input(const std::vector<std::string>& arguments,
                     const std::function<void(const std::string&)>& each) {
   if (!arguments.empty()) {
     for (const std::string& argument : arguments) each(argument);
     return;
   }
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    each(line);
+  // Each LF-ended piece is handed on as soon as it is read; a CR inside it
+  // ends a line too (CR LF and CR-only text).
+  std::string piece;
+  while (std::getline(std::cin, piece)) {
+    if (piece.empty()) {
+      each(piece);
+    } else {
+      for_each_line(piece, each);
+    }
   }
 }
 

@@ -87,7 +87,7 @@ int run_batch_command(std::string_view command, const paths::DataSearch& folder,
 std::vector<std::string> positional_arguments(Args& args);
 
 // Hands each input to `each`: the arguments when there are any, else the lines
-// of standard input (a CR before the line end dropped), in order, streaming.
+// of standard input, in order, streaming. Lines end with LF, CR LF or CR.
 void for_each_input(const std::vector<std::string>& arguments,
                     const std::function<void(const std::string&)>& each);
 

@@ -16,8 +16,9 @@ namespace kovari::cli {
 int cmd_batch_addr(Args& args) {
   const paths::DataSearch folder = data_folder(args);
   batch::AddressBatchFields fields;
-  fields.in_file = utf16(args.option("in").value_or(""));
-  fields.out_file = utf16(args.option("out").value_or(""));
+  // File names go to the file system as the bytes given.
+  fields.in_file = args.option("in").value_or("");
+  fields.out_file = args.option("out").value_or("");
   fields.item_count = utf16(args.option("items").value_or(""));
   fields.address_pos[0] = utf16(args.option("addr1").value_or("0"));
   fields.address_pos[1] = utf16(args.option("addr2").value_or("0"));

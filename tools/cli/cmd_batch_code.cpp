@@ -29,8 +29,9 @@ int cmd_batch_code(Args& args) {
                  "[--start-line L] [--message] [--yes]\n";
     return 2;
   }
-  fields.in_file = utf16(*in);
-  fields.out_file = utf16(*out);
+  // File names go to the file system as the bytes given.
+  fields.in_file = *in;
+  fields.out_file = *out;
   fields.item_count = utf16(*items);
   fields.code_pos = utf16(*code_pos);
 

@@ -39,7 +39,8 @@ constexpr CommandHelp kHelp[] = {
      "usage: kovari-cli code [--data DIR] [--hyphen] [CODE ...]\n"
      "\n"
      "Looks up each postal code (or each line of standard input when none is given)\n"
-     "as the clipboard conversion does. Only the digits of an input count.\n",
+     "as the clipboard conversion does. Only the digits of an input count. Lines of\n"
+     "standard input end with LF, CR LF or CR.\n",
      "  --hyphen         print codes as 000-0000\n",
      "\n"
      "output, one tab-separated line per result:\n"
@@ -50,7 +51,10 @@ constexpr CommandHelp kHelp[] = {
      "usage: kovari-cli batch-code --in FILE --out FILE --items N --code-pos K\n"
      "                             [--start-line L] [--message] [--yes] [--data DIR]\n"
      "\n"
-     "Converts the postal codes of a Shift-JIS text or CSV file to addresses.\n",
+     "Converts the postal codes of a Shift-JIS text or CSV file to addresses.\n"
+     "The output file is written whole or not at all: until a run finishes, a file\n"
+     "of that name stays as it was. It may not be the input, a read-only file or\n"
+     "one of the program's own files (data files, settings, history, office index).\n",
      "  --in FILE        the input file\n"
      "  --out FILE       the output file\n"
      "  --items N        the number of items per record\n"
@@ -67,7 +71,8 @@ constexpr CommandHelp kHelp[] = {
     {"decompose",
      "usage: kovari-cli decompose [--data DIR] [ADDRESS ...]\n"
      "\n"
-     "Decomposes each address (or each line of standard input when none is given).\n",
+     "Decomposes each address (or each line of standard input when none is given).\n"
+     "Lines of standard input end with LF, CR LF or CR.\n",
      "",
      "\n"
      "output, one tab-separated line per address:\n"
@@ -77,7 +82,8 @@ constexpr CommandHelp kHelp[] = {
      "usage: kovari-cli addr [--data DIR] [--fuzzy] [--detail-pass] [--hyphen] [ADDRESS ...]\n"
      "\n"
      "Converts each address (or each line of standard input when none is given) to\n"
-     "its postal code as the clipboard conversion does.\n",
+     "its postal code as the clipboard conversion does. Lines of standard input end\n"
+     "with LF, CR LF or CR.\n",
      "  --fuzzy          approximate name matching\n"
      "  --detail-pass    look among the offices and post-office boxes too\n"
      "  --hyphen         print codes as 000-0000\n",
@@ -90,7 +96,10 @@ constexpr CommandHelp kHelp[] = {
      "                             [--message] [--use-old-code] [--latest-address TYPE]\n"
      "                             [--start-line L] [--yes] [--data DIR]\n"
      "\n"
-     "Converts the addresses of a Shift-JIS text or CSV file to postal codes.\n",
+     "Converts the addresses of a Shift-JIS text or CSV file to postal codes.\n"
+     "The output file is written whole or not at all: until a run finishes, a file\n"
+     "of that name stays as it was. It may not be the input, a read-only file or\n"
+     "one of the program's own files (data files, settings, history, office index).\n",
      "  --in FILE, --out FILE   the input and output files\n"
      "  --items N               the number of items per record\n"
      "  --addr1 K .. --addr3 K  the items that hold the address, in order\n"

@@ -6,6 +6,7 @@
 #include "jigyosyo.h"
 #include "ken_all.h"
 #include "old_codes.h"
+#include "prefecture_cover.h"
 #include "town_areas.h"
 #include "ward_pairs.h"
 #include "words.h"
@@ -19,6 +20,7 @@ BuildOutput build_data_files(std::string_view ken_all, std::string_view jigyosyo
   data.data_date = data_date;
   const std::vector<TownRow> towns =
       read_ken_all(parse_sjis_csv(ken_all, "KEN_ALL.CSV", report), "KEN_ALL.CSV", report);
+  report_prefectures_without_rows(towns, "KEN_ALL.CSV", report);
   build_cities(towns, "KEN_ALL.CSV", data, report);
   const std::vector<OfficeRow> offices =
       read_jigyosyo(parse_sjis_csv(jigyosyo, "JIGYOSYO.CSV", report), "JIGYOSYO.CSV", report);

@@ -56,6 +56,12 @@ std::vector<CsvLine> parse_sjis_csv(std::string_view bytes, const std::string& f
     }
     lines.push_back({line_no, split_csv_fields(*decoded)});
   }
+  // The official files end every line, the last one too: a file that stops
+  // inside a line was cut short (an interrupted download or copy).
+  if (!bytes.empty() && bytes.back() != '\n') {
+    report.fatal(file_label + ":" + std::to_string(line_no) +
+                 ": the last line has no line end: the file is cut short");
+  }
   return lines;
 }
 

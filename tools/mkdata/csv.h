@@ -23,7 +23,8 @@ struct CsvLine {
 std::vector<std::u16string> split_csv_fields(std::u16string_view line);
 
 // Decodes and splits every non-empty line of a Shift-JIS text. A line that is
-// not valid Shift-JIS is reported under file_label and left out.
+// not valid Shift-JIS is reported under file_label and left out; a text whose
+// last line has no line end is cut short, which is fatal.
 std::vector<CsvLine> parse_sjis_csv(std::string_view bytes, const std::string& file_label,
                                     Report& report);
 

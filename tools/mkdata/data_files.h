@@ -45,9 +45,9 @@ std::int32_t write_code_index(std::vector<IndexEntry<std::string>> index, ByteBu
 void append_directory(ByteBuffer& file, const ByteBuffer& directory, Report& report,
                       const std::string& name);
 
-// Writes each file under a temporary name, then renames them all into place.
-// Nothing is written when a file is invalid or the report holds a fatal
-// problem.
+// Writes each file under a temporary name, then renames them all into place
+// (io::AtomicFile). Nothing is written when a file is invalid or the report
+// holds a fatal problem, and a write that fails leaves no temporary file.
 bool write_data_files(const std::vector<DataFile>& files, const std::filesystem::path& dir,
                       Report& report);
 

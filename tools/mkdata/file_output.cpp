@@ -1,7 +1,7 @@
-#include <fstream>
 #include <system_error>
 
 #include "data_files.h"
+#include "io/atomic_file.h"
 
 namespace kovari::mkdata {
 
@@ -13,17 +13,6 @@ void append_directory(ByteBuffer& file, const ByteBuffer& directory, Report& rep
   file.align_to_block();
 }
 
-namespace {
-
-bool write_bytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
-}
-
-}  // namespace
-
 bool write_data_files(const std::vector<DataFile>& files, const std::filesystem::path& dir,
                       Report& report) {
   for (const DataFile& file : files) {
@@ -32,16 +21,19 @@ bool write_data_files(const std::vector<DataFile>& files, const std::filesystem:
   if (report.has_fatal()) return false;
   std::error_code error;
   std::filesystem::create_directories(dir, error);
-  for (const DataFile& file : files) {
-    if (!write_bytes(dir / (file.name + ".tmp"), file.bytes.bytes())) {
-      report.fatal("cannot write " + (dir / (file.name + ".tmp")).string());
+  // Every file is written in full before any replaces its old one; a failure
+  // before that leaves the old files and no temporary one.
+  std::vector<io::AtomicFile> outputs(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::filesystem::path path = dir / files[i].name;
+    if (!outputs[i].open(path) || !outputs[i].write(files[i].bytes.bytes())) {
+      report.fatal(path.string() + " " + outputs[i].error());
       return false;
     }
   }
-  for (const DataFile& file : files) {
-    std::filesystem::rename(dir / (file.name + ".tmp"), dir / file.name, error);
-    if (error) {
-      report.fatal("cannot rename into " + (dir / file.name).string() + ": " + error.message());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!outputs[i].commit()) {
+      report.fatal((dir / files[i].name).string() + " " + outputs[i].error());
       return false;
     }
   }
