@@ -1,9 +1,5 @@
 #include "clipboard/clip_history.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <optional>
 #include <string>
 
@@ -26,30 +22,14 @@ std::string encode_line(std::u16string_view line) {
   }
 }
 
-bool write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
 }  // namespace
 
-ClipHistory::ClipHistory(std::filesystem::path path) : path_(std::move(path)) {
-  fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-}
-
-ClipHistory::~ClipHistory() {
-  if (fd_ >= 0) ::close(fd_);
-}
+ClipHistory::ClipHistory(std::filesystem::path path)
+    : path_(std::move(path)), out_(path_, std::ios::binary | std::ios::app) {}
 
 void ClipHistory::append(std::u16string_view line, Host& host) {
-  if (fd_ >= 0 && write_all(fd_, encode_line(line))) return;
+  // Each line reaches the file at once: a crash loses no conversion.
+  if (out_ && out_ << encode_line(line) << std::flush) return;
   if (failed_) return;
   failed_ = true;
   host.message_box(text::from_utf8(path_.string()) + u"\r\n" + std::u16string(kMsgNoHistory),

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 
 #include "host/host.h"
@@ -15,9 +16,6 @@ class ClipHistory {
  public:
   // Opens (creating it when missing) the file for appending.
   explicit ClipHistory(std::filesystem::path path);
-  ~ClipHistory();
-  ClipHistory(const ClipHistory&) = delete;
-  ClipHistory& operator=(const ClipHistory&) = delete;
 
   // Appends `line` (ending in CR LF). A character without a Shift-JIS form
   // is written as "？". When the line cannot be written, the first time only,
@@ -30,7 +28,7 @@ class ClipHistory {
 
  private:
   std::filesystem::path path_;
-  int fd_ = -1;
+  std::ofstream out_;
   bool failed_ = false;
 };
 

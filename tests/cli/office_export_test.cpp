@@ -3,23 +3,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "run_program.h"
+#include "support/scratch_folder.h"
 #include "text/sjis.h"
 
 namespace {
 
 using Result = kovari::testing::CommandResult;
+using kovari::testing::file_bytes;
 using kovari::testing::run_command;
 
 const std::filesystem::path kFixture = kovari::testing::fixture_folder("basic");
 
-std::string file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A copy of the program in a folder without data: an installed program,
 // which writes its files in the user's data folder (XDG_DATA_HOME).

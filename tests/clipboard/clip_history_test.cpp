@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/recording_host.h"
@@ -13,12 +12,10 @@
 namespace kovari::clipboard {
 namespace {
 
+using kovari::testing::file_bytes;
+
 using kovari::testing::RecordingHost;
 
-std::string file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(ClipHistoryTest, AppendsToWhatTheFileHeld) {
   kovari::testing::TempFolder folder;

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -87,10 +85,7 @@ class WatchStepTest : public ::testing::Test {
     return watch_step(watch, converter, history, host, settings);
   }
 
-  std::string history_bytes() const {
-    std::ifstream in(history.path(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  std::string history_bytes() const { return kovari::testing::file_bytes(history.path()); }
 
   kovari::testing::TempFolder folder;
   RecordingHost host;

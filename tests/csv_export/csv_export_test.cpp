@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,12 +16,10 @@
 namespace kovari::csv_export {
 namespace {
 
+using kovari::testing::file_bytes;
+
 using kovari::testing::RecordingHost;
 
-std::string file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class CsvExportTest : public ::testing::Test {
  protected:

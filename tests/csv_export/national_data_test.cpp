@@ -2,8 +2,6 @@
 // skipped when they have not been built.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "csv_export/area_pick.h"
@@ -17,10 +15,8 @@
 namespace kovari::csv_export {
 namespace {
 
-std::string file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using kovari::testing::file_bytes;
+
 
 class ExportNationalTest : public ::testing::Test {
  protected:
@@ -51,8 +47,8 @@ class ExportNationalTest : public ::testing::Test {
 // the data's order, its one office first, the name of the county and the
 // village (9 characters) whole.
 TEST_F(ExportNationalTest, AVillageMatchesItsHandCheckedFile) {
-  std::ifstream in(std::string(KOVARI_SOURCE_DIR) + "/tests/csv_export/nozawa_onsen.csv");
-  const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string expected =
+      file_bytes(std::filesystem::path(KOVARI_SOURCE_DIR) / "tests/csv_export/nozawa_onsen.csv");
   ASSERT_FALSE(expected.empty());
   const int nagano = find_prefecture(db(), u"長野県");
   EXPECT_EQ(export_text({nagano, u"下高井郡", u"野沢温泉村"}, {true, true}), expected);

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/loaded_session.h"
@@ -48,9 +46,7 @@ TEST_F(ClipConversionsTest, CodesBecomeAddressesAndAddressesCodes) {
   EXPECT_EQ(copy_and_tick(u"どこでもない"), u"どこでもない");
   EXPECT_EQ(watch.picture, clipboard::ClipPicture::kNotConverted);
 
-  std::ifstream in(history.path(), std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  EXPECT_EQ(text::decode_sjis(bytes).value(),
+  EXPECT_EQ(text::decode_sjis(testing::file_bytes(history.path())).value(),
             u"\"1000001\",\"東京都千代田区千代田\",\"\",\"\"\r\n"
             u"\"1008994\",\"東京都千代田区丸の内２丁目７－２\",\"\",\"東京中央郵便局\"\r\n"
             u"\"1000005\",\"東京都千代田区丸の内１－９－１\"\r\n");
