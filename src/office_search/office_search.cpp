@@ -64,6 +64,7 @@ OfficeSearchOutcome message_only(OfficeSearchResult result, std::u16string_view 
 
 OfficeSearchOutcome kensaku_syori(OfficeIndexStore& store, const postaldb::PostalDb& db, Host& host,
                                   std::u16string_view text, MatchMode mode) {
+  if (text::trim_view(text).empty()) return message_only(OfficeSearchResult::kNoText, {});
   std::u16string key = text::to_wide(text);
   host.status(kMsgSearching);
   seikika1(key);

@@ -42,6 +42,7 @@ struct OfficeIndexStore {
 };
 
 enum class OfficeSearchResult {
+  kNoText,      // nothing was typed: no search, no message
   kFound,       // office_hit holds the records to list
   kInputError,  // nothing left of the text to search for
   kNotFound,    // no name matched, or the index was not made

@@ -108,7 +108,8 @@ TEST_F(OfficeSearchTest, MatchesInTheNormalFormOfTheStoredNames) {
 }
 
 TEST_F(OfficeSearchTest, ATextOfNothingButBlanksDotsOrAWordIsAnInputError) {
-  for (const std::u16string_view text : {u" ", u"・　・", u"株式会社", u" （株） "}) {
+  EXPECT_EQ(search(u"  ").result, OfficeSearchResult::kNoText);  // nothing typed: no message
+  for (const std::u16string_view text : {u"　", u"・　・", u"株式会社", u" （株） "}) {
     const OfficeSearchOutcome found = search(text);
     EXPECT_EQ(found.result, OfficeSearchResult::kInputError) << text::to_utf8(text);
     EXPECT_EQ(found.message, kMsgBadName);

@@ -65,6 +65,7 @@ int cmd_office(Args& args) {
     const office_search::OfficeSearchOutcome found =
         office_search::kensaku_syori(store, session.db, host, utf16(name), *mode);
     host.end_progress();
+    if (found.result == office_search::OfficeSearchResult::kNoText) return;
     if (found.result != office_search::OfficeSearchResult::kFound) {
       std::cerr << "kovari-cli office: " << name << ": " << utf8(found.message) << "\n";
       return;

@@ -113,9 +113,9 @@ constexpr CommandHelp kHelp[] = {
      "\n"
      "Searches the large-volume offices (大口事業所) by name, as the office-name search\n"
      "window does: each name (or each line of standard input when none is given) is\n"
-     "one search. Blanks, \"・\" and words such as 株式会社 in a name are ignored, small\n"
-     "kana count as large ones. The first search makes the index file\n"
-     "ooguchi_index.csv when it is missing or belongs to other data.\n",
+     "one search (a blank line is none). Blanks, \"・\" and words such as 株式会社 in a\n"
+     "name are ignored, small kana count as large ones. The first search makes the\n"
+     "index file ooguchi_index.csv when it is missing or belongs to other data.\n",
      "  --mode MODE      prefix: names that begin with NAME (default); exact: the whole\n"
      "                   name; partial: names that contain NAME\n"
      "  --hyphen         print codes as 000-0000\n",
