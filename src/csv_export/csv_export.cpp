@@ -31,6 +31,19 @@ ExportOutcome refused(ExportField focus, std::u16string_view message = {}) {
 
 }  // namespace
 
+PickView export_pick_view(const AreaPick& pick) {
+  const PickList& list = pick.list();
+  if (!pick.town_text.empty()) return {list.caption, std::u16string(kMsgEnterFileName), true};
+  if (list.level == PickLevel::kTown && list.items.size() == 1) {
+    return {u"", std::u16string(kMsgEnterFileName), true};
+  }
+  return {list.caption, list.prompt, false};
+}
+
+ExportArea export_area(const AreaPick& pick) {
+  return {pick.found_pref, pick.city_text, pick.town_text, pick.found_city};
+}
+
 std::filesystem::path export_path(std::u16string_view name, const std::filesystem::path& folder) {
   const std::u16string trimmed = text::Trim(name);
   if (trimmed.empty()) return {};

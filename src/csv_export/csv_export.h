@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "csv_export/area_pick.h"
 #include "csv_export/export_range.h"
 #include "csv_export/export_rows.h"
 #include "host/host.h"
@@ -46,6 +47,20 @@ struct ExportOutcome {
   std::u16string message;  // for the message line
   long count = 0;          // records written
 };
+
+// What the export window shows of its picks: the caption over the list, the
+// prompt of the message line, and whether the file name is asked for next
+// (once a ward/town is picked, or at once for a city without wards or towns,
+// whose list has one item and no caption).
+struct PickView {
+  std::u16string caption;
+  std::u16string prompt;
+  bool file_name_next = false;
+};
+PickView export_pick_view(const AreaPick& pick);
+
+// The area the picks stand for.
+ExportArea export_area(const AreaPick& pick);
 
 // Writes the area's records to the request's file. A file that exists and is
 // not empty is replaced only when the user agrees; a write that fails is

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "csv_export/csv_export.h"
 #include "support/loaded_session.h"
 
 namespace kovari::csv_export {
@@ -60,6 +61,34 @@ TEST_F(AreaPickTest, NoSelectionPicksNothingAndTheButtonsRestartALevel) {
   // A level whose upper pick is missing falls back to the first open one.
   pick.restart(PickLevel::kTown);
   EXPECT_EQ(pick.level(), PickLevel::kPrefecture);
+}
+
+TEST_F(AreaPickTest, TheExportAsksForTheFileNameOnceTheAreaIsPicked) {
+  AreaPick pick(db());
+  EXPECT_EQ(export_pick_view(pick).prompt, pick.list().prompt);
+  EXPECT_FALSE(export_pick_view(pick).file_name_next);
+  pick.choose(1);  // 東京都
+  pick.choose(0);  // 千代田区: no wards, one item without a name
+  ASSERT_EQ(pick.list().items, Items{u""});
+  const PickView single = export_pick_view(pick);
+  EXPECT_EQ(single.caption, u"");
+  EXPECT_EQ(single.prompt, u"ＣＳＶファイル名を入力してください。");
+  EXPECT_TRUE(single.file_name_next);
+  EXPECT_EQ(export_area(pick).city, u"千代田区");
+
+  pick.restart(PickLevel::kPrefecture);
+  pick.choose(0);  // 北海道
+  pick.choose(0);  // 札幌市
+  EXPECT_FALSE(export_pick_view(pick).file_name_next);
+  pick.choose(0);  // 中央区
+  const PickView town = export_pick_view(pick);
+  EXPECT_EQ(town.caption, u"区町村名（２件）");
+  EXPECT_TRUE(town.file_name_next);
+  const ExportArea area = export_area(pick);
+  EXPECT_EQ(area.pref, 1);
+  EXPECT_EQ(area.city, u"札幌市");
+  EXPECT_EQ(area.town, u"中央区");
+  EXPECT_EQ(area.city_row, pick.found_city);
 }
 
 }  // namespace
