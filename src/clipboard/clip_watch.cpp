@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "clipboard/clip_copy.h"
-#include "text/format.h"
 #include "text/strconv.h"
 #include "text/vb.h"
 
@@ -29,11 +28,6 @@ bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 // The text before its first CR, LF or tab: only the first line is converted.
 std::u16string_view first_line(std::u16string_view text) {
   return text.substr(0, std::min(text.find_first_of(u"\r\n\t"), text.size()));
-}
-
-std::u16string formatted_code(std::u16string_view code, const settings::Settings& settings) {
-  if (settings.flag(settings::Flag::kHyphen) == 0) return std::u16string(code);
-  return text::Format(code, u"000-0000");
 }
 
 // Puts the conversion's result on the clipboard in place of what was copied.
@@ -64,8 +58,7 @@ void code_to_address(ClipWatch& watch, ClipConverter& converter, ClipHistory& hi
   }
   replace_clipboard(watch, host, found.address + u"\t" + found.pobox + u"\t" + found.office);
   history.append(
-      quoted_line({formatted_code(digits, settings), found.address, found.pobox, found.office},
-                  u","),
+      quoted_line({code_item(digits, settings), found.address, found.pobox, found.office}, u","),
       host);
 }
 
@@ -79,7 +72,7 @@ void address_to_code(ClipWatch& watch, ClipConverter& converter, ClipHistory& hi
     watch.picture = ClipPicture::kNotConverted;
     return;
   }
-  const std::u16string code = formatted_code(found.code, settings);
+  const std::u16string code = code_item(found.code, settings);
   replace_clipboard(watch, host, code);
   history.append(quoted_line({code, found.addr_text}, u","), host);
 }
