@@ -49,27 +49,37 @@ std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file,
   return record;
 }
 
-std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location) {
+LocationNames location_names(const postaldb::PostalTables& tables, std::int32_t location) {
   const std::int32_t pref = location % 64;
   const std::int32_t city = location / 64;
-  return table_text(tables.pref_name, pref) + table_text(tables.city_name1, city) +
-         table_text(tables.city_name2, city);
+  return {table_text(tables.pref_name, pref),
+          table_text(tables.city_name1, city) + table_text(tables.city_name2, city)};
 }
 
-DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record) {
-  DetailAddress result;
-  result.address = base_address(tables, record.location) + text::Trim(record.town_name);
-  result.office = record.office_name;
+std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location) {
+  const LocationNames names = location_names(tables, location);
+  return names.pref + names.city;
+}
+
+DetailTown detail_town(const DetailRecord& record) {
+  DetailTown result;
+  result.town = text::Trim(record.town_name);
   const int open = record.bracket_open();
   if (record.bracket_flag() && open != 0) {
     // The text before the opening bracket belongs to the address, the text
     // strictly between the brackets is the post-office box.
     result.pobox = text::Mid(record.street, open + 1, record.bracket_close() - open - 1);
-    result.address += text::Left(record.street, open - 1);
+    result.town += text::Left(record.street, open - 1);
   } else {
-    result.address += record.street;
+    result.town += record.street;
   }
   return result;
+}
+
+DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record) {
+  DetailTown town = detail_town(record);
+  return {base_address(tables, record.location) + town.town, std::move(town.pobox),
+          record.office_name};
 }
 
 }  // namespace kovari::code_search

@@ -45,9 +45,26 @@ struct DetailRecord {
 std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset);
 std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file, std::int64_t offset);
 
-// Trim(pref_name) & Trim(city_name1) & Trim(city_name2) of a record's location;
-// a prefecture or city number outside the tables contributes nothing.
+// The names of a record's location: Trim(pref_name), and Trim(city_name1) &
+// Trim(city_name2); a prefecture or city number outside the tables gives an
+// empty name.
+struct LocationNames {
+  std::u16string pref;
+  std::u16string city;
+};
+LocationNames location_names(const postaldb::PostalTables& tables, std::int32_t location);
+
+// The prefecture and city names of a record's location, one after the other.
 std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location);
+
+// The part of a detail record's address after its city (the trimmed
+// town-area string and the street part before its bracket) and its
+// post-office box (the text between the brackets).
+struct DetailTown {
+  std::u16string town;
+  std::u16string pobox;
+};
+DetailTown detail_town(const DetailRecord& record);
 
 // The address, post-office box and office name of a detail record.
 struct DetailAddress {

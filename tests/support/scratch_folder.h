@@ -1,10 +1,13 @@
 // A fresh folder of its own under the system's temporary folder for a test
-// that writes files, removed with everything in it when the object goes.
+// that writes files, removed with everything in it when the object goes, and
+// reading back what a test wrote.
 #pragma once
 
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -28,5 +31,11 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string file_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 }  // namespace kovari::testing

@@ -117,6 +117,45 @@ constexpr CommandHelp kHelp[] = {
      "\n"
      "exit status: 0 finished, 1 the data, the input or the output failed,\n"
      "2 the fields were refused, or no data found\n"},
+    {"office",
+     "usage: kovari-cli office [--data DIR] [--mode prefix|exact|partial] [--hyphen] [NAME ...]\n"
+     "\n"
+     "Searches the large-volume offices (大口事業所) by name, as the office-name search\n"
+     "window does: each name (or each line of standard input when none is given) is\n"
+     "one search (a blank line is none). Blanks, \"・\" and words such as 株式会社 in a\n"
+     "name are ignored, small kana count as large ones. The first search makes the\n"
+     "index file ooguchi_index.csv when it is missing or belongs to other data.\n",
+     "  --mode MODE      prefix: names that begin with NAME (default); exact: the whole\n"
+     "                   name; partial: names that contain NAME\n"
+     "  --hyphen         print codes as 000-0000\n",
+     "\n"
+     "output, one tab-separated line per office found (at most 500 a search):\n"
+     "  code, office name, address\n"
+     "A name without a match gives no line; the search's message (no match, an input\n"
+     "error, the limit reached) goes to standard error.\n"},
+    {"export",
+     "usage: kovari-cli export --pref NAME [--city NAME] [--town NAME] --out FILE\n"
+     "                         [--offices] [--no-towns] [--hyphen] [--yes] [--data DIR]\n"
+     "\n"
+     "Writes the postal data of a prefecture (--pref), a city, county or designated\n"
+     "city (--city, 区市郡島名) or one of its wards or towns (--town, 区町村名) to a\n"
+     "Shift-JIS CSV file, as the CSV export window does.\n",
+     "  --pref NAME      the prefecture (都道府県名), e.g. 東京都\n"
+     "  --city NAME      the city, county or designated city, e.g. さいたま市\n"
+     "  --town NAME      the ward or town of --city, e.g. 浦和区\n"
+     "  --out FILE       the output file\n"
+     "  --offices        also write the offices and post-office boxes (two more columns)\n"
+     "  --no-towns       leave out the town areas\n"
+     "  --hyphen         write codes as 000-0000\n"
+     "  --yes            replace an existing output file (otherwise refused)\n",
+     "\n"
+     "output: the file, with the header line "
+     "\"郵便番号\",\"都道府県名\",\"市区町村名\",\"町域名\"\n"
+     "(and \"私書箱\",\"大口事業所名等\" with --offices); the closing message with the number\n"
+     "of records on standard output.\n"
+     "\n"
+     "exit status: 0 written, 1 the data does not load or the file cannot be written,\n"
+     "2 usage error, no such area, an existing file kept, or no data found\n"},
 };
 
 }  // namespace

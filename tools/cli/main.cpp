@@ -21,6 +21,8 @@ int cmd_batch_code(Args& args);
 int cmd_decompose(Args& args);
 int cmd_addr(Args& args);
 int cmd_batch_addr(Args& args);
+int cmd_office(Args& args);
+int cmd_export(Args& args);
 int cmd_version(Args& args);
 
 struct Command {
@@ -36,6 +38,8 @@ constexpr Command kCommands[] = {
     {"decompose", cmd_decompose, "address decomposition: parts, normalised address, status, building code"},
     {"addr", cmd_addr, "address to postal code: code, message, parts, input (stdin lines or arguments)"},
     {"batch-addr", cmd_batch_addr, "batch address-to-code conversion of a Shift-JIS file"},
+    {"office", cmd_office, "large-volume offices by name: code, office name, address"},
+    {"export", cmd_export, "a prefecture, city or ward/town as a Shift-JIS CSV file"},
 };
 
 int usage(std::ostream& out) {

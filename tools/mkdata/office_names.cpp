@@ -2,24 +2,15 @@
 
 #include <map>
 
-#include "postaldb/fixed_tables.h"
-#include "text/vb.h"
+#include "office_search/office_name.h"
 
 namespace kovari::mkdata {
 
 std::u16string normalize_office_name(std::u16string_view name,
                                      const std::vector<std::u16string>& words) {
-  std::u16string s;
-  for (char16_t c : name) {
-    if (c != u' ' && c != u'　' && c != u'・') s += c;
-  }
-  for (const postaldb::KanaPair& pair : postaldb::kSmallKana) {
-    s = text::Replace(s, pair.small, pair.large);
-  }
-  for (const std::u16string& word : words) {
-    const std::size_t at = s.find(word);
-    if (at != std::u16string::npos) s.erase(at, word.size());
-  }
+  std::u16string s(name);
+  office_search::seikika1(s);
+  office_search::seikika2(s, words);
   return s;
 }
 
