@@ -58,6 +58,23 @@ TEST_F(ApproximateAddresses, PrefectureWithoutSuffixBeforeOneOfItsCities) {
 TEST_F(ApproximateAddresses, WardFirstCompletesTheCityThatHoldsTheTownArea) {
   expect_kind("ward first");
 }
+// Where the wards of several cities hold the town area, the window offers
+// the ward of each with its city.
+TEST_F(ApproximateAddresses, WardFirstOfSeveralCitiesOffersTheirWardsInTheWindow) {
+  const AddressOutcome o =
+      convert_address(loaded.session, loaded.host, u"中区富士見町1-1", CallerMode::kWindow);
+  EXPECT_EQ(o.code, u"");
+  ASSERT_TRUE(o.list.has_value());
+  EXPECT_EQ(o.list->list_kind, 3);
+  EXPECT_EQ(o.list->prompt, u"区町村名を特定できません。選択して下さい。");
+  std::vector<std::u16string> cities;
+  for (const AddressChoice& choice : o.list->choices) {
+    EXPECT_EQ(choice.name, u"中区");
+    cities.push_back(choice.name1);
+  }
+  EXPECT_EQ(cities, (std::vector<std::u16string>{u"横浜市", u"名古屋市", u"広島市"}));
+}
+
 TEST_F(ApproximateAddresses, TownAreaNumeralWrittenTheOtherWay) { expect_kind("town numerals"); }
 TEST_F(ApproximateAddresses, SapporoJoLeftOutWithItsChomeAsANumber) { expect_kind("jo left out"); }
 TEST_F(ApproximateAddresses, OldTownMachiLeftOut) { expect_kind("old town machi"); }

@@ -59,6 +59,24 @@ TEST_F(NationalAddresses, OldCodesGiveTheirPlaces) {
   EXPECT_FALSE(look_up_old_code(session.db, u"999").has_value());
 }
 
+// The ward pairs are compared in one form: ｹ, ヶ and ケ alike.
+TEST_F(NationalAddresses, OldCodeCompletionComparesTheWardInOneForm) {
+  for (const std::u16string_view ward : {u"保土ｹ谷区", u"保土ヶ谷区", u"保土ケ谷区"}) {
+    decompose::DecompositionSlot slot;
+    slot.addr_part[decompose::kCity] = ward;
+    EXPECT_TRUE(complete_from_old_code(slot, session.db, u"", false));
+    EXPECT_EQ(slot.addr_part[decompose::kCity], u"横浜市") << text::to_utf8(ward);
+    EXPECT_EQ(slot.addr_part[decompose::kWardTown], ward);
+  }
+  session.running.set(ConversionWindow::kBatchAddressToCode);
+  for (const std::u16string_view address : {u"保土ケ谷区帷子町1-1", u"保土ヶ谷区帷子町1-1"}) {
+    const AddressOutcome o =
+        convert_address(session, loaded.host, address, CallerMode::kBatchAddress, {u"", true});
+    EXPECT_EQ(o.code, u"2400013") << text::to_utf8(address);
+    EXPECT_EQ(o.approximate, 0u) << "completed by the pre-step, not by an approximate rule";
+  }
+}
+
 // The batch converter completes an address that lacks two of its upper levels
 // from the ward pairs or from the record's existing (old) code.
 TEST_F(NationalAddresses, BatchPreStepCompletesTheLevels) {
