@@ -29,9 +29,7 @@ bool block_numbers_follow(std::u16string_view, std::u16string_view rest) {
 }  // namespace
 
 std::optional<std::u16string> old_town_machi_restored(const TownAreaView& view) {
-  const std::optional<NameFit> fit = fitting_name(view, without_machi, block_numbers_follow);
-  if (!fit) return std::nullopt;
-  return view.before_town + fit->name + view.typed_town.substr(fit->typed_length);
+  return written_as_fitting_name(view, without_machi, block_numbers_follow);
 }
 
 }  // namespace kovari::resolve

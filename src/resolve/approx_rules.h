@@ -98,6 +98,11 @@ using Continues = bool (*)(std::u16string_view form, std::u16string_view rest);
 std::optional<NameFit> fitting_name(const TownAreaView& view, OtherForm other_form,
                                     Continues continues);
 
+// The text with the town area written as the fitting name (fitting_name), the
+// rest of the typed text after it; nothing when no name fits.
+std::optional<std::u16string> written_as_fitting_name(const TownAreaView& view,
+                                                      OtherForm other_form, Continues continues);
+
 // The text with the town area written as the record writes it, when a
 // record's name fits the typed text in the rule's other way of writing
 // (fitting_name).

@@ -59,4 +59,11 @@ std::optional<NameFit> fitting_name(const TownAreaView& view, OtherForm other_fo
   return fit;
 }
 
+std::optional<std::u16string> written_as_fitting_name(const TownAreaView& view,
+                                                      OtherForm other_form, Continues continues) {
+  const std::optional<NameFit> fit = fitting_name(view, other_form, continues);
+  if (!fit) return std::nullopt;
+  return view.before_town + fit->name + view.typed_town.substr(fit->typed_length);
+}
+
 }  // namespace kovari::resolve

@@ -13,9 +13,7 @@ bool any_rest(std::u16string_view, std::u16string_view) { return true; }
 }  // namespace
 
 std::optional<std::u16string> town_numerals_as_recorded(const TownAreaView& view) {
-  const std::optional<NameFit> fit = fitting_name(view, numbers_written_otherwise, any_rest);
-  if (!fit) return std::nullopt;
-  return view.before_town + fit->name + view.typed_town.substr(fit->typed_length);
+  return written_as_fitting_name(view, numbers_written_otherwise, any_rest);
 }
 
 }  // namespace kovari::resolve
