@@ -60,6 +60,7 @@ class ProbeMaker {
       for (const std::u16string* name : {&t_.city_name1[r], &t_.city_name2[r]}) {
         if (!Trim(*name).empty()) place_names_.insert(Trim(*name));
       }
+      if (ward.empty()) cities_[Trim(t_.city_name1[r])].push_back(r);
     }
   }
 
@@ -78,6 +79,7 @@ class ProbeMaker {
       add_variant(address, code);
       add_shortened_prefecture(pref, levels + a.name, code);
       add_ward_first(a, code);
+      add_shared_city(a, code);
       const std::u16string municipality = pref + levels;
       if (auto form = resolve::numbers_written_otherwise(a.name)) {
         add_unless_named(a, resolve::kRuleTownNumerals, municipality, *form);
@@ -138,6 +140,17 @@ class ProbeMaker {
     }
   }
 
+  // A city that several prefectures have, without its prefecture; a town area
+  // that more than one of them holds is no probe.
+  void add_shared_city(const TownArea& a, const std::u16string& code) {
+    const std::u16string city = Trim(t_.city_name1[a.row]);
+    const auto it = cities_.find(city);
+    if (!Trim(t_.city_name2[a.row]).empty() || it == cities_.end() || it->second.size() < 2) return;
+    int holding = 0;
+    for (const int r : it->second) holding += places_[r].plain_names.count(a.name) != 0;
+    if (holding == 1) add(resolve::kRuleSharedCity, city + a.name, code);
+  }
+
   // The town area written in `form`, expected to answer as the name written
   // as the data writes it does; a form that names another town area of the
   // municipality is no probe.
@@ -161,7 +174,8 @@ class ProbeMaker {
     std::size_t start = jo;
     while (start > 0 && resolve::is_kanji_numeral(a.name[start - 1])) --start;
     const std::optional<int> n = resolve::kanji_numeral_value(a.name.substr(start, jo - start));
-    if (!n) return;
+    // A name that is its number alone (深川市一条) leaves only block numbers.
+    if (!n || (start == 0 && jo + 1 == a.name.size())) return;
     const std::u16string form =
         a.name.substr(0, start) + resolve::wide_digits(*n) + a.name.substr(jo + 1);
     const bool ends_in_number = jo + 1 == a.name.size();
@@ -211,6 +225,7 @@ class ProbeMaker {
   std::unordered_map<int, Municipality> places_;
   std::map<std::u16string, std::vector<int>> wards_;
   std::set<std::u16string> place_names_;  // the names of cities, wards, towns and villages
+  std::map<std::u16string, std::vector<int>> cities_;  // the rows of each city without wards
   std::map<ApproxRule, std::vector<KindProbe>> kinds_;
 };
 

@@ -16,7 +16,9 @@ std::optional<std::u16string> jo_as_digits(std::u16string_view name) {
   std::size_t start = jo;
   while (start > 0 && is_kanji_numeral(name[start - 1])) --start;
   const std::optional<int> value = kanji_numeral_value(name.substr(start, jo - start));
-  if (!value) return std::nullopt;
+  // A name that is its number alone (一条 of 深川市) leaves nothing of the name
+  // to type: block numbers alone are no such address.
+  if (!value || (start == 0 && jo + 1 == name.size())) return std::nullopt;
   std::u16string form(name.substr(0, start));
   form += wide_digits(*value);
   form += name.substr(jo + 1);

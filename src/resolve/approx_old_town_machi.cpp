@@ -17,13 +17,13 @@ std::optional<std::u16string> without_machi(std::u16string_view name) {
   return form;
 }
 
-// The name ends where the block numbers, a 字 or the end follow (西山 of
-// 西山123, not of 西山田).
+// The name ends where the block numbers or the end follow (西山 of 西山123,
+// not of 西山田; not before a 字, which may join a longer name: 鳴子温泉字鷲ノ巣
+// is 鳴子温泉鷲ノ巣, not 鳴子温泉町).
 bool block_numbers_follow(std::u16string_view, std::u16string_view rest) {
   if (rest.empty()) return true;
   const char16_t c = rest.front();
-  return is_any_digit(c) || is_kanji_numeral(c) || c == u'－' || c == u'番' || c == u'字' ||
-         c == u'第';
+  return is_any_digit(c) || is_kanji_numeral(c) || c == u'－' || c == u'番' || c == u'第';
 }
 
 }  // namespace

@@ -31,22 +31,24 @@ enum ApproxRule : unsigned {
   kRuleVariantKanji = 1u << 1,
   kRuleLongVowelHyphen = 1u << 2,
   // The levels: a prefecture typed without 都/府/県 (岩手花巻市), an address
-  // that begins with a ward (左京区田中西大久保町).
+  // that begins with a ward (左京区田中西大久保町), a city name that several
+  // prefectures have typed without its prefecture (伊達市下川原).
   kRulePrefectureSuffix = 1u << 3,
   kRuleWardFirst = 1u << 4,
+  kRuleSharedCity = 1u << 5,
   // The town area: its numeral written the other way (12番丁 for 十二番丁),
   // Sapporo's 条 left out (北１６西２), the 町 of a merged municipality's old
   // town left out (木之本西山), a name that begins records of one code (湯田).
   // 条 comes before 町: 新琴似１－１８－１ is 新琴似一条, not 新琴似町.
-  kRuleTownNumerals = 1u << 5,
-  kRuleJoLeftOut = 1u << 6,
-  kRuleOldTownMachi = 1u << 7,
-  kRuleOneCodePrefix = 1u << 8,
+  kRuleTownNumerals = 1u << 6,
+  kRuleJoLeftOut = 1u << 7,
+  kRuleOldTownMachi = 1u << 8,
+  kRuleOneCodePrefix = 1u << 9,
 };
 inline constexpr ApproxRule kApproxRules[] = {
-    kRuleRemark,           kRuleVariantKanji, kRuleLongVowelHyphen,
-    kRulePrefectureSuffix, kRuleWardFirst,    kRuleTownNumerals,
-    kRuleJoLeftOut,        kRuleOldTownMachi, kRuleOneCodePrefix,
+    kRuleRemark,       kRuleVariantKanji,  kRuleLongVowelHyphen, kRulePrefectureSuffix,
+    kRuleWardFirst,    kRuleSharedCity,    kRuleTownNumerals,    kRuleJoLeftOut,
+    kRuleOldTownMachi, kRuleOneCodePrefix,
 };
 
 // A short name of the rule for reports ("variant kanji").
@@ -65,15 +67,46 @@ std::optional<std::u16string> hyphens_for_long_vowels(std::u16string_view text);
 std::optional<std::u16string> add_prefecture_suffix(const Attempt& base,
                                                     const postaldb::PostalTables& tables);
 
+// A level completed for an address that left it out, and whether several
+// places fit: the attempt then ends in their choice (window) or a message.
+struct LevelCompletion;
+
 // An address that begins with a ward: the city of the ward when only one
 // city has it; of a ward several cities have, the city whose ward holds the
-// town area when exactly one does. When several hold it, the attempt ends in
-// the choice of the ward with its city (window) or in the message that the
-// prefecture and city were left out (other callers), and `several` is set.
-// Nothing when the text does not begin with a ward, or none of the cities of
-// a shared ward holds the town area.
-struct WardCompletion;
-std::optional<WardCompletion> complete_city_of_ward(const Attempt& base, const ResolveContext& ctx);
+// town area when exactly one does. When several hold it, the window is
+// offered the ward of each with its city; the other callers get the message
+// that the prefecture and city were left out. Nothing when the text does not
+// begin with a ward, or none of the cities of a shared ward holds the town
+// area.
+std::optional<LevelCompletion> complete_city_of_ward(const Attempt& base,
+                                                     const ResolveContext& ctx);
+
+// A city name that several prefectures have (伊達市, 府中市), typed without its
+// prefecture where the address as written finds only a catch-all or nothing:
+// the prefecture whose city holds the town area, when exactly one does. When
+// several hold it, the window is offered those prefectures; the other callers
+// get the message that the prefecture could not be settled.
+std::optional<LevelCompletion> complete_prefecture_of_city(const Attempt& base,
+                                                           const ResolveContext& ctx);
+
+// One place that may fill the level left out: the text with it written in,
+// and its entry in the window's choice (name, name1, index as a candidate).
+struct LevelCandidate {
+  std::u16string text;
+  std::u16string name, name1;
+  int index = 0;
+};
+// What several fitting places end in: the message, or the window's list.
+struct Unsettled {
+  std::u16string_view message;
+  int list_kind = kListNone;
+};
+// The one candidate whose text resolves to a record that names the typed town
+// area; several: their choice or the message; none, or no town area typed:
+// nothing.
+std::optional<LevelCompletion> completion_holding_town_area(
+    const Attempt& base, const std::vector<LevelCandidate>& candidates, const ResolveContext& ctx,
+    const Unsettled& unsettled);
 
 // The town-area rules read the records of the municipality the base attempt
 // found, and the text typed from its town area on.
@@ -88,7 +121,8 @@ std::optional<TownAreaView> town_area_view(const Attempt& base, const ResolveCon
 // begins with when written in `other_form` (nothing: the record has no such
 // form), where `continues` accepts the typed text after it; of several, the
 // name of the longest form. Nothing when no name fits, or two names fit with
-// forms of the longest length. `typed_length` is the length of the form.
+// forms of the longest length, or the form is itself the name of a record.
+// `typed_length` is the length of the form.
 struct NameFit {
   std::u16string name;
   std::size_t typed_length = 0;

@@ -55,7 +55,13 @@ std::optional<NameFit> fitting_name(const TownAreaView& view, OtherForm other_fo
     tie = fit && form->size() == fit->typed_length;
     if (!tie) fit = NameFit{rec->whole, form->size()};
   }
-  if (tie) return std::nullopt;
+  if (tie || !fit) return std::nullopt;
+  // A form that is itself a name of the municipality (山目 of 山目（向野）, beside
+  // 山目町) is the name typed, not another way of writing one.
+  const std::u16string form = typed.substr(0, fit->typed_length);
+  for (const TownRecord* rec : view.records) {
+    if (rec->whole_fold == form || rec->base_fold == form) return std::nullopt;
+  }
   return fit;
 }
 

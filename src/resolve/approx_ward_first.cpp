@@ -31,18 +31,11 @@ std::u16string typed_ward(const decompose::Decomposition& d) {
   return typed;
 }
 
-// A city that has the ward: its row, and the text with the city written
-// before the ward.
-struct WardCity {
-  int row = 0;
-  std::u16string text;
-};
-
-// The cities with the ward: the designated cities whose row names it, and
-// Tokyo when the ward is one of its wards.
-std::vector<WardCity> cities_with_ward(std::u16string_view ward, std::u16string_view text,
-                                       const postaldb::PostalTables& t) {
-  std::vector<WardCity> cities;
+// The cities with the ward, the text with each written in: the designated
+// cities whose row names it, and Tokyo when the ward is one of its wards.
+std::vector<LevelCandidate> cities_with_ward(std::u16string_view ward, std::u16string_view text,
+                                             const postaldb::PostalTables& t) {
+  std::vector<LevelCandidate> cities;
   for (int r = 1; r <= city_row_count(t); ++r) {
     const std::u16string_view city = text::trim_view(t.city_name1[r]);
     const std::u16string_view name = text::trim_view(t.city_name2[r]);
@@ -54,49 +47,21 @@ std::vector<WardCity> cities_with_ward(std::u16string_view ward, std::u16string_
     std::u16string completed(text::trim_view(t.pref_name[pref]));
     if (designated) completed += city;
     completed += text;
-    cities.push_back({r, std::move(completed)});
+    cities.push_back({std::move(completed), t.city_name2[r], t.city_name1[r], r});
   }
   return cities;
 }
 
-// Several cities hold the town area: the window offers the ward of each
-// (with its city); the other callers get the message that the prefecture and
-// the city were left out.
-Attempt choice_of_cities(const Attempt& base, const std::vector<int>& rows,
-                         const ResolveContext& ctx) {
-  const postaldb::PostalTables& t = ctx.db.tables;
-  Attempt a;
-  a.d = base.d;
-  a.st.result_parts = base.st.result_parts;
-  if (ctx.mode != CallerMode::kWindow) {
-    a.st.result_msg = kMsgTownAmbiguous;
-    return a;
-  }
-  a.st.list_kind = kListTown;
-  for (const int r : rows) a.st.cand.add(t.city_name2[r], t.city_name1[r], r, kMaxCandidates);
-  return a;
-}
-
 }  // namespace
 
-std::optional<WardCompletion> complete_city_of_ward(const Attempt& base,
-                                                    const ResolveContext& ctx) {
+std::optional<LevelCompletion> complete_city_of_ward(const Attempt& base,
+                                                     const ResolveContext& ctx) {
   const std::u16string ward = typed_ward(base.d);
   if (ward.empty()) return std::nullopt;
-  const std::vector<WardCity> cities = cities_with_ward(ward, base.d.addr_text, ctx.db.tables);
-  if (cities.size() == 1) return WardCompletion{resolve_text(cities[0].text, ctx, true)};
-
-  std::vector<int> fitting;
-  std::optional<Attempt> fit;
-  for (const WardCity& city : cities) {
-    Attempt a = resolve_text(city.text, ctx, true);
-    if (!named(a)) continue;  // a catch-all, or a name that only begins the town area
-    fitting.push_back(city.row);
-    fit = std::move(a);
-  }
-  if (fitting.empty()) return std::nullopt;
-  if (fitting.size() == 1) return WardCompletion{std::move(*fit)};
-  return WardCompletion{choice_of_cities(base, fitting, ctx), true};
+  const std::vector<LevelCandidate> cities =
+      cities_with_ward(ward, base.d.addr_text, ctx.db.tables);
+  if (cities.size() == 1) return LevelCompletion{resolve_text(cities[0].text, ctx, true)};
+  return completion_holding_town_area(base, cities, ctx, {kMsgTownAmbiguous, kListTown});
 }
 
 }  // namespace kovari::resolve

@@ -36,12 +36,17 @@ class Fallbacks {
         text && take(*text, base_.rules | kRulePrefectureSuffix, true)) {
       return std::move(best_);
     }
-    if (std::optional<WardCompletion> ward = complete_city_of_ward(base_, ctx_)) {
-      ward->attempt.rules |= base_.rules | kRuleWardFirst;
-      // Several cities hold the town area: the choice (or the message) is
-      // the answer.
-      if (ward->several || settled(ward->attempt)) return std::move(ward->attempt);
-      keep(std::move(ward->attempt), true);
+    using Complete = std::optional<LevelCompletion> (*)(const Attempt&, const ResolveContext&);
+    for (const auto& [rule, complete] :
+         {std::pair<ApproxRule, Complete>{kRuleWardFirst, complete_city_of_ward},
+          {kRuleSharedCity, complete_prefecture_of_city}}) {
+      std::optional<LevelCompletion> level = complete(base_, ctx_);
+      if (!level) continue;
+      level->attempt.rules |= base_.rules | rule;
+      // Several places hold the town area: the choice (or the message) is the
+      // answer.
+      if (level->several || settled(level->attempt)) return std::move(level->attempt);
+      keep(std::move(level->attempt), true);
     }
 
     // The town area, in the municipality the levels lead to.
@@ -111,12 +116,14 @@ std::string_view approx_rule_name(ApproxRule rule) {
       return "prefecture without its suffix";
     case kRuleWardFirst:
       return "address beginning with a ward";
+    case kRuleSharedCity:
+      return "city of several prefectures";
     case kRuleTownNumerals:
       return "town-area numeral written the other way";
-    case kRuleOldTownMachi:
-      return "old town's 町 left out";
     case kRuleJoLeftOut:
       return "Sapporo's 条 left out";
+    case kRuleOldTownMachi:
+      return "old town's 町 left out";
     case kRuleOneCodePrefix:
       return "name beginning records of one code";
   }

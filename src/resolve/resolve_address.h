@@ -19,10 +19,10 @@ struct Attempt {
   unsigned rules = 0;  // the ApproxRule bits of the rules that wrote the text
 };
 
-// The city a ward-first address was completed with (approx_ward_first.cpp).
-struct WardCompletion {
+// The level an approximate rule completed (approx_rules.h).
+struct LevelCompletion {
   Attempt attempt;
-  bool several = false;  // several cities hold the town area: attempt lists them
+  bool several = false;  // several places hold the town area: attempt lists them
 };
 
 // A code that settles the address: neither none nor the catch-all.

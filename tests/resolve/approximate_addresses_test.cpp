@@ -75,6 +75,9 @@ TEST_F(ApproximateAddresses, WardFirstOfSeveralCitiesOffersTheirWardsInTheWindow
   EXPECT_EQ(cities, (std::vector<std::u16string>{u"横浜市", u"名古屋市", u"広島市"}));
 }
 
+TEST_F(ApproximateAddresses, CityOfSeveralPrefecturesIsTheOneThatHoldsTheTownArea) {
+  expect_kind("shared city");
+}
 TEST_F(ApproximateAddresses, TownAreaNumeralWrittenTheOtherWay) { expect_kind("town numerals"); }
 TEST_F(ApproximateAddresses, SapporoJoLeftOutWithItsChomeAsANumber) { expect_kind("jo left out"); }
 TEST_F(ApproximateAddresses, OldTownMachiLeftOut) { expect_kind("old town machi"); }
