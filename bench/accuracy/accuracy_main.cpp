@@ -12,6 +12,9 @@
 //     as the typed address.
 //  3. A batch file of real addresses (100,000 lines by default): records per
 //     second.
+// Parts 1 and 2 also report the approximate rules their answers went through,
+// whether every address gets the same answer in sorted, reversed and shuffled
+// order as alone, and their block numbers typed with long-vowel marks.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -21,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "approx_sections.h"
 #include "batch_speed.h"
 #include "condition_probe.h"
 #include "decompose/decomposition.h"
@@ -55,6 +59,27 @@ double share(long good, long total) {
 // converter does.
 AddressOutcome resolve_address(Session& session, Host& host, std::u16string_view address) {
   return convert_address(session, host, address, CallerMode::kClipboard);
+}
+
+AddressOutcome convert(Session& session, std::u16string_view address) {
+  SilentHost host;
+  return resolve_address(session, host, address);
+}
+
+// The block numbers of a probe joined by hyphens (１丁目２番３号 -> １-２-３),
+// when it has two or more and names no floor or 地割.
+std::u16string hyphen_form(std::u16string_view block) {
+  if (text::InStr(block, u"階") != 0 || text::InStr(block, u"地割") != 0) return {};
+  std::u16string out;
+  int numbers = 0;
+  bool in_number = false;
+  for (const char16_t c : block) {
+    const bool digit = (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９');
+    if (digit && !in_number && numbers++ > 0) out += u'-';
+    if (digit) out += c;
+    in_number = digit;
+  }
+  return numbers >= 2 ? out : std::u16string();
 }
 
 std::u16string municipality(const postaldb::PostalTables& t, int pref, int row) {
@@ -107,6 +132,7 @@ void conditions(Session& session, Host& host, std::size_t examples,
   const postaldb::PostalDb& db = session.db;
   const postaldb::PostalTables& t = db.tables;
   std::map<std::string, Tally> tallies;
+  ApproxSection section;
   long unprobed = 0;
   roundtrip::for_each_town_area(db, [&](const roundtrip::TownArea& a) {
     const int open = text::InStr(a.name, u"（");
@@ -126,10 +152,14 @@ void conditions(Session& session, Host& host, std::size_t examples,
           a.code + " " + to_utf8(address) + " (" + to_utf8(condition) + ") -> [" + to_utf8(o.code) +
               "] " + to_utf8(o.parts));
       if (batch_addresses.size() < 50000) batch_addresses.push_back(address);
+      const std::u16string hyphens = hyphen_form(probe->block);
+      section.note(address, o,
+                   hyphens.empty() ? hyphens : municipality(t, a.pref, a.row) + base + hyphens);
     }
   });
   report("numbered conditions", tallies, examples);
   std::printf("  conditions without numbers this program satisfies: %ld\n", unprobed);
+  section.report("the numbered conditions", session, convert, examples);
 }
 
 // The typed address's slot as the detail pass sees it: decomposed, its town
@@ -155,6 +185,7 @@ void details(Session& session, Host& host, std::size_t examples,
   const postaldb::PostalTables& t = db.tables;
   const int approximate = session.settings.flag(settings::Flag::kApproximate);
   std::map<std::string, Tally> tallies;
+  ApproxSection section;
   std::set<std::u16string> seen, seen_any;
   long same_parts = 0, compared = 0, building_decides = 0;
   const auto start = std::chrono::steady_clock::now();
@@ -162,6 +193,7 @@ void details(Session& session, Host& host, std::size_t examples,
     std::u16string street(resolve::street_address(e.record));
     const std::u16string address = municipality(t, e.pref, e.row) + e.record.town_name + street;
     AddressOutcome o = resolve_address(session, host, address);
+    section.note(address, o, address);
     const bool good = o.code == std::u16string(e.record.code.begin(), e.record.code.end());
     const int found_city = o.levels.city;
     std::u16string place = address;  // what tells two addresses apart
@@ -212,6 +244,7 @@ void details(Session& session, Host& host, std::size_t examples,
               static_cast<double>(tallies["own place"].total +
                                   tallies["same place as an earlier record"].total) /
                   seconds);
+  section.report("the detail records", session, convert, examples);
 }
 
 int run(int argc, char** argv) {

@@ -1,9 +1,13 @@
-// kovari-roundtrip [--data DIR] [--examples N] [--fuzzy]: for every town-area
-// record whose name is a plain town name (no bracketed condition, not
-// "以下に掲載がない場合"), types prefecture + city + ward/town + town name as an
-// address, converts it as the clipboard converter does and counts how many
-// come back with the record's own code. Prints the share, the failures
-// grouped by cause with examples, and the addresses converted per second.
+// kovari-roundtrip [--data DIR] [--examples N] [--fuzzy] [--per-kind N]: for
+// every town-area record whose name is a plain town name (no bracketed
+// condition, not "以下に掲載がない場合"), types prefecture + city + ward/town +
+// town name as an address, converts it as the clipboard converter does and
+// counts how many come back with the record's own code. Prints the share, the
+// failures grouped by cause with examples, the addresses converted per second
+// and how many the approximate rules answered; then whether every address
+// gets the same answer in sorted, reversed and shuffled order as alone; then,
+// kind by kind, town areas written in the ways the approximate rules read
+// (at most N of each, 3000 by default) and how many get their answer.
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -14,6 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "approx_probes.h"
+#include "order_check.h"
+#include "resolve/approx_rules.h"
+#include "rule_report.h"
 #include "session/convert_address.h"
 #include "text/sjis.h"
 #include "text/vb.h"
@@ -22,8 +30,8 @@
 namespace kovari::roundtrip {
 namespace {
 
-using text::Trim;
 using text::to_utf8;
+using text::Trim;
 
 struct Probe {
   TownArea area;
@@ -55,8 +63,8 @@ std::string cause_of(const Probe& p, const Outcome& o, const postaldb::PostalTab
   }
   if (!o.msg.empty()) return "message: " + to_utf8(o.msg);
   const std::vector<std::u16string> parts = split_parts(o.parts);
-  if (!o.parts.empty() && (parts[2] + parts[3] != Trim(t.city_name1[p.area.row]) +
-                                                      Trim(t.city_name2[p.area.row]))) {
+  if (!o.parts.empty() &&
+      (parts[2] + parts[3] != Trim(t.city_name1[p.area.row]) + Trim(t.city_name2[p.area.row]))) {
     return "decomposition cut the city or ward/town elsewhere";
   }
   if (!o.parts.empty() && parts[4] != p.area.name) {
@@ -65,9 +73,60 @@ std::string cause_of(const Probe& p, const Outcome& o, const postaldb::PostalTab
   return o.code.empty() ? "no code" : "another code";
 }
 
+AddressOutcome convert(Session& session, std::u16string_view address) {
+  SilentHost host;
+  return convert_address(session, host, address, CallerMode::kClipboard);
+}
+
+// The town areas written in the ways the approximate rules read, kind by kind.
+void probe_kinds(Session& session, const std::vector<TownArea>& areas, std::size_t per_kind,
+                 std::size_t examples) {
+  struct Tally {
+    std::size_t total = 0, right = 0, through_rule = 0, as_written = 0;
+    std::vector<std::string> failures;
+  };
+  std::map<resolve::ApproxRule, Tally> tallies;
+  for (const KindProbe& p : approximate_probes(session.db, areas, per_kind)) {
+    const AddressOutcome o = convert(session, p.address);
+    Answer expected{p.code, p.message, {}};
+    if (!p.reference.empty()) {
+      const AddressOutcome r = convert(session, p.reference);
+      expected = {r.code, r.message, {}};
+    }
+    Tally& t = tallies[p.rule];
+    ++t.total;
+    if ((o.approximate & p.rule) != 0) ++t.through_rule;
+    if (o.code == expected.code && o.message == expected.message) {
+      ++t.right;
+    } else if (o.approximate == 0 && !o.code.empty() && !o.catch_all) {
+      // Another town area's code, found as written: the rules do not run.
+      ++t.as_written;
+    } else if (t.failures.size() < examples) {
+      t.failures.push_back(to_utf8(p.address) + " -> [" + to_utf8(o.code) + "] " +
+                           to_utf8(o.message) + ", expected [" + to_utf8(expected.code) + "] " +
+                           to_utf8(expected.message));
+    }
+  }
+  std::printf("\ntown areas written as the approximate rules read them (at most %zu a kind):\n",
+              per_kind);
+  std::printf(
+      "  (by rule: the answer came through the kind's rule; as written: another code\n"
+      "  the address gets as written, where the approximate rules do not run)\n");
+  std::printf("  %-42s %7s %7s %8s %7s %10s\n", "kind", "probes", "right", "share", "by rule",
+              "as written");
+  for (const auto& [rule, t] : tallies) {
+    std::printf("  %-42s %7zu %7zu %7.2f%% %7zu %10zu\n",
+                std::string(resolve::approx_rule_name(rule)).c_str(), t.total, t.right,
+                t.total ? 100.0 * static_cast<double>(t.right) / static_cast<double>(t.total) : 0.0,
+                t.through_rule, t.as_written);
+    for (const std::string& f : t.failures) std::printf("      %s\n", f.c_str());
+  }
+}
+
 int run(int argc, char** argv) {
   std::filesystem::path folder = std::filesystem::path(argv[0]).parent_path();
   std::size_t examples = 5;
+  std::size_t per_kind = 3000;
   bool fuzzy = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -77,8 +136,10 @@ int run(int argc, char** argv) {
       examples = std::stoul(argv[++i]);
     } else if (arg == "--fuzzy") {
       fuzzy = true;
+    } else if (arg == "--per-kind" && i + 1 < argc) {
+      per_kind = std::stoul(argv[++i]);
     } else {
-      std::cerr << "usage: kovari-roundtrip [--data DIR] [--examples N] [--fuzzy]\n";
+      std::cerr << "usage: kovari-roundtrip [--data DIR] [--examples N] [--fuzzy] [--per-kind N]\n";
       return 2;
     }
   }
@@ -94,19 +155,26 @@ int run(int argc, char** argv) {
   const postaldb::PostalTables& t = db.tables;
 
   std::vector<Probe> probes;
+  std::vector<TownArea> areas;
   std::map<std::pair<int, std::u16string>, std::set<std::string>> codes;
   for_each_town_area(db, [&](const TownArea& a) {
+    areas.push_back(a);
     if (a.bracketed || text::InStr(a.name, u"以下に掲載がない場合") != 0) return;
     codes[{a.row, a.name}].insert(a.code);
-    probes.push_back({a, Trim(t.pref_name[a.pref]) + t.city_name1[a.row] + t.city_name2[a.row] +
-                             a.name});
+    probes.push_back(
+        {a, Trim(t.pref_name[a.pref]) + t.city_name1[a.row] + t.city_name2[a.row] + a.name});
   });
 
   std::vector<std::pair<std::size_t, Outcome>> failures;
+  std::vector<Answer> answers;
+  answers.reserve(probes.size());
+  RulesUsed rules_used;
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpu_start = std::clock();
   for (std::size_t i = 0; i < probes.size(); ++i) {
     AddressOutcome o = convert_address(session, host, probes[i].address, CallerMode::kClipboard);
+    answers.push_back(answer_of(o));
+    rules_used.note(o.approximate);
     if (o.code != std::u16string(probes[i].area.code.begin(), probes[i].area.code.end())) {
       failures.push_back({i, {std::move(o.code), std::move(o.message), std::move(o.parts)}});
     }
@@ -124,6 +192,7 @@ int run(int argc, char** argv) {
   std::printf("addresses per second: %.0f (%.2f s); per second of processor time: %.0f\n",
               static_cast<double>(total) / seconds, seconds,
               static_cast<double>(total) / cpu_seconds);
+  rules_used.print(total);
   std::map<std::size_t, const Outcome*> outcome_of;
   for (const auto& [i, o] : failures) outcome_of[i] = &o;
   for (const auto& [cause, list] : by_cause) {
@@ -135,6 +204,11 @@ int run(int argc, char** argv) {
                   to_utf8(o.code).c_str(), to_utf8(o.parts).c_str(), to_utf8(o.msg).c_str());
     }
   }
+
+  std::vector<std::u16string> addresses;
+  for (const Probe& p : probes) addresses.push_back(p.address);
+  print_order_check("the round trip", check_order(session, addresses, convert, answers), examples);
+  probe_kinds(session, areas, per_kind, examples);
   return 0;
 }
 

@@ -42,7 +42,7 @@ LatestAddress get_address(Session& session, Host& host, const AddressOutcome& ou
     if (!slot.koaza_text.empty() && InStr(p.part2, slot.koaza_text) == 0) {
       p.part2 += u"字" + slot.koaza_text;
     } else if (slot.koaza_text.empty() && !slot.kyoto_direction.empty() &&
-               session.remembered.city_seen == 1) {
+               outcome.levels.city != 0) {
       p.part2 = slot.kyoto_direction + p.part2;
     } else if (std::u16string_view(slot.addr_part[kTownArea]).starts_with(p.part2)) {
       p.part2 = slot.addr_part[kTownArea];

@@ -47,7 +47,7 @@ void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
   std::u16string w;
   text::to_narrow(d.addr_text, w);
   strip_blanks(w);
-  apply_char_pairs(w, tables);
+  if (!options.normalized) apply_char_pairs(w, tables);
   text::to_wide(w, d.addr_text);
 
   find_building(w, d, tables, options);

@@ -88,8 +88,8 @@ struct Decomposition {
   int addr_slot = 1;                      // the slot the operations write to
   std::u16string addr_text;               // in: the address; out: normalised, full-width
   DecompStatus decomp_status = DecompStatus::kParts;
-  std::u16string result_code;             // cleared at the start; set by the building lookup
-  std::u16string result_parts;            // trimmed parts 1..9 of slot 1 joined by ","
+  std::u16string result_code;   // cleared at the start; set by the building lookup
+  std::u16string result_parts;  // trimmed parts 1..9 of slot 1 joined by ","
 
   DecompositionSlot& current() { return slot[addr_slot == 2 ? 2 : 1]; }
   const DecompositionSlot& current() const { return slot[addr_slot == 2 ? 2 : 1]; }
@@ -100,6 +100,10 @@ struct Decomposition {
 struct DecomposeOptions {
   int approximate_match = 0;  // Flag::kApproximate: approximate building-name pick
   int batch_window_open = 0;  // the batch address-to-code window: record part lengths
+  // The text is a normalised address text already (one rewritten from an
+  // earlier decomposition's addr_text): the replacement pairs, which act on
+  // the first occurrence of their text, are not applied a second time.
+  bool normalized = false;
 };
 
 // Decomposes d.addr_text into slot 1 (parts, marker positions), sets

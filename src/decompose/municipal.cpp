@@ -6,6 +6,7 @@
 
 #include "decompose/text_scan.h"
 #include "postaldb/fixed_tables.h"
+#include "text/kanji_fold.h"
 #include "text/strconv.h"
 #include "text/vb.h"
 
@@ -108,7 +109,7 @@ void tokyo_ward_to_city(std::u16string_view pref, std::u16string& city, std::u16
                         const postaldb::PostalTables& tables) {
   if (!pref.empty()) return;
   for (int k = 1; k <= 23; ++k) {
-    if (tables.tokyo_ward[k] != ward) continue;
+    if (!text::same_folded(ward, tables.tokyo_ward[k])) continue;
     if (city.empty()) {
       city = ward;
       ward.clear();
@@ -127,11 +128,11 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
   const int rows = static_cast<int>(std::min(tables.city_name1.size(), tables.city_name2.size()));
   // The designated cities of the prefecture, in the order of their codes.
   for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
-    if (designated.prefecture != prefecture) continue;
+    if (!text::same_folded(prefecture, designated.prefecture)) continue;
     const int first = std::max(tables.city_group[designated.group][1], 1);
     const int last = std::min(tables.city_group[designated.group][2], rows - 1);
     for (int r = first; r <= last; ++r) {
-      if (tables.city_name2[r] != wide_ward) continue;
+      if (!text::same_folded(wide_ward, tables.city_name2[r])) continue;
       part_len10 = text::Len(tables.city_name1[r]) - text::Len(city);
       city = tables.city_name1[r];
       return;
@@ -141,9 +142,9 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
 
 void check_designated_city(std::u16string_view city, int& p) {
   if (city.empty()) return;
-  const bool designated =
-      std::any_of(postaldb::kDesignatedCities.begin(), postaldb::kDesignatedCities.end(),
-                  [city](const postaldb::DesignatedCity& c) { return c.city == city; });
+  const bool designated = std::any_of(
+      postaldb::kDesignatedCities.begin(), postaldb::kDesignatedCities.end(),
+      [city](const postaldb::DesignatedCity& c) { return text::same_folded(city, c.city); });
   if (!designated) p = 0;
 }
 

@@ -15,7 +15,6 @@ namespace kovari::resolve {
 // slot 2 of d and comparing it with slot 1. A match sets st.result_code; no
 // match leaves it unchanged. The caller clears st.result_code before and sets
 // d.addr_slot back to 1 after the call.
-void match_detail_records(ResolveState& st, decompose::Decomposition& d,
-                          const ResolveContext& ctx);
+void match_detail_records(ResolveState& st, decompose::Decomposition& d, const ResolveContext& ctx);
 
 }  // namespace kovari::resolve

@@ -16,13 +16,16 @@ namespace {
 
 using text::Trim;
 
-constexpr std::u16string_view kListPrompts[] = {
+// What a level the resolution could not settle is called; the selection
+// list's prompt asks to choose it.
+constexpr std::u16string_view kLevelUnknown[] = {
     u"",
-    u"都道府県名を特定できません。選択して下さい。",
-    u"市区郡島名を特定できません。選択して下さい。",
-    u"区町村名を特定できません。選択して下さい。",
-    u"町域名を特定できません。選択して下さい。",
+    u"都道府県名を特定できません。",
+    u"市区郡島名を特定できません。",
+    u"区町村名を特定できません。",
+    u"町域名を特定できません。",
 };
+constexpr std::u16string_view kChoose = u"選択して下さい。";
 
 std::u16string joined_parts(const decompose::DecompositionSlot& slot) {
   std::u16string s;
@@ -52,8 +55,7 @@ void prepare_town_area(ResolveWalk& w) {
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
-  if (st.found_city != 0) w.ctx.remembered.city_seen = 1;
-  w.typed_town = text_from_town_area(w.d);
+  st.typed_town = text_from_town_area(w.d);
   prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t);
   st.result_parts = joined_parts(w.slot());
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
@@ -76,13 +78,15 @@ bool single_code_municipality(ResolveWalk& w) {
 void run(ResolveWalk& w) {
   ResolveState& st = w.st;
   decompose::Decomposition& d = w.d;
-  if (w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
-      !complete_from_old_code(d.slot[1], w.ctx.db, w.ctx.old_code, w.ctx.use_old_code)) {
-    st.result_msg = kMsgNothingGiven;
-    return;
-  }
+  // The levels in the form of the tables (wide), for the batch pre-step too.
   for (decompose::AddrPart k : {decompose::kPref, decompose::kCity, decompose::kWardTown}) {
     w.part(k) = text::to_wide(w.part(k));
+  }
+  if (w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
+      !complete_from_old_code(d.slot[1], w.ctx.db, w.ctx.old_code, w.ctx.use_old_code)) {
+    // Its ward is one that several cities share.
+    st.result_msg = kMsgTownAmbiguous;
+    return;
   }
   st.level_mask = 0;
   st.found_pref = 0;
@@ -108,8 +112,15 @@ void run(ResolveWalk& w) {
 
 }  // namespace
 
-std::u16string_view list_prompt(int list_kind) {
-  return list_kind >= 1 && list_kind <= 4 ? kListPrompts[list_kind] : kListPrompts[0];
+std::u16string_view level_unknown(int list_kind) {
+  return list_kind >= kListPref && list_kind <= kListArea ? kLevelUnknown[list_kind]
+                                                          : kLevelUnknown[kListNone];
+}
+
+std::u16string list_prompt(int list_kind) {
+  std::u16string prompt(level_unknown(list_kind));
+  if (!prompt.empty()) prompt += kChoose;
+  return prompt;
 }
 
 void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const ResolveContext& ctx) {
@@ -121,7 +132,7 @@ void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const Resolve
   st.cand.stored_for_reading =
       ctx.mode == CallerMode::kWindow || ctx.settings.flag(settings::Flag::kApproximate) != 0;
   const postaldb::PostalTables& t = ctx.db.tables;
-  ResolveWalk w{st, d, ctx, t, 0, 0, 0, {}};
+  ResolveWalk w{st, d, ctx, t, 0, 0, 0};
   run(w);
 }
 

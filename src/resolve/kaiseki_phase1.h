@@ -40,7 +40,11 @@ struct ResolveContext {
 // its code is the result and nothing else is set.
 void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const ResolveContext& ctx);
 
+// What a message says of a level (list_kind 1..4) that could not be settled:
+// "都道府県名を特定できません。" ...
+std::u16string_view level_unknown(int list_kind);
+
 // The prompt the selection list shows for a level (list_kind 1..4).
-std::u16string_view list_prompt(int list_kind);
+std::u16string list_prompt(int list_kind);
 
 }  // namespace kovari::resolve

@@ -1,5 +1,6 @@
 #include "resolve/level_rules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
@@ -61,6 +62,33 @@ bool holds_ji_word(std::u16string_view area, const postaldb::PostalTables& table
 
 }  // namespace
 
+int city_row_count(const postaldb::PostalTables& t) {
+  const std::size_t rows =
+      std::min({t.city_name1.size(), t.city_name2.size(), t.city_pos1.size(), t.city_kind.size()});
+  return static_cast<int>(rows) - 1;
+}
+
+CityRows prefecture_city_rows(const postaldb::PostalTables& t, int pref) {
+  const auto& first = t.pref_first_city;
+  const int count = city_row_count(t);
+  const int prefs = static_cast<int>(t.pref_name.size()) - 1;
+  if (pref < 1 || pref >= static_cast<int>(first.size())) return {1, count};
+  const int last =
+      pref + 1 < static_cast<int>(first.size()) && pref < prefs ? first[pref + 1] - 1 : count;
+  return {std::max(1, first[pref]), std::min(last, count)};
+}
+
+int prefecture_of_row(const postaldb::PostalTables& t, int row) {
+  const int prefs =
+      std::min(static_cast<int>(t.pref_name.size()), static_cast<int>(t.pref_first_city.size())) -
+      1;
+  for (int p = 1; p <= prefs; ++p) {
+    const CityRows rows = prefecture_city_rows(t, p);
+    if (row >= rows.first && row <= rows.last) return p;
+  }
+  return 0;
+}
+
 std::unordered_set<std::u16string> recurring_city_names(const postaldb::PostalTables& tables) {
   std::unordered_set<std::u16string> names;
   const int rows = static_cast<int>(tables.city_name1.size()) - 1;
@@ -79,6 +107,13 @@ std::unordered_set<std::u16string> recurring_city_names(const postaldb::PostalTa
     if (count > 1 && !name.empty()) names.insert(name);
   }
   return names;
+}
+
+bool is_ward_name(std::u16string_view name, const postaldb::PostalTables& tables) {
+  name = text::trim_view(name);
+  if (!name.ends_with(u"区")) return false;
+  return std::any_of(tables.city_name2.begin(), tables.city_name2.end(),
+                     [name](const std::u16string& ward) { return text::trim_view(ward) == name; });
 }
 
 bool city_name_unique(std::u16string_view city,

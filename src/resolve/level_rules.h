@@ -13,10 +13,27 @@
 
 namespace kovari::resolve {
 
+// The rows 1..n that every column of the city table holds.
+int city_row_count(const postaldb::PostalTables& tables);
+
+// City rows first..last.
+struct CityRows {
+  int first = 1, last = 0;
+};
+
+// The city rows of prefecture `pref`; all rows when it is none of the table's.
+CityRows prefecture_city_rows(const postaldb::PostalTables& tables, int pref);
+
+// The prefecture whose rows hold city row `row`; 0 when none does.
+int prefecture_of_row(const postaldb::PostalTables& tables, int row);
+
 // City names whose rows form more than one block of the city table (a county
 // name used by several prefectures, or twice within one). Built from the
 // loaded table; with an empty table, the names known to recur.
 std::unordered_set<std::u16string> recurring_city_names(const postaldb::PostalTables& tables);
+
+// True when `name` is the ward (区) of a city of the table.
+bool is_ward_name(std::u16string_view name, const postaldb::PostalTables& tables);
 
 // True ("yes") when the city text is empty or none of the recurring names.
 bool city_name_unique(std::u16string_view city,

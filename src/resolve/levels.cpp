@@ -6,6 +6,7 @@
 #include "resolve/level_rules.h"
 #include "resolve/match_approx.h"
 #include "resolve/resolve_walk.h"
+#include "text/kanji_fold.h"
 #include "text/strconv.h"
 #include "text/vb.h"
 
@@ -19,20 +20,6 @@ using text::Trim;
 // 府中市 typed without its prefecture in a batch record whose existing code
 // begins with 72 is the later of the two 府中市 rows.
 constexpr std::u16string_view kFuchuOldCodeHead = u"72";
-
-struct RowRange {
-  int first = 1, last = 0;
-};
-
-RowRange prefecture_rows(const ResolveWalk& w, int pref) {
-  const auto& first = w.t.pref_first_city;
-  const int count = w.city_count();
-  if (pref < 1 || pref >= static_cast<int>(first.size())) return {1, count};
-  const int last = pref + 1 < static_cast<int>(first.size()) && pref < w.pref_count()
-                       ? first[pref + 1] - 1
-                       : count;
-  return {std::max(1, first[pref]), std::min(last, count)};
-}
 
 const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
   ResolveCaches& caches = w.ctx.caches;
@@ -53,6 +40,21 @@ int own_block_end(const ResolveWalk& w, int row, int block_end) {
   return end;
 }
 
+// The remembered city, when the walk would read the same name over the same rows.
+bool remembered_city(const RememberedChoices& m, std::u16string_view city, CityRows range) {
+  return !m.last_city_text.empty() && m.last_city_text == city &&
+         m.last_city_first == range.first && m.last_city_last == range.last;
+}
+
+// The remembered ward/town, when the walk would read the same name over the
+// same rows, counting the same city's rows and ending the same way.
+bool remembered_town(const RememberedChoices& m, std::u16string_view ward, CityRows range,
+                     std::u16string_view counted_city, bool first_hit_ends) {
+  return !m.last_town_text.empty() && m.last_town_text == ward &&
+         m.last_town_first == range.first && m.last_town_last == range.last &&
+         m.last_town_city == counted_city && m.last_town_first_hit == first_hit_ends;
+}
+
 int approx_enabled(const ResolveWalk& w) {
   return w.ctx.settings.flag(settings::Flag::kApproximate);
 }
@@ -63,7 +65,7 @@ int approx_enabled(const ResolveWalk& w) {
 // them: a city (then the longest of its wards/towns that begins the rest), or
 // a town or village that belongs to no city or county (小笠原村). True when a
 // name was found.
-bool recut_by_city_names(ResolveWalk& w, RowRange range) {
+bool recut_by_city_names(ResolveWalk& w, CityRows range) {
   const postaldb::PostalTables& t = w.t;
   const std::u16string joined =
       w.part(kCity) + w.part(kWardTown) + text::to_wide(w.part(kTownArea));
@@ -105,6 +107,17 @@ Step ResolveWalk::fail_with(std::u16string_view msg) {
   return Step::kDone;
 }
 
+Step ResolveWalk::fail_unsettled() {
+  const auto typed = [this](decompose::AddrPart k) { return !text::trim_view(part(k)).empty(); };
+  if (typed(kPref) && st.found_pref == 0) return fail_with(level_unknown(kListPref));
+  if (typed(kCity) && st.found_city == 0) {
+    // A ward where the city stands (中区三の丸): its city was left out.
+    return fail_with(is_ward_name(part(kCity), t) ? kMsgTownAmbiguous : level_unknown(kListCity));
+  }
+  if (typed(kWardTown)) return fail_with(level_unknown(kListTown));
+  return fail_with(kMsgNothingGiven);
+}
+
 Step ResolveWalk::ask_user(int list_kind) {
   if (ctx.mode != CallerMode::kWindow) return Step::kGoOn;
   st.list_kind = list_kind;
@@ -136,14 +149,11 @@ Step resolve_prefecture(ResolveWalk& w) {
       memory.last_pref <= w.pref_count()) {
     st.found_pref = memory.last_pref;
   } else {
-    memory.last_pref_text.clear();
-    memory.last_city_text.clear();
-    memory.last_town_text.clear();
     st.cand.clear();
     const std::u16string_view typed = text::trim_view(pref);
     for (int p = 1; p <= w.pref_count(); ++p) {
       st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
-      if (text::trim_view(w.t.pref_name[p]) == typed) {
+      if (text::same_folded(typed, text::trim_view(w.t.pref_name[p]))) {
         st.found_pref = p;
         break;
       }
@@ -156,7 +166,8 @@ Step resolve_prefecture(ResolveWalk& w) {
     return Step::kGoOn;
   }
 
-  const ApproxResult pick = match_approx(pref, w.pref_count(), st.cand, st.fuzzy, approx_enabled(w));
+  const ApproxResult pick =
+      match_approx(pref, w.pref_count(), st.cand, st.fuzzy, approx_enabled(w));
   if (!pick.ok || pick.index < 1 || pick.index > w.pref_count()) return w.ask_user(kListPref);
   st.found_pref = pick.index;
   pref = Trim(w.t.pref_name[pick.index]);
@@ -178,19 +189,17 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
     if (w.city_pass > 1 || Trim(city).empty()) return Step::kGoOn;
     w.block_end = 0;
 
-    RowRange range = st.found_pref != 0 ? prefecture_rows(w, st.found_pref)
-                                        : RowRange{1, w.city_count()};
-    if (!memory.last_city_text.empty() && memory.last_city_text == city &&
-        memory.last_city <= w.city_count() && memory.last_city_end <= w.city_count()) {
+    CityRows range =
+        st.found_pref != 0 ? prefecture_city_rows(w.t, st.found_pref) : CityRows{1, w.city_count()};
+    if (st.found_pref == 0 && w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
+        text::Left(w.ctx.old_code, 2) == kFuchuOldCodeHead && city == u"府中市") {
+      range.first = std::max(1, t.city_group[postaldb::kFuchuGroup][1]);
+    }
+    if (remembered_city(memory, city, range) && memory.last_city <= w.city_count() &&
+        memory.last_city_end <= w.city_count()) {
       st.found_city = memory.last_city;
       w.block_end = memory.last_city_end;
     } else {
-      memory.last_city_text.clear();
-      memory.last_town_text.clear();
-      if (st.found_pref == 0 && w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
-          text::Left(w.ctx.old_code, 2) == kFuchuOldCodeHead && city == u"府中市") {
-        range.first = std::max(1, t.city_group[postaldb::kFuchuGroup][1]);
-      }
       const std::u16string_view typed = text::trim_view(city);
       const bool unique = city_name_unique(city, recurring_names(w));
       st.cand.clear();
@@ -198,7 +207,7 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
         if (r > range.first && t.city_name1[r] == t.city_name1[r - 1]) continue;
         st.cand.add(t.city_name1[r], u"", r, kMaxCityBlocks);
         if (st.found_city == 0) {
-          if (text::trim_view(t.city_name1[r]) != typed) continue;
+          if (!text::same_folded(typed, text::trim_view(t.city_name1[r]))) continue;
           st.found_city = r;
           if (t.city_name2[r].empty()) break;
           w.block_end = r;
@@ -232,6 +241,8 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
     if (w.city_pass == 0) {
       st.level_mask += 2;
       memory.last_city_text = city;
+      memory.last_city_first = range.first;
+      memory.last_city_last = range.last;
       memory.last_city = st.found_city;
       memory.last_city_end = w.block_end;
     }
@@ -256,38 +267,38 @@ Step resolve_ward_town(ResolveWalk& w) {
   const bool nothing_settled = st.level_mask <= 1;
 
   if (Trim(ward).empty()) {
-    if (nothing_settled) return w.fail_with(kMsgNothingGiven);
+    if (nothing_settled) return w.fail_unsettled();
     w.set_record_range(st.found_city, own_block_end(w, st.found_city, w.block_end));
     return Step::kGoOn;
   }
 
-  RowRange range{1, w.city_count()};
-  if (st.level_mask == 1) range = prefecture_rows(w, st.found_pref);
+  CityRows range{1, w.city_count()};
+  if (st.level_mask == 1) range = prefecture_city_rows(w.t, st.found_pref);
   if (st.level_mask >= 2) range = {st.found_city, std::min(w.block_end, w.city_count())};
 
+  const std::u16string found_name =
+      st.found_city != 0 ? t.city_name1[st.found_city] : std::u16string();
+  // The rows of one city count, unless no city (or a city without a name) was found.
+  const std::u16string_view counted_city =
+      st.found_city == 0 ? std::u16string_view() : text::trim_view(found_name);
+  const bool first_hit_ends = st.level_mask > 1;
   int hits = 0;
-  if (!memory.last_town_text.empty() && memory.last_town_text == ward) {
-    if (memory.last_town < range.first || memory.last_town > range.last) {
-      return nothing_settled ? w.fail_with(kMsgNothingGiven) : Step::kDone;
-    }
+  bool by_name = true;
+  if (remembered_town(memory, ward, range, counted_city, first_hit_ends)) {
     st.found_town = memory.last_town;
     hits = 1;
   } else {
-    memory.last_town_text.clear();
     st.cand.clear();
     const std::u16string_view typed = text::trim_view(ward);
-    const std::u16string found_name =
-        st.found_city != 0 ? t.city_name1[st.found_city] : std::u16string();
-    const bool any_city = st.found_city == 0 || text::trim_view(found_name).empty();
     for (int r = range.first; r <= range.last; ++r) {
-      if (!any_city && t.city_name1[r] != found_name) continue;
+      if (!counted_city.empty() && t.city_name1[r] != found_name) continue;
       if (!t.city_name2[r].empty()) {
         st.cand.add(t.city_name2[r], t.city_name1[r], r, kMaxCandidates);
       }
-      if (typed == text::trim_view(t.city_name2[r])) {
+      if (text::same_folded(typed, text::trim_view(t.city_name2[r]))) {
         st.found_town = r;
         ++hits;
-        if (st.level_mask > 1) break;
+        if (first_hit_ends) break;
       }
     }
     if (hits == 0) {
@@ -298,6 +309,7 @@ Step resolve_ward_town(ResolveWalk& w) {
         st.found_town = pick.index;
         ward = t.city_name2[pick.index];
         hits = 1;
+        by_name = false;
       } else if (w.ask_user(kListTown) == Step::kDone) {
         return Step::kDone;
       }
@@ -305,14 +317,18 @@ Step resolve_ward_town(ResolveWalk& w) {
   }
 
   if (hits == 0) {
-    if (nothing_settled) return w.fail_with(kMsgNothingGiven);
+    if (nothing_settled) return w.fail_unsettled();
     w.set_record_range(st.found_city, own_block_end(w, st.found_city, w.block_end));
     return Step::kGoOn;
   }
   if (hits > 1) return w.fail_with(kMsgTownAmbiguous);
-  if (w.city_pass == 0) {
-    st.level_mask += 4;
+  if (w.city_pass == 0) st.level_mask += 4;
+  if (by_name) {
     memory.last_town_text = ward;
+    memory.last_town_first = range.first;
+    memory.last_town_last = range.last;
+    memory.last_town_city = counted_city;
+    memory.last_town_first_hit = first_hit_ends;
     memory.last_town = st.found_town;
   }
   w.set_record_range(st.found_town, st.found_town);

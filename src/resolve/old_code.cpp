@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "resolve/name_form.h"
+#include "text/strconv.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {
@@ -113,9 +115,12 @@ bool complete_from_old_code(decompose::DecompositionSlot& slot, const postaldb::
   if (given >= 2) return true;
   const postaldb::PostalTables& t = db.tables;
 
-  if (!part[kCity].empty() && InStr(part[kCity], u"区") != 0) {
+  // The typed names compare with the tables' in one form (保土ｹ谷区, 保土ヶ谷区
+  // and 保土ケ谷区 alike).
+  const std::u16string city = comparison_form(text::to_wide(part[kCity]));
+  if (!city.empty() && InStr(city, u"区") != 0) {
     for (std::size_t i = 1; i < t.ward_pair2.size() && i < t.ward_pair1.size(); ++i) {
-      if (t.ward_pair2[i] != part[kCity]) continue;
+      if (comparison_form(t.ward_pair2[i]) != city) continue;
       if (t.ward_pair1[i] != u"東京都") {
         part[kWardTown] = part[kCity];
         part[kCity] = t.ward_pair1[i];
@@ -123,7 +128,7 @@ bool complete_from_old_code(decompose::DecompositionSlot& slot, const postaldb::
       return true;
     }
     for (int w : {21, 22, 23}) {  // 港区, 中央区, 北区: names that designated cities share too
-      if (part[kCity] == t.tokyo_ward[w]) return true;
+      if (city == t.tokyo_ward[w]) return true;
     }
   }
   if (old_code.empty() || !use_old_code) return true;
@@ -131,8 +136,9 @@ bool complete_from_old_code(decompose::DecompositionSlot& slot, const postaldb::
   const std::optional<OldCodePlace> place = look_up_old_code(db, old_code);
   if (!place) {
     const int dup_count = t.dup_ward.empty() ? 0 : static_cast<int>(text::Val(t.dup_ward[0]));
+    const std::u16string ward = comparison_form(text::to_wide(part[kWardTown]));
     for (int i = 1; i <= dup_count && i < static_cast<int>(t.dup_ward.size()); ++i) {
-      if (part[kWardTown] == t.dup_ward[i]) return false;
+      if (ward == comparison_form(t.dup_ward[i])) return false;
     }
     return true;
   }

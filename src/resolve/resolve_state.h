@@ -79,24 +79,24 @@ struct FuzzyHits {
 // One town-area record of the main file as the scan reads it, with the forms
 // the scan compares derived once when the record is read.
 struct TownRecord {
-  std::string code;           // seven ASCII digits
-  std::int32_t word = 0;      // the bracket-position word
-  std::u16string name;        // the stored name (its first character is the index initial)
-  std::int32_t len = 0;       // bytes the record occupies in the file
+  std::string code;       // seven ASCII digits
+  std::int32_t word = 0;  // the bracket-position word
+  std::u16string name;    // the stored name (its first character is the index initial)
+  std::int32_t len = 0;   // bytes the record occupies in the file
 
-  std::u16string code16;      // the code as text
+  std::u16string code16;  // the code as text
   std::int32_t code_value = 0;
-  std::u16string base;        // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
-  std::u16string whole;       // trimmed base name, ヶ normalised, numbers as stored
-  std::u16string base_fold;   // base and whole with ヶ ケ が ガ as one letter
+  std::u16string base;       // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
+  std::u16string whole;      // trimmed base name, ヶ normalised, numbers as stored
+  std::u16string base_fold;  // base and whole in their comparison form (name_form.h)
   std::u16string whole_fold;
   std::vector<std::u16string> listed;  // the names of a list "湯本２９地割、湯本３０地割" (folded)
   std::u16string chiwari_name;  // base name before the 条/線 step, when it holds 地割
-  std::u16string paren;       // trimmed bracketed part
+  std::u16string paren;         // trimmed bracketed part
   bool bracketed = false;
-  bool has_below = false;     // "以下に"
-  bool has_next = false;      // "次に"
-  bool has_chome = false;     // "丁目" in the base name
+  bool has_below = false;  // "以下に"
+  bool has_next = false;   // "次に"
+  bool has_chome = false;  // "丁目" in the base name
 };
 
 // One municipality's town-area records in file order, as far as a scan has
@@ -148,7 +148,7 @@ struct PartialMatches {
   std::vector<std::u16string> part_match_name;   // trimmed base name
   std::vector<std::u16string> part_match_paren;  // trimmed bracketed part
   std::vector<std::string> part_match_code;      // seven digits
-  std::vector<char> part_match_kind;             // '0' prefix, '1' with building, '2' exact base name
+  std::vector<char> part_match_kind;  // '0' prefix, '1' with building, '2' exact base name
   int part_match_count = 0;
   int part_match_seen = 0;
 
@@ -163,19 +163,29 @@ struct PartialMatches {
   int stored() const { return static_cast<int>(part_match_name.size()); }
 };
 
-// The choices of earlier resolutions, taken again while the next address
-// names the same level (so a list of addresses in one place resolves its
-// levels once).
+// The choices of earlier resolutions, kept as a cache of the level walks: a
+// choice is taken again only when the next address hands its walk the very
+// same inputs (the typed name and the rows the walk covers), so it saves the
+// walk and can never answer otherwise than the walk would, whatever address
+// came before. Only choices the walks found by name are kept, never an
+// approximate pick.
 struct RememberedChoices {
+  // The prefecture walk reads the typed name alone.
   std::u16string last_pref_text;
   int last_pref = 0;
+  // The city walk: the typed name and the rows walked (a prefecture's, all
+  // rows, or from the later 府中市 on).
   std::u16string last_city_text;
+  int last_city_first = 0, last_city_last = 0;
   int last_city = 0;
   int last_city_end = 0;
+  // The ward/town walk: the typed name, the rows walked, the city whose rows
+  // count (empty: every row) and whether the first hit ends the walk.
   std::u16string last_town_text;
+  int last_town_first = 0, last_town_last = 0;
+  std::u16string last_town_city;
+  bool last_town_first_hit = false;
   int last_town = 0;
-  // 1 once a resolution has found a city.
-  int city_seen = 0;
 };
 
 // What resolution keeps of the loaded data: valid until the data is loaded
@@ -189,6 +199,12 @@ struct ResolveCaches {
   bool shared_names_built = false;
 };
 
+// Where a code comes from: a record that names the town area (or the
+// municipality's only code), the record with the longest name the town area
+// begins with (学校町通 for 学校町通１番町), or the municipality's catch-all
+// ("以下に掲載がない場合") when no record names it.
+enum class CodeFrom { kRecord, kLongestPrefix, kCatchAll };
+
 // The working values and the result of one resolution.
 struct ResolveState {
   // Outputs.
@@ -196,13 +212,15 @@ struct ResolveState {
   std::u16string result_msg;    // message text, or empty
   std::u16string result_parts;  // the nine trimmed parts joined by ","
   Focus focus = Focus::kNone;   // the field an unsettled level sends the user back to
+  // How the town-area scan came to its code.
+  CodeFrom code_from = CodeFrom::kRecord;
 
   // Levels settled by the resolution.
   int found_pref = 0;
   int found_city = 0;
   int found_town = 0;
-  int level_mask = 0;  // 1 prefecture, 2 city, 4 municipality (first pass)
-  std::int64_t town_first = 0, town_last = 0;      // main-file record range
+  int level_mask = 0;                          // 1 prefecture, 2 city, 4 municipality (first pass)
+  std::int64_t town_first = 0, town_last = 0;  // main-file record range
   std::int64_t detail_first = 0, detail_last = 0;  // detail-file record range
 
   // The selection list: the candidates of the level that ended the
@@ -213,6 +231,11 @@ struct ResolveState {
 
   // The list handed to the condition refinement.
   PartialMatches part_match;
+
+  // The address as typed from the town area on (full width, ヶ normalised):
+  // the town area with whatever decomposition cut off after it. Set when the
+  // levels led to a municipality's records.
+  std::u16string typed_town;
 };
 
 }  // namespace kovari::resolve

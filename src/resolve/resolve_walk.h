@@ -7,6 +7,7 @@
 
 #include "decompose/decomposition.h"
 #include "resolve/kaiseki_phase1.h"
+#include "resolve/level_rules.h"
 #include "resolve/resolve_state.h"
 
 namespace kovari::resolve {
@@ -30,26 +31,23 @@ struct ResolveWalk {
   decompose::Decomposition& d;
   const ResolveContext& ctx;
   const postaldb::PostalTables& t;
-  int city_pass = 0;   // 1 after an approximate city pick
-  int block_end = 0;   // last row of the found city's block
+  int city_pass = 0;  // 1 after an approximate city pick
+  int block_end = 0;  // last row of the found city's block
   int kyoto_mode = 0;
-  // The address as typed from the town area on (full width, ヶ normalised):
-  // the town area with whatever decomposition cut off after it.
-  std::u16string typed_town;
 
   std::u16string& part(decompose::AddrPart k) { return d.slot[1].addr_part[k]; }
   decompose::DecompositionSlot& slot() { return d.slot[1]; }
   // Rows 1..city_count() exist in every column of the city table.
-  int city_count() const {
-    const std::size_t rows = std::min({t.city_name1.size(), t.city_name2.size(),
-                                       t.city_pos1.size(), t.city_kind.size()});
-    return static_cast<int>(rows) - 1;
-  }
+  int city_count() const { return city_row_count(t); }
   int pref_count() const { return static_cast<int>(t.pref_name.size()) - 1; }
 
   // A message the level walk ends with; in window mode the focus goes back
   // to the address box.
   Step fail_with(std::u16string_view msg);
+  // Ends an address whose levels settled nothing with the message that says
+  // why: that every level was left out only when none was typed, else the
+  // first typed level that was not found.
+  Step fail_unsettled();
   // The selection list of a level (window mode only; other modes go on).
   Step ask_user(int list_kind);
   // Record ranges of the main and detail files for city rows r .. e.

@@ -14,7 +14,14 @@ void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
                             const postaldb::PostalTables& tables) {
   std::u16string area = text::to_wide(text::Trim(slot.addr_part[kTownArea]));
   strip_aza(area, slot, 1, tables);
+  const std::size_t typed_length = area.size();
   drop_kanji_chome(area, slot.addr_part[kChomeNumber], tables);
+  // The batch's latest address carries a 丁目 typed in kanji with the block
+  // numbers, as it does one typed in digits (永田町 and 二丁目３－１).
+  if (const auto dropped = static_cast<int>(typed_length - area.size());
+      dropped > 0 && slot.part_len[kTownArea] > dropped) {
+    slot.part_len[kTownArea] -= dropped;
+  }
   strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
   decompose::normalize_ke(area);
   slot.addr_part[kTownArea] = area;

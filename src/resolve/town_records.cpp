@@ -1,6 +1,7 @@
 #include "resolve/town_records.h"
 
 #include "decompose/normalize.h"
+#include "resolve/name_form.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {
@@ -43,8 +44,8 @@ void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
   }
   r.has_chome = InStr(base, u"丁目") != 0;
   r.base = text::Trim(base);
-  r.base_fold = fold_ke(r.base);
-  r.whole_fold = fold_ke(r.whole);
+  r.base_fold = comparison_form(r.base);
+  r.whole_fold = comparison_form(r.whole);
   r.listed.clear();
   if (!r.bracketed && InStr(r.whole_fold, u"、") != 0) {
     std::u16string_view rest = r.whole_fold;
@@ -67,14 +68,6 @@ TownRun& run_at(TownCache& cache, std::int64_t first) {
 }
 
 }  // namespace
-
-std::u16string fold_ke(std::u16string_view s) {
-  std::u16string out(s);
-  for (char16_t& c : out) {
-    if (c == u'ヶ' || c == u'が' || c == u'ガ') c = u'ケ';
-  }
-  return out;
-}
 
 bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
                       std::int64_t pos, TownRecord& out) {

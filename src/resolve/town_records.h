@@ -34,10 +34,6 @@ class TownRecordReader {
   std::size_t index_ = 0;  // next cached record to serve
 };
 
-// The text with ヶ, ケ, が and ガ written alike: the data and the people who
-// type addresses spell 霞が関, 霞ヶ関 and 霞ケ関 for one name.
-std::u16string fold_ke(std::u16string_view s);
-
 // Reads the record at `pos` and derives its comparison forms; false on a
 // read error.
 bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,

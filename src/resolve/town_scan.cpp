@@ -6,6 +6,7 @@
 
 #include "resolve/level_rules.h"
 #include "resolve/match_approx.h"
+#include "resolve/name_form.h"
 #include "resolve/refine.h"
 #include "resolve/resolve_walk.h"
 #include "resolve/town_records.h"
@@ -45,9 +46,9 @@ class RecordScan {
         st_(w.st),
         slot_(w.slot()),
         area_(w.part(kTownArea)),
-        area_fold_(fold_ke(area_)),
-        typed_fold_(fold_ke(w.typed_town)),
-        chome_key_(fold_ke(chome_key(area_, slot_.addr_part[kChomeNumber], w.t))) {}
+        area_fold_(comparison_form(area_)),
+        typed_fold_(comparison_form(w.st.typed_town)),
+        chome_key_(comparison_form(chome_key(area_, slot_.addr_part[kChomeNumber], w.t))) {}
 
   ScanOutcome run() {
     st_.part_match.clear();
@@ -236,10 +237,14 @@ void scan_town_records(ResolveWalk& w) {
   // Nothing else fits: the longest known name the town area begins with.
   if (!out.found && !out.partial && st.result_code.empty() && !out.longest_prefix_code.empty()) {
     st.result_code = out.longest_prefix_code;
+    st.code_from = CodeFrom::kLongestPrefix;
     return;
   }
   if (st.level_mask >= 4) {
-    if (!out.found) st.result_code = out.below_code;
+    if (!out.found) {
+      st.result_code = out.below_code;
+      st.code_from = CodeFrom::kCatchAll;
+    }
     return;
   }
   if (!out.found) w.fail_with(kMsgMunicipalityOpen);

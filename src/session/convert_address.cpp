@@ -1,14 +1,13 @@
 #include "session/convert_address.h"
 
-#include "decompose/normalize.h"
-#include "resolve/kaiseki_phase1.h"
+#include "resolve/resolve_address.h"
 
 namespace kovari {
 namespace {
 
 std::optional<AddressChoiceList> choice_list(const resolve::ResolveState& st) {
   if (st.list_kind == resolve::kListNone) return std::nullopt;
-  AddressChoiceList list{st.list_kind, std::u16string(resolve::list_prompt(st.list_kind)), {}};
+  AddressChoiceList list{st.list_kind, resolve::list_prompt(st.list_kind), {}};
   // Several approximate hits are offered instead of the whole level.
   const bool hits = st.fuzzy.fuzzy_count > 1;
   const auto& names = hits ? st.fuzzy.fuzzy_name : st.cand.cand_name;
@@ -25,30 +24,23 @@ std::optional<AddressChoiceList> choice_list(const resolve::ResolveState& st) {
 
 AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
                                CallerMode mode, const AddressRequest& request) {
-  AddressOutcome out;
-  decompose::Decomposition& d = out.decomposition;
-  const postaldb::PostalTables& tables = session.db.tables;
-  const bool batch_open = session.running.is_set(ConversionWindow::kBatchAddressToCode);
-  d.addr_text = text;
-  if (mode == CallerMode::kBatchAddress) {
-    decompose::set_kansuuji(d.addr_text, tables, d.current().added_len);
-  }
-  decompose::decompose_address(
-      d, tables, {session.settings.flag(settings::Flag::kApproximate), batch_open ? 1 : 0});
-
-  resolve::ResolveState st;
   const resolve::ResolveContext ctx{
       session.db,     session.settings, session.running,     mode, host, session.remembered,
       session.caches, request.old_code, request.use_old_code};
-  resolve::kaiseki_phase1(st, d, ctx);
+  resolve::Attempt a = resolve::resolve_address(text, ctx);
+  resolve::ResolveState& st = a.st;
 
+  AddressOutcome out;
   out.code = std::move(st.result_code);
+  out.catch_all = st.code_from == resolve::CodeFrom::kCatchAll;
   out.message = std::move(st.result_msg);
   out.parts = std::move(st.result_parts);
   out.focus = st.focus;
   out.list = choice_list(st);
   out.levels = {st.found_pref, st.found_city,   st.found_town, st.town_first,
                 st.town_last,  st.detail_first, st.detail_last};
+  out.decomposition = std::move(a.d);
+  out.approximate = a.rules;
   return out;
 }
 

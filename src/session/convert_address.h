@@ -48,6 +48,7 @@ struct FoundLevels {
 
 struct AddressOutcome {
   std::u16string code;     // seven digits, or empty
+  bool catch_all = false;  // the code is the municipality's "以下に掲載がない場合"
   std::u16string message;  // why there is no code, or empty
   // The nine trimmed parts joined by ","; empty when a building of the
   // building table decided the code.
@@ -56,14 +57,21 @@ struct AddressOutcome {
   // Window mode: the level to choose, when resolution could not settle it.
   std::optional<AddressChoiceList> list;
   FoundLevels levels;
-  // The address as decomposed (addr_text is its normalised full-width form).
+  // The address as decomposed (addr_text is its normalised full-width form):
+  // as an approximate rule rewrote it, when one did.
   decompose::Decomposition decomposition;
+  // The approximate rules that rewrote the address before it was resolved
+  // (resolve::ApproxRule bits); 0 when it resolved as written.
+  unsigned approximate = 0;
 };
 
-// Converts `text`. The session's remembered choices and caches carry over
-// from one call to the next; the host lets window events run when the
-// settings ask the conversion to show its progress. A batch caller
-// (kBatchAddress) first writes a 条 number in kanji (set_kansuuji).
+// Converts `text`: as written, then, where that finds nothing or only the
+// municipality's catch-all code, by the approximate rules
+// (resolve/approx_rules.h). The session's remembered choices and caches
+// carry over from one call to the next without ever changing a result; the
+// host lets window events run when the settings ask the conversion to show
+// its progress. A batch caller (kBatchAddress) first writes a 条 number in
+// kanji (set_kansuuji).
 AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
                                CallerMode mode, const AddressRequest& request = {});
 

@@ -102,6 +102,43 @@ TEST_F(AddressBatchTest, LatestAddressInThreeItems) {
             u"1,北海道札幌市中央区大通西3丁目5,,0600042,北海道札幌市中央区,大通西,３丁目５　\r\n");
 }
 
+// The town area stands once in the latest address: the code's address line
+// less the town area the second item carries (not 北海道札幌市中央区大通西).
+TEST_F(AddressBatchTest, LatestAddressNamesTheTownAreaOnce) {
+  fields.latest_address = true;
+  fields.edit_type = 4;
+  write_input(u"1,北海道札幌市中央区大通西3丁目5,\r\n");
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output(),
+            u"1,北海道札幌市中央区大通西3丁目5,,0600042,北海道札幌市中央区,大通西,３丁目５,　\r\n");
+}
+
+// A 丁目 typed in kanji stays in the latest address with the block numbers,
+// as one typed in digits does; the town area is the data's.
+TEST_F(AddressBatchTest, LatestAddressKeepsAChomeTypedInKanji) {
+  fields.latest_address = true;
+  fields.edit_type = 4;
+  write_input(
+      u"1,北海道札幌市中央区大通西三丁目5,\r\n"
+      u"2,北海道札幌市中央区大通西十丁目,\r\n");
+  ASSERT_EQ(run().result, BatchResult::Finished);
+  EXPECT_EQ(output(),
+            u"1,北海道札幌市中央区大通西三丁目5,,0600042,北海道札幌市中央区,大通西,三丁目５,　\r\n"
+            u"2,北海道札幌市中央区大通西十丁目,,0600042,北海道札幌市中央区,大通西,十丁目,　\r\n");
+}
+
+// 実行 checks the item count (2 to 50) before the positions that depend on it.
+TEST_F(AddressBatchTest, TheItemCountIsCheckedBeforeThePositions) {
+  write_input(u"1,北海道札幌市中央区大通西3丁目,\r\n");
+  for (const std::u16string_view count : {u"1", u"51", u"", u"x"}) {
+    fields.item_count = count;
+    const AddressBatchOutcome o = run();
+    EXPECT_EQ(o.result, BatchResult::Refused) << text::to_utf8(count);
+    EXPECT_EQ(o.message, u"項目数の入力に誤りがあります。２～５０の範囲で入力して下さい。");
+    EXPECT_EQ(o.focus, Focus::kItemCount);
+  }
+}
+
 TEST_F(AddressBatchTest, UnwritableOutputEndsWithAnErrorAndNoSummary) {
   write_input(u"1,北海道札幌市中央区大通西3丁目,\r\n");
   fields.out_file = text::from_utf8((dir / "missing" / "out.csv").string());

@@ -28,8 +28,7 @@ TEST(ConditionNamesTest, PrefixIsTheTextBeforeTheFirstNumber) {
   } const kCases[] = {
       {u"東1線~5線", u"1線~5線", u"東"},     {u" 第2地割", u"2地割", u"第"},
       {u"12番地", u"12番地", u""},           {u"その他", u"その他", u""},
-      {u"0線南~9線南", u"0線南~9線南", u""},
-      {u"第9地割~第11地割", u"9地割~11地割", u"第"},
+      {u"0線南~9線南", u"0線南~9線南", u""}, {u"第9地割~第11地割", u"9地割~11地割", u"第"},
   };
   for (const auto& c : kCases) {
     std::u16string condition = c.condition, prefix;

@@ -16,24 +16,37 @@ MiniPostalDb& sample_db() {
        u"岩手県"},
       {
           {1, u"札幌市", u"中央区", {{"0600001", u"北一条西"}, {"0600042", u"大通西"}}},
-          {1, u"旭川市", u"",
+          {1,
+           u"旭川市",
+           u"",
            {{"0700000", u"以下に掲載がない場合"},
             {"0700001", u"次に番地がくる場合"},
             {"0700031", u"本町三丁目"},
             {"0700032", u"本町"}}},
           {1, u"上川郡", u"鷹栖町", {{"0711200", u"以下に掲載がない場合"}}},
-          {1, u"奥尻郡", u"奥尻町", {{"0431400", u"以下に掲載がない場合"}, {"0431401", u"青苗"}}, 1},
+          {1,
+           u"奥尻郡",
+           u"奥尻町",
+           {{"0431400", u"以下に掲載がない場合"}, {"0431401", u"青苗"}},
+           1},
           {1, u"空知郡", u"奈井江町", {{"0790300", u"以下に掲載がない場合"}}},
           {1, u"上川郡", u"当麻町", {{"0781300", u"以下に掲載がない場合"}, {"0781301", u"園別"}}},
-          {1, u"雨竜郡", u"雨竜町", {{"0782600", u"以下に掲載がない場合"}, {"0782641", u"第１０町内"}}},
+          {1,
+           u"雨竜郡",
+           u"雨竜町",
+           {{"0782600", u"以下に掲載がない場合"}, {"0782641", u"第１０町内"}}},
           {2, u"千代田区", u"", {{"1000000", u"以下に掲載がない場合"}, {"1000013", u"霞が関"}}},
           {2, u"中央区", u"", {{"1040061", u"銀座"}, {"1040045", u"築地"}}},
-          {2, u"港区", u"",
+          {2,
+           u"港区",
+           u"",
            {{"1050000", u"以下に掲載がない場合"},
             {"1050011", u"芝公園", u"（１丁目）"},
             {"1050014", u"芝", u"（１丁目）"}}},
           {2, u"府中市", u"", {{"1830000", u"以下に掲載がない場合"}, {"1830055", u"府中町"}}},
-          {3, u"京都市", u"中京区",
+          {3,
+           u"京都市",
+           u"中京区",
            {{"6040000", u"以下に掲載がない場合"},
             {"6048154", u"饅頭屋町"},
             {"6040857", u"亀屋町"}}},
@@ -43,7 +56,9 @@ MiniPostalDb& sample_db() {
           {6, u"愛知郡", u"愛荘町", {{"5291300", u"以下に掲載がない場合"}, {"5291331", u"愛知川"}}},
           {7, u"大阪市", u"中央区", {{"5400000", u"以下に掲載がない場合"}}},
           {8, u"郡上市", u"", {{"5010000", u"以下に掲載がない場合"}, {"5014222", u"八幡町島谷"}}},
-          {9, u"和賀郡", u"西和賀町",
+          {9,
+           u"和賀郡",
+           u"西和賀町",
            {{"0295500", u"以下に掲載がない場合"}, {"0295505", u"湯本２９地割、湯本３０地割"}}},
       });
   return db;
@@ -84,7 +99,8 @@ struct Resolution {
   }
 };
 
-constexpr std::u16string_view kNothingGiven = u"都道府県名、区市郡島名、区町村名のすべてを省略できません。";
+constexpr std::u16string_view kNothingGiven =
+    u"都道府県名、区市郡島名、区町村名のすべてを省略できません。";
 constexpr std::u16string_view kTownAmbiguous =
     u"都道府県名、区市郡島名が省略されたため区町村名を特定できません。";
 
@@ -111,29 +127,48 @@ TEST(KaisekiPhase1, LevelsEndInACodeOrAMessage) {
   const Case cases[] = {
       {"all levels empty", {}, u"", kNothingGiven},
       {"a 中央区 alone is in several cities", {u"", u"", u"中央区", u"銀座"}, u"", kTownAmbiguous},
-      {"a city without wards settles the municipality", {u"東京都", u"中央区", u"", u"銀座"},
-       u"1040061", u""},
+      {"a city without wards settles the municipality",
+       {u"東京都", u"中央区", u"", u"銀座"},
+       u"1040061",
+       u""},
       {"the same, without the prefecture", {u"", u"中央区", u"", u"築地"}, u"1040045", u""},
       {"designated city and ward", {u"北海道", u"札幌市", u"中央区", u"大通西"}, u"0600042", u""},
-      {"county shared by prefectures, town in one of them", {u"", u"愛知郡", u"愛荘町", u"愛知川"},
-       u"5291331", u""},
+      {"county shared by prefectures, town in one of them",
+       {u"", u"愛知郡", u"愛荘町", u"愛知川"},
+       u"5291331",
+       u""},
       {"the other prefecture's town", {u"", u"愛知郡", u"東郷町", u"諸輪"}, u"4700151", u""},
-      {"county twice within one prefecture: the later block", {u"北海道", u"上川郡", u"当麻町", u"園別"},
-       u"0781301", u""},
+      {"county twice within one prefecture: the later block",
+       {u"北海道", u"上川郡", u"当麻町", u"園別"},
+       u"0781301",
+       u""},
       {"single-code municipality: its first record without a scan",
-       {u"北海道", u"奥尻郡", u"奥尻町", u"青苗"}, u"0431400", u""},
-      {"丁目 record through the 丁目 key", {u"北海道", u"旭川市", u"", u"本町", u"3"}, u"0700031", u""},
+       {u"北海道", u"奥尻郡", u"奥尻町", u"青苗"},
+       u"0431400",
+       u""},
+      {"丁目 record through the 丁目 key",
+       {u"北海道", u"旭川市", u"", u"本町", u"3"},
+       u"0700031",
+       u""},
       {"town area without 丁目 number", {u"北海道", u"旭川市", u"", u"本町"}, u"0700032", u""},
       {"empty town area takes the 次に record", {u"北海道", u"旭川市", u"", u""}, u"0700001", u""},
-      {"nothing matched takes the 以下に record", {u"北海道", u"旭川市", u"", u"存在しない町"},
-       u"0700000", u""},
-      {"芝公園 never goes through the refinement", {u"東京都", u"港区", u"", u"芝公園"}, u"1050011",
+      {"nothing matched takes the 以下に record",
+       {u"北海道", u"旭川市", u"", u"存在しない町"},
+       u"0700000",
+       u""},
+      {"芝公園 never goes through the refinement",
+       {u"東京都", u"港区", u"", u"芝公園"},
+       u"1050011",
        u""},
       {"another bracketed exact name does", {u"東京都", u"港区", u"", u"芝"}, u"1050000", u""},
-      {"Kyoto: street and direction before the town", {u"京都府", u"京都市", u"中京区", u"烏丸通三条上る饅頭屋町"},
-       u"6048154", u""},
-      {"Kyoto: direction after the town", {u"京都府", u"京都市", u"中京区", u"亀屋町烏丸通西入"},
-       u"6040857", u""},
+      {"Kyoto: street and direction before the town",
+       {u"京都府", u"京都市", u"中京区", u"烏丸通三条上る饅頭屋町"},
+       u"6048154",
+       u""},
+      {"Kyoto: direction after the town",
+       {u"京都府", u"京都市", u"中京区", u"亀屋町烏丸通西入"},
+       u"6040857",
+       u""},
   };
   expect_resolutions(cases);
 }
@@ -141,15 +176,23 @@ TEST(KaisekiPhase1, LevelsEndInACodeOrAMessage) {
 // Names the data spells or cuts differently from the way addresses are typed.
 TEST(KaisekiPhase1, TypedFormsOfTheSameName) {
   const Case cases[] = {
-      {"丁目 in kanji left in the town area", {u"北海道", u"旭川市", u"", u"本町三丁目", u"3"},
-       u"0700031", u""},
+      {"丁目 in kanji left in the town area",
+       {u"北海道", u"旭川市", u"", u"本町三丁目", u"3"},
+       u"0700031",
+       u""},
       {"a longer name than any record: the longest name it begins with",
-       {u"北海道", u"旭川市", u"", u"本町通"}, u"0700032", u""},
+       {u"北海道", u"旭川市", u"", u"本町通"},
+       u"0700032",
+       u""},
       {"ヶ typed for が", {u"東京都", u"千代田区", u"", u"霞ヶ関"}, u"1000013", u""},
-      {"one of the names a record lists", {u"岩手県", u"和賀郡", u"西和賀町", u"湯本３０地割"},
-       u"0295505", u""},
-      {"a 郡 opening the city name cut as a county", {u"岐阜県", u"郡", u"上市八幡町", u"島谷"},
-       u"5014222", u""},
+      {"one of the names a record lists",
+       {u"岩手県", u"和賀郡", u"西和賀町", u"湯本３０地割"},
+       u"0295505",
+       u""},
+      {"a 郡 opening the city name cut as a county",
+       {u"岐阜県", u"郡", u"上市八幡町", u"島谷"},
+       u"5014222",
+       u""},
   };
   expect_resolutions(cases);
 }
@@ -159,7 +202,8 @@ TEST(KaisekiPhase1, NameWhoseNumberDecompositionCutOff) {
   decompose::Decomposition d;
   d.addr_text = u"北海道雨竜郡雨竜町第１０町内";
   auto& slot = d.slot[1];
-  const std::u16string parts[] = {u"", u"北海道", u"雨竜郡", u"雨竜町", u"第", u"", u"10", u"", u"町内"};
+  const std::u16string parts[] = {u"", u"北海道", u"雨竜郡", u"雨竜町", u"第",
+                                  u"", u"10",     u"",       u"町内"};
   for (int k = 1; k <= 8; ++k) slot.addr_part[k] = parts[k];
   for (int k = 1; k <= 4; ++k) slot.addr_part_copy[k] = parts[k];
   run.resolve(d);

@@ -19,12 +19,9 @@ TEST(ChomeKey, NumberBecomesKanjiNumeral) {
   struct {
     std::u16string area, chome, key;
   } cases[] = {
-      {u"本町", u"3", u"本町三丁目"},
-      {u"本町 ", u"12", u"本町十二丁目"},
-      {u"本町", u"50", u"本町五十丁目"},
-      {u"本町", u"51", u"本町丁目"},
-      {u"本町", u"0", u"本町丁目"},
-      {u"本町", u"", u"本町丁目"},
+      {u"本町", u"3", u"本町三丁目"},    {u"本町 ", u"12", u"本町十二丁目"},
+      {u"本町", u"50", u"本町五十丁目"}, {u"本町", u"51", u"本町丁目"},
+      {u"本町", u"0", u"本町丁目"},      {u"本町", u"", u"本町丁目"},
   };
   for (const auto& c : cases) EXPECT_EQ(chome_key(c.area, c.chome, t), c.key) << c.chome.size();
 }
@@ -38,8 +35,8 @@ TEST(ChiwariInRange, ReadsTheRangeOfTheName) {
       {u"江刈第１地割～第３地割", u"2", 1, true},
       {u"江刈第１地割～第３地割", u"3", 1, true},
       {u"江刈第１地割～第３地割", u"4", 1, false},
-      {u"江刈第１地割～第３地割", u"2", 0, false},  // no 地割 in the address
-      {u"江刈第５地割", u"5", 1, false},              // no upper bound
+      {u"江刈第１地割～第３地割", u"2", 0, false},          // no 地割 in the address
+      {u"江刈第５地割", u"5", 1, false},                    // no upper bound
       {u"越中畑６４地割～越中畑６６地割", u"65", 1, true},  // the number before 地割
       {u"越中畑６４地割～越中畑６６地割", u"67", 1, false},
       {u"江刈", u"5", 1, false},
@@ -89,7 +86,7 @@ TEST(CityNameUnique, RecurringNamesComeFromTheLoadedTable) {
   EXPECT_FALSE(city_name_unique(u"上川郡", recurring));  // two blocks in one prefecture
   EXPECT_FALSE(city_name_unique(u"伊達市", recurring));
   EXPECT_TRUE(city_name_unique(u"旭川市", recurring));
-  EXPECT_TRUE(city_name_unique(u"府中市", recurring));   // once in this table
+  EXPECT_TRUE(city_name_unique(u"府中市", recurring));  // once in this table
   EXPECT_TRUE(city_name_unique(u"", recurring));
 }
 

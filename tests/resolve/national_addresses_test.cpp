@@ -3,11 +3,10 @@
 // converter does it. Skipped when the data files have not been built.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "address_corpus.h"
 #include "resolve/old_code.h"
 #include "session/convert_address.h"
 #include "support/loaded_session.h"
@@ -15,28 +14,6 @@
 
 namespace kovari::resolve {
 namespace {
-
-struct Row {
-  std::string address, code, how;
-};
-
-std::vector<Row> read_rows(const std::filesystem::path& file) {
-  std::vector<Row> rows;
-  std::ifstream in(file);
-  std::string line;
-  std::getline(in, line);  // column names
-  while (std::getline(in, line)) {
-    if (line.empty()) continue;
-    Row row;
-    const std::size_t a = line.find('\t');
-    const std::size_t b = line.find('\t', a + 1);
-    row.address = line.substr(0, a);
-    row.code = line.substr(a + 1, b == std::string::npos ? std::string::npos : b - a - 1);
-    if (b != std::string::npos) row.how = line.substr(b + 1);
-    rows.push_back(row);
-  }
-  return rows;
-}
 
 class NationalAddresses : public ::testing::Test {
  protected:
@@ -49,17 +26,17 @@ class NationalAddresses : public ::testing::Test {
 };
 
 TEST_F(NationalAddresses, TypedAddressesResolveToTheirCodes) {
-  const std::vector<Row> rows =
-      read_rows(std::filesystem::path(KOVARI_SOURCE_DIR) / "tests/resolve/national_addresses.tsv");
+  const std::vector<CorpusRow> rows = read_corpus("national_addresses.tsv");
   ASSERT_FALSE(rows.empty());
   // No approximate matching: every rule must hold by itself.
   session.settings.set_flag(settings::Flag::kApproximate, 0);
-  for (const Row& row : rows) {
+  for (const CorpusRow& row : rows) {
+    const std::string& address = row.at("address");
     const AddressOutcome o =
-        convert_address(session, loaded.host, text::from_utf8(row.address), CallerMode::kClipboard);
-    EXPECT_EQ(text::to_utf8(o.code), row.code)
-        << row.address << " (" << row.how << ") parts " << text::to_utf8(o.parts) << " "
-        << text::to_utf8(o.message);
+        convert_address(session, loaded.host, text::from_utf8(address), CallerMode::kClipboard);
+    EXPECT_EQ(text::to_utf8(o.code), row.at("code"))
+        << address << " (" << row.at("how it is typed") << ") parts " << text::to_utf8(o.parts)
+        << " " << text::to_utf8(o.message);
   }
 }
 
@@ -70,7 +47,7 @@ TEST_F(NationalAddresses, OldCodesGiveTheirPlaces) {
       {u"060", u"北海道", u"札幌市", u"中央区"},  // three digits: key 06000
       {u"183", u"東京都", u"府中市", u""},
       {u"726", u"広島県", u"府中市", u""},
-      {u"04112", u"北海道", u"北斗市", u""},     // five digits
+      {u"04112", u"北海道", u"北斗市", u""},  // five digits
   };
   for (const auto& c : cases) {
     const std::optional<OldCodePlace> place = look_up_old_code(session.db, c.code);
@@ -82,6 +59,24 @@ TEST_F(NationalAddresses, OldCodesGiveTheirPlaces) {
   EXPECT_FALSE(look_up_old_code(session.db, u"999").has_value());
 }
 
+// The ward pairs are compared in one form: ｹ, ヶ and ケ alike.
+TEST_F(NationalAddresses, OldCodeCompletionComparesTheWardInOneForm) {
+  for (const std::u16string_view ward : {u"保土ｹ谷区", u"保土ヶ谷区", u"保土ケ谷区"}) {
+    decompose::DecompositionSlot slot;
+    slot.addr_part[decompose::kCity] = ward;
+    EXPECT_TRUE(complete_from_old_code(slot, session.db, u"", false));
+    EXPECT_EQ(slot.addr_part[decompose::kCity], u"横浜市") << text::to_utf8(ward);
+    EXPECT_EQ(slot.addr_part[decompose::kWardTown], ward);
+  }
+  session.running.set(ConversionWindow::kBatchAddressToCode);
+  for (const std::u16string_view address : {u"保土ケ谷区帷子町1-1", u"保土ヶ谷区帷子町1-1"}) {
+    const AddressOutcome o =
+        convert_address(session, loaded.host, address, CallerMode::kBatchAddress, {u"", true});
+    EXPECT_EQ(o.code, u"2400013") << text::to_utf8(address);
+    EXPECT_EQ(o.approximate, 0u) << "completed by the pre-step, not by an approximate rule";
+  }
+}
+
 // The batch converter completes an address that lacks two of its upper levels
 // from the ward pairs or from the record's existing (old) code.
 TEST_F(NationalAddresses, BatchPreStepCompletesTheLevels) {
@@ -90,11 +85,14 @@ TEST_F(NationalAddresses, BatchPreStepCompletesTheLevels) {
     std::string address;
     std::u16string old_code, code, msg;
   } cases[] = {
-      {"港北区日吉本町1-1", u"", u"2230062", u""},        // a ward only one city has
-      {"中区三の丸3-1-1", u"460", u"4600001", u""},        // a shared ward, told by the old code
-      // without a known old code the shared ward settles nothing
-      {"中区三の丸3-1-1", u"", u"", u"都道府県名、区市郡島名、区町村名のすべてを省略できません。"},
-      {"中区三の丸3-1-1", u"999", u"", u"都道府県名、区市郡島名、区町村名のすべてを省略できません。"},
+      {"港北区日吉本町1-1", u"", u"2230062", u""},   // a ward only one city has
+      {"中区三の丸3-1-1", u"460", u"4600001", u""},  // a shared ward, told by the old code
+      // without a known old code, the one city whose 中区 holds the town area
+      {"中区三の丸3-1-1", u"", u"4600001", u""},
+      {"中区三の丸3-1-1", u"999", u"4600001", u""},
+      // a town area that several cities' 中区 hold settles nothing
+      {"中区富士見町1-1", u"", u"",
+       u"都道府県名、区市郡島名が省略されたため区町村名を特定できません。"},
   };
   for (const auto& c : cases) {
     session.remembered = {};

@@ -1,0 +1,17 @@
+// The one form in which resolution compares a typed name with a name of the
+// data: ヶ, ケ, が and ガ written alike (the data and the people who type
+// addresses spell 霞が関, 霞ヶ関 and 霞ケ関 for one name) and variant kanji in
+// the form the data writes them (塚 for 塚, 崎 for 﨑). For comparison only:
+// what is shown keeps its characters. The level names (prefecture, city,
+// ward/town) compare with the kanji fold alone (text::same_folded), so that a
+// name without variants compares exactly as it always has.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kovari::resolve {
+
+std::u16string comparison_form(std::u16string_view s);
+
+}  // namespace kovari::resolve

@@ -1,0 +1,26 @@
+// Variant kanji in the form the postal data writes them, for comparison only:
+// Windows input methods and CP932 files give the CJK compatibility ideographs
+// and the NEC/IBM extension kanji (塚, 﨑, 髙), a few people type 巿 for 市 or
+// 桒 for 桑, while the data holds the JIS X 0208 forms (塚, 崎, 高, 市, 桑).
+// Both sides of a comparison are folded; what is shown keeps its characters.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kovari::text {
+
+// The form the data writes `c` in; `c` itself when it is no variant.
+char16_t fold_kanji_variant(char16_t c);
+
+// `s` with every variant kanji folded.
+std::u16string fold_kanji_variants(std::u16string_view s);
+
+// True when `s` holds a character that folds.
+bool holds_kanji_variant(std::u16string_view s);
+
+// Whether a and b are the same text once their variant kanji are folded
+// (八郞潟町 and 八郎潟町); without variants, whether they are equal.
+bool same_folded(std::u16string_view a, std::u16string_view b);
+
+}  // namespace kovari::text
