@@ -16,6 +16,8 @@
 #include <set>
 #include <string>
 
+#include "support/scratch_folder.h"
+
 namespace kovari::testing {
 
 // While it lives, no file of this process may grow past `bytes`: a write
@@ -52,13 +54,6 @@ inline bool returns_without_waiting(const std::filesystem::path& fifo,
   std::ofstream release(fifo);
   done.wait();
   return false;
-}
-
-// The bytes of a regular file; nothing for anything else (a FIFO is never opened).
-inline std::string file_bytes(const std::filesystem::path& path) {
-  if (!std::filesystem::is_regular_file(path)) return {};
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void write_bytes(const std::filesystem::path& path, const std::string& bytes) {

@@ -32,8 +32,10 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// The bytes of a file; empty when it cannot be read.
+// The bytes of a regular file; empty when it cannot be read or is anything
+// else (a FIFO is never opened).
 inline std::string file_bytes(const std::filesystem::path& path) {
+  if (!std::filesystem::is_regular_file(path)) return {};
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
