@@ -24,6 +24,7 @@ void restore_data_spelling(std::u16string& text, std::u16string_view name) {
 
 std::optional<std::u16string> fold_variant_kanji(std::u16string_view text,
                                                  const postaldb::PostalTables& tables) {
+  if (!text::holds_kanji_variant(text)) return std::nullopt;
   std::u16string folded = text::fold_kanji_variants(text);
   for (const auto* names : {&tables.pref_name, &tables.city_name1, &tables.city_name2}) {
     for (const std::u16string& name : *names) restore_data_spelling(folded, name);
