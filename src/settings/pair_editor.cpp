@@ -27,6 +27,12 @@ void PairEditor::list_filled() {
   buttons_.add = room_for_another();
 }
 
+void PairEditor::pairs_edited() {
+  // The settings file written at the end holds a "[Text]" section, so the
+  // next start uses the pairs; they are used from now on, as then.
+  settings_.text_section_read = true;
+}
+
 void PairEditor::select_row() {
   buttons_.add = false;
   buttons_.update = false;
@@ -77,6 +83,7 @@ bool PairEditor::update(std::u16string_view from, std::u16string_view to, PairFo
       settings_.text_pairs.emplace_back(new_from, new_to);
       break;
   }
+  pairs_edited();
   mode_ = Mode::kNone;
   from_.clear();
   to_.clear();
@@ -92,6 +99,7 @@ bool PairEditor::remove(int row, PairFocus& focus) {
   focus = PairFocus::kNone;
   if (row < 0 || row >= static_cast<int>(settings_.text_pairs.size())) return false;
   settings_.text_pairs.erase(settings_.text_pairs.begin() + row);
+  pairs_edited();
   list_filled();
   focus = buttons_.add ? PairFocus::kAdd : PairFocus::kList;
   return true;

@@ -59,6 +59,7 @@ class PairEditor {
   // The buttons after the list was (re)filled.
   void list_filled();
   bool room_for_another() const;
+  void pairs_edited();
 
   Settings& settings_;
   int file_pairs_;

@@ -21,6 +21,7 @@ Settings with_pairs(std::vector<TextPair> pairs) {
 
 TEST(PairEditor, ListsTheUserPairsAndAddsChangesAndDeletes) {
   Settings s = with_pairs({{u"ヶ", u"ケ"}, {u"ﾉ", u"之"}});
+  s.text_section_read = false;  // a settings file without pairs, or none
   PairEditor editor(s, 7);
   EXPECT_EQ(editor.rows(), (Rows{u"ヶ → ケ", u"ﾉ → 之"}));
   EXPECT_TRUE(editor.buttons().add);
@@ -33,7 +34,9 @@ TEST(PairEditor, ListsTheUserPairsAndAddsChangesAndDeletes) {
   // A pair needs a text to replace; its replacement may be empty.
   EXPECT_FALSE(editor.update(u"  ", u"x", focus));
   EXPECT_EQ(focus, PairFocus::kFrom);
+  EXPECT_FALSE(s.text_section_read);
   EXPECT_TRUE(editor.update(u" 丁目 ", u"", focus));
+  EXPECT_TRUE(s.text_section_read);  // the pairs are in use from now on
   EXPECT_EQ(editor.rows(), (Rows{u"ヶ → ケ", u"ﾉ → 之", u"丁目 → "}));
   EXPECT_FALSE(editor.buttons().texts_enabled || editor.buttons().update);
 
