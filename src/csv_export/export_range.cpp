@@ -7,23 +7,6 @@ namespace kovari::csv_export {
 
 namespace {
 
-// The records of rows [first, end): from the first row's positions up to the
-// positions of row `end`, or to the ends of the record areas after the last row.
-RecordRange rows_range(const postaldb::PostalDb& db, RowSpan rows) {
-  const postaldb::PostalTables& t = db.tables;
-  RecordRange range;
-  range.town_first = static_cast<std::int64_t>(t.city_pos1[rows.first]) + 1;
-  range.detail_first = static_cast<std::int64_t>(t.city_pos2[rows.first]) + 1;
-  if (rows.end <= db.dir.city_count) {
-    range.town_last = t.city_pos1[rows.end];
-    range.detail_last = t.city_pos2[rows.end];
-  } else {
-    range.town_last = db.dir.town_end1;
-    range.detail_last = db.dir.town_end2;
-  }
-  return range;
-}
-
 std::u16string_view city_name1(const postaldb::PostalDb& db, int row) {
   return text::trim_view(db.tables.city_name1[row]);
 }
@@ -48,6 +31,21 @@ std::vector<RowSpan> city_runs(const postaldb::PostalDb& db, RowSpan pref_rows,
 
 }  // namespace
 
+RecordRange record_range(const postaldb::PostalDb& db, RowSpan rows) {
+  const postaldb::PostalTables& t = db.tables;
+  RecordRange range;
+  range.town_first = static_cast<std::int64_t>(t.city_pos1[rows.first]) + 1;
+  range.detail_first = static_cast<std::int64_t>(t.city_pos2[rows.first]) + 1;
+  if (rows.end <= db.dir.city_count) {
+    range.town_last = t.city_pos1[rows.end];
+    range.detail_last = t.city_pos2[rows.end];
+  } else {
+    range.town_last = db.dir.town_end1;
+    range.detail_last = db.dir.town_end2;
+  }
+  return range;
+}
+
 int find_prefecture(const postaldb::PostalDb& db, std::u16string_view name) {
   for (int p = 1; p <= db.dir.pref_count; ++p) {
     if (text::trim_view(db.tables.pref_name[p]) == text::trim_view(name)) return p;
@@ -59,19 +57,19 @@ std::optional<std::vector<RecordRange>> export_ranges(const postaldb::PostalDb& 
                                                       const ExportArea& area) {
   const RowSpan pref_rows = prefecture_rows(db, area.pref);
   if (pref_rows.first >= pref_rows.end) return std::nullopt;
-  if (area.city.empty()) return std::vector<RecordRange>{rows_range(db, pref_rows)};
+  if (area.city.empty()) return std::vector<RecordRange>{record_range(db, pref_rows)};
 
   const std::vector<RowSpan> runs =
       city_runs(db, pref_rows, text::trim_view(area.city), area.city_row);
   std::vector<RecordRange> ranges;
   if (area.town.empty()) {
-    for (const RowSpan run : runs) ranges.push_back(rows_range(db, run));
+    for (const RowSpan run : runs) ranges.push_back(record_range(db, run));
   } else {
     const std::u16string_view town = text::trim_view(area.town);
     for (const RowSpan run : runs) {
       for (int row = run.first; row < run.end && ranges.empty(); ++row) {
         if (text::trim_view(db.tables.city_name2[row]) == town) {
-          ranges.push_back(rows_range(db, {row, row + 1}));
+          ranges.push_back(record_range(db, {row, row + 1}));
         }
       }
     }

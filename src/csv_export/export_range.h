@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "csv_export/area_pick.h"
 #include "postaldb/postal_db.h"
 
 namespace kovari::csv_export {
@@ -31,6 +32,11 @@ struct RecordRange {
   std::int64_t town_first = 0, town_last = 0;
   std::int64_t detail_first = 0, detail_last = 0;
 };
+
+// The records of city rows [first, end): from the first row's positions up
+// to the positions of row `end`, or to the ends of the record areas after
+// the last row.
+RecordRange record_range(const postaldb::PostalDb& db, RowSpan rows);
 
 // The ranges of the deepest level picked, in row order: the ward/town's own
 // row; the rows of the city (every ward of a designated city, every town of

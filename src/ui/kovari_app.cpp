@@ -1,11 +1,13 @@
 #include "ui/kovari_app.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QMessageBox>
 
 #include "paths/data_folder.h"
 #include "paths/user_files.h"
+#include "settings/ini_file.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
 #include "ui/preparing_window.h"
@@ -58,6 +60,20 @@ bool KovariApp::load(const std::filesystem::path& folder, const paths::Places& p
       preparing.load(folder, paths::settings_file_to_read(places, paths::folder_is_writable));
   if (!status.ok()) warn(status.error);
   return status.ok();
+}
+
+void KovariApp::end_program(QWidget* window) {
+  // The program ends either way; a settings file that cannot be written keeps
+  // its old contents, and the user is told.
+  if (!settings::put_ini_file(settings_path_, session_.settings)) {
+    QMessageBox::warning(window, QStringLiteral("警告メッセージ"),
+                         QStringLiteral("設定ファイルに書き込めません。\r\n") +
+                             QString::fromStdString(settings_path_.string()));
+  }
+  for (auto& [type, open_window] : windows_) {
+    if (open_window) open_window->close();
+  }
+  QCoreApplication::quit();
 }
 
 void KovariApp::warn(const std::string& text) {

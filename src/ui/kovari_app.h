@@ -40,6 +40,10 @@ class KovariApp {
   bool load(const std::filesystem::path& folder, const paths::Places& places);
 
   Session& session() { return session_; }
+
+  // The end of the program from `window`: the settings file written (a
+  // warning box over `window` when it cannot be), every window closed.
+  void end_program(QWidget* window);
   // Where the settings file is written (paths::user_file_path): beside a
   // portable copy, else in the user's configuration folder.
   const std::filesystem::path& settings_path() const { return settings_path_; }
@@ -59,6 +63,14 @@ class KovariApp {
     slot->raise();
     slot->activateWindow();
     return static_cast<W&>(*slot);
+  }
+
+  // Window W when it is open, else null.
+  template <class W>
+  W* find_open() {
+    const auto found = windows_.find(&W::staticMetaObject);
+    if (found == windows_.end() || !found->second || !found->second->isVisible()) return nullptr;
+    return static_cast<W*>(found->second.data());
   }
 
  private:

@@ -1,10 +1,8 @@
 #include "ui/main_window.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
-#include <QMessageBox>
 
-#include "settings/ini_file.h"
+#include "ui/address_to_code_window.h"
 #include "ui/code_to_address_window.h"
 #include "ui/not_yet_available.h"
 #include "ui/tools_menu_window.h"
@@ -18,7 +16,9 @@ MainWindow::MainWindow(KovariApp& app)
   fit_caption();
   enable_openers();
   // The windows of the buttons that show a note come with later versions.
-  open_notes_instead({ui_->Command1, ui_->Command3, ui_->Command7, ui_->Command8});
+  open_notes_instead({ui_->Command3, ui_->Command7, ui_->Command8});
+  connect(ui_->Command1, &QPushButton::clicked, this,
+          &MainWindow::open_conversion<AddressToCodeWindow>);
   connect(ui_->Command2, &QPushButton::clicked, this,
           &MainWindow::open_conversion<CodeToAddressWindow>);
   connect(ui_->Command4, &QPushButton::clicked, this, &MainWindow::start_clipboard_conversion);
@@ -81,15 +81,7 @@ void MainWindow::start_clipboard_conversion() {
 void MainWindow::end_proc() {
   if (busy()) return;
   store_position();
-  // The program ends either way; a settings file that cannot be written keeps
-  // its old contents, and the user is told.
-  if (!settings::put_ini_file(app().settings_path(), session().settings)) {
-    QMessageBox::warning(this, QStringLiteral("警告メッセージ"),
-                         QStringLiteral("設定ファイルに書き込めません。\r\n") +
-                             QString::fromStdString(app().settings_path().string()));
-  }
-  close();
-  QCoreApplication::quit();
+  app().end_program(this);
 }
 
 }  // namespace kovari::ui

@@ -6,6 +6,8 @@
 #include "result_list/list_copy.h"
 #include "result_list/narrowing.h"
 #include "session/session.h"
+#include "ui/address_to_code_window.h"
+#include "ui/kovari_app.h"
 #include "ui_search_result_window.h"
 
 namespace kovari::ui {
@@ -27,7 +29,11 @@ SearchResultWindow::SearchResultWindow(KovariApp& app)
   connect(ui_->Command5, &QPushButton::clicked, this, &SearchResultWindow::narrow_button);
   connect(ui_->Text1, &QLineEdit::returnPressed, this, &SearchResultWindow::narrow);
   connect(ui_->Command4, &QPushButton::clicked, this, &SearchResultWindow::end_proc);
-  connect(ui_->Command1, &QPushButton::clicked, this, &SearchResultWindow::end_proc);
+  connect(ui_->Command1, &QPushButton::clicked, this, [this] {
+    // "終了" ends the pick too: the address window starts again at its first list.
+    if (auto* addresses = this->app().find_open<AddressToCodeWindow>()) addresses->restart_pick();
+    end_proc();
+  });
 }
 
 SearchResultWindow::~SearchResultWindow() = default;

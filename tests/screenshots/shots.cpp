@@ -1,15 +1,21 @@
 #include "shots.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 
 #include "postaldb/startup.h"
+#include "session/session.h"
+#include "ui/address_to_code_window.h"
 #include "ui/code_to_address_window.h"
 #include "ui/main_window.h"
 #include "ui/preparing_window.h"
 #include "ui/qt_host.h"
 #include "ui/search_result_window.h"
+#include "ui/settings_window.h"
 #include "ui/splash_window.h"
 #include "ui/system_info_window.h"
 #include "ui/tools_menu_window.h"
@@ -27,6 +33,37 @@ QWidget* code_window_with(ui::KovariApp& app, const char* code) {
   auto& window = app.open<ui::CodeToAddressWindow>();
   control<QLineEdit>(&window, "Text1")->setText(QString::fromLatin1(code));
   control<QPushButton>(&window, "Command3")->click();
+  return &window;
+}
+
+// The address window in mode `option` ("Option1" .. "Option3").
+ui::AddressToCodeWindow& address_window(ui::KovariApp& app, const char* option) {
+  auto& window = app.open<ui::AddressToCodeWindow>();
+  control<QRadioButton>(&window, option)->click();
+  return window;
+}
+
+// The address window after `text` was typed into its entry and entered.
+QWidget* address_entered(ui::KovariApp& app, const char* option, const char16_t* text) {
+  auto& window = address_window(app, option);
+  control<QLineEdit>(&window, "Text4")->setText(QString::fromUtf16(text));
+  control<QPushButton>(&window, "Command7")->click();
+  return &window;
+}
+
+// Double-clicks (as Enter does) the item `item` of the pick list.
+void pick(QWidget* window, const char16_t* item) {
+  auto* list = control<QListWidget>(window, "List1");
+  const QList<QListWidgetItem*> found = list->findItems(QString::fromUtf16(item), Qt::MatchExactly);
+  if (found.isEmpty()) return;
+  list->setCurrentItem(found[0]);
+  emit list->activated(list->currentIndex());
+}
+
+// The settings window on page `page` of its tab control.
+QWidget* settings_page(ui::KovariApp& app, int page) {
+  auto& window = app.open<ui::SettingsWindow>();
+  control<QTabWidget>(&window, "SSTab1")->setCurrentIndex(page);
   return &window;
 }
 
@@ -63,6 +100,50 @@ std::vector<Shot> all_shots() {
        [](ui::KovariApp& app) -> QWidget* {
          code_window_with(app, "100")->close();
          return &app.open<ui::SearchResultWindow>();
+       }},
+      {"address_to_code_result",
+       [](ui::KovariApp& app) {
+         return address_entered(app, "Option2", u"東京都千代田区丸の内１丁目９－１");
+       }},
+      {"address_to_code_choice",
+       [](ui::KovariApp& app) {
+         app.session().settings.set_flag(settings::Flag::kApproximate, 0);
+         return address_entered(app, "Option2", u"東京都千代本区丸の内１丁目");
+       }},
+      {"address_to_code_pick",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = address_window(app, "Option1");
+         pick(&window, u"北海道");
+         pick(&window, u"札幌市");
+         return &window;
+       }},
+      {"address_to_code_town_search",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = address_window(app, "Option3");
+         control<QLineEdit>(&window, "Text4")->setText(QStringLiteral("丸の内*"));
+         return &window;
+       }},
+      {"search_result_municipality",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = address_window(app, "Option1");
+         pick(&window, u"北海道");
+         pick(&window, u"札幌市");
+         pick(&window, u"中央区");
+         window.close();
+         return &app.open<ui::SearchResultWindow>();
+       }},
+      {"search_result_town_name",
+       [](ui::KovariApp& app) -> QWidget* {
+         address_entered(app, "Option3", u"丸の内*")->close();
+         return &app.open<ui::SearchResultWindow>();
+       }},
+      {"settings_conversion", [](ui::KovariApp& app) { return settings_page(app, 0); }},
+      {"settings_clipboard", [](ui::KovariApp& app) { return settings_page(app, 1); }},
+      {"settings_files", [](ui::KovariApp& app) { return settings_page(app, 2); }},
+      {"settings_pairs",
+       [](ui::KovariApp& app) {
+         app.session().settings.text_pairs = {{u"ヶ", u"ケ"}, {u"まるのうち", u"丸の内"}};
+         return settings_page(app, 3);
        }},
   };
 }

@@ -11,6 +11,7 @@
 #include "qt_test_support.h"
 #include "session/session.h"
 #include "ui/kovari_app.h"
+#include "ui/settings_window.h"
 #include "ui/system_info_window.h"
 
 namespace kovari::ui {
@@ -41,9 +42,10 @@ TEST_F(ToolsMenuWindowTest, OpensTheSystemInformationAndNotesForTheWindowsToCome
   }
   testing::MessageBoxes boxes;
   control<QPushButton>(menu, "Command1")->click();
+  EXPECT_NE(testing::shown_window<SettingsWindow>(), nullptr);
   control<QPushButton>(menu, "Command5")->click();
-  ASSERT_EQ(boxes.shown.size(), 2u);
-  EXPECT_EQ(boxes.shown[1].text,
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text,
             QStringLiteral("「ＣＳＶ形式変換」は、この版ではまだ使えません。"));
 
   control<QPushButton>(menu, "Command3")->click();
