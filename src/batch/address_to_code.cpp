@@ -6,6 +6,7 @@
 
 #include "batch/address_record.h"
 #include "batch/edit_output.h"
+#include "batch/field_checks.h"
 #include "batch/input_check.h"
 #include "session/convert_address.h"
 #include "session/program_files.h"
@@ -32,13 +33,6 @@ constexpr std::u16string_view kMsgBadStartLine =
 constexpr std::u16string_view kMsgLowConfidence =
     u"変換結果に自信がありません。チェックして下さい。";
 
-// A position field: numeric and within 0..limit (the caller adds its own rules).
-std::optional<int> position_field(std::u16string_view field, int limit) {
-  const std::optional<double> v = text::parse_numeric(field);
-  if (!v || *v < 0 || *v > limit) return std::nullopt;
-  return static_cast<int>(*v);
-}
-
 // An old code item up to this long (an old three-digit code) is kept as it stands.
 constexpr int kMaxKeptOldCodeLength = 3;
 
@@ -57,29 +51,25 @@ struct RunSettings {
 std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, const Session& session,
                                                 Host& host, RunSettings& run) {
   if (!input_file_ok(f.in_file)) return refuse(host, kMsgBadInput, Focus::kInputFile);
-  const std::optional<double> items = text::parse_numeric(f.item_count);
-  if (!items || *items <= 1 || *items > kMaxItemCount) {
-    return refuse(host, kMsgBadItemCount, Focus::kItemCount);
-  }
-  run.plan.item_count = static_cast<int>(*items);
-  const std::optional<int> code_pos = position_field(f.code_pos, run.plan.item_count);
+  const std::optional<int> items = address_item_count(f.item_count);
+  if (!items) return refuse(host, kMsgBadItemCount, Focus::kItemCount);
+  run.plan.item_count = *items;
+  const std::optional<int> code_pos = address_code_position(f.code_pos, *items);
   if (!code_pos || (*code_pos == 0 && (f.replace_code || f.use_old_code))) {
     return refuse(host, kMsgBadCodePos, Focus::kCodePosition);
   }
   run.code_pos = *code_pos;
   for (int k = 0; k < 3; ++k) {
-    const std::optional<int> pos = position_field(f.address_pos[k], run.plan.item_count);
-    if (!pos || (run.code_pos != 0 && *pos == run.code_pos)) {
-      return refuse(host, kMsgBadAddressPos[k], kAddressFields[k]);
-    }
+    const std::optional<int> pos = address_position(f.address_pos[k], *items, run.code_pos);
+    if (!pos) return refuse(host, kMsgBadAddressPos[k], kAddressFields[k]);
     run.address_pos[k] = *pos;
   }
   if (run.address_pos[0] + run.address_pos[1] + run.address_pos[2] == 0) {
     return refuse(host, kMsgBadAddressPos[0], kAddressFields[0]);
   }
-  const std::optional<double> start = text::parse_numeric(f.start_line);
-  if (start && *start < 1) return refuse(host, kMsgBadStartLine, Focus::kStartLine);
-  run.plan.start_line = start ? static_cast<long>(*start) : 0;
+  const std::optional<long> start = address_start_line(f.start_line);
+  if (!start) return refuse(host, kMsgBadStartLine, Focus::kStartLine);
+  run.plan.start_line = *start;
   run.plan.out_path = field_path(f.out_file);
   if (run.plan.out_path.empty()) return refuse(host, u"", Focus::kOutputFile);
   return check_output(field_path(f.in_file), run.plan.out_path, session, host);
@@ -116,6 +106,9 @@ class AddressBatchRun : public RecordConverter {
       const AddressOutcome outcome =
           convert_address(session_, host_, joined_address(rec_item), CallerMode::kBatchAddress,
                           {old_code, f_.use_old_code});
+      if (session_.settings.flag(settings::Flag::kMonitor) == 1) {
+        host_.monitor(outcome.decomposition.addr_text, outcome.parts);
+      }
       const std::u16string& code = outcome.code;
       if (!code.empty()) ++counts.converted_count;
       rec_item[new_code_pos_] =

@@ -35,10 +35,17 @@ std::u16string summary(const BatchOutcome& outcome, bool counts_warnings) {
   return s + u"処理時間は　" + wide_number(outcome.seconds) + u"秒です。";
 }
 
+// A line that holds no item: blanks and tabs only, or nothing.
+bool is_blank(std::u16string_view line) {
+  return line.find_first_not_of(u" \t") == std::u16string_view::npos;
+}
+
 BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
-                      RecordConverter& converter, Host& host) {
+                      RecordConverter& converter, Host& host,
+                      std::chrono::steady_clock::time_point start) {
   host.status(kMsgChecking);
   host.do_events();
+  text = records_text(text);
   RecordBuffer rec_item;
   const InputCheck check = chk_infile(text, plan.item_count, plan.start_line, host, rec_item);
   switch (check.status) {
@@ -73,10 +80,19 @@ BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const Batch
     }
     if (i % step == 0) {
       host.progress_value(i);
+      const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+      host.progress_rate(records_per_second(i, elapsed.count()));
       host.do_events();
     }
     if (i < plan.start_line) continue;
-    if (line_mode) split_line(line, rec_item);
+    if (line_mode) {
+      // A blank line is an empty record, never the previous record again.
+      if (is_blank(line)) {
+        rec_item.fill({});
+      } else {
+        split_line(line, rec_item);
+      }
+    }
     ++outcome.target_count;
     converter.convert_record(rec_item, outcome);
     out.write_record(std::span(rec_item).subspan(1, out_count));
@@ -130,6 +146,10 @@ std::u16string set_kovari_no(std::u16string_view item, int max_length) {
   return digits;
 }
 
+double records_per_second(long records, double seconds) {
+  return seconds > 0 ? records / seconds : 0;
+}
+
 long progress_step(long record_count) {
   return std::max(1L, static_cast<long>(record_count / 100.0 + 0.99999));
 }
@@ -137,7 +157,7 @@ long progress_step(long record_count) {
 BatchOutcome run_batch(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
                        RecordConverter& converter, Host& host,
                        std::chrono::steady_clock::time_point start) {
-  BatchOutcome outcome = cnv_file(text, plan, form, converter, host);
+  BatchOutcome outcome = cnv_file(text, plan, form, converter, host, start);
   if (outcome.result != BatchResult::Finished) return outcome;
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   outcome.seconds = elapsed.count();

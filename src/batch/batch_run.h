@@ -35,7 +35,7 @@ enum class BatchResult {
 
 struct BatchOutcome {
   BatchResult result = BatchResult::Refused;
-  std::u16string message;    // the message line after a refusal or failure
+  std::u16string message;      // the message line after a refusal or failure
   Focus focus = Focus::kNone;  // the field to return to after a refusal
   // Detail of a failure, or of a refused output file (file name and reason);
   // file names are the file system's bytes.
@@ -74,6 +74,9 @@ std::u16string set_kovari_no(std::u16string_view item, int max_length);
 // The progress bar moves at every step-th record: the integer part of
 // record_count / 100 + 0.99999, at least 1.
 long progress_step(long record_count);
+
+// The records read per second after `seconds` (0 before any time has passed).
+double records_per_second(long records, double seconds);
 
 // What a conversion does to each record; the shared run reads and writes.
 class RecordConverter {

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <limits>
 
+#include "batch/field_checks.h"
 #include "batch/input_check.h"
 #include "session/convert_code.h"
 #include "text/sjis.h"
@@ -25,16 +24,6 @@ constexpr int kMaxKeptCodeLength = 7;
 
 constexpr BatchForm kForm{u"ソラト郵便番号　一括変換処理中!!", Focus::kStartLine, Focus::kItemCount,
                           true};
-
-// The value a numeric field holds: what the numeric test reads, else its leading number.
-double field_value(std::u16string_view field) {
-  return text::parse_numeric(field).value_or(text::Val(field));
-}
-
-long to_long(double value) {
-  const double limit = std::numeric_limits<std::int32_t>::max();
-  return static_cast<long>(std::nearbyint(std::clamp(value, -limit, limit)));
-}
 
 class CodeBatchRun : public RecordConverter {
  public:
@@ -133,21 +122,14 @@ CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session,
   if (text::trim_view(item_count_field).empty()) {
     item_count_field = text::from_utf8(std::to_string(first_line_items));
   }
-  const double item_count = field_value(item_count_field);
-  if (item_count < 1 || item_count > kMaxItemCount)
-    return refuse(host, kMsgBadItemCount, Focus::kItemCount);
-  run.item_count = static_cast<int>(to_long(item_count));
-
-  const double code_pos = field_value(fields.code_pos);
-  if (!text::IsNumeric(fields.code_pos) || code_pos <= 0 || code_pos > run.item_count) {
-    return refuse(host, kMsgBadCodePos, Focus::kCodePosition);
-  }
-  const int code_item = static_cast<int>(to_long(code_pos));
-
-  const std::u16string start_line_field =
-      text::trim_view(fields.start_line).empty() ? std::u16string(u"1") : fields.start_line;
-  if (!text::IsNumeric(start_line_field)) return refuse(host, kMsgBadStartLine, Focus::kStartLine);
-  run.start_line = to_long(field_value(start_line_field));
+  const std::optional<int> item_count = code_item_count(item_count_field);
+  if (!item_count) return refuse(host, kMsgBadItemCount, Focus::kItemCount);
+  run.item_count = *item_count;
+  const std::optional<int> code_item = code_code_position(fields.code_pos, run.item_count);
+  if (!code_item) return refuse(host, kMsgBadCodePos, Focus::kCodePosition);
+  const std::optional<long> start_line = code_start_line(fields.start_line);
+  if (!start_line) return refuse(host, kMsgBadStartLine, Focus::kStartLine);
+  run.start_line = *start_line;
 
   run.out_path = field_path(fields.out_file);
   if (std::optional<BatchOutcome> refused =
@@ -156,7 +138,7 @@ CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session,
   }
 
   const auto start = std::chrono::steady_clock::now();
-  CodeBatchRun converter(session, host, code_item, fields.write_message);
+  CodeBatchRun converter(session, host, *code_item, fields.write_message);
   return run_batch(text, run, kForm, converter, host, start);
 }
 

@@ -68,6 +68,7 @@ std::u16string item_count_warning(int entered, int actual) {
 
 InputCheck chk_infile(std::u16string_view text, int item_count, long start_line, Host& host,
                       RecordBuffer& rec_item) {
+  text = records_text(text);
   InputCheck check;
   check.first_line_items = probe_first_line(text, rec_item);
   check.item_count = std::max(item_count, 1);

@@ -78,6 +78,13 @@ int split_line(std::u16string_view line, RecordBuffer& rec_item, int max_items) 
   return k;
 }
 
+std::u16string_view records_text(std::u16string_view text) {
+  const std::size_t last = text.find_last_not_of(u" \t\r\n");
+  if (last == std::u16string_view::npos) return {};
+  const std::size_t line_end = text.find_first_of(u"\r\n", last);
+  return text.substr(0, line_end == std::u16string_view::npos ? text.size() : line_end);
+}
+
 long count_items(std::u16string_view text) {
   ItemReader reader(text);
   long count = 0;

@@ -64,6 +64,12 @@ void read_record(ItemReader& reader, int count, RecordBuffer& rec_item);
 // that the line holds more than max_items).
 int split_line(std::u16string_view line, RecordBuffer& rec_item, int max_items = kMaxItemPosition);
 
+// The part of a text that holds its records: up to the end of its last line
+// that is not blank (blanks and tabs only, or nothing). Blank lines at the end
+// and the final line end make no record and no item; blank lines before the
+// last record keep their place (an empty record each in line mode).
+std::u16string_view records_text(std::u16string_view text);
+
 // The number of items of a whole text.
 long count_items(std::u16string_view text);
 

@@ -35,6 +35,15 @@ class Host {
     (void)maximum;
   }
   virtual void progress_value(long value) { (void)value; }
+  // How fast a long run goes, given at its progress steps.
+  virtual void progress_rate(double items_per_second) { (void)items_per_second; }
+
+  // The monitoring display of a batch run (with the monitor flag set): the
+  // address being converted and its decomposed parts.
+  virtual void monitor(std::u16string_view address, std::u16string_view parts) {
+    (void)address;
+    (void)parts;
+  }
 
   // The window's message line.
   virtual void status(std::u16string_view text) { (void)text; }

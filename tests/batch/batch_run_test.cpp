@@ -14,5 +14,10 @@ TEST(BatchRunTest, TheProgressStepIsAHundredthOfTheRecordsRoundedUp) {
   for (const auto& c : cases) EXPECT_EQ(progress_step(c.record_count), c.step) << c.record_count;
 }
 
+TEST(BatchRunTest, RecordsPerSecond) {
+  EXPECT_DOUBLE_EQ(records_per_second(5000, 2.0), 2500.0);
+  EXPECT_DOUBLE_EQ(records_per_second(10, 0.0), 0.0);
+}
+
 }  // namespace
 }  // namespace kovari::batch

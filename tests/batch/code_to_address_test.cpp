@@ -148,6 +148,34 @@ TEST_F(CodeBatchTest, LineModeConvertsLineByLine) {
   EXPECT_EQ(output(), u"1,1000001,東京都千代田区千代田\r\n2,1000003,東京都千代田区霞が関\r\n");
 }
 
+TEST_F(CodeBatchTest, BlankLinesAtTheEndMakeNoRecordAndThoseBeforeStayEmptyRecords) {
+  fields.start_line = u"1";
+  const struct {
+    std::u16string_view input, output;
+    std::size_t questions;
+  } cases[] = {
+      // Item mode: the final blank line neither counts as an item nor repeats a code.
+      {u"x,1000001\r\ny,1000003\r\n\r\n",
+       u"x,1000001,東京都千代田区千代田,\r\ny,1000003,東京都千代田区霞が関,\r\n", 0},
+      {u"x,1000001\ny,1000003\n \n\n",
+       u"x,1000001,東京都千代田区千代田,\r\ny,1000003,東京都千代田区霞が関,\r\n", 0},
+      // A blank line between records is an empty record of its own (line mode).
+      {u"x,1000001\r\n\r\ny,1000003\r\n\r\n",
+       u"x,1000001,東京都千代田区千代田,\r\n"
+       u",,,郵便番号が正しくありません。\r\n"
+       u"y,1000003,東京都千代田区霞が関,\r\n",
+       0},
+  };
+  for (const auto& c : cases) {
+    write_input(c.input);
+    host = RecordingHost();
+    const CodeBatchOutcome outcome = run();
+    ASSERT_EQ(outcome.result, BatchResult::Finished) << text::to_utf8(c.input);
+    EXPECT_EQ(output(), c.output) << text::to_utf8(c.input);
+    EXPECT_EQ(host.questions.size(), c.questions);
+  }
+}
+
 TEST_F(CodeBatchTest, WhileTheAddressBatchWindowIsOpenTheDetailFileIsLeftAlone) {
   write_input(u"1,1008798\r\n");
   fields.start_line = u"1";

@@ -55,6 +55,26 @@ TEST(BatchItemReaderTest, ReadsItemsByTheFileRules) {
   }
 }
 
+TEST(BatchItemReaderTest, BlankLinesAtTheEndHoldNoRecord) {
+  const struct {
+    std::u16string_view text, records;
+  } cases[] = {
+      {u"x,1\r\ny,2\r\n\r\n", u"x,1\r\ny,2"},
+      {u"x,1\ny,2\n", u"x,1\ny,2"},
+      {u"x,1\r\r \t\r\n\n", u"x,1"},
+      // Blank lines before the last record keep their place.
+      {u"x,1\r\n\r\ny,2\r\n", u"x,1\r\n\r\ny,2"},
+      {u"x,1", u"x,1"},
+      // A quoted item may hold the line ends.
+      {u"\"a\r\n\r\n\"", u"\"a\r\n\r\n\""},
+      {u"\r\n \r\n", u""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(records_text(c.text), c.records) << text::to_utf8(c.text);
+  }
+  EXPECT_EQ(count_items(records_text(u"x,1000001\r\ny,1000014\r\n\r\n")), 4);
+}
+
 TEST(BatchItemReaderTest, ReadsWholeLines) {
   ItemReader reader(u"a,b\r\nc\n\nd\re");
   Items lines;

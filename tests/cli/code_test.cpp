@@ -86,6 +86,19 @@ TEST_F(CodeCliTest, BatchCodeConvertsAFile) {
             u"1,1000001,東京都千代田区千代田,\r\n2,\"100,0001\",東京都千代田区千代田,\r\n");
 }
 
+// A final blank line is no record: two records, not a third repeating the code.
+TEST_F(CodeCliTest, BatchCodeIgnoresBlankLinesAtTheEnd) {
+  std::ofstream(dir / "in.csv", std::ios::binary) << "x,1000001\r\ny,1010021\r\n\r\n";
+  const Result result = run_command(cli("batch-code --in " + (dir / "in.csv").string() + " --out " +
+                                        (dir / "out.csv").string() + " --items 2 --code-pos 2"));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.output.find("変換対象件数は２件です。"), std::string::npos) << result.output;
+  std::ifstream in(dir / "out.csv", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(kovari::text::decode_sjis(bytes).value(),
+            u"x,1000001,東京都千代田区千代田\r\ny,1010021,東京都千代田区外神田\r\n");
+}
+
 TEST_F(CodeCliTest, BatchCodeExitStatus) {
   std::ofstream(dir / "in.csv", std::ios::binary) << "1,1000001\r\n";
   const std::string in = " --in " + (dir / "in.csv").string();
