@@ -72,7 +72,7 @@ std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, con
   run.plan.start_line = *start;
   run.plan.out_path = field_path(f.out_file);
   if (run.plan.out_path.empty()) return refuse(host, u"", Focus::kOutputFile);
-  return check_output(field_path(f.in_file), run.plan.out_path, session, host);
+  return check_output(field_path(f.in_file), run.plan.out_path, session, host, f.ask_overwrite);
 }
 
 class AddressBatchRun : public RecordConverter {

@@ -35,6 +35,9 @@ struct AddressBatchFields {
   bool use_old_code = false;       // "変換に使用する": resolve with the old code
   bool latest_address = false;     // append the latest address
   int edit_type = 1;               // its items, 1..4 (AddressEditFormatWindow)
+  // Ask before an existing output file is replaced (the window; the command
+  // line replaces it).
+  bool ask_overwrite = false;
 };
 
 using AddressBatchOutcome = BatchOutcome;

@@ -126,12 +126,19 @@ BatchOutcome& fail(BatchOutcome& outcome, Host& host, std::u16string_view messag
 
 std::optional<BatchOutcome> check_output(const std::filesystem::path& in,
                                          const std::filesystem::path& out, const Session& session,
-                                         Host& host) {
+                                         Host& host, bool ask_overwrite) {
   if (in == out || io::same_file(in, out)) return refuse(host, kMsgSameFile, Focus::kOutputFile);
   if (is_program_file(session, out)) {
     BatchOutcome refused = refuse(host, kMsgOutputUncreatable, Focus::kOutputFile);
     refused.error = "\"" + out.string() + "\" is one of the program's own files";
     return refused;
+  }
+  std::error_code error;
+  if (ask_overwrite && std::filesystem::exists(out, error) &&
+      !host.ask_yes_no(text::from_utf8(out.string()) +
+                           u"\r\n既にファイルが存在します。\r\n上書きしても構いませんか。\r\n",
+                       u"注意メッセージ", MessageIcon::Exclamation)) {
+    return refuse(host, u"変換後ファイル名を入力して下さい。", Focus::kOutputFile);
   }
   return std::nullopt;
 }

@@ -60,10 +60,12 @@ BatchOutcome& fail(BatchOutcome& outcome, Host& host, std::u16string_view messag
 // name, or the same file under another) is refused with kMsgSameFile, one
 // that is one of the program's own files (is_program_file: a data file, the
 // settings file ...) with kMsgOutputUncreatable and the file named in
-// `error`; both with the focus on the output field. Nothing when it passes.
+// `error`; both with the focus on the output field. With `ask_overwrite` (a
+// window's run), an existing output is replaced only when the user answers
+// Yes; No refuses with the output field's prompt. Nothing when it passes.
 std::optional<BatchOutcome> check_output(const std::filesystem::path& in,
                                          const std::filesystem::path& out, const Session& session,
-                                         Host& host);
+                                         Host& host, bool ask_overwrite);
 
 // set_kovari_no: the old code a record's code item carries. A value that is
 // numeric once trimmed and at most max_length characters long stays as it is

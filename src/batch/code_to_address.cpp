@@ -132,8 +132,8 @@ CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session,
   run.start_line = *start_line;
 
   run.out_path = field_path(fields.out_file);
-  if (std::optional<BatchOutcome> refused =
-          check_output(field_path(fields.in_file), run.out_path, session, host)) {
+  if (std::optional<BatchOutcome> refused = check_output(field_path(fields.in_file), run.out_path,
+                                                         session, host, fields.ask_overwrite)) {
     return *refused;
   }
 

@@ -29,6 +29,9 @@ struct CodeBatchFields {
   std::u16string start_line;       // empty is taken as "1"
   std::filesystem::path out_file;  // the output file
   bool write_message = false;      // "エラーメッセージをファイル出力"
+  // Ask before an existing output file is replaced (the window; the command
+  // line replaces it).
+  bool ask_overwrite = false;
 };
 
 using CodeBatchOutcome = BatchOutcome;

@@ -176,6 +176,22 @@ TEST_F(CodeBatchTest, BlankLinesAtTheEndMakeNoRecordAndThoseBeforeStayEmptyRecor
   }
 }
 
+TEST_F(CodeBatchTest, AnExistingOutputIsReplacedOnlyWhenTheWindowsQuestionIsAnsweredYes) {
+  write_input(u"1,1000001\r\n");
+  fields.start_line = u"1";
+  fields.ask_overwrite = true;
+  for (const bool yes : {false, true}) {
+    std::ofstream(dir / "out.csv", std::ios::binary) << "old";
+    host = RecordingHost(yes);
+    const CodeBatchOutcome outcome = run();
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_NE(host.questions[0].find(u"上書きしても構いませんか。"), std::u16string::npos);
+    EXPECT_EQ(outcome.result, yes ? BatchResult::Finished : BatchResult::Refused);
+    EXPECT_EQ(output(), yes ? u"1,1000001,東京都千代田区千代田,\r\n" : u"old");
+    if (!yes) EXPECT_EQ(outcome.focus, Focus::kOutputFile);
+  }
+}
+
 TEST_F(CodeBatchTest, WhileTheAddressBatchWindowIsOpenTheDetailFileIsLeftAlone) {
   write_input(u"1,1008798\r\n");
   fields.start_line = u"1";
