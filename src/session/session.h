@@ -24,6 +24,9 @@ struct Session {
   // Set once a window has asked whether the clipboard may be cleared
   // (clipboard::ask_first_copy).
   bool clip_asked = false;
+  // How the batch address-to-code run splits the latest address (1..4
+  // items): 1 whenever a batch window opens, chosen in the edit format window.
+  int edit_type = 1;
   resolve::RememberedChoices remembered;
   resolve::ResolveCaches caches;
   // The program's own files of this run: the settings are read from and saved

@@ -48,6 +48,14 @@ class KovariApp {
   // portable copy, else in the user's configuration folder.
   const std::filesystem::path& settings_path() const { return settings_path_; }
 
+  // The open window of class W, or null.
+  template <class W>
+  W* find() {
+    const auto found = windows_.find(&W::staticMetaObject);
+    if (found == windows_.end() || !found->second || !found->second->isVisible()) return nullptr;
+    return static_cast<W*>(found->second.data());
+  }
+
   // Opens window W (constructed from this application), or raises it when it
   // is open. A window closed but not yet deleted is not shown again.
   template <class W>

@@ -19,7 +19,7 @@
 #include "settings/settings.h"
 #include "ui/qt_host.h"
 
-class QLabel;
+class QLineEdit;
 class QProgressBar;
 
 namespace kovari {
@@ -74,7 +74,7 @@ class KovariWindow : public QWidget {
   QtHost& host() { return host_; }
 
   // Binds the host to the window's own message line and progress bar.
-  void bind_host(QProgressBar* bar, QLabel* message_line) { host_.bind(bar, message_line); }
+  void bind_host(QProgressBar* bar, QLineEdit* message_line) { host_.bind(bar, message_line); }
   // The controls the outcomes' focus fields stand for, by objectName.
   void set_focus_controls(std::map<Focus, QString> controls);
   // Moves the focus to the control of `focus` (nothing for Focus::kNone).

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 
 #include "ui/address_to_code_window.h"
+#include "ui/batch_address_to_code_window.h"
+#include "ui/batch_code_to_address_window.h"
 #include "ui/code_to_address_window.h"
 #include "ui/not_yet_available.h"
 #include "ui/tools_menu_window.h"
@@ -16,11 +18,15 @@ MainWindow::MainWindow(KovariApp& app)
   fit_caption();
   enable_openers();
   // The windows of the buttons that show a note come with later versions.
-  open_notes_instead({ui_->Command3, ui_->Command7, ui_->Command8});
+  open_notes_instead({ui_->Command7});
   connect(ui_->Command1, &QPushButton::clicked, this,
           &MainWindow::open_conversion<AddressToCodeWindow>);
   connect(ui_->Command2, &QPushButton::clicked, this,
           &MainWindow::open_conversion<CodeToAddressWindow>);
+  connect(ui_->Command3, &QPushButton::clicked, this,
+          &MainWindow::open_conversion<BatchAddressToCodeWindow>);
+  connect(ui_->Command8, &QPushButton::clicked, this,
+          &MainWindow::open_conversion<BatchCodeToAddressWindow>);
   connect(ui_->Command4, &QPushButton::clicked, this, &MainWindow::start_clipboard_conversion);
   connect(ui_->Command5, &QPushButton::clicked, this,
           [this] { this->app().open<ToolsMenuWindow>(); });

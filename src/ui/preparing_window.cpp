@@ -38,6 +38,8 @@ PreparingWindow::PreparingWindow(KovariApp& app)
 
 PreparingWindow::~PreparingWindow() = default;
 
+QProgressBar* PreparingWindow::progress_bar() { return ui_->ProgressBar1; }
+
 postaldb::LoadStatus PreparingWindow::load(const std::filesystem::path& folder,
                                            const std::filesystem::path& ini_path) {
   setWindowTitle(to_qstring(postaldb::kPreparingCaption));

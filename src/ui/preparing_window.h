@@ -1,6 +1,6 @@
-// The window with the progress bar of the start-up load. It appears where it
-// was last once the settings file is read and the tables start to load, and
-// closes when they are loaded.
+// The window with a progress bar: that of the start-up load (it appears where
+// it was last once the settings file is read and the tables start to load,
+// and closes when they are loaded), and that of a batch run.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +8,8 @@
 
 #include "postaldb/load_status.h"
 #include "ui/kovari_window.h"
+
+class QProgressBar;
 
 namespace Ui {
 class PreparingWindow;
@@ -27,6 +29,8 @@ class PreparingWindow : public KovariWindow {
   // load reports for the message line come in information boxes.
   postaldb::LoadStatus load(const std::filesystem::path& folder,
                             const std::filesystem::path& ini_path);
+  // The bar a batch run shows its progress on.
+  QProgressBar* progress_bar();
 
  private:
   std::unique_ptr<Ui::PreparingWindow> ui_;

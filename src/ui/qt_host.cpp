@@ -3,7 +3,8 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
@@ -37,10 +38,10 @@ std::u16string to_u16(const QString& text) {
                         static_cast<std::size_t>(text.size()));
 }
 
-QtHost::QtHost(QWidget* parent, QProgressBar* bar, QLabel* message_line)
+QtHost::QtHost(QWidget* parent, QProgressBar* bar, QLineEdit* message_line)
     : parent_(parent), bar_(bar), message_line_(message_line) {}
 
-void QtHost::bind(QProgressBar* bar, QLabel* message_line) {
+void QtHost::bind(QProgressBar* bar, QLineEdit* message_line) {
   bar_ = bar;
   message_line_ = message_line;
 }
@@ -70,6 +71,14 @@ void QtHost::progress_range(long minimum, long maximum) {
 
 void QtHost::progress_value(long value) {
   if (bar_) bar_->setValue(static_cast<int>(value));
+}
+
+void QtHost::progress_rate(double items_per_second) {
+  if (bar_) {
+    bar_->setFormat(QStringLiteral("%p%　") +
+                    QLocale(QLocale::Japanese).toString(items_per_second, 'f', 0) +
+                    QStringLiteral("件/秒"));
+  }
 }
 
 void QtHost::status(std::u16string_view text) {

@@ -7,7 +7,7 @@
 
 #include "host/host.h"
 
-class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QWidget;
 
@@ -16,7 +16,7 @@ namespace kovari::ui {
 class QtHost : public Host {
  public:
   // `parent` owns the message boxes; the bar and the label may be null.
-  explicit QtHost(QWidget* parent, QProgressBar* bar = nullptr, QLabel* message_line = nullptr);
+  explicit QtHost(QWidget* parent, QProgressBar* bar = nullptr, QLineEdit* message_line = nullptr);
 
   void message_box(std::u16string_view text, std::u16string_view title, MessageIcon icon) override;
   bool ask_yes_no(std::u16string_view text, std::u16string_view title, MessageIcon icon) override;
@@ -26,19 +26,21 @@ class QtHost : public Host {
   void progress_caption(std::u16string_view caption) override;
   void progress_range(long minimum, long maximum) override;
   void progress_value(long value) override;
+  // Shown after the bar's percentage.
+  void progress_rate(double items_per_second) override;
   void status(std::u16string_view text) override;
   bool clipboard_has_text() override;
   std::u16string clipboard_text() override;
   void set_clipboard_text(std::u16string_view text) override;
   void clear_clipboard() override;
 
-  void bind(QProgressBar* bar, QLabel* message_line);
+  void bind(QProgressBar* bar, QLineEdit* message_line);
   void set_events_allowed(bool allowed) { events_allowed_ = allowed; }
 
  private:
   QPointer<QWidget> parent_;
   QPointer<QProgressBar> bar_;
-  QPointer<QLabel> message_line_;
+  QPointer<QLineEdit> message_line_;
   bool events_allowed_ = false;
 };
 

@@ -12,6 +12,8 @@
 #include <sstream>
 
 #include "qt_test_support.h"
+#include "ui/batch_address_to_code_window.h"
+#include "ui/batch_code_to_address_window.h"
 #include "ui/code_to_address_window.h"
 #include "ui/kovari_app.h"
 #include "ui/tools_menu_window.h"
@@ -89,13 +91,25 @@ TEST_F(MainWindowTest, TheCodeWindowIsMarkedOpenUntilItCloses) {
 TEST_F(MainWindowTest, ButtonsOfLaterWindowsShowANote) {
   MainWindow& window = app_.open<MainWindow>();
   testing::MessageBoxes boxes;
-  for (const char* name : {"Command3", "Command7", "Command8"}) {
-    button(window, name)->click();
-  }
-  ASSERT_EQ(boxes.shown.size(), 3u);
+  button(window, "Command7")->click();
+  ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].title, QStringLiteral("情報メッセージ"));
-  EXPECT_EQ(boxes.shown[0].text, QStringLiteral("「住所→〒一括」は、この版ではまだ使えません。"));
-  EXPECT_EQ(boxes.shown[2].text, QStringLiteral("「〒→住所一括」は、この版ではまだ使えません。"));
+  EXPECT_EQ(boxes.shown[0].text, QStringLiteral("「事業所名検索」は、この版ではまだ使えません。"));
+  EXPECT_FALSE(app_.session().running.any());
+}
+
+TEST_F(MainWindowTest, OpensTheBatchWindowsMarkedOpen) {
+  MainWindow& window = app_.open<MainWindow>();
+  button(window, "Command3")->click();
+  button(window, "Command8")->click();
+  auto* address_batch = testing::shown_window<BatchAddressToCodeWindow>();
+  auto* code_batch = testing::shown_window<BatchCodeToAddressWindow>();
+  ASSERT_NE(address_batch, nullptr);
+  ASSERT_NE(code_batch, nullptr);
+  EXPECT_TRUE(app_.session().running.is_set(ConversionWindow::kBatchAddressToCode));
+  EXPECT_TRUE(app_.session().running.is_set(ConversionWindow::kBatchCodeToAddress));
+  address_batch->end_proc();
+  code_batch->end_proc();
   EXPECT_FALSE(app_.session().running.any());
 }
 
