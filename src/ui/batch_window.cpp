@@ -102,6 +102,7 @@ void BatchWindow::enter(QLineEdit* field, Focus focus) {
 void BatchWindow::add_position(QLineEdit* field, QScrollBar* scroll, QLineEdit* preview) {
   positions_.push_back({field, scroll, preview});
   scroll->setRange(0, batch::kMaxItemCount);
+  scroll->setPageStep(1);
   connect(scroll, &QScrollBar::valueChanged, this, [this, field, preview](int value) {
     field->setText(QString::number(value));
     preview->setText(to_qstring(batch::preview_item(first_record_, value)));

@@ -6,14 +6,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <fstream>
 
 #include "postaldb/startup.h"
 #include "session/session.h"
+#include "text/sjis.h"
+#include "ui/address_edit_format_window.h"
 #include "ui/address_to_code_window.h"
+#include "ui/batch_address_to_code_window.h"
+#include "ui/batch_code_to_address_window.h"
 #include "ui/code_to_address_window.h"
 #include "ui/main_window.h"
 #include "ui/preparing_window.h"
 #include "ui/qt_host.h"
+#include "ui/record_view_window.h"
 #include "ui/search_result_window.h"
 #include "ui/settings_window.h"
 #include "ui/splash_window.h"
@@ -65,6 +72,40 @@ QWidget* settings_page(ui::KovariApp& app, int page) {
   auto& window = app.open<ui::SettingsWindow>();
   control<QTabWidget>(&window, "SSTab1")->setCurrentIndex(page);
   return &window;
+}
+
+// A Shift-JIS input file of addresses for the batch windows, kept while the
+// program runs.
+QString sample_input() {
+  static const QTemporaryDir folder;
+  const std::filesystem::path path = folder.path().toStdString() + "/顧客住所録.csv";
+  std::ofstream(path, std::ios::binary)
+      << text::encode_sjis(
+             u"番号,氏名,住所,旧郵便番号\r\n"
+             u"1,山田　太郎,東京都千代田区千代田１－１,100\r\n"
+             u"2,鈴木　花子,東京都新宿区西新宿２－８－１,160\r\n"
+             u"3,佐藤　一郎,北海道札幌市中央区北一条西２丁目,060\r\n")
+             .value();
+  return QString::fromStdString(path.string());
+}
+
+// Types `value` into the field and presses Enter there.
+void enter(QWidget* window, const char* name, const QString& value) {
+  auto* field = control<QLineEdit>(window, name);
+  field->setText(value);
+  emit field->returnPressed();
+  emit field->editingFinished();
+}
+
+// The address batch window with its input probed and the positions of the
+// old code and the address entered.
+ui::BatchAddressToCodeWindow& address_batch_with_input(ui::KovariApp& app) {
+  auto& window = app.open<ui::BatchAddressToCodeWindow>();
+  enter(&window, "Text1", sample_input());
+  enter(&window, "Text2", QStringLiteral("4"));
+  enter(&window, "Text3", QStringLiteral("4"));
+  enter(&window, "Text8", QStringLiteral("3"));
+  return window;
 }
 
 }  // namespace
@@ -144,6 +185,50 @@ std::vector<Shot> all_shots() {
        [](ui::KovariApp& app) {
          app.session().settings.text_pairs = {{u"ヶ", u"ケ"}, {u"まるのうち", u"丸の内"}};
          return settings_page(app, 3);
+       }},
+      {"batch_address_to_code",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = address_batch_with_input(app);
+         enter(&window, "Text9", QStringLiteral("0"));
+         enter(&window, "Text10", QStringLiteral("0"));
+         enter(&window, "Text13", QString());
+         control<QLineEdit>(&window, "Text11")
+             ->setText(QStringLiteral("/home/user/顧客住所録_新.csv"));
+         return &window;
+       }},
+      {"batch_address_to_code_error",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = address_batch_with_input(app);
+         enter(&window, "Text9", QStringLiteral("4"));
+         return &window;
+       }},
+      {"record_view",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& batch_window = app.open<ui::BatchAddressToCodeWindow>();
+         control<QLineEdit>(&batch_window, "Text1")->setText(sample_input());
+         control<QPushButton>(&batch_window, "Command13")->click();
+         return app.find<ui::RecordViewWindow>();
+       }},
+      {"address_edit_format",
+       [](ui::KovariApp& app) -> QWidget* { return &app.open<ui::AddressEditFormatWindow>(); }},
+      {"batch_code_to_address",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = app.open<ui::BatchCodeToAddressWindow>();
+         enter(&window, "Text1", sample_input());
+         enter(&window, "Text2", QStringLiteral("4"));
+         return &window;
+       }},
+      {"batch_progress",
+       [](ui::KovariApp& app) -> QWidget* {
+         // The progress window of a run at 42% of 100,000 records.
+         auto* window = new ui::PreparingWindow(app);
+         window->setAttribute(Qt::WA_DeleteOnClose);
+         ui::QtHost host(window, window->progress_bar());
+         host.progress_caption(u"ソラト郵便番号　一括変換処理中!!");
+         host.progress_range(0, 100000);
+         host.progress_value(42000);
+         host.progress_rate(2345);
+         return window;
        }},
   };
 }
