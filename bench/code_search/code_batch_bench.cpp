@@ -12,23 +12,11 @@
 
 #include "batch/code_to_address.h"
 #include "bench_data.h"
-#include "code_search/code_index.h"
+#include "code_batch_input.h"
 #include "text/sjis.h"
 
 namespace kovari {
 namespace {
-
-std::string input_file(const postaldb::PostalDb& db, long lines) {
-  const code_search::CodeIndex index = code_search::CodeIndex::main_index(db);
-  std::u16string text = u"番号,氏名,郵便番号\r\n";
-  for (long i = 1; i <= lines; ++i) {
-    std::u16string code = index.code(static_cast<std::int32_t>(1 + (i * 7) % index.count()));
-    if (i % 97 == 0) code = u"0000001";
-    if (i % 50 == 0) code = u"〒" + code.substr(0, 3) + u"-" + code.substr(3);
-    text += text::from_utf8(std::to_string(i)) + u",山田　太郎," + code + u"\r\n";
-  }
-  return text::encode_sjis(text).value();
-}
 
 int run(int argc, char** argv) {
   Session session;
@@ -38,7 +26,7 @@ int run(int argc, char** argv) {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / "kovari-bench-code-batch";
   std::filesystem::create_directories(dir);
-  std::ofstream(dir / "in.csv", std::ios::binary) << input_file(session.db, lines);
+  std::ofstream(dir / "in.csv", std::ios::binary) << bench::code_batch_input(session.db, lines);
 
   batch::CodeBatchFields fields;
   fields.in_file = text::from_utf8((dir / "in.csv").string());

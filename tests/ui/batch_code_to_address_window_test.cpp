@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
 
 #include "batch_window_support.h"
 #include "session/session.h"
@@ -136,6 +138,34 @@ TEST_F(BatchCodeToAddressWindowTest, ARunWritesWhatTheCommandLineWritesAndCloses
                        u"2,〒１０１－００２１,東京都千代田区外神田,\r\n",
                        0),
             0u);
+}
+
+// Closing the window while it runs is refused: the run goes on to the end,
+// the summary appears, and the window closes after it with a whole output.
+TEST_F(BatchCodeToAddressWindowTest, ClosingTheWindowMidRunLetsTheRunFinish) {
+  std::u16string lines;
+  for (int k = 1; k <= 3000; ++k) lines += u"x,1000001\r\n";
+  write_sjis("long.csv", lines);
+  fill("out.csv");
+  field("Text1")->setText(file_text("long.csv"));
+  field("Text3")->setText(QStringLiteral("1"));
+  bool busy_when_closed = false;
+  bool open_after_close = false;
+  QTimer::singleShot(0, window_, [&] {
+    busy_when_closed = window_->busy();
+    window_->end_proc();
+    QTest::keyClick(field("Text4"), Qt::Key_Escape);
+    open_after_close = window_->isVisible();
+  });
+  testing::MessageBoxes boxes;
+  start();
+  EXPECT_TRUE(busy_when_closed);
+  EXPECT_TRUE(open_after_close);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, QStringLiteral("情報メッセージ"));
+  const std::u16string output = read_sjis("out.csv");
+  EXPECT_EQ(std::count(output.begin(), output.end(), u'\n'), 3000);
+  EXPECT_EQ(testing::shown_window<BatchCodeToAddressWindow>(), nullptr);
 }
 
 TEST_F(BatchCodeToAddressWindowTest, AnOutputThatCannotBeWrittenIsAFailure) {
