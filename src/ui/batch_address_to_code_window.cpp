@@ -28,7 +28,7 @@ BatchAddressToCodeWindow::BatchAddressToCodeWindow(KovariApp& app)
   ui_->Text4->setVisible(monitoring);
   ui_->Text5->setVisible(monitoring);
 
-  set_controls(ui_->Text12, ui_->Text1, ui_->Text2, ui_->Command11, {ui_->Frame1, ui_->Frame2});
+  set_controls(ui_->Text12, ui_->Text1, ui_->Command11, {ui_->Frame1, ui_->Frame2});
   set_focus_controls({{Focus::kInputFile, QStringLiteral("Text1")},
                       {Focus::kItemCount, QStringLiteral("Text2")},
                       {Focus::kCodePosition, QStringLiteral("Text3")},

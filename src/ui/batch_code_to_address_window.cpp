@@ -18,7 +18,7 @@ BatchCodeToAddressWindow::BatchCodeToAddressWindow(KovariApp& app)
   const settings::Settings& s = session().settings;
   ui_->Text1->setText(to_qstring(text::Trim(s.in_file_name2)));
   ui_->Text4->setText(to_qstring(text::Trim(s.out_file_name2)));
-  set_controls(ui_->Text6, ui_->Text1, ui_->Text7, ui_->Command7, {ui_->Frame1, ui_->Frame2});
+  set_controls(ui_->Text6, ui_->Text1, ui_->Command7, {ui_->Frame1, ui_->Frame2});
   set_focus_controls({{Focus::kInputFile, QStringLiteral("Text1")},
                       {Focus::kItemCount, QStringLiteral("Text7")},
                       {Focus::kCodePosition, QStringLiteral("Text2")},

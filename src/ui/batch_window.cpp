@@ -58,12 +58,11 @@ BatchWindow::~BatchWindow() {
     QObject::disconnect(control, nullptr, this, nullptr);
 }
 
-void BatchWindow::set_controls(QLineEdit* message_line, QLineEdit* input, QLineEdit* item_count,
+void BatchWindow::set_controls(QLineEdit* message_line, QLineEdit* input,
                                QAbstractButton* run_button,
                                std::initializer_list<QWidget*> run_disables) {
   message_line_ = message_line;
   input_ = input;
-  item_count_ = item_count;
   run_button_ = run_button;
   run_disables_.assign(run_disables);
   bind_host(nullptr, message_line);
@@ -117,8 +116,8 @@ bool BatchWindow::is_position(const QLineEdit* field) const {
 void BatchWindow::set_position(QLineEdit* field, int value) {
   for (const Position& p : positions_) {
     if (p.field != field) continue;
+    p.scroll->setValue(value);  // a value past its range is the field's all the same
     field->setText(QString::number(value));
-    p.scroll->setValue(value);
     p.preview->setText(to_qstring(batch::preview_item(first_record_, value)));
   }
 }

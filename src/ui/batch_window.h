@@ -42,10 +42,9 @@ class BatchWindow : public KovariWindow {
   // The fields as typed now.
   virtual batch::BatchFieldTexts field_texts() const = 0;
   // The window's controls, once its form is set up: the message line, the
-  // input field, the item-count field, the "実行" button and the frames that
-  // a run disables.
-  void set_controls(QLineEdit* message_line, QLineEdit* input, QLineEdit* item_count,
-                    QAbstractButton* run_button, std::initializer_list<QWidget*> run_disables);
+  // input field, the "実行" button and the frames that a run disables.
+  void set_controls(QLineEdit* message_line, QLineEdit* input, QAbstractButton* run_button,
+                    std::initializer_list<QWidget*> run_disables);
   // Enter in `field` checks it as `focus`; `label` puts the focus into it.
   void add_field(QLineEdit* field, Focus focus, QAbstractButton* label);
   // `scroll` writes its value into `field` and shows that item in `preview`;
@@ -83,7 +82,6 @@ class BatchWindow : public KovariWindow {
   ConversionWindow conversion_;
   QLineEdit* message_line_ = nullptr;
   QLineEdit* input_ = nullptr;
-  QLineEdit* item_count_ = nullptr;
   QAbstractButton* run_button_ = nullptr;
   std::vector<QWidget*> run_disables_;
   struct Position {
