@@ -1,5 +1,7 @@
 #include "shots.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -7,11 +9,15 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "office_search/office_search.h"
 #include "postaldb/startup.h"
 #include "session/session.h"
 #include "ui/address_to_code_window.h"
+#include "ui/clipboard_convert_window.h"
 #include "ui/code_to_address_window.h"
+#include "ui/csv_export_window.h"
 #include "ui/main_window.h"
+#include "ui/office_name_search_window.h"
 #include "ui/preparing_window.h"
 #include "ui/qt_host.h"
 #include "ui/search_result_window.h"
@@ -64,6 +70,28 @@ void pick(QWidget* window, const char16_t* item) {
 QWidget* settings_page(ui::KovariApp& app, int page) {
   auto& window = app.open<ui::SettingsWindow>();
   control<QTabWidget>(&window, "SSTab1")->setCurrentIndex(page);
+  return &window;
+}
+
+// The office-name search window with `name` typed; searched when `search`
+// (the index is made beforehand, so that no question stands in front).
+QWidget* office_search_with(ui::KovariApp& app, const char* name, bool search) {
+  SilentHost agree(true);
+  office_search::OfficeIndexStore store{app.session().files.office_index, std::nullopt};
+  office_search::kensaku_syori(store, app.session().db, agree, u"郵便",
+                               office_search::MatchMode::kPartial);
+  auto& window = app.open<ui::OfficeNameSearchWindow>();
+  control<QLineEdit>(&window, "Text1")->setText(QString::fromUtf8(name));
+  if (!search) return &window;
+  control<QPushButton>(&window, "Command2")->click();
+  window.close();
+  return &app.open<ui::SearchResultWindow>();
+}
+
+// The CSV export window with the prefecture `pref` picked.
+QWidget* csv_export_with(ui::KovariApp& app, const char16_t* pref) {
+  auto& window = app.open<ui::CsvExportWindow>();
+  pick(&window, pref);
   return &window;
 }
 
@@ -145,6 +173,19 @@ std::vector<Shot> all_shots() {
          app.session().settings.text_pairs = {{u"ヶ", u"ケ"}, {u"まるのうち", u"丸の内"}};
          return settings_page(app, 3);
        }},
+      {"clipboard_convert_converted",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = app.open<ui::ClipboardConvertWindow>();
+         control<QRadioButton>(&window, "Option1")->click();
+         QGuiApplication::clipboard()->setText(QStringLiteral("1000001"));
+         window.watch_step();
+         return &window;
+       }},
+      {"office_name_search",
+       [](ui::KovariApp& app) { return office_search_with(app, "トヨタ自動車", false); }},
+      {"search_result_office",
+       [](ui::KovariApp& app) { return office_search_with(app, "トヨタ自動車", true); }},
+      {"csv_export_prefecture", [](ui::KovariApp& app) { return csv_export_with(app, u"東京都"); }},
   };
 }
 
