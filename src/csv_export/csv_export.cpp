@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "io/atomic_file.h"
+#include "session/program_files.h"
 #include "text/format.h"
 #include "text/sjis.h"
 #include "text/vb.h"
@@ -29,6 +30,16 @@ ExportOutcome refused(ExportField focus, std::u16string_view message = {}) {
   return outcome;
 }
 
+// The file was not written: a message box names it and says why.
+ExportOutcome not_written(Host& host, const std::filesystem::path& path, const std::string& why) {
+  host.message_box(
+      path_text(path) + u"\r\n" + std::u16string(kMsgNotWritten) + u"\r\n" + text::from_utf8(why),
+      u"警告メッセージ", MessageIcon::Critical);
+  ExportOutcome outcome = refused(ExportField::kFileName, kMsgNotWritten);
+  outcome.result = ExportResult::kFailed;
+  return outcome;
+}
+
 }  // namespace
 
 PickView export_pick_view(const AreaPick& pick) {
@@ -42,6 +53,13 @@ PickView export_pick_view(const AreaPick& pick) {
 
 ExportArea export_area(const AreaPick& pick) {
   return {pick.found_pref, pick.city_text, pick.town_text, pick.found_city};
+}
+
+ExportOutcome export_csv(const Session& session, Host& host, const ExportRequest& request) {
+  if (!request.path.empty() && is_program_file(session, request.path)) {
+    return not_written(host, request.path, "it is one of the program's own files");
+  }
+  return export_csv(session.db, session.settings, host, request);
 }
 
 std::filesystem::path export_path(std::u16string_view name, const std::filesystem::path& folder) {
@@ -70,12 +88,7 @@ ExportOutcome export_csv(const postaldb::PostalDb& db, const settings::Settings&
   const std::optional<std::string> bytes = text::encode_sjis(lines.text);
   std::string error = "a name of the data has no Shift-JIS form";
   if (!bytes || !io::write_file_atomically(request.path, *bytes, error)) {
-    host.message_box(path_text(request.path) + u"\r\n" + std::u16string(kMsgNotWritten) + u"\r\n" +
-                         text::from_utf8(error),
-                     u"警告メッセージ", MessageIcon::Critical);
-    ExportOutcome outcome = refused(ExportField::kFileName, kMsgNotWritten);
-    outcome.result = ExportResult::kFailed;
-    return outcome;
+    return not_written(host, request.path, error);
   }
   host.message_box(u"ＣＳＶファイル出力完了。\r\n出力件数は " +
                        text::Format(static_cast<double>(lines.count), u"##,###") + u" 件です。\r\n",

@@ -13,6 +13,7 @@
 #include "csv_export/export_rows.h"
 #include "host/host.h"
 #include "postaldb/postal_db.h"
+#include "session/session.h"
 #include "settings/settings.h"
 
 namespace kovari::csv_export {
@@ -67,6 +68,12 @@ ExportArea export_area(const AreaPick& pick);
 // reported in a message box and leaves the old file as it was.
 ExportOutcome export_csv(const postaldb::PostalDb& db, const settings::Settings& settings,
                          Host& host, const ExportRequest& request);
+
+// export_csv over the session's data and settings. A file that is one of
+// the program's own (is_program_file: a data file, the settings, the history,
+// the office index) is never replaced: a message box says the file cannot be
+// written, and nothing is.
+ExportOutcome export_csv(const Session& session, Host& host, const ExportRequest& request);
 
 // The output file of a typed name (trimmed): a full path as it stands, any
 // other name in `folder`; empty for an empty name.

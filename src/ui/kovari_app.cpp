@@ -55,9 +55,11 @@ int KovariApp::start(const paths::Places& places) {
 
 bool KovariApp::load(const std::filesystem::path& folder, const paths::Places& places) {
   settings_path_ = paths::user_file(paths::UserFile::Settings, places);
+  paths::UserFiles files = paths::user_files(places, paths::folder_is_writable);
+  // Its folder made: the history and the office index are written there.
+  files.clipboard_history = paths::user_file(paths::UserFile::ClipboardHistory, places);
   PreparingWindow preparing(*this);
-  const postaldb::LoadStatus status =
-      preparing.load(folder, paths::settings_file_to_read(places, paths::folder_is_writable));
+  const postaldb::LoadStatus status = preparing.load(folder, files);
   if (!status.ok()) warn(status.error);
   return status.ok();
 }

@@ -5,8 +5,9 @@
 #include "ui/address_to_code_window.h"
 #include "ui/batch_address_to_code_window.h"
 #include "ui/batch_code_to_address_window.h"
+#include "ui/clipboard_convert_window.h"
 #include "ui/code_to_address_window.h"
-#include "ui/not_yet_available.h"
+#include "ui/office_name_search_window.h"
 #include "ui/tools_menu_window.h"
 #include "ui_main_window.h"
 
@@ -17,8 +18,6 @@ MainWindow::MainWindow(KovariApp& app)
   ui_->setupUi(this);
   fit_caption();
   enable_openers();
-  // The windows of the buttons that show a note come with later versions.
-  open_notes_instead({ui_->Command7});
   connect(ui_->Command1, &QPushButton::clicked, this,
           &MainWindow::open_conversion<AddressToCodeWindow>);
   connect(ui_->Command2, &QPushButton::clicked, this,
@@ -27,6 +26,8 @@ MainWindow::MainWindow(KovariApp& app)
           &MainWindow::open_conversion<BatchAddressToCodeWindow>);
   connect(ui_->Command8, &QPushButton::clicked, this,
           &MainWindow::open_conversion<BatchCodeToAddressWindow>);
+  connect(ui_->Command7, &QPushButton::clicked, this,
+          &MainWindow::open_conversion<OfficeNameSearchWindow>);
   connect(ui_->Command4, &QPushButton::clicked, this, &MainWindow::start_clipboard_conversion);
   connect(ui_->Command5, &QPushButton::clicked, this,
           [this] { this->app().open<ToolsMenuWindow>(); });
@@ -77,9 +78,11 @@ void MainWindow::start_clipboard_conversion() {
   if (!start.start) return;
   clipboard_running_ = true;
   enable_openers();
-  // The clipboard conversion's window comes with a later version: a note
-  // stands for it, and closing the note ends the conversion.
-  show_not_yet_available(this, ui_->Command4->text());
+  connect(&app().open<ClipboardConvertWindow>(), &ClipboardConvertWindow::closed, this,
+          &MainWindow::clipboard_conversion_ended, Qt::UniqueConnection);
+}
+
+void MainWindow::clipboard_conversion_ended() {
   clipboard_running_ = false;
   enable_openers();
 }

@@ -40,6 +40,8 @@ class MainWindow : public KovariWindow {
   }
   // "住所→〒、〒→住所　クリップボード経由変換".
   void start_clipboard_conversion();
+  // Its window has closed: the buttons it disabled can be chosen again.
+  void clipboard_conversion_ended();
   // Enables the conversion buttons that can be chosen now.
   void enable_openers();
   QPushButton* opener(ConversionWindow window) const;

@@ -41,14 +41,14 @@ PreparingWindow::~PreparingWindow() = default;
 QProgressBar* PreparingWindow::progress_bar() { return ui_->ProgressBar1; }
 
 postaldb::LoadStatus PreparingWindow::load(const std::filesystem::path& folder,
-                                           const std::filesystem::path& ini_path) {
+                                           const paths::UserFiles& files) {
   setWindowTitle(to_qstring(postaldb::kPreparingCaption));
   LoadHost host(*this, ui_->ProgressBar1);
   postaldb::LoadStatus status;
   {
     // The window cannot be closed while the tables load.
     const BusyScope loading(*this);
-    status = session().load(folder, host, ini_path);
+    status = session().load(folder, host, files);
   }
   close();
   return status;

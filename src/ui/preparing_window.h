@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "paths/user_files.h"
 #include "postaldb/load_status.h"
 #include "ui/kovari_window.h"
 
@@ -24,11 +25,10 @@ class PreparingWindow : public KovariWindow {
   explicit PreparingWindow(KovariApp& app);
   ~PreparingWindow() override;
 
-  // The start-up load of the session from `folder` with the settings file
-  // `ini_path` (Session::load), its progress on the window's bar. Texts the
-  // load reports for the message line come in information boxes.
-  postaldb::LoadStatus load(const std::filesystem::path& folder,
-                            const std::filesystem::path& ini_path);
+  // The start-up load of the session from `folder` with the program's own
+  // files `files` (Session::load), its progress on the window's bar. Texts
+  // the load reports for the message line come in information boxes.
+  postaldb::LoadStatus load(const std::filesystem::path& folder, const paths::UserFiles& files);
   // The bar a batch run shows its progress on.
   QProgressBar* progress_bar();
 

@@ -20,7 +20,6 @@ using kovari::testing::file_bytes;
 
 using kovari::testing::RecordingHost;
 
-
 class CsvExportTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(loaded.load(kovari::testing::fixture_folder("basic"))); }
@@ -145,6 +144,29 @@ TEST_F(CsvExportTest, ATypedNameIsAFullPathOrAFileOfTheFolder) {
   EXPECT_EQ(export_path(u" /tmp/a.csv ", "/home/u"), std::filesystem::path("/tmp/a.csv"));
   EXPECT_EQ(export_path(u"札幌.csv", "/home/u"), std::filesystem::path("/home/u/札幌.csv"));
   EXPECT_EQ(export_path(u"  ", "/home/u"), std::filesystem::path());
+}
+
+// The data files and the settings file of the running program are never an
+// export's output, whatever the user answers.
+TEST(CsvExportProgramFilesTest, AProgramFileIsNeverReplaced) {
+  kovari::testing::TempFolder data;
+  kovari::testing::copy_fixture("basic", data.path());
+  kovari::testing::LoadedSession loaded;
+  ASSERT_TRUE(loaded.load(data.path()));
+  RecordingHost host;
+  const ExportArea tokyo{find_prefecture(loaded.session.db, u"東京都"), {}, {}, 0};
+  for (const char* name : {"kovaritbl.dat", "kovari2tbl.dat", "kovaritbl.ini"}) {
+    const std::filesystem::path path = data.path() / name;
+    const std::string before = file_bytes(path);
+    const ExportOutcome outcome = export_csv(loaded.session, host, {tokyo, path, {}});
+    EXPECT_EQ(outcome.result, ExportResult::kFailed) << name;
+    EXPECT_EQ(outcome.focus, ExportField::kFileName) << name;
+    EXPECT_EQ(file_bytes(path), before) << name;
+  }
+  EXPECT_EQ(host.boxes.size(), 3u);
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_EQ(export_csv(loaded.session, host, {tokyo, data.path() / "tokyo.csv", {}}).result,
+            ExportResult::kWritten);
 }
 
 }  // namespace

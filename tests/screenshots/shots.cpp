@@ -1,5 +1,7 @@
 #include "shots.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -9,6 +11,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "office_search/office_search.h"
 #include "postaldb/startup.h"
 #include "session/session.h"
 #include "text/sjis.h"
@@ -16,8 +19,11 @@
 #include "ui/address_to_code_window.h"
 #include "ui/batch_address_to_code_window.h"
 #include "ui/batch_code_to_address_window.h"
+#include "ui/clipboard_convert_window.h"
 #include "ui/code_to_address_window.h"
+#include "ui/csv_export_window.h"
 #include "ui/main_window.h"
+#include "ui/office_name_search_window.h"
 #include "ui/preparing_window.h"
 #include "ui/qt_host.h"
 #include "ui/record_view_window.h"
@@ -106,6 +112,28 @@ ui::BatchAddressToCodeWindow& address_batch_with_input(ui::KovariApp& app) {
   enter(&window, "Text3", QStringLiteral("4"));
   enter(&window, "Text8", QStringLiteral("3"));
   return window;
+}
+
+// The office-name search window with `name` typed; searched when `search`
+// (the index is made beforehand, so that no question stands in front).
+QWidget* office_search_with(ui::KovariApp& app, const char* name, bool search) {
+  SilentHost agree(true);
+  office_search::OfficeIndexStore store{app.session().files.office_index, std::nullopt};
+  office_search::kensaku_syori(store, app.session().db, agree, u"郵便",
+                               office_search::MatchMode::kPartial);
+  auto& window = app.open<ui::OfficeNameSearchWindow>();
+  control<QLineEdit>(&window, "Text1")->setText(QString::fromUtf8(name));
+  if (!search) return &window;
+  control<QPushButton>(&window, "Command2")->click();
+  window.close();
+  return &app.open<ui::SearchResultWindow>();
+}
+
+// The CSV export window with the prefecture `pref` picked.
+QWidget* csv_export_with(ui::KovariApp& app, const char16_t* pref) {
+  auto& window = app.open<ui::CsvExportWindow>();
+  pick(&window, pref);
+  return &window;
 }
 
 }  // namespace
@@ -230,6 +258,21 @@ std::vector<Shot> all_shots() {
          host.progress_rate(2345);
          return window;
        }},
+}
+
+      {"clipboard_convert_converted",
+       [](ui::KovariApp& app) -> QWidget* {
+         auto& window = app.open<ui::ClipboardConvertWindow>();
+         control<QRadioButton>(&window, "Option1")->click();
+         QGuiApplication::clipboard()->setText(QStringLiteral("1000001"));
+         window.watch_step();
+         return &window;
+       }},
+      {"office_name_search",
+       [](ui::KovariApp& app) { return office_search_with(app, "トヨタ自動車", false); }},
+      {"search_result_office",
+       [](ui::KovariApp& app) { return office_search_with(app, "トヨタ自動車", true); }},
+      {"csv_export_prefecture", [](ui::KovariApp& app) { return csv_export_with(app, u"東京都"); }},
   };
 }
 

@@ -14,6 +14,7 @@
 #include "qt_test_support.h"
 #include "ui/batch_address_to_code_window.h"
 #include "ui/batch_code_to_address_window.h"
+#include "ui/clipboard_convert_window.h"
 #include "ui/code_to_address_window.h"
 #include "ui/kovari_app.h"
 #include "ui/tools_menu_window.h"
@@ -88,16 +89,6 @@ TEST_F(MainWindowTest, TheCodeWindowIsMarkedOpenUntilItCloses) {
   EXPECT_FALSE(app_.session().running.any());
 }
 
-TEST_F(MainWindowTest, ButtonsOfLaterWindowsShowANote) {
-  MainWindow& window = app_.open<MainWindow>();
-  testing::MessageBoxes boxes;
-  button(window, "Command7")->click();
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, QStringLiteral("情報メッセージ"));
-  EXPECT_EQ(boxes.shown[0].text, QStringLiteral("「事業所名検索」は、この版ではまだ使えません。"));
-  EXPECT_FALSE(app_.session().running.any());
-}
-
 TEST_F(MainWindowTest, OpensTheBatchWindowsMarkedOpen) {
   MainWindow& window = app_.open<MainWindow>();
   button(window, "Command3")->click();
@@ -140,25 +131,20 @@ TEST_F(MainWindowTest, TheClipboardConversionRefusesToStartWhileConversionWindow
   EXPECT_TRUE(button(window, "Command1")->isEnabled());
 }
 
-// With every conversion window closed the clipboard conversion starts (its
-// window, a later one, is a note for now): while it runs the buttons of the
-// windows that would mix with it are disabled, all but "〒→住所一括".
+// With every conversion window closed the clipboard conversion starts: while
+// its window is open the buttons of the windows that would mix with it are
+// disabled, all but "〒→住所一括", and they come back when it closes.
 TEST_F(MainWindowTest, TheClipboardConversionDisablesTheOtherConversionsWhileItRuns) {
   MainWindow& window = app_.open<MainWindow>();
-  std::vector<bool> enabled_while_running;
-  testing::MessageBoxes boxes;
-  boxes.while_shown = [&] {
-    for (const char* name : {"Command1", "Command2", "Command3", "Command7", "Command8"}) {
-      enabled_while_running.push_back(button(window, name)->isEnabled());
-    }
-  };
   button(window, "Command4")->click();
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(
-      boxes.shown[0].text,
-      QStringLiteral("「住所→〒、〒→住所　クリップボード経由変換」は、この版ではまだ使えません。"));
-  EXPECT_EQ(enabled_while_running, (std::vector<bool>{false, false, false, false, true}));
-  for (const char* name : {"Command1", "Command2", "Command3", "Command7"}) {
+  auto* clipboard_window = testing::shown_window<ClipboardConvertWindow>();
+  ASSERT_NE(clipboard_window, nullptr);
+  std::vector<bool> enabled;
+  const char* const openers[] = {"Command1", "Command2", "Command3", "Command7", "Command8"};
+  for (const char* name : openers) enabled.push_back(button(window, name)->isEnabled());
+  EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, false, true}));
+  clipboard_window->end_proc();
+  for (const char* name : openers) {
     EXPECT_TRUE(button(window, name)->isEnabled()) << name;
   }
 }

@@ -64,7 +64,7 @@ TEST(PreparingWindowTest, ShowsTheLoadWhereItWasLast) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("ソラト郵便番号"));
   ShowWatcher watcher;
   window.installEventFilter(&watcher);
-  ASSERT_TRUE(window.load(data.path(), ini).ok());
+  ASSERT_TRUE(window.load(data.path(), {ini, ini, {}, {}}).ok());
   EXPECT_EQ(watcher.shown_at, QPoint(180, 80));
   EXPECT_EQ(watcher.caption, QStringLiteral("ソラト郵便番号　準備中!!"));
   const auto* bar = control<QProgressBar>(window, "ProgressBar1");
@@ -88,7 +88,7 @@ TEST(PreparingWindowTest, TextsOfTheLoadComeInABox) {
   KovariApp app;
   PreparingWindow window(app);
   testing::MessageBoxes boxes;
-  ASSERT_TRUE(window.load(data.path(), ini).ok());
+  ASSERT_TRUE(window.load(data.path(), {ini, ini, {}, {}}).ok());
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].title, QStringLiteral("情報メッセージ"));
   EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("文字置換は合計１００件までのため")))

@@ -1,5 +1,5 @@
-// The tools menu and the system information it opens: the program's version
-// and the date of the data loaded.
+// The tools menu, the windows it opens, and the system information: the
+// program's version and the date of the data loaded.
 #include "ui/tools_menu_window.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "paths/version.h"
 #include "qt_test_support.h"
 #include "session/session.h"
+#include "ui/csv_export_window.h"
 #include "ui/kovari_app.h"
 #include "ui/settings_window.h"
 #include "ui/system_info_window.h"
@@ -27,7 +28,7 @@ class ToolsMenuWindowTest : public testing::QtTest {
   KovariApp app_;
 };
 
-TEST_F(ToolsMenuWindowTest, OpensTheSystemInformationAndNotesForTheWindowsToCome) {
+TEST_F(ToolsMenuWindowTest, OpensTheSettingsTheSystemInformationAndTheCsvExport) {
   ToolsMenuWindow& menu = app_.open<ToolsMenuWindow>();
   EXPECT_EQ(menu.windowTitle(), QStringLiteral("ソラト郵便番号"));
   const struct {
@@ -44,9 +45,8 @@ TEST_F(ToolsMenuWindowTest, OpensTheSystemInformationAndNotesForTheWindowsToCome
   control<QPushButton>(menu, "Command1")->click();
   EXPECT_NE(testing::shown_window<SettingsWindow>(), nullptr);
   control<QPushButton>(menu, "Command5")->click();
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text,
-            QStringLiteral("「ＣＳＶ形式変換」は、この版ではまだ使えません。"));
+  EXPECT_NE(testing::shown_window<CsvExportWindow>(), nullptr);
+  EXPECT_TRUE(boxes.shown.empty());
 
   control<QPushButton>(menu, "Command3")->click();
   EXPECT_NE(testing::shown_window<SystemInfoWindow>(), nullptr);

@@ -77,8 +77,7 @@ int cmd_export(Args& args) {
               << (town ? " " + *town : "") << "\n";
     return 2;
   }
-  const csv_export::ExportOutcome outcome =
-      csv_export::export_csv(session.db, session.settings, host, request);
+  const csv_export::ExportOutcome outcome = csv_export::export_csv(session, host, request);
   switch (outcome.result) {
     case csv_export::ExportResult::kWritten:
       return 0;
