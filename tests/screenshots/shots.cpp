@@ -258,8 +258,6 @@ std::vector<Shot> all_shots() {
          host.progress_rate(2345);
          return window;
        }},
-}
-
       {"clipboard_convert_converted",
        [](ui::KovariApp& app) -> QWidget* {
          auto& window = app.open<ui::ClipboardConvertWindow>();
