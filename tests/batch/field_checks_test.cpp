@@ -1,6 +1,7 @@
 #include "batch/field_checks.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -50,7 +51,9 @@ TEST(BatchFieldChecksTest, EachFieldsRule) {
 class BatchFieldEntryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = std::filesystem::path(::testing::TempDir()) / "kovari_field_entry";
+    // The process's own folder: ctest runs the tests of this fixture side by side.
+    dir = std::filesystem::path(::testing::TempDir()) /
+          ("kovari_field_entry_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "in.csv", std::ios::binary) << "a,b,c\r\n";
     fields.in_file = dir / "in.csv";

@@ -4,6 +4,8 @@
 // start-up load opens them. Only what the searches read is filled in.
 #pragma once
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -105,10 +107,12 @@ class PostalImage {
     add_sorted(main_index, code, add_town(code, location, std::move(name), kind));
   }
 
-  // Writes the files into a fresh folder and opens them into db.
+  // Writes the files into a fresh folder and opens them into db. The folder
+  // is the process's own: ctest runs the tests of one fixture side by side.
   void open(postaldb::PostalDb& db, const std::string& folder_name) {
     const std::filesystem::path dir =
-        std::filesystem::path(::testing::TempDir()) / ("kovari_code_search_" + folder_name);
+        std::filesystem::path(::testing::TempDir()) /
+        ("kovari_code_search_" + folder_name + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     Bytes main = main_;

@@ -3,6 +3,7 @@
 #include "builder.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,7 +29,8 @@ std::u16string ken_all_line(int pref, std::u16string_view town = u"以下に掲�
 }
 
 std::filesystem::path fresh_dir(const std::string& name) {
-  const auto dir = std::filesystem::temp_directory_path() / ("kovari_mkdata_" + name);
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("kovari_mkdata_" + name + "_" + std::to_string(getpid()));
   std::filesystem::remove_all(dir);
   return dir;
 }
