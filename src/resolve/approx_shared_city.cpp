@@ -33,7 +33,7 @@ std::optional<LevelCompletion> complete_prefecture_of_city(const Attempt& base,
   for (int p = 1; p <= prefs; ++p) {
     const CityRows rows = prefecture_city_rows(t, p);
     for (int r = rows.first; r <= rows.last; ++r) {
-      if (comparison_form(text::trim_view(t.city_name1[r])) != city) continue;
+      if (!has_comparison_form(text::trim_view(t.city_name1[r]), city)) continue;
       const std::u16string pref(text::trim_view(t.pref_name[p]));
       prefectures.push_back({pref + base.d.addr_text, pref, u"", p});
       break;

@@ -39,8 +39,8 @@ std::vector<LevelCandidate> cities_with_ward(std::u16string_view ward, std::u16s
   for (int r = 1; r <= city_row_count(t); ++r) {
     const std::u16string_view city = text::trim_view(t.city_name1[r]);
     const std::u16string_view name = text::trim_view(t.city_name2[r]);
-    const bool designated = !city.empty() && comparison_form(name) == ward;
-    const bool tokyo_ward = name.empty() && comparison_form(city) == ward;
+    const bool designated = !city.empty() && has_comparison_form(name, ward);
+    const bool tokyo_ward = name.empty() && has_comparison_form(city, ward);
     if (!designated && !tokyo_ward) continue;
     const int pref = prefecture_of_row(t, r);
     if (pref == 0) continue;

@@ -40,21 +40,6 @@ int own_block_end(const ResolveWalk& w, int row, int block_end) {
   return end;
 }
 
-// The remembered city, when the walk would read the same name over the same rows.
-bool remembered_city(const RememberedChoices& m, std::u16string_view city, CityRows range) {
-  return !m.last_city_text.empty() && m.last_city_text == city &&
-         m.last_city_first == range.first && m.last_city_last == range.last;
-}
-
-// The remembered ward/town, when the walk would read the same name over the
-// same rows, counting the same city's rows and ending the same way.
-bool remembered_town(const RememberedChoices& m, std::u16string_view ward, CityRows range,
-                     std::u16string_view counted_city, bool first_hit_ends) {
-  return !m.last_town_text.empty() && m.last_town_text == ward &&
-         m.last_town_first == range.first && m.last_town_last == range.last &&
-         m.last_town_city == counted_city && m.last_town_first_hit == first_hit_ends;
-}
-
 int approx_enabled(const ResolveWalk& w) {
   return w.ctx.settings.flag(settings::Flag::kApproximate);
 }
@@ -195,10 +180,11 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
         text::Left(w.ctx.old_code, 2) == kFuchuOldCodeHead && city == u"府中市") {
       range.first = std::max(1, t.city_group[postaldb::kFuchuGroup][1]);
     }
-    if (remembered_city(memory, city, range) && memory.last_city <= w.city_count() &&
-        memory.last_city_end <= w.city_count()) {
-      st.found_city = memory.last_city;
-      w.block_end = memory.last_city_end;
+    const LevelWalkKey<std::u16string_view> walk{city, range.first, range.last};
+    const CityChoice* remembered = RememberedChoices::find(memory.city_walks, walk);
+    if (remembered) {
+      st.found_city = remembered->last_city;
+      w.block_end = remembered->last_city_end;
     } else {
       const std::u16string_view typed = text::trim_view(city);
       const bool unique = city_name_unique(city, recurring_names(w));
@@ -240,11 +226,10 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
 
     if (w.city_pass == 0) {
       st.level_mask += 2;
-      memory.last_city_text = city;
-      memory.last_city_first = range.first;
-      memory.last_city_last = range.last;
-      memory.last_city = st.found_city;
-      memory.last_city_end = w.block_end;
+      if (!remembered) {
+        RememberedChoices::keep(memory.city_walks, {city, range.first, range.last},
+                                CityChoice{st.found_city, w.block_end});
+      }
     }
     if (t.city_name2[st.found_city].empty()) {
       w.set_record_range(st.found_city, st.found_city);
@@ -283,10 +268,13 @@ Step resolve_ward_town(ResolveWalk& w) {
       st.found_city == 0 ? std::u16string_view() : text::trim_view(found_name);
   const bool first_hit_ends = st.level_mask > 1;
   int hits = 0;
-  bool by_name = true;
-  if (remembered_town(memory, ward, range, counted_city, first_hit_ends)) {
-    st.found_town = memory.last_town;
+  bool walked_by_name = true;  // a new choice to remember
+  const LevelWalkKey<std::u16string_view> walk{ward, range.first, range.last, counted_city,
+                                                first_hit_ends};
+  if (const int* row = RememberedChoices::find(memory.town_walks, walk)) {
+    st.found_town = *row;
     hits = 1;
+    walked_by_name = false;
   } else {
     st.cand.clear();
     const std::u16string_view typed = text::trim_view(ward);
@@ -309,7 +297,7 @@ Step resolve_ward_town(ResolveWalk& w) {
         st.found_town = pick.index;
         ward = t.city_name2[pick.index];
         hits = 1;
-        by_name = false;
+        walked_by_name = false;
       } else if (w.ask_user(kListTown) == Step::kDone) {
         return Step::kDone;
       }
@@ -323,14 +311,7 @@ Step resolve_ward_town(ResolveWalk& w) {
   }
   if (hits > 1) return w.fail_with(kMsgTownAmbiguous);
   if (w.city_pass == 0) st.level_mask += 4;
-  if (by_name) {
-    memory.last_town_text = ward;
-    memory.last_town_first = range.first;
-    memory.last_town_last = range.last;
-    memory.last_town_city = counted_city;
-    memory.last_town_first_hit = first_hit_ends;
-    memory.last_town = st.found_town;
-  }
+  if (walked_by_name) RememberedChoices::keep(memory.town_walks, walk, st.found_town);
   w.set_record_range(st.found_town, st.found_town);
   return Step::kGoOn;
 }

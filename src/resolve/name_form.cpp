@@ -3,17 +3,27 @@
 #include "text/kanji_fold.h"
 
 namespace kovari::resolve {
+namespace {
+
+char16_t comparison_char(char16_t c) {
+  if (c == u'ヶ' || c == u'が' || c == u'ガ') return u'ケ';
+  return text::fold_kanji_variant(c);
+}
+
+}  // namespace
 
 std::u16string comparison_form(std::u16string_view s) {
   std::u16string out(s);
-  for (char16_t& c : out) {
-    if (c == u'ヶ' || c == u'が' || c == u'ガ') {
-      c = u'ケ';
-    } else {
-      c = text::fold_kanji_variant(c);
-    }
-  }
+  for (char16_t& c : out) c = comparison_char(c);
   return out;
+}
+
+bool has_comparison_form(std::u16string_view name, std::u16string_view form) {
+  if (name.size() != form.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (comparison_char(name[i]) != form[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace kovari::resolve

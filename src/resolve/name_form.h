@@ -14,4 +14,8 @@ namespace kovari::resolve {
 
 std::u16string comparison_form(std::u16string_view s);
 
+// Whether a name of the data, in its comparison form, is `form` (a
+// comparison form already), without building the name's form.
+bool has_comparison_form(std::u16string_view name, std::u16string_view form);
+
 }  // namespace kovari::resolve

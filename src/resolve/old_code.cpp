@@ -120,7 +120,7 @@ bool complete_from_old_code(decompose::DecompositionSlot& slot, const postaldb::
   const std::u16string city = comparison_form(text::to_wide(part[kCity]));
   if (!city.empty() && InStr(city, u"区") != 0) {
     for (std::size_t i = 1; i < t.ward_pair2.size() && i < t.ward_pair1.size(); ++i) {
-      if (comparison_form(t.ward_pair2[i]) != city) continue;
+      if (!has_comparison_form(t.ward_pair2[i], city)) continue;
       if (t.ward_pair1[i] != u"東京都") {
         part[kWardTown] = part[kCity];
         part[kCity] = t.ward_pair1[i];

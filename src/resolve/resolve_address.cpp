@@ -130,9 +130,10 @@ std::string_view approx_rule_name(ApproxRule rule) {
   return "";
 }
 
-Attempt resolve_text(std::u16string_view text, const ResolveContext& ctx, bool normalized) {
-  Attempt a;
-  decompose::Decomposition& d = a.d;
+namespace {
+
+void resolve_into(std::u16string_view text, const ResolveContext& ctx, bool normalized,
+                  decompose::Decomposition& d, ResolveState& st) {
   const postaldb::PostalTables& tables = ctx.db.tables;
   d.addr_text = text;
   if (ctx.mode == CallerMode::kBatchAddress) {
@@ -141,16 +142,27 @@ Attempt resolve_text(std::u16string_view text, const ResolveContext& ctx, bool n
   const bool batch_open = ctx.running.is_set(ConversionWindow::kBatchAddressToCode);
   decompose::decompose_address(
       d, tables, {ctx.settings.flag(settings::Flag::kApproximate), batch_open ? 1 : 0, normalized});
-  kaiseki_phase1(a.st, d, ctx);
+  kaiseki_phase1(st, d, ctx);
+}
+
+}  // namespace
+
+Attempt resolve_text(std::u16string_view text, const ResolveContext& ctx, bool normalized) {
+  Attempt a;
+  resolve_into(text, ctx, normalized, a.d, a.st);
   return a;
 }
 
-Attempt resolve_address(std::u16string_view text, const ResolveContext& ctx) {
-  Attempt written = resolve_text(text, ctx);
-  if (settled(written) || written.d.decomp_status == decompose::DecompStatus::kBuilding) {
-    return written;
+Resolved resolve_address(std::u16string_view text, const ResolveContext& ctx,
+                         decompose::Decomposition& d) {
+  Resolved r;
+  resolve_into(text, ctx, false, d, r.st);
+  if (!settled(r.st) && d.decomp_status != decompose::DecompStatus::kBuilding) {
+    Attempt best = Fallbacks(ctx, {std::move(d), std::move(r.st), 0}).run();
+    d = std::move(best.d);
+    r = {std::move(best.st), best.rules};
   }
-  return Fallbacks(ctx, std::move(written)).run();
+  return r;
 }
 
 }  // namespace kovari::resolve

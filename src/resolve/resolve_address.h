@@ -25,10 +25,17 @@ struct LevelCompletion {
   bool several = false;  // several places hold the town area: attempt lists them
 };
 
+// What resolve_address hands back beside the decomposition.
+struct Resolved {
+  ResolveState st;
+  unsigned rules = 0;
+};
+
 // A code that settles the address: neither none nor the catch-all.
-inline bool settled(const Attempt& a) {
-  return !a.st.result_code.empty() && a.st.code_from != CodeFrom::kCatchAll;
+inline bool settled(const ResolveState& st) {
+  return !st.result_code.empty() && st.code_from != CodeFrom::kCatchAll;
 }
+inline bool settled(const Attempt& a) { return settled(a.st); }
 
 // A code of a record that names the town area.
 inline bool named(const Attempt& a) {
@@ -41,6 +48,9 @@ inline bool named(const Attempt& a) {
 Attempt resolve_text(std::u16string_view text, const ResolveContext& ctx, bool normalized = false);
 
 // resolve_text, then the approximate rules while nothing settles the address.
-Attempt resolve_address(std::u16string_view text, const ResolveContext& ctx);
+// The answer's decomposition is written into `d`, the caller's, so that the
+// common case (the address as written settles) never moves it.
+Resolved resolve_address(std::u16string_view text, const ResolveContext& ctx,
+                         decompose::Decomposition& d);
 
 }  // namespace kovari::resolve

@@ -27,10 +27,9 @@ AddressOutcome convert_address(Session& session, Host& host, std::u16string_view
   const resolve::ResolveContext ctx{
       session.db,     session.settings, session.running,     mode, host, session.remembered,
       session.caches, request.old_code, request.use_old_code};
-  resolve::Attempt a = resolve::resolve_address(text, ctx);
-  resolve::ResolveState& st = a.st;
-
   AddressOutcome out;
+  resolve::Resolved r = resolve::resolve_address(text, ctx, out.decomposition);
+  resolve::ResolveState& st = r.st;
   out.code = std::move(st.result_code);
   out.catch_all = st.code_from == resolve::CodeFrom::kCatchAll;
   out.message = std::move(st.result_msg);
@@ -39,8 +38,7 @@ AddressOutcome convert_address(Session& session, Host& host, std::u16string_view
   out.list = choice_list(st);
   out.levels = {st.found_pref, st.found_city,   st.found_town, st.town_first,
                 st.town_last,  st.detail_first, st.detail_last};
-  out.decomposition = std::move(a.d);
-  out.approximate = a.rules;
+  out.approximate = r.rules;
   return out;
 }
 

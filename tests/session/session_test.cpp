@@ -26,7 +26,7 @@ TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
       convert_address(session, loaded.host, u"東京都千代田区千代田", CallerMode::kClipboard).code,
       u"1000001");
   EXPECT_FALSE(session.caches.town_cache.runs.empty());
-  EXPECT_EQ(session.remembered.last_city_text, u"千代田区");
+  EXPECT_FALSE(session.remembered.city_walks.empty());
   session.clip_asked = true;
 
   // Other data into the same session: its 千代田区 is another row with other records.
@@ -34,7 +34,8 @@ TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
   EXPECT_TRUE(session.caches.town_cache.runs.empty());
   EXPECT_TRUE(session.caches.detail_cache.records.empty());
   EXPECT_FALSE(session.caches.shared_names_built);
-  EXPECT_EQ(session.remembered.last_city_text, u"");
+  EXPECT_TRUE(session.remembered.city_walks.empty());
+  EXPECT_TRUE(session.remembered.town_walks.empty());
   EXPECT_FALSE(session.clip_asked);
   EXPECT_EQ(
       convert_address(session, loaded.host, u"東京都千代田区九段南", CallerMode::kClipboard).code,
