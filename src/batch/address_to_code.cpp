@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "batch/address_record.h"
 #include "batch/edit_output.h"
 #include "batch/field_checks.h"
 #include "batch/input_check.h"
+#include "batch/job_converters.h"
 #include "session/convert_address.h"
 #include "session/program_files.h"
 #include "text/format.h"
@@ -77,9 +81,11 @@ std::optional<AddressBatchOutcome> check_fields(const AddressBatchFields& f, con
 
 class AddressBatchRun : public RecordConverter {
  public:
+  // `memory`: what resolution carries from record to record, when not the
+  // session's own (a converter beside others).
   AddressBatchRun(const AddressBatchFields& fields, const RunSettings& run, Session& session,
-                  Host& host)
-      : f_(fields), run_(run), session_(session), host_(host) {}
+                  Host& host, std::unique_ptr<ResolveMemory> memory)
+      : f_(fields), run_(run), session_(session), host_(host), memory_(std::move(memory)) {}
 
   // Where the code, the message and the latest address go.
   int lay_out(int item_count) override {
@@ -103,9 +109,7 @@ class AddressBatchRun : public RecordConverter {
       ++counts.converted_count;
       if (msg_pos_ != 0) rec_item[msg_pos_].clear();
     } else {
-      const AddressOutcome outcome =
-          convert_address(session_, host_, joined_address(rec_item), CallerMode::kBatchAddress,
-                          {old_code, f_.use_old_code});
+      const AddressOutcome outcome = convert(joined_address(rec_item), {old_code, f_.use_old_code});
       if (session_.settings.flag(settings::Flag::kMonitor) == 1) {
         host_.monitor(outcome.decomposition.addr_text, outcome.parts);
       }
@@ -129,7 +133,30 @@ class AddressBatchRun : public RecordConverter {
     }
   }
 
+  // The place an address names, roughly: the two characters after its
+  // prefecture name, if it begins with one (東京都千代田区… and 千代田区…
+  // alike), so that each job reads the town areas of its own places.
+  std::size_t affinity(const RecordBuffer& rec_item, std::size_t) const override {
+    const int* const pos = run_.address_pos;
+    const int first = *std::find_if(pos, pos + 2, [](int p) { return p != 0; });
+    std::u16string_view place = text::trim_view(rec_item[first]);
+    for (const std::size_t end : {2, 3}) {
+      if (end < place.size() && std::u16string_view(u"都道府県").find(place[end]) != place.npos) {
+        place.remove_prefix(end + 1);
+        break;
+      }
+    }
+    return std::hash<std::u16string_view>{}(place.substr(0, 2));
+  }
+
  private:
+  AddressOutcome convert(std::u16string_view address, const AddressRequest& request) {
+    if (!memory_)
+      return convert_address(session_, host_, address, CallerMode::kBatchAddress, request);
+    return convert_address(std::as_const(session_), *memory_, host_, address,
+                           CallerMode::kBatchAddress, request);
+  }
+
   // 住所１-３ joined, each position used once.
   std::u16string joined_address(const RecordBuffer& rec_item) const {
     const int* const pos = run_.address_pos;
@@ -145,6 +172,7 @@ class AddressBatchRun : public RecordConverter {
   const RunSettings& run_;
   Session& session_;
   Host& host_;
+  std::unique_ptr<ResolveMemory> memory_;
   int new_code_pos_ = 0;
   int msg_pos_ = 0;
   int latest_pos_ = 0;
@@ -168,8 +196,11 @@ AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session&
   }
   // Resolution behaves as with this window open (the batch pre-step).
   const RunningScope batch_window(session.running, ConversionWindow::kBatchAddressToCode);
-  AddressBatchRun converter(fields, run, session, host);
-  return run_batch(*input.text, run.plan, kForm, converter, host, start);
+  const JobConverters<AddressBatchRun> jobs(fields.jobs, host, [&](Host& job_host, int job) {
+    return std::make_unique<AddressBatchRun>(
+        fields, run, session, job_host, job == 0 ? nullptr : std::make_unique<ResolveMemory>());
+  });
+  return run_batch(*input.text, run.plan, kForm, jobs.converters(), host, start);
 }
 
 }  // namespace kovari::batch

@@ -26,15 +26,30 @@ void append_item(std::u16string& line, std::u16string_view item) {
   line += u'"';
 }
 
-}  // namespace
-
-std::u16string join_record(std::span<const std::u16string> items) {
-  std::u16string line;
+void join_into(std::span<const std::u16string> items, std::u16string& line) {
+  line.clear();
   for (std::size_t k = 0; k < items.size(); ++k) {
     if (k > 0) line += u',';
     append_item(line, items[k]);
   }
+}
+
+}  // namespace
+
+std::u16string join_record(std::span<const std::u16string> items) {
+  std::u16string line;
+  join_into(items, line);
   return line;
+}
+
+bool append_record(std::span<const std::u16string> items, std::u16string& line, std::string& bytes,
+                   std::size_t& bad) {
+  join_into(items, line);
+  const std::optional<std::string> encoded = text::encode_sjis(line, bad);
+  if (!encoded) return false;
+  bytes += *encoded;
+  bytes += "\r\n";
+  return true;
 }
 
 bool OutputFile::open(const std::filesystem::path& path) {
@@ -51,17 +66,25 @@ bool OutputFile::open(const std::filesystem::path& path) {
 
 bool OutputFile::write_record(std::span<const std::u16string> items) {
   if (failed()) return false;
-  ++line_;
   std::size_t bad = 0;
-  const std::optional<std::string> encoded = text::encode_sjis(join_record(items), bad);
-  if (!encoded) {
-    fail("cannot hold line " + std::to_string(line_) + ": its character at position " +
-         std::to_string(bad + 1) + " has no Shift-JIS code");
+  if (!append_record(items, line_text_, buffer_, bad)) {
+    fail_unencodable(bad);
     return false;
   }
-  buffer_ += *encoded;
-  buffer_ += "\r\n";
+  ++line_;
   return buffer_.size() < kFlushSize || flush();
+}
+
+bool OutputFile::write_lines(std::string_view bytes, long count) {
+  if (failed()) return false;
+  buffer_ += bytes;
+  line_ += count;
+  return buffer_.size() < kFlushSize || flush();
+}
+
+void OutputFile::fail_unencodable(std::size_t bad) {
+  fail("cannot hold line " + std::to_string(line_ + 1) + ": its character at position " +
+       std::to_string(bad + 1) + " has no Shift-JIS code");
 }
 
 bool OutputFile::flush() {

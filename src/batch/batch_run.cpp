@@ -5,6 +5,7 @@
 
 #include "batch/batch_output.h"
 #include "batch/input_check.h"
+#include "batch/record_chunk.h"
 #include "io/file_status.h"
 #include "session/program_files.h"
 #include "text/format.h"
@@ -41,7 +42,7 @@ bool is_blank(std::u16string_view line) {
 }
 
 BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
-                      RecordConverter& converter, Host& host,
+                      std::span<RecordConverter* const> converters, Host& host,
                       std::chrono::steady_clock::time_point start) {
   host.status(kMsgChecking);
   host.do_events();
@@ -61,7 +62,11 @@ BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const Batch
   }
   host.status(kMsgRunning);
   host.do_events();
-  const int out_count = converter.lay_out(check.item_count);
+  int out_count = 0;
+  for (RecordConverter* converter : converters) out_count = converter->lay_out(check.item_count);
+  RecordConverter& converter = *converters.front();
+  std::optional<RecordChunk> chunk;
+  if (converters.size() > 1) chunk.emplace(converters, out_count);
 
   BatchOutcome outcome;
   OutputFile out;
@@ -89,14 +94,22 @@ BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const Batch
       // A blank line is an empty record, never the previous record again.
       if (is_blank(line)) {
         rec_item.fill({});
-      } else {
-        split_line(line, rec_item);
+      } else if (const int read = split_line(line, rec_item); chunk && read < check.item_count) {
+        // A short line keeps the items of the record before, as converted.
+        chunk->convert_and_write(outcome, out);
+        chunk->restore_converted(read + 1, rec_item);
       }
     }
     ++outcome.target_count;
+    if (chunk) {
+      chunk->add(rec_item);
+      if (chunk->full()) chunk->convert_and_write(outcome, out);
+      continue;
+    }
     converter.convert_record(rec_item, outcome);
     out.write_record(std::span(rec_item).subspan(1, out_count));
   }
+  if (chunk) chunk->convert_and_write(outcome, out);
   if (!out.close()) return fail(outcome, host, kMsgOutputUnwritable, out.error());
   outcome.result = BatchResult::Finished;
   return outcome;
@@ -162,9 +175,9 @@ long progress_step(long record_count) {
 }
 
 BatchOutcome run_batch(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
-                       RecordConverter& converter, Host& host,
+                       std::span<RecordConverter* const> converters, Host& host,
                        std::chrono::steady_clock::time_point start) {
-  BatchOutcome outcome = cnv_file(text, plan, form, converter, host, start);
+  BatchOutcome outcome = cnv_file(text, plan, form, converters, host, start);
   if (outcome.result != BatchResult::Finished) return outcome;
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   outcome.seconds = elapsed.count();

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -85,11 +87,22 @@ class RecordConverter {
  public:
   virtual ~RecordConverter() = default;
   // Once the input passed its check, with the record's item count: places the
-  // items the conversion adds and returns the number of items written per record.
+  // items the conversion adds and returns the number of items written per
+  // record. convert_record writes every item past item_count up to that
+  // number, so a record's output depends on nothing a record before it left
+  // there (records convert side by side).
   virtual int lay_out(int item_count) = 0;
   // Converts the record in rec_item in place and counts it (target_count
   // already is).
   virtual void convert_record(RecordBuffer& rec_item, BatchOutcome& counts) = 0;
+  // Where records convert side by side, those of one affinity go to the same
+  // job, so that what a job keeps from a record (the data it read for a
+  // place) serves the next records of that place. Any value gives the same
+  // output; by default the records take turns (`index` counts them).
+  virtual std::size_t affinity(const RecordBuffer& rec_item, std::size_t index) const {
+    (void)rec_item;
+    return index;
+  }
 };
 
 // Where the two windows differ in the shared run.
@@ -109,9 +122,12 @@ struct RunPlan {
 
 // "実行" once the fields are checked: cnv_file (checks the input, then converts
 // every record from the start line on), then, for a finished run, the run time
-// since `start` and the summary box "情報メッセージ".
+// since `start` and the summary box "情報メッセージ". With one converter the
+// records convert one by one; with several (one per job, each with a host
+// that may be called from its own thread) they convert side by side, with
+// the same output and counts.
 BatchOutcome run_batch(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
-                       RecordConverter& converter, Host& host,
+                       std::span<RecordConverter* const> converters, Host& host,
                        std::chrono::steady_clock::time_point start);
 
 }  // namespace kovari::batch

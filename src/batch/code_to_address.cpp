@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include "batch/field_checks.h"
 #include "batch/input_check.h"
+#include "batch/job_converters.h"
 #include "session/convert_code.h"
 #include "text/sjis.h"
 #include "text/strconv.h"
@@ -138,8 +140,11 @@ CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session,
   }
 
   const auto start = std::chrono::steady_clock::now();
-  CodeBatchRun converter(session, host, *code_item, fields.write_message);
-  return run_batch(text, run, kForm, converter, host, start);
+  // The code search only reads the session: every converter shares it.
+  const JobConverters<CodeBatchRun> jobs(fields.jobs, host, [&](Host& job_host, int) {
+    return std::make_unique<CodeBatchRun>(session, job_host, *code_item, fields.write_message);
+  });
+  return run_batch(text, run, kForm, jobs.converters(), host, start);
 }
 
 }  // namespace kovari::batch

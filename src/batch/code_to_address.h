@@ -32,6 +32,9 @@ struct CodeBatchFields {
   // Ask before an existing output file is replaced (the window; the command
   // line replaces it).
   bool ask_overwrite = false;
+  // Records converted side by side (kovari-cli --jobs); the window converts
+  // one by one.
+  int jobs = 1;
 };
 
 using CodeBatchOutcome = BatchOutcome;

@@ -20,13 +20,12 @@ std::optional<AddressChoiceList> choice_list(const resolve::ResolveState& st) {
   return list;
 }
 
-}  // namespace
-
-AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
-                               CallerMode mode, const AddressRequest& request) {
+AddressOutcome convert_with(const Session& session, resolve::RememberedChoices& remembered,
+                            resolve::ResolveCaches& caches, Host& host, std::u16string_view text,
+                            CallerMode mode, const AddressRequest& request) {
   const resolve::ResolveContext ctx{
-      session.db,     session.settings, session.running,     mode, host, session.remembered,
-      session.caches, request.old_code, request.use_old_code};
+      session.db, session.settings, session.running,     mode, host, remembered,
+      caches,     request.old_code, request.use_old_code};
   AddressOutcome out;
   resolve::Resolved r = resolve::resolve_address(text, ctx, out.decomposition);
   resolve::ResolveState& st = r.st;
@@ -40,6 +39,19 @@ AddressOutcome convert_address(Session& session, Host& host, std::u16string_view
                 st.town_last,  st.detail_first, st.detail_last};
   out.approximate = r.rules;
   return out;
+}
+
+}  // namespace
+
+AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
+                               CallerMode mode, const AddressRequest& request) {
+  return convert_with(session, session.remembered, session.caches, host, text, mode, request);
+}
+
+AddressOutcome convert_address(const Session& session, ResolveMemory& memory, Host& host,
+                               std::u16string_view text, CallerMode mode,
+                               const AddressRequest& request) {
+  return convert_with(session, memory.remembered, memory.caches, host, text, mode, request);
 }
 
 }  // namespace kovari

@@ -75,4 +75,17 @@ struct AddressOutcome {
 AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
                                CallerMode mode, const AddressRequest& request = {});
 
+// What resolution carries from one address to the next. Conversions that run
+// side by side over one session's data each keep their own.
+struct ResolveMemory {
+  resolve::RememberedChoices remembered;
+  resolve::ResolveCaches caches;
+};
+
+// The same over the session's data and settings, read only, with `memory` in
+// place of the session's own remembered choices and caches.
+AddressOutcome convert_address(const Session& session, ResolveMemory& memory, Host& host,
+                               std::u16string_view text, CallerMode mode,
+                               const AddressRequest& request = {});
+
 }  // namespace kovari

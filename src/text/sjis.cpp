@@ -54,13 +54,26 @@ bool is_ascii(std::string_view bytes) {
                      [](char b) { return static_cast<unsigned char>(b) < 0x80; });
 }
 
+// The number of CP932 characters of valid text: a lead byte (0x81-0x9F,
+// 0xE0-0xFC) and the byte after it make one character, any other byte one.
+std::size_t character_count(std::string_view bytes) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++count) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    i += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
+  }
+  return count;
+}
+
 }  // namespace
 
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
   if (is_ascii(bytes)) return std::u16string(bytes.begin(), bytes.end());
   thread_local IconvDescriptor decoder(kUtf16, kCp932);
-  // Every CP932 character, one byte or two, is one UTF-16 code unit.
-  std::u16string text(bytes.size(), u'\0');
+  // Every CP932 character, one byte or two, is one UTF-16 code unit: the text
+  // takes no more room than it needs (an input file may be large). Invalid
+  // text fails where it goes wrong, before the room runs out.
+  std::u16string text(character_count(bytes), u'\0');
   const std::optional<std::size_t> written = decoder.convert(
       bytes, reinterpret_cast<char*>(text.data()), text.size() * sizeof(char16_t), error_offset);
   if (!written) return std::nullopt;

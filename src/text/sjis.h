@@ -28,6 +28,8 @@ std::optional<std::string> encode_sjis(std::u16string_view text, std::size_t& er
 // Plain UTF-8 conversions for the command line and tests. Invalid input (bad
 // UTF-8, lone surrogates) becomes U+FFFD.
 std::string to_utf8(std::u16string_view text);
+// to_utf8 appended to `out`.
+void append_utf8(std::string& out, std::u16string_view text);
 std::u16string from_utf8(std::string_view text);
 
 }  // namespace kovari::text

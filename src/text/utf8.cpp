@@ -69,6 +69,11 @@ std::pair<char32_t, std::size_t> decode_utf8_at(std::string_view text, std::size
 std::string to_utf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size() * 3);
+  append_utf8(out, text);
+  return out;
+}
+
+void append_utf8(std::string& out, std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
     if (is_high_surrogate(c) && i + 1 < text.size() && is_low_surrogate(text[i + 1])) {
@@ -79,7 +84,6 @@ std::string to_utf8(std::u16string_view text) {
     }
     append_utf8(out, c);
   }
-  return out;
 }
 
 std::u16string from_utf8(std::string_view text) {

@@ -3,9 +3,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <thread>
 
 #include "paths/user_files.h"
 #include "text/sjis.h"
@@ -216,39 +219,97 @@ std::vector<std::string> positional_arguments(Args& args) {
 
 namespace {
 
-// Hands each line of `text` to `each`: a CR ends a line, and the text after
-// the last CR is a line when it is not empty.
-void for_each_line(std::string_view text, const std::function<void(const std::string&)>& each) {
+// Hands each line of the LF-ended piece `text` to `each`: a CR ends a line
+// too (CR LF and CR-only text), and the text after the last CR is a line when
+// it is not empty. An empty piece is one empty line.
+void for_each_line(std::string_view text, const std::function<void(std::string_view)>& each) {
+  if (text.empty()) {
+    each(text);
+    return;
+  }
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = text.find('\r', start);
     if (end == std::string_view::npos) {
-      each(std::string(text.substr(start)));
+      each(text.substr(start));
       return;
     }
-    each(std::string(text.substr(start, end - start)));
+    each(text.substr(start, end - start));
     start = end + 1;
   }
+}
+
+// Standard output and input are read and written in pieces of this size.
+constexpr std::size_t kPieceSize = 1 << 16;
+
+bool write_all(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
 }
 
 }  // namespace
 
 void for_each_input(const std::vector<std::string>& arguments,
-                    const std::function<void(const std::string&)>& each) {
+                    const std::function<void(std::string_view)>& each) {
   if (!arguments.empty()) {
     for (const std::string& argument : arguments) each(argument);
     return;
   }
-  // Each LF-ended piece is handed on as soon as it is read; a CR inside it
-  // ends a line too (CR LF and CR-only text).
-  std::string piece;
-  while (std::getline(std::cin, piece)) {
-    if (piece.empty()) {
-      each(piece);
-    } else {
-      for_each_line(piece, each);
+  // Whatever a read returns is handed on up to its last LF, so a line typed
+  // by a caller is answered before the next one comes.
+  std::string pending;
+  std::vector<char> piece(kPieceSize);
+  for (;;) {
+    const ssize_t n = ::read(STDIN_FILENO, piece.data(), piece.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    pending.append(piece.data(), static_cast<std::size_t>(n));
+    const std::size_t last_lf = pending.rfind('\n');
+    if (last_lf == std::string::npos) continue;
+    std::string_view whole(pending.data(), last_lf);
+    for (std::size_t lf = whole.find('\n');; lf = whole.find('\n')) {
+      for_each_line(whole.substr(0, lf), each);
+      if (lf == std::string_view::npos) break;
+      whole.remove_prefix(lf + 1);
     }
+    pending.erase(0, last_lf + 1);
   }
+  if (!pending.empty()) for_each_line(pending, each);
+}
+
+Output::Output(Args& args) : line_buffered_(args.flag("line-buffered")) {}
+
+Output& Output::operator<<(std::u16string_view text) {
+  text::append_utf8(buffer_, text);
+  return *this;
+}
+
+void Output::end_answer() {
+  if (line_buffered_ || buffer_.size() >= kPieceSize) flush();
+}
+
+void Output::flush() {
+  // A reader that went away (a closed pipe) gets nothing more.
+  if (!buffer_.empty()) write_all(buffer_);
+  buffer_.clear();
+}
+
+std::optional<int> jobs_option(Args& args, std::string_view command) {
+  const std::optional<std::string> given = args.option("jobs");
+  if (!given) return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+  int jobs = 0;
+  const auto [end, error] = std::from_chars(given->data(), given->data() + given->size(), jobs);
+  if (error != std::errc() || end != given->data() + given->size() || jobs < 1) {
+    std::cerr << "kovari-cli " << command << ": --jobs takes a whole number from 1 up, not \""
+              << *given << "\"\n";
+    return std::nullopt;
+  }
+  return jobs;
 }
 
 }  // namespace kovari::cli

@@ -87,9 +87,45 @@ int run_batch_command(std::string_view command, const paths::DataSearch& folder,
 std::vector<std::string> positional_arguments(Args& args);
 
 // Hands each input to `each`: the arguments when there are any, else the lines
-// of standard input, in order, streaming. Lines end with LF, CR LF or CR.
+// of standard input, in order, each as soon as it has been read. Lines end
+// with LF, CR LF or CR.
 void for_each_input(const std::vector<std::string>& arguments,
-                    const std::function<void(const std::string&)>& each);
+                    const std::function<void(std::string_view)>& each);
+
+// Standard output through one buffer, written when it grows large and at the
+// end (and after every line with --line-buffered, for a caller that reads
+// each answer before it writes the next line).
+class Output {
+ public:
+  // Takes --line-buffered out of `args`.
+  explicit Output(Args& args);
+  ~Output() { flush(); }
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+
+  Output& operator<<(std::string_view text) {
+    buffer_ += text;
+    return *this;
+  }
+  Output& operator<<(char c) {
+    buffer_ += c;
+    return *this;
+  }
+  // Engine text, in UTF-8.
+  Output& operator<<(std::u16string_view text);
+  // Ends the answer to one input (its lines written, maybe none): written out
+  // now with --line-buffered, else once the buffer is large.
+  void end_answer();
+  void flush();
+
+ private:
+  bool line_buffered_;
+  std::string buffer_;
+};
+
+// The --jobs N of the batch commands: N, or the number of cores when absent;
+// std::nullopt (after a message) when N is not a whole number from 1 up.
+std::optional<int> jobs_option(Args& args, std::string_view command);
 
 std::string utf8(std::u16string_view text);
 std::u16string utf16(std::string_view text);

@@ -1,7 +1,8 @@
 // kovari-cli batch-addr --in FILE --out FILE --items N --addr1 K [--addr2 K]
 // [--addr3 K] [--code-pos K] [--replace] [--hyphen] [--message]
-// [--use-old-code] [--latest-address TYPE] [--start-line L] [--yes]:
-// the batch address-to-code conversion with the window's options. The
+// [--use-old-code] [--latest-address TYPE] [--start-line L] [--yes] [--jobs N]:
+// the batch address-to-code conversion with the window's options, the records
+// converted by N jobs side by side (by default one per core). The
 // summary goes to standard output; the progress bar to standard error when it
 // is a terminal. Exit status 0 finished, 1 the input or output failed, 2 the
 // fields were refused.
@@ -38,6 +39,9 @@ int cmd_batch_addr(Args& args) {
     }
   }
   const bool yes = args.flag("yes");
+  const std::optional<int> jobs = jobs_option(args, "batch-addr");
+  if (!jobs) return 2;
+  fields.jobs = *jobs;
   if (!args.finish("batch-addr")) return 2;
   if (fields.out_file.empty()) {
     std::cerr << "kovari-cli batch-addr: --out FILE is required\n";

@@ -1,4 +1,4 @@
-// kovari-cli code [--data DIR] [--hyphen] [CODE ...]: looks up each code (or
+// kovari-cli code [--data DIR] [--hyphen] [--line-buffered] [CODE ...]: looks up each code (or
 // each line of standard input when none is given) as the clipboard converter
 // does, without prompts, and prints one tab-separated line per result: code,
 // address, post-office box, office name, message. A code with no result gives
@@ -24,8 +24,8 @@ using code_entry::kMsgNoCode;
 
 class CodeLookup {
  public:
-  CodeLookup(Session& session, Host& host, bool hyphen)
-      : session_(session), host_(host), hyphen_(hyphen) {}
+  CodeLookup(Session& session, Host& host, bool hyphen, Output& out)
+      : session_(session), host_(host), hyphen_(hyphen), out_(out) {}
 
   void lookup(std::string_view input) {
     std::u16string digits;
@@ -71,13 +71,14 @@ class CodeLookup {
   void print(std::u16string_view code, const Fields& fields, std::u16string_view message) {
     std::u16string shown(code);
     if (hyphen_ && shown.size() == 7) shown.insert(3, u"-");
-    std::cout << utf8(shown) << '\t' << utf8(fields.address) << '\t' << utf8(fields.pobox) << '\t'
-              << utf8(fields.office) << '\t' << utf8(message) << '\n';
+    out_ << shown << '\t' << fields.address << '\t' << fields.pobox << '\t' << fields.office << '\t'
+         << message << '\n';
   }
 
   Session& session_;
   Host& host_;
   bool hyphen_;
+  Output& out_;
 };
 
 }  // namespace
@@ -85,17 +86,19 @@ class CodeLookup {
 int cmd_code(Args& args) {
   const paths::DataSearch folder = data_folder(args);
   const bool hyphen = args.flag("hyphen");
+  Output out(args);
   const std::vector<std::string> codes = positional_arguments(args);
   if (!args.finish("code")) return 2;
 
   CliHost host;
   Session session;
   if (const int failed = load_data(folder, session, host)) return failed;
-  CodeLookup lookup(session, host, hyphen);
-  for_each_input(codes, [&](const std::string& code) {
+  CodeLookup lookup(session, host, hyphen, out);
+  for_each_input(codes, [&](std::string_view code) {
     // A blank line of standard input is no code; an argument is always looked up.
-    if (codes.empty() && code.find_first_not_of(" \t") == std::string::npos) return;
+    if (codes.empty() && code.find_first_not_of(" \t") == std::string_view::npos) return;
     lookup.lookup(code);
+    out.end_answer();
   });
   return 0;
 }

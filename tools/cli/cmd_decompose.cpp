@@ -1,4 +1,4 @@
-// kovari-cli decompose [--data DIR] [ADDRESS ...]: decomposes each address (or
+// kovari-cli decompose [--data DIR] [--line-buffered] [ADDRESS ...]: decomposes each address (or
 // each line of standard input when none is given) and prints one
 // tab-separated line: the nine parts joined by commas, the normalised address,
 // "ok" when a building of the building table decided the code, and that code.
@@ -14,20 +14,22 @@ namespace {
 
 // A fresh result per address: a building code leaves result_parts as it was,
 // which here is empty rather than the previous address's parts.
-void print_decomposition(const std::string& address, const postaldb::PostalTables& tables,
-                         const decompose::DecomposeOptions& options) {
+void print_decomposition(std::string_view address, const postaldb::PostalTables& tables,
+                         const decompose::DecomposeOptions& options, Output& out) {
   decompose::Decomposition d;
   d.addr_text = utf16(address);
   decompose::decompose_address(d, tables, options);
   const bool building = d.decomp_status == decompose::DecompStatus::kBuilding;
-  std::cout << utf8(d.result_parts) << '\t' << utf8(d.addr_text) << '\t' << (building ? "ok" : "")
-            << '\t' << utf8(d.result_code) << '\n';
+  out << d.result_parts << '\t' << d.addr_text << '\t' << (building ? "ok" : "") << '\t'
+      << d.result_code << '\n';
+  out.end_answer();
 }
 
 }  // namespace
 
 int cmd_decompose(Args& args) {
   const paths::DataSearch folder = data_folder(args);
+  Output out(args);
   const std::vector<std::string> addresses = positional_arguments(args);
   if (!args.finish("decompose")) return 2;
 
@@ -36,8 +38,8 @@ int cmd_decompose(Args& args) {
   if (const int failed = load_data(folder, session, host)) return failed;
   const decompose::DecomposeOptions options{session.settings.flag(settings::Flag::kApproximate), 0};
 
-  for_each_input(addresses, [&](const std::string& address) {
-    print_decomposition(address, session.db.tables, options);
+  for_each_input(addresses, [&](std::string_view address) {
+    print_decomposition(address, session.db.tables, options, out);
   });
   return 0;
 }

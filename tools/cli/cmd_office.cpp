@@ -1,4 +1,5 @@
-// kovari-cli office [--data DIR] [--mode prefix|exact|partial] [--hyphen] [NAME ...]:
+// kovari-cli office [--data DIR] [--mode prefix|exact|partial] [--hyphen]
+// [--line-buffered] [NAME ...]:
 // searches the large-volume offices by name as OfficeNameSearchWindow does
 // (each argument, or each line of standard input when none is given, is one
 // search) and prints one tab-separated line per office found: code, office
@@ -46,6 +47,7 @@ int cmd_office(Args& args) {
   const paths::DataSearch folder = data_folder(args);
   const std::string mode_name = args.option("mode").value_or("prefix");
   const bool hyphen = args.flag("hyphen");
+  Output out(args);
   const std::vector<std::string> names = positional_arguments(args);
   if (!args.finish("office")) return 2;
   const std::optional<office_search::MatchMode> mode = match_mode(mode_name);
@@ -61,21 +63,23 @@ int cmd_office(Args& args) {
   if (hyphen) session.settings.set_flag(settings::Flag::kHyphen, 1);
   office_search::OfficeIndexStore store{
       paths::user_file(paths::UserFile::OfficeIndex, paths::current_places()), std::nullopt};
-  for_each_input(names, [&](const std::string& name) {
+  for_each_input(names, [&](std::string_view name) {
     const office_search::OfficeSearchOutcome found =
         office_search::kensaku_syori(store, session.db, host, utf16(name), *mode);
     host.end_progress();
     if (found.result == office_search::OfficeSearchResult::kNoText) return;
     if (found.result != office_search::OfficeSearchResult::kFound) {
+      out.flush();  // the message comes after the offices of the names before
       std::cerr << "kovari-cli office: " << name << ": " << utf8(found.message) << "\n";
       return;
     }
     const result_list::ResultList list =
         result_list::set_list4(session.db, found.office_hit, found.office_over, session.settings);
     for (const result_list::ResultRow& row : list.rows) {
-      std::cout << utf8(clipboard::code_item(row.code, session.settings)) << '\t'
-                << utf8(row.office) << '\t' << utf8(row.address) << '\n';
+      out << clipboard::code_item(row.code, session.settings) << '\t' << row.office << '\t'
+          << row.address << '\n';
     }
+    out.end_answer();
   });
   return 0;
 }

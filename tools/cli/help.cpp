@@ -20,6 +20,16 @@ constexpr std::string_view kSharedOptions =
     "                   per-user data folder, then <prefix>/share/kovari)\n"
     "  -h, --help       this text\n";
 
+// The options of the commands that read lines and of the batch commands,
+// listed when their usage names them.
+constexpr std::string_view kLineBufferedOption =
+    "  --line-buffered  write each answer as soon as its line is read, for a caller\n"
+    "                   that reads it before writing the next line (by default the\n"
+    "                   output is written in large pieces and at the end of input)\n";
+constexpr std::string_view kJobsOption =
+    "  --jobs N         convert the records with N jobs side by side (default: one\n"
+    "                   per core; the output is the same whatever N)\n";
+
 constexpr std::string_view kLookupExit =
     "\nexit status: 0 done, 1 the data does not load, 2 usage error or no data found\n";
 
@@ -36,7 +46,7 @@ constexpr CommandHelp kHelp[] = {
      "  data_date        the date of the data (YYYY/MM/DD, or 不明)\n",
      "", ""},
     {"code",
-     "usage: kovari-cli code [--data DIR] [--hyphen] [CODE ...]\n"
+     "usage: kovari-cli code [--data DIR] [--hyphen] [--line-buffered] [CODE ...]\n"
      "\n"
      "Looks up each postal code (or each line of standard input when none is given)\n"
      "as the clipboard conversion does. Only the digits of an input count. Lines of\n"
@@ -49,7 +59,8 @@ constexpr CommandHelp kHelp[] = {
      "a code of fewer than 7 digits lists the codes that begin with it (code, address).\n"},
     {"batch-code",
      "usage: kovari-cli batch-code --in FILE --out FILE --items N --code-pos K\n"
-     "                             [--start-line L] [--message] [--yes] [--data DIR]\n"
+     "                             [--start-line L] [--message] [--yes] [--jobs N]\n"
+     "                             [--data DIR]\n"
      "\n"
      "Converts the postal codes of a Shift-JIS text or CSV file to addresses.\n"
      "The output file is written whole or not at all: until a run finishes, a file\n"
@@ -69,7 +80,7 @@ constexpr CommandHelp kHelp[] = {
      "exit status: 0 finished, 1 the data, the input or the output failed,\n"
      "2 the options or the input check refused the run, or no data found\n"},
     {"decompose",
-     "usage: kovari-cli decompose [--data DIR] [ADDRESS ...]\n"
+     "usage: kovari-cli decompose [--data DIR] [--line-buffered] [ADDRESS ...]\n"
      "\n"
      "Decomposes each address (or each line of standard input when none is given).\n"
      "Lines of standard input end with LF, CR LF or CR.\n",
@@ -79,7 +90,8 @@ constexpr CommandHelp kHelp[] = {
      "  the nine parts joined by commas, the normalised address, the decomposition\n"
      "  status, the building code\n"},
     {"addr",
-     "usage: kovari-cli addr [--data DIR] [--fuzzy] [--detail-pass] [--hyphen] [ADDRESS ...]\n"
+     "usage: kovari-cli addr [--data DIR] [--fuzzy] [--detail-pass] [--hyphen]\n"
+     "                       [--line-buffered] [ADDRESS ...]\n"
      "\n"
      "Converts each address (or each line of standard input when none is given) to\n"
      "its postal code as the clipboard conversion does. Lines of standard input end\n"
@@ -94,7 +106,7 @@ constexpr CommandHelp kHelp[] = {
      "usage: kovari-cli batch-addr --in FILE --out FILE --items N --addr1 K [--addr2 K]\n"
      "                             [--addr3 K] [--code-pos K] [--replace] [--hyphen]\n"
      "                             [--message] [--use-old-code] [--latest-address TYPE]\n"
-     "                             [--start-line L] [--yes] [--data DIR]\n"
+     "                             [--start-line L] [--yes] [--jobs N] [--data DIR]\n"
      "\n"
      "Converts the addresses of a Shift-JIS text or CSV file to postal codes.\n"
      "The output file is written whole or not at all: until a run finishes, a file\n"
@@ -118,7 +130,8 @@ constexpr CommandHelp kHelp[] = {
      "exit status: 0 finished, 1 the data, the input or the output failed,\n"
      "2 the fields were refused, or no data found\n"},
     {"office",
-     "usage: kovari-cli office [--data DIR] [--mode prefix|exact|partial] [--hyphen] [NAME ...]\n"
+     "usage: kovari-cli office [--data DIR] [--mode prefix|exact|partial] [--hyphen]\n"
+     "                         [--line-buffered] [NAME ...]\n"
      "\n"
      "Searches the large-volume offices (大口事業所) by name, as the office-name search\n"
      "window does: each name (or each line of standard input when none is given) is\n"
@@ -171,6 +184,8 @@ std::string command_help(std::string_view command) {
     std::string text(help.usage);
     text += "\noptions:\n";
     text += help.options;
+    if (help.usage.find("[--line-buffered]") != std::string_view::npos) text += kLineBufferedOption;
+    if (help.usage.find("[--jobs N]") != std::string_view::npos) text += kJobsOption;
     text += kSharedOptions;
     text += help.output;
     // The batch commands tell their own exit status with their output.
