@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,8 @@ class AddressBatchTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(loaded.load(kovari::testing::fixture_folder("basic")));
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    dir = std::filesystem::path(::testing::TempDir()) / ("kovari_address_batch_" + name);
+    dir = std::filesystem::path(::testing::TempDir()) /
+          ("kovari_address_batch_" + name + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     fields.in_file = text::from_utf8((dir / "in.csv").string());

@@ -1,6 +1,7 @@
 #include "batch/batch_output.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,7 +15,8 @@ namespace kovari::batch {
 namespace {
 
 std::filesystem::path fresh_folder(const std::string& name) {
-  const auto dir = std::filesystem::path(::testing::TempDir()) / ("kovari_output_" + name);
+  const auto dir = std::filesystem::path(::testing::TempDir()) /
+                   ("kovari_output_" + name + "_" + std::to_string(getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;

@@ -1,6 +1,7 @@
 #include "batch/code_to_address.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -41,7 +42,8 @@ class CodeBatchTest : public ::testing::Test {
     image.open(session.db, "batch_" + name);
     session.settings.set_flag(settings::Flag::kDetailFile, 1);
 
-    dir = std::filesystem::path(::testing::TempDir()) / ("kovari_code_batch_" + name);
+    dir = std::filesystem::path(::testing::TempDir()) /
+          ("kovari_code_batch_" + name + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     fields.in_file = path_text(dir / "in.csv");

@@ -1,6 +1,7 @@
 #include "batch/input_check.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,7 +16,8 @@ namespace {
 using kovari::testing::RecordingHost;
 
 std::filesystem::path fresh_folder(const std::string& name) {
-  const auto dir = std::filesystem::path(::testing::TempDir()) / ("kovari_input_check_" + name);
+  const auto dir = std::filesystem::path(::testing::TempDir()) /
+                   ("kovari_input_check_" + name + "_" + std::to_string(getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
