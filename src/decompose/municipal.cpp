@@ -75,10 +75,10 @@ bool opens_with_table_city(std::u16string_view text, int n, std::u16string_view 
 
 void fix_city_marker(std::u16string_view text, int& p, std::u16string_view pref,
                      const postaldb::PostalTables& tables) {
+  if (text::InStr(p + 1, text, u"市") == 0) return;
   for (std::u16string_view city : kCitiesEndingAtFirstShi) {
     if (contains(text, city)) return;
   }
-  if (text::InStr(p + 1, text, u"市") == 0) return;
   for (const CityWithShi& city : kCitiesContainingShi) {
     const int a = text::InStr(text, city.name);
     if (a != 0) {

@@ -9,8 +9,6 @@
 namespace kovari::text {
 namespace {
 
-constexpr char16_t kBlank = u' ';
-
 // Index of the first c in s at or after from, or npos. The searches of the
 // engine run over short texts many times each, so eight characters are
 // compared at once where the machine can.
@@ -109,12 +107,6 @@ int InStrRev(std::u16string_view s1, std::u16string_view s2) {
   if (s2.empty()) return Len(s1);
   const std::size_t found = s1.rfind(s2);
   return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
-}
-
-std::u16string_view trim_view(std::u16string_view s) {
-  const std::size_t first = s.find_first_not_of(kBlank);
-  if (first == std::u16string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(kBlank) - first + 1);
 }
 
 std::u16string Trim(std::u16string_view s) { return std::u16string(trim_view(s)); }
