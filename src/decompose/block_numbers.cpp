@@ -193,18 +193,17 @@ void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int 
       return;
     }
   }
-  std::u16string a = s;
-  if (!contains(a, u"その他")) no_to_dash(a, InStr(a, u"の"));
-  const int b = first_dash != 0 ? InStr(a, u"-") : 0;
-  const int c = second_dash != 0 ? InStr(b + 1, a, u"-") : 0;
+  if (!contains(s, u"その他")) no_to_dash(s, InStr(s, u"の"));
+  const int b = first_dash != 0 ? InStr(s, u"-") : 0;
+  const int c = second_dash != 0 ? InStr(b + 1, s, u"-") : 0;
   if (b == 0) return;
-  set_left(part[kChomeNumber], a, b - 1);
+  set_left(part[kChomeNumber], s, b - 1);
   if (c != 0) {
-    set_mid(part[kBanchiNumber], a, b + 1, c - b - 1);
-    set_mid(part[kGoNumber], a, c + 1);
+    set_mid(part[kBanchiNumber], s, b + 1, c - b - 1);
+    set_mid(part[kGoNumber], s, c + 1);
     split_fourth_number(part[kGoNumber], part[kExtraNumber]);
   } else {
-    set_mid(part[kBanchiNumber], a, b + 1);
+    set_mid(part[kBanchiNumber], s, b + 1);
   }
 }
 

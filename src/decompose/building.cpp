@@ -1,7 +1,6 @@
 #include "decompose/building.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cstdlib>
 
 #include "decompose/text_scan.h"
@@ -18,29 +17,10 @@ int building_count(const postaldb::PostalTables& t) {
   return rows == 0 ? 0 : static_cast<int>(rows) - 1;
 }
 
-// The characters of a text, folded to 4096 bits: a name whose first or last
-// character is missing cannot occur in the text, and most names fail there
-// without a search.
-class CharacterSet {
- public:
-  explicit CharacterSet(std::u16string_view text) {
-    for (char16_t c : text) bits_[c & kMask] = true;
-  }
-  bool may_contain(std::u16string_view name) const {
-    return bits_[name.front() & kMask] && bits_[name.back() & kMask];
-  }
-
- private:
-  static constexpr unsigned kMask = 0xFFF;
-  std::bitset<kMask + 1> bits_;
-};
-
 // Position of a building name in text; an empty name names nothing.
-int name_position(std::u16string_view text, const CharacterSet& characters,
-                  std::u16string_view name) {
+int name_position(std::u16string_view text, std::u16string_view name) {
   name = text::trim_view(name);
-  if (name.empty() || !characters.may_contain(name)) return 0;
-  return text::InStr(text, name);
+  return name.empty() ? 0 : text::InStr(text, name);
 }
 
 std::u16string decimal(std::int64_t value) {
@@ -117,20 +97,23 @@ std::optional<int> pick_similar_building(std::u16string_view text,
 
 void find_building(std::u16string& text, Decomposition& d, const postaldb::PostalTables& tables,
                    const DecomposeOptions& options) {
-  const std::u16string w = text::Trim(text);
+  const std::u16string_view w = text::trim_view(text);
   DecompositionSlot& slot = d.current();
   slot.building_found = 0;
   slot.building_split = 0;
   d.decomp_status = DecompStatus::kParts;
   const int count = building_count(tables);
-  const CharacterSet characters(w);
-  for (int i = 1; i <= count; ++i) {
+  // Only the rows whose names may occur in the text are searched, in row order.
+  std::vector<int> rows;
+  tables.bill_name_index.rows_in(w, rows);
+  for (const int i : rows) {
+    if (i < 1 || i > count) continue;
     const std::u16string* name = &tables.bill_name1[i];
-    int p = name_position(w, characters, *name);
+    int p = name_position(w, *name);
     if (p != 0) building_area_ok(w, p, i, tables);
     if (p == 0) {
       name = &tables.bill_name2[i];
-      p = name_position(w, characters, *name);
+      p = name_position(w, *name);
       if (p != 0) building_area_ok(w, p, i, tables);
     }
     if (p == 0) continue;

@@ -44,7 +44,7 @@ void finish(Decomposition& d, const DecomposeOptions& options) {
 void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
                        const DecomposeOptions& options) {
   start(d);
-  std::u16string w;
+  std::u16string& w = d.work_text;
   text::to_narrow(d.addr_text, w);
   strip_blanks(w);
   if (!options.normalized) apply_char_pairs(w, tables);

@@ -90,6 +90,8 @@ struct Decomposition {
   DecompStatus decomp_status = DecompStatus::kParts;
   std::u16string result_code;   // cleared at the start; set by the building lookup
   std::u16string result_parts;  // trimmed parts 1..9 of slot 1 joined by ","
+  // The narrow working text of the last decomposition, kept for its buffer.
+  std::u16string work_text;
 
   DecompositionSlot& current() { return slot[addr_slot == 2 ? 2 : 1]; }
   const DecompositionSlot& current() const { return slot[addr_slot == 2 ? 2 : 1]; }

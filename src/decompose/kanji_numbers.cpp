@@ -31,27 +31,36 @@ void parse_ku_number(Decomposition& d, std::u16string_view text, int i, int k,
   part[kTownArea] = std::move(town);
 }
 
+namespace {
+
+// Whether src holds numeral immediately followed by marker.
+bool numeral_before(std::u16string_view src, std::u16string_view numeral,
+                    std::u16string_view marker) {
+  for (std::size_t q = src.find(marker); q != std::u16string_view::npos;
+       q = src.find(marker, q + 1)) {
+    if (src.substr(0, q).ends_with(numeral)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::optional<int> kanji_number_before(std::u16string_view src, Mark marker, bool marker_follows,
                                        const postaldb::PostalTables& tables) {
   const std::u16string_view marker_text = marker == kCho   ? u"丁目"
                                           : marker == kBan ? u"番地"
                                                            : u"号";
-  std::u16string pattern;
+  // 番 also ends a 番地 numeral: without its marker no numeral is followed by one.
+  if (marker_follows && !contains(src, marker == kBan ? u"番" : marker_text)) return std::nullopt;
   for (int j = 1; j <= 100; ++j) {
     const std::u16string_view numeral = text::trim_view(tables.kanji_num[j]);
     if (numeral.empty()) continue;  // an unfilled entry names no number
     const int value = j <= 50 ? j : j - 50;
     if (!marker_follows) {
       if (contains(src, numeral)) return value;
-      continue;
-    }
-    pattern.assign(numeral);
-    pattern += marker_text;
-    if (contains(src, pattern)) return value;
-    if (marker == kBan) {
-      pattern.assign(numeral);
-      pattern += u"番";
-      if (contains(src, pattern)) return value;
+    } else if (numeral_before(src, numeral, marker_text) ||
+               (marker == kBan && numeral_before(src, numeral, u"番"))) {
+      return value;
     }
   }
   return std::nullopt;

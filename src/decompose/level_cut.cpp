@@ -35,9 +35,11 @@ void take_prefecture(std::u16string& w, Decomposition& d) {
   P[kKen] = InStr(w, u"県");
   P[kShi] = InStr(w, u"市");
   int morokata = 0;
-  for (std::u16string_view county : kMorokataCounties) {
-    morokata = InStr(w, county);
-    if (morokata != 0) break;
+  if (contains(w, u"諸県郡")) {
+    for (std::u16string_view county : kMorokataCounties) {
+      morokata = InStr(w, county);
+      if (morokata != 0) break;
+    }
   }
   if (P[kKen] <= 2) P[kKen] = 0;
   if (morokata == 1) P[kKen] = 0;

@@ -33,7 +33,8 @@ constexpr std::array<CityWithShi, 7> kCitiesContainingShi = {{
     {u"廿日市市", 3},
 }};
 
-// Cities whose names make a 郡 elsewhere in the address no county ending.
+// Cities whose names make a 郡 elsewhere in the address no county ending; every
+// one ends in 市.
 constexpr std::array<std::u16string_view, 16> kCitiesCancellingCounty = {
     u"京都市", u"神戸市", u"浜松市",   u"福井市", u"勝山市", u"高槻市", u"寝屋川市", u"丸亀市",
     u"八代市", u"都城市", u"鹿児島市", u"七尾市", u"蒲郡市", u"小郡市", u"西都市",   u"鈴鹿市"};
@@ -75,10 +76,10 @@ bool opens_with_table_city(std::u16string_view text, int n, std::u16string_view 
 
 void fix_city_marker(std::u16string_view text, int& p, std::u16string_view pref,
                      const postaldb::PostalTables& tables) {
+  if (text::InStr(p + 1, text, u"市") == 0) return;
   for (std::u16string_view city : kCitiesEndingAtFirstShi) {
     if (contains(text, city)) return;
   }
-  if (text::InStr(p + 1, text, u"市") == 0) return;
   for (const CityWithShi& city : kCitiesContainingShi) {
     const int a = text::InStr(text, city.name);
     if (a != 0) {
@@ -96,10 +97,12 @@ void fix_city_marker(std::u16string_view text, int& p, std::u16string_view pref,
 
 void drop_county_marker(std::u16string_view text, int& p, int city_end, std::u16string_view pref,
                         const postaldb::PostalTables& tables) {
-  for (std::u16string_view city : kCitiesCancellingCounty) {
-    if (contains(text, city)) {
-      p = 0;
-      return;
+  if (contains(text, u"市")) {
+    for (std::u16string_view city : kCitiesCancellingCounty) {
+      if (contains(text, city)) {
+        p = 0;
+        return;
+      }
     }
   }
   if (opens_with_table_city(text, city_end, pref, tables)) p = 0;

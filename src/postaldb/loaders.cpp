@@ -111,6 +111,7 @@ LoadStatus get_bill(PostalDb& db, LoadProgress& progress) {
     t.bill_name2[i] = text::to_narrow(cursor.read_variant_string());
     progress.count_record();
   }
+  t.bill_name_index = text::NameIndex({t.bill_name1, t.bill_name2});
   if (cursor.failed()) return status_of(cursor);
   for (const BuildingRowPlace& place : kBuildingRowPlaces) {
     for (int row = place.first_row; row <= place.last_row; ++row) {

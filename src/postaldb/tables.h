@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/name_index.h"
+
 namespace kovari::postaldb {
 
 // Directory values of the four data files.
@@ -50,6 +52,7 @@ struct PostalTables {
   std::vector<std::u16string> bill_code;
   std::vector<int> bill_floors;
   std::vector<std::u16string> bill_name1, bill_name2;   // narrow form
+  text::NameIndex bill_name_index;                      // rows of bill_name1/2 by name
   std::array<std::u16string, 44> bill_pref, bill_city;  // rows 1..43
   std::array<std::u16string, 12> bill_keyword;          // 1..11, narrow form
   int bill_keyword_count = 0;

@@ -19,6 +19,13 @@ long mantissa_magnitude(const DecimalDigits& digits) {
 }  // namespace
 
 std::optional<double> to_double(const DecimalDigits& digits) {
+  // A whole number of up to 15 digits is exact in a double, the usual case
+  // (block numbers, floors, codes): no text to build.
+  if (digits.fraction.empty() && digits.exponent == 0 && digits.integer.size() <= 15) {
+    double value = 0;
+    for (const char d : digits.integer) value = value * 10 + (d - '0');
+    return digits.negative ? -value : value;
+  }
   std::string text = digits.integer.empty() ? std::string("0") : digits.integer;
   if (!digits.fraction.empty()) text.append(".").append(digits.fraction);
   if (digits.exponent != 0) text.append("e").append(std::to_string(digits.exponent));

@@ -3,6 +3,7 @@
 // continue a number and knows ASCII digits only; the numeric test needs the
 // whole text to be a number and accepts full-width forms, thousands separators,
 // a currency sign, parentheses and trailing signs.
+#include <algorithm>
 #include <cstdint>
 
 #include "text/decimal.h"
@@ -211,6 +212,11 @@ class NumericParser {
 
 std::optional<double> parse_numeric(std::u16string_view s) { return NumericParser(s).parse(); }
 
-bool IsNumeric(std::u16string_view s) { return parse_numeric(s).has_value(); }
+bool IsNumeric(std::u16string_view s) {
+  // Plain digits, the usual case, always read as a number (up to 15 digits
+  // nothing can overflow).
+  if (!s.empty() && s.size() <= 15 && std::all_of(s.begin(), s.end(), is_ascii_digit)) return true;
+  return parse_numeric(s).has_value();
+}
 
 }  // namespace kovari::text

@@ -2,10 +2,42 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kovari::text {
 namespace {
 
-constexpr char16_t kBlank = u' ';
+// Index of the first c in s at or after from, or npos. The searches of the
+// engine run over short texts many times each, so eight characters are
+// compared at once where the machine can.
+std::size_t find_unit(std::u16string_view s, char16_t c, std::size_t from) {
+  std::size_t i = from;
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
+  for (; i + 8 <= s.size(); i += 8) {
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + i));
+    const int hits = _mm_movemask_epi8(_mm_cmpeq_epi16(units, wanted));
+    if (hits != 0) return i + static_cast<std::size_t>(__builtin_ctz(hits)) / 2;
+  }
+#endif
+  for (; i < s.size(); ++i) {
+    if (s[i] == c) return i;
+  }
+  return std::u16string_view::npos;
+}
+
+// s.find(x, from) by its first character.
+std::size_t find_text(std::u16string_view s, std::u16string_view x, std::size_t from) {
+  if (x.size() > s.size()) return std::u16string_view::npos;
+  const std::size_t last_start = s.size() - x.size();
+  const std::u16string_view rest = x.substr(1);
+  for (std::size_t i = find_unit(s, x[0], from); i <= last_start; i = find_unit(s, x[0], i + 1)) {
+    if (s.substr(i + 1, rest.size()) == rest) return i;
+  }
+  return std::u16string_view::npos;
+}
 
 }  // namespace
 
@@ -66,7 +98,7 @@ int InStr(int start, std::u16string_view s1, std::u16string_view s2) {
   const std::size_t from = static_cast<std::size_t>(start) - 1;
   if (s2.empty()) return from <= s1.size() ? start : 0;
   if (from >= s1.size()) return 0;
-  const std::size_t found = s1.find(s2, from);
+  const std::size_t found = find_text(s1, s2, from);
   return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
 
@@ -75,12 +107,6 @@ int InStrRev(std::u16string_view s1, std::u16string_view s2) {
   if (s2.empty()) return Len(s1);
   const std::size_t found = s1.rfind(s2);
   return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
-}
-
-std::u16string_view trim_view(std::u16string_view s) {
-  const std::size_t first = s.find_first_not_of(kBlank);
-  if (first == std::u16string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(kBlank) - first + 1);
 }
 
 std::u16string Trim(std::u16string_view s) { return std::u16string(trim_view(s)); }

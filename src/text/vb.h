@@ -53,7 +53,12 @@ int InStrRev(std::u16string_view s1, std::u16string_view s2);
 // Remove half-width blanks (U+0020) only: the full-width blank U+3000, tabs and
 // line ends stay.
 std::u16string Trim(std::u16string_view s);
-std::u16string_view trim_view(std::u16string_view s);
+inline std::u16string_view trim_view(std::u16string_view s) {
+  constexpr char16_t kBlank = u' ';
+  const std::size_t first = s.find_first_not_of(kBlank);
+  if (first == std::u16string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(kBlank) - first + 1);
+}
 
 // The leading number of a text. Blanks, tabs and line feeds are ignored
 // anywhere ("1 2 3" is 123); then an optional sign, ASCII digits, one decimal

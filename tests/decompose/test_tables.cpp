@@ -116,6 +116,7 @@ postaldb::PostalTables make_test_tables() {
     t.bill_name1.push_back(text::to_narrow(row.name1));
     t.bill_name2.push_back(text::to_narrow(row.name2));
   }
+  t.bill_name_index = text::NameIndex({t.bill_name1, t.bill_name2});
   for (const postaldb::BuildingRowPlace& place : postaldb::kBuildingRowPlaces) {
     for (int row = place.first_row; row <= place.last_row; ++row) {
       t.bill_pref[row] = place.prefecture;

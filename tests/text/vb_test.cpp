@@ -96,6 +96,21 @@ TEST(VbTest, InStr) {
   }
 }
 
+// Texts longer than one block of the vectorised search: every start and every
+// piece of the text agrees with a plain search.
+TEST(VbTest, InStrOverLongTextsAgreesWithAPlainSearch) {
+  const std::u16string_view s = u"北海道札幌市中央区北一条西2丁目1-2-3ビル北一条東2丁目北";
+  const std::u16string_view pieces[] = {u"北",    u"丁目", u"北一条東", u"3ビ", u"目北",
+                                        u"北一条", u"区北", u"南",     u"北海道札幌市中央区北"};
+  for (std::u16string_view piece : pieces) {
+    for (int start = 1; start <= Len(s) + 1; ++start) {
+      const std::size_t plain = s.find(piece, static_cast<std::size_t>(start) - 1);
+      const int expected = plain == std::u16string_view::npos ? 0 : static_cast<int>(plain) + 1;
+      EXPECT_EQ(InStr(start, s, piece), expected) << start << " " << piece.size();
+    }
+  }
+}
+
 TEST(VbTest, InStrRevFindsTheLastOccurrence) {
   EXPECT_EQ(InStrRev(u"東京都港区港南", u"港"), 6);
   EXPECT_EQ(InStrRev(u"abcabc", u"bc"), 5);
