@@ -16,34 +16,49 @@ CodeIndex CodeIndex::detail_index(const postaldb::PostalDb& db) {
 
 namespace {
 
-postaldb::Cursor record_cursor(const postaldb::DataFile& file, std::int32_t block, std::int32_t r) {
-  return file.at(postaldb::block_position(block) + std::int64_t{kIndexRecordSize} * (r - 1));
+constexpr std::size_t kCodeSize = 7;
+
+// A stored little-endian integer.
+std::uint32_t little_endian(std::string_view bytes) {
+  std::uint32_t value = 0;
+  for (std::size_t i = bytes.size(); i-- > 0;) {
+    value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+  }
+  return value;
 }
 
 }  // namespace
 
-IndexRecord CodeIndex::record(std::int32_t r) const {
-  IndexRecord result;
-  if (r < 1 || r > count_) return result;
-  postaldb::Cursor cursor = record_cursor(*file_, block_, r);
-  const std::string code = cursor.read_code();
-  result.offset = cursor.read_long();
-  result.ordinal = cursor.read_integer();
-  if (cursor.failed()) return IndexRecord{};
-  result.code.assign(code.begin(), code.end());
-  return result;
+CodeIndex::CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count)
+    : file_(&file), count_(count) {
+  const std::string_view bytes = file.bytes();
+  const std::int64_t start = postaldb::block_position(block) - 1;
+  if (start >= 0 && start <= static_cast<std::int64_t>(bytes.size())) {
+    records_ = bytes.substr(static_cast<std::size_t>(start));
+  }
 }
 
-std::string CodeIndex::raw_code(std::int32_t r) const {
+std::string_view CodeIndex::record_bytes(std::int32_t r, std::size_t needed) const {
   if (r < 1 || r > count_) return {};
-  postaldb::Cursor cursor = record_cursor(*file_, block_, r);
-  std::string code = cursor.read_code();
-  if (cursor.failed()) return {};
-  return code;
+  const std::size_t start = std::size_t{kIndexRecordSize} * static_cast<std::size_t>(r - 1);
+  if (start > records_.size() || records_.size() - start < needed) return {};
+  return records_.substr(start);
+}
+
+IndexRecord CodeIndex::record(std::int32_t r) const {
+  const std::string_view bytes = record_bytes(r, kIndexRecordSize);
+  if (bytes.empty()) return {};
+  return {bytes.substr(0, kCodeSize),
+          static_cast<std::int32_t>(little_endian(bytes.substr(kCodeSize, 4))),
+          static_cast<std::int16_t>(little_endian(bytes.substr(kCodeSize + 4, 2)))};
+}
+
+std::string_view CodeIndex::raw_code(std::int32_t r) const {
+  return record_bytes(r, kCodeSize).substr(0, kCodeSize);
 }
 
 std::u16string CodeIndex::code(std::int32_t r) const {
-  const std::string code = raw_code(r);
+  const std::string_view code = raw_code(r);
   return std::u16string(code.begin(), code.end());
 }
 
@@ -62,16 +77,15 @@ std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_
   if (index.count() < 1) return std::nullopt;
   std::int32_t lo = 1;
   std::int32_t hi = index.count();
-  std::string code_lo = index.raw_code(lo);
-  std::string code_hi = index.raw_code(hi);
+  const int order_lo = compare_code(key, index.raw_code(lo));
+  if (order_lo < 0 || compare_code(key, index.raw_code(hi)) > 0) return std::nullopt;
+  if (order_lo == 0) return lo;
+  // From here on the key lies above code(lo) and not above code(hi): every
+  // step keeps it so, and only the middle record needs comparing.
   for (int steps = 1;; ++steps) {
-    const int order_lo = compare_code(key, code_lo);
-    if (order_lo < 0 || compare_code(key, code_hi) > 0) return std::nullopt;
     // Int((hi - lo) / 2 + 0.5): the upper middle.
     const std::int32_t mid = lo + (hi - lo + 1) / 2;
-    if (order_lo == 0) return lo;
-    std::string code_mid = index.raw_code(mid);
-    const int order = compare_code(key, code_mid);
+    const int order = compare_code(key, index.raw_code(mid));
     if (order == 0) return mid;
     if (lo == hi) {
       if (kind == IndexSearch::Exact) return std::nullopt;
@@ -79,10 +93,8 @@ std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_
     }
     if (order < 0) {
       hi = mid;
-      code_hi = std::move(code_mid);
     } else {
       lo = mid;
-      code_lo = std::move(code_mid);
     }
     if (steps == kMaxSearchSteps) {
       switch (kind) {
