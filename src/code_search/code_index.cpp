@@ -1,6 +1,7 @@
 #include "code_search/code_index.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "postaldb/directory.h"
 
@@ -16,13 +17,25 @@ CodeIndex CodeIndex::detail_index(const postaldb::PostalDb& db) {
 
 namespace {
 
-constexpr std::size_t kCodeSize = 7;
-
 // A stored little-endian integer.
 std::uint32_t little_endian(std::string_view bytes) {
   std::uint32_t value = 0;
   for (std::size_t i = bytes.size(); i-- > 0;) {
     value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+  }
+  return value;
+}
+
+// Seven characters of a key or a code as one number that orders like them;
+// nothing unless there are seven and each is a single byte.
+template <typename Char>
+std::optional<std::uint64_t> packed_code(std::basic_string_view<Char> code) {
+  if (code.size() != kCodeSize) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const Char c : code) {
+    const auto unit = static_cast<std::uint64_t>(static_cast<std::make_unsigned_t<Char>>(c));
+    if (unit > 0xFF) return std::nullopt;
+    value = value << 8 | unit;
   }
   return value;
 }
@@ -38,23 +51,12 @@ CodeIndex::CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::in
   }
 }
 
-std::string_view CodeIndex::record_bytes(std::int32_t r, std::size_t needed) const {
-  if (r < 1 || r > count_) return {};
-  const std::size_t start = std::size_t{kIndexRecordSize} * static_cast<std::size_t>(r - 1);
-  if (start > records_.size() || records_.size() - start < needed) return {};
-  return records_.substr(start);
-}
-
 IndexRecord CodeIndex::record(std::int32_t r) const {
   const std::string_view bytes = record_bytes(r, kIndexRecordSize);
   if (bytes.empty()) return {};
   return {bytes.substr(0, kCodeSize),
           static_cast<std::int32_t>(little_endian(bytes.substr(kCodeSize, 4))),
           static_cast<std::int16_t>(little_endian(bytes.substr(kCodeSize + 4, 2)))};
-}
-
-std::string_view CodeIndex::raw_code(std::int32_t r) const {
-  return record_bytes(r, kCodeSize).substr(0, kCodeSize);
 }
 
 std::u16string CodeIndex::code(std::int32_t r) const {
@@ -75,23 +77,31 @@ int compare_code(std::u16string_view key, std::string_view code) {
 std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_view key,
                                          IndexSearch kind) {
   if (index.count() < 1) return std::nullopt;
+  // Every real key and code is seven digits: those compare as numbers.
+  const std::optional<std::uint64_t> packed_key = packed_code(key);
+  auto order = [&](std::int32_t r) {
+    const std::string_view code = index.raw_code(r);
+    const std::optional<std::uint64_t> packed = packed_code(code);
+    if (packed_key && packed) return *packed_key < *packed ? -1 : *packed_key > *packed ? 1 : 0;
+    return compare_code(key, code);
+  };
   std::int32_t lo = 1;
   std::int32_t hi = index.count();
-  const int order_lo = compare_code(key, index.raw_code(lo));
-  if (order_lo < 0 || compare_code(key, index.raw_code(hi)) > 0) return std::nullopt;
+  const int order_lo = order(lo);
+  if (order_lo < 0 || order(hi) > 0) return std::nullopt;
   if (order_lo == 0) return lo;
   // From here on the key lies above code(lo) and not above code(hi): every
   // step keeps it so, and only the middle record needs comparing.
   for (int steps = 1;; ++steps) {
     // Int((hi - lo) / 2 + 0.5): the upper middle.
     const std::int32_t mid = lo + (hi - lo + 1) / 2;
-    const int order = compare_code(key, index.raw_code(mid));
-    if (order == 0) return mid;
+    const int order_mid = order(mid);
+    if (order_mid == 0) return mid;
     if (lo == hi) {
       if (kind == IndexSearch::Exact) return std::nullopt;
       return lo;
     }
-    if (order < 0) {
+    if (order_mid < 0) {
       hi = mid;
     } else {
       lo = mid;

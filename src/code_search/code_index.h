@@ -15,6 +15,7 @@
 namespace kovari::code_search {
 
 inline constexpr int kIndexRecordSize = 13;
+inline constexpr std::size_t kCodeSize = 7;
 
 struct IndexRecord {
   std::string_view code;     // the 7 stored bytes; empty when the record could not be read
@@ -41,12 +42,19 @@ class CodeIndex {
   std::u16string code(std::int32_t r) const;
   // The code of record r as its 7 stored bytes (empty as above): what the
   // searches compare, without turning it into text.
-  std::string_view raw_code(std::int32_t r) const;
+  std::string_view raw_code(std::int32_t r) const {
+    return record_bytes(r, kCodeSize).substr(0, kCodeSize);
+  }
 
  private:
   // The bytes of record r from its start to the end of the file; empty when r
   // lies outside 1..count() or its first `needed` bytes are not in the file.
-  std::string_view record_bytes(std::int32_t r, std::size_t needed) const;
+  std::string_view record_bytes(std::int32_t r, std::size_t needed) const {
+    if (r < 1 || r > count_) return {};
+    const std::size_t start = std::size_t{kIndexRecordSize} * static_cast<std::size_t>(r - 1);
+    if (start > records_.size() || records_.size() - start < needed) return {};
+    return records_.substr(start);
+  }
 
   const postaldb::DataFile* file_;
   std::string_view records_;  // from the first record to the end of the file

@@ -3,8 +3,10 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cerrno>
+#include <vector>
 
 namespace kovari::text {
 namespace {
@@ -54,10 +56,96 @@ bool is_ascii(std::string_view bytes) {
                      [](char b) { return static_cast<unsigned char>(b) < 0x80; });
 }
 
+// The UTF-16 unit of every CP932 character, one byte or two, taken from iconv
+// once per process: decoding a name is then one look-up per character
+// instead of a pass through iconv's converters.
+class Cp932Table {
+ public:
+  static constexpr char16_t kNone = 0xFFFF;  // no character: a lead byte, or undecodable
+
+  Cp932Table() {
+    IconvDescriptor decoder(kUtf16, kCp932);
+    units_.fill(kNone);
+    std::vector<unsigned> leads;
+    for (unsigned byte = 0; byte < 0x100; ++byte) {
+      const char in = static_cast<char>(byte);
+      errno = 0;
+      if (!decode_one(decoder, std::string_view(&in, 1), units_[byte]) && errno == EINVAL) {
+        leads.push_back(byte);  // incomplete alone: it begins a two-byte character
+      }
+    }
+    for (const unsigned lead : leads) decode_row(decoder, lead);
+  }
+
+  // The whole of `bytes`, or nothing when some character is not in the table.
+  std::optional<std::u16string> decode(std::string_view bytes) const {
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      char16_t unit = units_[byte];
+      if (unit == kNone && i + 1 < bytes.size()) {
+        unit = units_[static_cast<unsigned>(byte) << 8 | static_cast<unsigned char>(bytes[++i])];
+      }
+      if (unit == kNone) return std::nullopt;
+      text.push_back(unit);
+    }
+    return text;
+  }
+
+ private:
+  // One character into `unit`; false (errno from iconv) when `in` is not
+  // exactly one character.
+  static bool decode_one(IconvDescriptor& decoder, std::string_view in, char16_t& unit) {
+    char16_t out[2];
+    std::size_t failed_at = 0;
+    const std::optional<std::size_t> written =
+        decoder.convert(in, reinterpret_cast<char*>(out), sizeof out, failed_at);
+    if (!written || *written != sizeof(char16_t)) return false;
+    unit = out[0];
+    return true;
+  }
+
+  // The two-byte characters of one lead byte, all trail bytes in one pass:
+  // iconv stops at each pair it cannot decode, which stays kNone.
+  void decode_row(IconvDescriptor& decoder, unsigned lead) {
+    constexpr unsigned kFirstTrail = 0x40;  // below it and above kLastTrail no pair decodes
+    constexpr unsigned kLastTrail = 0xFC;
+    constexpr std::size_t kPairs = kLastTrail - kFirstTrail + 1;
+    std::string row;
+    for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+      row.push_back(static_cast<char>(lead));
+      row.push_back(static_cast<char>(trail));
+    }
+    std::array<char16_t, kPairs> out{};
+    for (std::size_t from = 0; from < kPairs;) {
+      std::size_t failed_at = 0;
+      const std::optional<std::size_t> written =
+          decoder.convert(std::string_view(row).substr(2 * from),
+                          reinterpret_cast<char*>(out.data()), sizeof out, failed_at);
+      const std::size_t decoded = written ? *written / sizeof(char16_t) : failed_at / 2;
+      for (std::size_t k = 0; k < decoded; ++k) {
+        units_[lead << 8 | (kFirstTrail + static_cast<unsigned>(from + k))] = out[k];
+      }
+      from += decoded + 1;  // past the pair that stopped iconv
+    }
+  }
+
+  // Single bytes at 0x00..0xFF, two-byte characters at lead * 256 + trail.
+  std::array<char16_t, 0x10000> units_;
+};
+
+const Cp932Table& cp932_table() {
+  static const Cp932Table table;
+  return table;
+}
+
 }  // namespace
 
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
   if (is_ascii(bytes)) return std::u16string(bytes.begin(), bytes.end());
+  if (std::optional<std::u16string> text = cp932_table().decode(bytes)) return text;
+  // iconv says where the bytes go wrong.
   thread_local IconvDescriptor decoder(kUtf16, kCp932);
   // Every CP932 character, one byte or two, is one UTF-16 code unit.
   std::u16string text(bytes.size(), u'\0');
