@@ -1,7 +1,6 @@
 #include "code_search/code_index.h"
 
 #include <algorithm>
-#include <type_traits>
 
 #include "postaldb/directory.h"
 
@@ -26,16 +25,20 @@ std::uint32_t little_endian(std::string_view bytes) {
   return value;
 }
 
-// Seven characters of a key or a code as one number that orders like them;
-// nothing unless there are seven and each is a single byte.
-template <typename Char>
-std::optional<std::uint64_t> packed_code(std::basic_string_view<Char> code) {
-  if (code.size() != kCodeSize) return std::nullopt;
+// Seven bytes as one number that orders like them.
+std::uint64_t packed_code(std::string_view code) {
   std::uint64_t value = 0;
-  for (const Char c : code) {
-    const auto unit = static_cast<std::uint64_t>(static_cast<std::make_unsigned_t<Char>>(c));
-    if (unit > 0xFF) return std::nullopt;
-    value = value << 8 | unit;
+  for (std::size_t i = 0; i < kCodeSize; ++i) value = value << 8 | static_cast<unsigned char>(code[i]);
+  return value;
+}
+
+// A key of seven single-byte characters as the number of those bytes.
+std::optional<std::uint64_t> packed_key(std::u16string_view key) {
+  if (key.size() != kCodeSize) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char16_t c : key) {
+    if (c > 0xFF) return std::nullopt;
+    value = value << 8 | c;
   }
   return value;
 }
@@ -78,12 +81,12 @@ std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_
                                          IndexSearch kind) {
   if (index.count() < 1) return std::nullopt;
   // Every real key and code is seven digits: those compare as numbers.
-  const std::optional<std::uint64_t> packed_key = packed_code(key);
+  const std::optional<std::uint64_t> key_number = packed_key(key);
   auto order = [&](std::int32_t r) {
     const std::string_view code = index.raw_code(r);
-    const std::optional<std::uint64_t> packed = packed_code(code);
-    if (packed_key && packed) return *packed_key < *packed ? -1 : *packed_key > *packed ? 1 : 0;
-    return compare_code(key, code);
+    if (!key_number || code.size() != kCodeSize) return compare_code(key, code);
+    const std::uint64_t code_number = packed_code(code);
+    return *key_number < code_number ? -1 : *key_number > code_number ? 1 : 0;
   };
   std::int32_t lo = 1;
   std::int32_t hi = index.count();

@@ -88,8 +88,8 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
     if (counter >= kMaxResults) return;
     ++counter;
     state.res_address[1][counter] = std::move(line);
-    state.res_pobox[1][counter].clear();
-    state.res_office[1][counter].clear();
+    state.res_pobox[1].clear(counter);
+    state.res_office[1].clear(counter);
     if (mode == CallerMode::kBatchAddress) state.res_address[0][counter] = std::move(town_text);
   };
 
