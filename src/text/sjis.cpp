@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <vector>
 
 namespace kovari::text {
@@ -77,6 +78,10 @@ class Cp932Table {
     for (const unsigned lead : leads) decode_row(decoder, lead);
   }
 
+  // The character of a single byte (0x00..0xFF) or a two-byte sequence
+  // (lead * 256 + trail); kNone when there is none.
+  char16_t unit(unsigned sequence) const { return units_[sequence]; }
+
   // The whole of `bytes`, or nothing when some character is not in the table.
   std::optional<std::u16string> decode(std::string_view bytes) const {
     std::u16string text;
@@ -140,6 +145,52 @@ const Cp932Table& cp932_table() {
   return table;
 }
 
+// The CP932 bytes of every character the decoding table holds, as iconv
+// encodes it (a character with two codes gets the one iconv prefers).
+// Characters outside the table are left to iconv.
+class Cp932Encoding {
+ public:
+  static constexpr std::uint16_t kNone = 0xFFFF;  // not in the table
+
+  explicit Cp932Encoding(const Cp932Table& decoding) {
+    IconvDescriptor encoder(kCp932, kUtf16);
+    sequences_.fill(kNone);
+    for (unsigned sequence = 0; sequence < 0x10000; ++sequence) {
+      const char16_t unit = decoding.unit(sequence);
+      if (unit == Cp932Table::kNone || sequences_[unit] != kNone) continue;
+      unsigned char out[2];
+      std::size_t failed_at = 0;
+      const std::optional<std::size_t> written =
+          encoder.convert(std::string_view(reinterpret_cast<const char*>(&unit), sizeof unit),
+                          reinterpret_cast<char*>(out), sizeof out, failed_at);
+      if (!written) continue;
+      sequences_[unit] = static_cast<std::uint16_t>(*written == 1 ? out[0] : out[0] << 8 | out[1]);
+    }
+  }
+
+  // The whole of `text`, or nothing when some character is not in the table.
+  std::optional<std::string> encode(std::u16string_view text) const {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (const char16_t unit : text) {
+      const std::uint16_t sequence = sequences_[unit];
+      if (sequence == kNone) return std::nullopt;
+      if (sequence > 0xFF) bytes.push_back(static_cast<char>(sequence >> 8));
+      bytes.push_back(static_cast<char>(sequence & 0xFF));
+    }
+    return bytes;
+  }
+
+ private:
+  // One byte (0x00..0xFF) or lead * 256 + trail, for each UTF-16 unit.
+  std::array<std::uint16_t, 0x10000> sequences_;
+};
+
+const Cp932Encoding& cp932_encoding() {
+  static const Cp932Encoding encoding(cp932_table());
+  return encoding;
+}
+
 }  // namespace
 
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
@@ -162,6 +213,8 @@ std::optional<std::u16string> decode_sjis(std::string_view bytes) {
 }
 
 std::optional<std::string> encode_sjis(std::u16string_view text, std::size_t& error_position) {
+  if (std::optional<std::string> bytes = cp932_encoding().encode(text)) return bytes;
+  // iconv says where the text goes wrong, or encodes what the table leaves out.
   thread_local IconvDescriptor encoder(kCp932, kUtf16);
   // Every code unit becomes at most two bytes.
   std::string bytes(text.size() * 2, '\0');

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <cstring>
 #include <random>
 
 namespace kovari::text {
@@ -115,6 +116,32 @@ TEST(SjisTest, EveryShortSequenceDecodesAsIconvDecodesIt) {
     const std::string one(1, static_cast<char>(first));
     check(one);
     for (int second = 0; second <= 0xFF; ++second) check(one + static_cast<char>(second));
+  }
+  iconv_close(cd);
+  EXPECT_EQ(differences, 0);
+}
+
+// The same for encoding: every UTF-16 unit encodes as iconv encodes it.
+TEST(SjisTest, EveryUnitEncodesAsIconvEncodesIt) {
+  const iconv_t cd = iconv_open("CP932", "UTF-16LE");
+  ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  int differences = 0;
+  for (unsigned code = 0; code <= 0xFFFF; ++code) {
+    const char16_t unit = static_cast<char16_t>(code);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char in_bytes[2];
+    std::memcpy(in_bytes, &unit, sizeof unit);
+    char out[8];
+    char* in = in_bytes;
+    std::size_t in_left = sizeof in_bytes;
+    char* out_ptr = out;
+    std::size_t out_left = sizeof out;
+    const bool ok = iconv(cd, &in, &in_left, &out_ptr, &out_left) != static_cast<std::size_t>(-1);
+    const std::optional<std::string> expected =
+        ok ? std::optional<std::string>(std::string(out, sizeof out - out_left)) : std::nullopt;
+    if (encode_sjis(std::u16string(1, unit)) != expected && differences++ < 5) {
+      ADD_FAILURE() << std::hex << code;
+    }
   }
   iconv_close(cd);
   EXPECT_EQ(differences, 0);
