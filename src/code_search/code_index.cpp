@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "postaldb/directory.h"
-
 namespace kovari::code_search {
 
 CodeIndex CodeIndex::main_index(const postaldb::PostalDb& db) {
@@ -28,7 +26,8 @@ std::uint32_t little_endian(std::string_view bytes) {
 // Seven bytes as one number that orders like them.
 std::uint64_t packed_code(std::string_view code) {
   std::uint64_t value = 0;
-  for (std::size_t i = 0; i < kCodeSize; ++i) value = value << 8 | static_cast<unsigned char>(code[i]);
+  for (std::size_t i = 0; i < kCodeSize; ++i)
+    value = value << 8 | static_cast<unsigned char>(code[i]);
   return value;
 }
 
@@ -44,15 +43,6 @@ std::optional<std::uint64_t> packed_key(std::u16string_view key) {
 }
 
 }  // namespace
-
-CodeIndex::CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count)
-    : file_(&file), count_(count) {
-  const std::string_view bytes = file.bytes();
-  const std::int64_t start = postaldb::block_position(block) - 1;
-  if (start >= 0 && start <= static_cast<std::int64_t>(bytes.size())) {
-    records_ = bytes.substr(static_cast<std::size_t>(start));
-  }
-}
 
 IndexRecord CodeIndex::record(std::int32_t r) const {
   const std::string_view bytes = record_bytes(r, kIndexRecordSize);

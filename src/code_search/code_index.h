@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "postaldb/data_file.h"
+#include "postaldb/directory.h"
 #include "postaldb/postal_db.h"
 
 namespace kovari::code_search {
@@ -27,7 +28,8 @@ class CodeIndex {
  public:
   // The count records from table block `block` on; those that do not lie
   // wholly inside the file read as empty.
-  CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count);
+  CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count)
+      : file_(&file), start_(std::int64_t{block} * postaldb::kBlockSize), count_(count) {}
 
   // The index of town-area codes in "kovaritbl.dat" and of detail codes in "kovari2tbl.dat".
   static CodeIndex main_index(const postaldb::PostalDb& db);
@@ -50,14 +52,16 @@ class CodeIndex {
   // The bytes of record r from its start to the end of the file; empty when r
   // lies outside 1..count() or its first `needed` bytes are not in the file.
   std::string_view record_bytes(std::int32_t r, std::size_t needed) const {
-    if (r < 1 || r > count_) return {};
-    const std::size_t start = std::size_t{kIndexRecordSize} * static_cast<std::size_t>(r - 1);
-    if (start > records_.size() || records_.size() - start < needed) return {};
-    return records_.substr(start);
+    if (r < 1 || r > count_ || start_ < 0) return {};
+    const std::string_view bytes = file_->bytes();
+    const auto start = static_cast<std::uint64_t>(start_) +
+                       std::uint64_t{kIndexRecordSize} * static_cast<std::uint64_t>(r - 1);
+    if (start > bytes.size() || bytes.size() - start < needed) return {};
+    return bytes.substr(static_cast<std::size_t>(start));
   }
 
   const postaldb::DataFile* file_;
-  std::string_view records_;  // from the first record to the end of the file
+  std::int64_t start_;  // 0-based offset of the first record
   std::int32_t count_;
 };
 
