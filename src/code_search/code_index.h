@@ -1,6 +1,7 @@
 // The postal-code indexes of the main and detail files (13-byte records: code,
 // record offset, run ordinal; sorted by code) and the bounded binary search
-// over them.
+// over them. The searches read the records straight from the file's bytes in
+// memory: a lookup copies nothing and allocates nothing.
 #pragma once
 
 #include <cstdint>
@@ -9,22 +10,26 @@
 #include <string_view>
 
 #include "postaldb/data_file.h"
+#include "postaldb/directory.h"
 #include "postaldb/postal_db.h"
 
 namespace kovari::code_search {
 
 inline constexpr int kIndexRecordSize = 13;
+inline constexpr std::size_t kCodeSize = 7;
 
 struct IndexRecord {
-  std::u16string code;       // 7 ASCII digits; empty when the record could not be read
+  std::string_view code;     // the 7 stored bytes; empty when the record could not be read
   std::int32_t offset = 0;   // 0-based offset of the record it points at
   std::int16_t ordinal = 0;  // 1, 2, 3 ... within a run of equal codes
 };
 
 class CodeIndex {
  public:
+  // The count records from table block `block` on; those that do not lie
+  // wholly inside the file read as empty.
   CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count)
-      : file_(&file), block_(block), count_(count) {}
+      : file_(&file), start_(std::int64_t{block} * postaldb::kBlockSize), count_(count) {}
 
   // The index of town-area codes in "kovaritbl.dat" and of detail codes in "kovari2tbl.dat".
   static CodeIndex main_index(const postaldb::PostalDb& db);
@@ -39,11 +44,24 @@ class CodeIndex {
   std::u16string code(std::int32_t r) const;
   // The code of record r as its 7 stored bytes (empty as above): what the
   // searches compare, without turning it into text.
-  std::string raw_code(std::int32_t r) const;
+  std::string_view raw_code(std::int32_t r) const {
+    return record_bytes(r, kCodeSize).substr(0, kCodeSize);
+  }
 
  private:
+  // The bytes of record r from its start to the end of the file; empty when r
+  // lies outside 1..count() or its first `needed` bytes are not in the file.
+  std::string_view record_bytes(std::int32_t r, std::size_t needed) const {
+    if (r < 1 || r > count_ || start_ < 0) return {};
+    const std::string_view bytes = file_->bytes();
+    const auto start = static_cast<std::uint64_t>(start_) +
+                       std::uint64_t{kIndexRecordSize} * static_cast<std::uint64_t>(r - 1);
+    if (start > bytes.size() || bytes.size() - start < needed) return {};
+    return bytes.substr(static_cast<std::size_t>(start));
+  }
+
   const postaldb::DataFile* file_;
-  std::int32_t block_;
+  std::int64_t start_;  // 0-based offset of the first record
   std::int32_t count_;
 };
 

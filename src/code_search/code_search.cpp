@@ -102,7 +102,7 @@ SearchOutcome report(const SearchContext& ctx, CodeSearchState& state, int n, bo
     if (ctx.mode == CallerMode::kBatchCode && state.conv_state == ConvState::kOk) {
       state.conv_state = ConvState::kSeveralTowns;
     }
-    if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
+    if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0].clear(1);
   }
   return SearchOutcome::Several;
 }
@@ -150,7 +150,7 @@ SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) 
 SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   // The town-area text of an earlier code must not stand for a code that
   // yields none.
-  if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0][1].clear();
+  if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0].clear(1);
   if (detail_search_enabled(ctx)) {
     const SearchOutcome outcome = sertch_kovari11(ctx, state);
     if (outcome != SearchOutcome::NotFound) return outcome;

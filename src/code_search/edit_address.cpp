@@ -40,8 +40,8 @@ bool is_dropped_from_town_text(std::u16string_view part) {
 constexpr std::array<std::u16string_view, 3> kCatchAllWords = {u"以下に", u"の次に", u"一円"};
 
 // The inner text split at each "、"; an empty remainder is no part.
-std::vector<std::u16string> split_parts(std::u16string_view inner) {
-  std::vector<std::u16string> parts;
+std::vector<std::u16string_view> split_parts(std::u16string_view inner) {
+  std::vector<std::u16string_view> parts;
   std::u16string_view rest = inner;
   while (parts.size() < kMaxParts) {
     const int p = text::InStr(rest, u"、");
@@ -55,9 +55,13 @@ std::vector<std::u16string> split_parts(std::u16string_view inner) {
   return parts;
 }
 
-// Kyoto's street-direction names go in front of the town name, numbers after it.
-std::u16string join_town(bool kyoto, std::u16string_view town, std::u16string_view detail) {
+// The base followed by the town name and its detail. Kyoto's street-direction
+// names go in front of the town name, numbers after it.
+std::u16string join_town(std::u16string_view base, bool kyoto, std::u16string_view town,
+                         std::u16string_view detail) {
   std::u16string line;
+  line.reserve(base.size() + town.size() + detail.size());
+  line.append(base);
   if (kyoto && leading_number(detail) <= 0) {
     line.append(detail).append(town);
   } else {
@@ -74,8 +78,9 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
                   std::u16string_view name_in) {
   if (n < 1 || n > kMaxResults) return;
   const CallerMode mode = ctx.mode;
-  const std::u16string name = text::Trim(name_in);
-  const std::u16string base = state.res_address[1][n];
+  const std::u16string_view name = text::trim_view(name_in);
+  // The lines overwrite the base's own row: the base moves out of it first.
+  std::u16string base = std::move(state.res_address[1][n]);
   const bool kyoto = contains(base, u"京都市");
   int counter = n - 1;
 
@@ -83,17 +88,18 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
     if (counter >= kMaxResults) return;
     ++counter;
     state.res_address[1][counter] = std::move(line);
-    state.res_pobox[1][counter].clear();
-    state.res_office[1][counter].clear();
+    state.res_pobox[1].clear(counter);
+    state.res_office[1].clear(counter);
     if (mode == CallerMode::kBatchAddress) state.res_address[0][counter] = std::move(town_text);
   };
 
   const int q = text::InStr(name, u"（");
   if (q > 0) {
-    const std::u16string town = text::Left(name, q - 1);
+    const std::u16string_view town = text::left_view(name, q - 1);
     // From after the "（" to the second-last character: the last is the "）".
-    const std::u16string inner = text::Mid(name, q + 1, std::max(0, text::Len(name) - q - 1));
-    for (const std::u16string& part : split_parts(inner)) {
+    const std::u16string_view inner =
+        text::mid_view(name, q + 1, std::max(0, text::Len(name) - q - 1));
+    for (const std::u16string_view part : split_parts(inner)) {
       std::u16string_view detail = part;
       if (is_remark(detail)) detail = {};
       if (mode == CallerMode::kBatchCode && contains(part, u"～")) {
@@ -102,16 +108,19 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
       }
       std::u16string town_text;
       if (mode == CallerMode::kBatchAddress) {
-        town_text = join_town(kyoto, town, is_dropped_from_town_text(part) ? u"" : part);
+        town_text = join_town({}, kyoto, town, is_dropped_from_town_text(part) ? u"" : part);
       }
-      emit(base + join_town(kyoto, town, detail), std::move(town_text));
+      emit(join_town(base, kyoto, town, detail), std::move(town_text));
     }
   } else {
     const bool catch_all = contains_any(name, kCatchAllWords);
     std::u16string town_text;
     if (mode == CallerMode::kBatchAddress && !catch_all && !contains(name, u"～")) town_text = name;
-    emit(catch_all ? base : base + name, std::move(town_text));
+    if (!catch_all) base.append(name);
+    emit(std::move(base), std::move(town_text));
   }
+  // A name that yields no line leaves the base where it was.
+  if (counter < n) state.res_address[1][n] = std::move(base);
   n = counter;
 }
 

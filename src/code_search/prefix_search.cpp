@@ -58,7 +58,7 @@ SearchOutcome sertch_kovari2(const SearchContext& ctx, CodeSearchState& state) {
   state.res_pos.assign(1, 0);  // row 0 is unused
   for (std::int32_t r = first; r <= last; ++r) {
     const IndexRecord record = index.record(r);
-    if (text::compare(record.code, low) < 0 || text::compare(record.code, high) > 0) continue;
+    if (compare_code(low, record.code) > 0 || compare_code(high, record.code) < 0) continue;
     if (count == kMaxResults) break;
     ++count;
     state.res_pos.push_back(record.offset);

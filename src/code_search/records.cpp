@@ -1,5 +1,7 @@
 #include "code_search/records.h"
 
+#include <array>
+
 #include "text/vb.h"
 
 namespace kovari::code_search {
@@ -11,15 +13,15 @@ std::u16string ascii_to_text(const std::string& bytes) {
 }
 
 template <typename T>
-std::u16string table_text(const std::vector<T>& table, std::int64_t index) {
+std::u16string_view table_text(const std::vector<T>& table, std::int64_t index) {
   if (index < 0 || index >= static_cast<std::int64_t>(table.size())) return {};
-  return text::Trim(table[static_cast<std::size_t>(index)]);
+  return text::trim_view(table[static_cast<std::size_t>(index)]);
 }
 
 }  // namespace
 
-std::u16string TownRecord::town_name() const {
-  return text::Trim(text::mid_view(text::trim_view(name), 2));
+std::u16string_view TownRecord::town_name() const {
+  return text::trim_view(text::mid_view(text::trim_view(name), 2));
 }
 
 std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset) {
@@ -49,16 +51,32 @@ std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file,
   return record;
 }
 
-LocationNames location_names(const postaldb::PostalTables& tables, std::int32_t location) {
+namespace {
+
+// The prefecture name and the two parts of the city name of a location.
+std::array<std::u16string_view, 3> location_parts(const postaldb::PostalTables& tables,
+                                                  std::int32_t location) {
   const std::int32_t pref = location % 64;
   const std::int32_t city = location / 64;
-  return {table_text(tables.pref_name, pref),
-          table_text(tables.city_name1, city) + table_text(tables.city_name2, city)};
+  return {table_text(tables.pref_name, pref), table_text(tables.city_name1, city),
+          table_text(tables.city_name2, city)};
+}
+
+}  // namespace
+
+LocationNames location_names(const postaldb::PostalTables& tables, std::int32_t location) {
+  const auto [pref, city1, city2] = location_parts(tables, location);
+  LocationNames names{std::u16string(pref), std::u16string(city1)};
+  names.city.append(city2);
+  return names;
 }
 
 std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location) {
-  const LocationNames names = location_names(tables, location);
-  return names.pref + names.city;
+  const auto [pref, city1, city2] = location_parts(tables, location);
+  std::u16string address;
+  address.reserve(pref.size() + city1.size() + city2.size());
+  address.append(pref).append(city1).append(city2);
+  return address;
 }
 
 DetailTown detail_town(const DetailRecord& record) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "postaldb/data_file.h"
 #include "postaldb/tables.h"
@@ -21,7 +22,7 @@ struct TownRecord {
 
   int kind() const { return (attributes / 16384) % 8; }
   // The town-area name: the stored name trimmed, without its index initial.
-  std::u16string town_name() const;
+  std::u16string_view town_name() const;
 };
 
 // A record of kind 6 yields no address in the code searches.

@@ -24,6 +24,10 @@ std::u16string& ResultColumn::operator[](int n) {
   return rows_[static_cast<std::size_t>(n)];
 }
 
+void ResultColumn::clear(int n) {
+  if (n >= 0 && n < static_cast<int>(rows_.size())) rows_[static_cast<std::size_t>(n)].clear();
+}
+
 std::vector<std::u16string> ResultColumn::rows(int first, int last) const {
   std::vector<std::u16string> result;
   for (int n = std::max(first, 0); n <= std::min(last, kMaxResults); ++n)

@@ -29,6 +29,9 @@ class ResultColumn {
   const std::u16string& operator[](int n) const;
   std::u16string& operator[](int n);
 
+  // Empties row n without storing rows that are empty anyway.
+  void clear(int n);
+
   // Rows first..last, in order (rows outside the column are left out).
   std::vector<std::u16string> rows(int first, int last) const;
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "io/file_status.h"
 #include "io/read_file.h"
@@ -46,6 +47,9 @@ class DataFile {
   std::string name() const { return path_.filename().string(); }
   std::int64_t length() const { return length_; }
   const std::string& error() const { return error_; }
+
+  // The whole file. A table read straight from it must check its own bounds.
+  std::string_view bytes() const { return {bytes_.get(), static_cast<std::size_t>(length_)}; }
 
   // A cursor at a 1-based byte position (position 1 is the first byte).
   Cursor at(std::int64_t position1) const;

@@ -52,7 +52,7 @@ class RowCollector {
 ResultRow town_row(const postaldb::PostalTables& tables, const TownRecord& record) {
   ResultRow row;
   row.code = record.code;
-  row.address = code_search::base_address(tables, record.location) + record.town_name();
+  row.address = code_search::base_address(tables, record.location).append(record.town_name());
   return row;
 }
 

@@ -3,8 +3,11 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cerrno>
+#include <cstdint>
+#include <vector>
 
 namespace kovari::text {
 namespace {
@@ -65,10 +68,146 @@ std::size_t character_count(std::string_view bytes) {
   return count;
 }
 
+// The UTF-16 unit of every CP932 character, one byte or two, taken from iconv
+// once per process: decoding a name is then one look-up per character
+// instead of a pass through iconv's converters.
+class Cp932Table {
+ public:
+  static constexpr char16_t kNone = 0xFFFF;  // no character: a lead byte, or undecodable
+
+  Cp932Table() {
+    IconvDescriptor decoder(kUtf16, kCp932);
+    units_.fill(kNone);
+    std::vector<unsigned> leads;
+    for (unsigned byte = 0; byte < 0x100; ++byte) {
+      const char in = static_cast<char>(byte);
+      errno = 0;
+      if (!decode_one(decoder, std::string_view(&in, 1), units_[byte]) && errno == EINVAL) {
+        leads.push_back(byte);  // incomplete alone: it begins a two-byte character
+      }
+    }
+    for (const unsigned lead : leads) decode_row(decoder, lead);
+  }
+
+  // The character of a single byte (0x00..0xFF) or a two-byte sequence
+  // (lead * 256 + trail); kNone when there is none.
+  char16_t unit(unsigned sequence) const { return units_[sequence]; }
+
+  // The whole of `bytes`, or nothing when some character is not in the table.
+  std::optional<std::u16string> decode(std::string_view bytes) const {
+    std::u16string text;
+    text.reserve(character_count(bytes));  // an input file may be large
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      char16_t unit = units_[byte];
+      if (unit == kNone && i + 1 < bytes.size()) {
+        unit = units_[static_cast<unsigned>(byte) << 8 | static_cast<unsigned char>(bytes[++i])];
+      }
+      if (unit == kNone) return std::nullopt;
+      text.push_back(unit);
+    }
+    return text;
+  }
+
+ private:
+  // One character into `unit`; false (errno from iconv) when `in` is not
+  // exactly one character.
+  static bool decode_one(IconvDescriptor& decoder, std::string_view in, char16_t& unit) {
+    char16_t out[2];
+    std::size_t failed_at = 0;
+    const std::optional<std::size_t> written =
+        decoder.convert(in, reinterpret_cast<char*>(out), sizeof out, failed_at);
+    if (!written || *written != sizeof(char16_t)) return false;
+    unit = out[0];
+    return true;
+  }
+
+  // The two-byte characters of one lead byte, all trail bytes in one pass:
+  // iconv stops at each pair it cannot decode, which stays kNone.
+  void decode_row(IconvDescriptor& decoder, unsigned lead) {
+    constexpr unsigned kFirstTrail = 0x40;  // below it and above kLastTrail no pair decodes
+    constexpr unsigned kLastTrail = 0xFC;
+    constexpr std::size_t kPairs = kLastTrail - kFirstTrail + 1;
+    std::string row;
+    for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+      row.push_back(static_cast<char>(lead));
+      row.push_back(static_cast<char>(trail));
+    }
+    std::array<char16_t, kPairs> out{};
+    for (std::size_t from = 0; from < kPairs;) {
+      std::size_t failed_at = 0;
+      const std::optional<std::size_t> written =
+          decoder.convert(std::string_view(row).substr(2 * from),
+                          reinterpret_cast<char*>(out.data()), sizeof out, failed_at);
+      const std::size_t decoded = written ? *written / sizeof(char16_t) : failed_at / 2;
+      for (std::size_t k = 0; k < decoded; ++k) {
+        units_[lead << 8 | (kFirstTrail + static_cast<unsigned>(from + k))] = out[k];
+      }
+      from += decoded + 1;  // past the pair that stopped iconv
+    }
+  }
+
+  // Single bytes at 0x00..0xFF, two-byte characters at lead * 256 + trail.
+  std::array<char16_t, 0x10000> units_;
+};
+
+const Cp932Table& cp932_table() {
+  static const Cp932Table table;
+  return table;
+}
+
+// The CP932 bytes of every character the decoding table holds, as iconv
+// encodes it (a character with two codes gets the one iconv prefers).
+// Characters outside the table are left to iconv.
+class Cp932Encoding {
+ public:
+  static constexpr std::uint16_t kNone = 0xFFFF;  // not in the table
+
+  explicit Cp932Encoding(const Cp932Table& decoding) {
+    IconvDescriptor encoder(kCp932, kUtf16);
+    sequences_.fill(kNone);
+    for (unsigned sequence = 0; sequence < 0x10000; ++sequence) {
+      const char16_t unit = decoding.unit(sequence);
+      if (unit == Cp932Table::kNone || sequences_[unit] != kNone) continue;
+      unsigned char out[2];
+      std::size_t failed_at = 0;
+      const std::optional<std::size_t> written =
+          encoder.convert(std::string_view(reinterpret_cast<const char*>(&unit), sizeof unit),
+                          reinterpret_cast<char*>(out), sizeof out, failed_at);
+      if (!written) continue;
+      sequences_[unit] = static_cast<std::uint16_t>(*written == 1 ? out[0] : out[0] << 8 | out[1]);
+    }
+  }
+
+  // The whole of `text`, or nothing when some character is not in the table.
+  std::optional<std::string> encode(std::u16string_view text) const {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (const char16_t unit : text) {
+      const std::uint16_t sequence = sequences_[unit];
+      if (sequence == kNone) return std::nullopt;
+      if (sequence > 0xFF) bytes.push_back(static_cast<char>(sequence >> 8));
+      bytes.push_back(static_cast<char>(sequence & 0xFF));
+    }
+    return bytes;
+  }
+
+ private:
+  // One byte (0x00..0xFF) or lead * 256 + trail, for each UTF-16 unit.
+  std::array<std::uint16_t, 0x10000> sequences_;
+};
+
+const Cp932Encoding& cp932_encoding() {
+  static const Cp932Encoding encoding(cp932_table());
+  return encoding;
+}
+
 }  // namespace
 
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
   if (is_ascii(bytes)) return std::u16string(bytes.begin(), bytes.end());
+  if (std::optional<std::u16string> text = cp932_table().decode(bytes)) return text;
+  // iconv says where the bytes go wrong.
   thread_local IconvDescriptor decoder(kUtf16, kCp932);
   // Every CP932 character, one byte or two, is one UTF-16 code unit: the text
   // takes no more room than it needs (an input file may be large). Invalid
@@ -87,6 +226,8 @@ std::optional<std::u16string> decode_sjis(std::string_view bytes) {
 }
 
 std::optional<std::string> encode_sjis(std::u16string_view text, std::size_t& error_position) {
+  if (std::optional<std::string> bytes = cp932_encoding().encode(text)) return bytes;
+  // iconv says where the text goes wrong, or encodes what the table leaves out.
   thread_local IconvDescriptor encoder(kCp932, kUtf16);
   // Every code unit becomes at most two bytes.
   std::string bytes(text.size() * 2, '\0');

@@ -104,10 +104,11 @@ TEST_F(NationalDataTest, EveryPrefixListsEveryRecordOfItsCodes) {
   int prefixes = 0;
   for (int length = 1; length <= 6; ++length) {
     for (std::size_t first = 0; first < records.size();) {
-      const std::u16string prefix = records[first].code.substr(0, length);
+      const std::string_view code_prefix = records[first].code.substr(0, length);
+      const std::u16string prefix(code_prefix.begin(), code_prefix.end());
       std::vector<std::int32_t> expected;
       std::size_t end = first;
-      for (; end < records.size() && records[end].code.starts_with(prefix); ++end) {
+      for (; end < records.size() && records[end].code.starts_with(code_prefix); ++end) {
         if (expected.size() < static_cast<std::size_t>(kMaxResults)) {
           expected.push_back(records[end].offset);
         }

@@ -1,7 +1,9 @@
 #include "text/sjis.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
+#include <cstring>
 #include <random>
 
 namespace kovari::text {
@@ -85,6 +87,64 @@ TEST(SjisTest, EveryDoubleByteCharacterRoundTrips) {
   }
   EXPECT_GT(decoded, 7000);
   EXPECT_LT(duplicates, 500);  // 398 with glibc 2.36
+}
+
+// The decoder's table against iconv itself: every sequence of one or two
+// bytes decodes to what iconv makes of it, or fails where iconv fails.
+TEST(SjisTest, EveryShortSequenceDecodesAsIconvDecodesIt) {
+  const iconv_t cd = iconv_open("UTF-16LE", "CP932");
+  ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  auto by_iconv = [&](std::string bytes) -> std::optional<std::u16string> {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char16_t out[4] = {};
+    char* in = bytes.data();
+    std::size_t in_left = bytes.size();
+    char* out_ptr = reinterpret_cast<char*>(out);
+    std::size_t out_left = sizeof out;
+    if (iconv(cd, &in, &in_left, &out_ptr, &out_left) == static_cast<std::size_t>(-1)) {
+      return std::nullopt;
+    }
+    return std::u16string(out, (sizeof out - out_left) / sizeof(char16_t));
+  };
+  int differences = 0;
+  auto check = [&](const std::string& bytes) {
+    if (decode_sjis(bytes) == by_iconv(bytes) || differences++ > 5) return;
+    ADD_FAILURE() << std::hex << static_cast<int>(static_cast<unsigned char>(bytes[0])) << " "
+                  << static_cast<int>(static_cast<unsigned char>(bytes.back()));
+  };
+  for (int first = 0x80; first <= 0xFF; ++first) {  // below 0x80 is ASCII
+    const std::string one(1, static_cast<char>(first));
+    check(one);
+    for (int second = 0; second <= 0xFF; ++second) check(one + static_cast<char>(second));
+  }
+  iconv_close(cd);
+  EXPECT_EQ(differences, 0);
+}
+
+// The same for encoding: every UTF-16 unit encodes as iconv encodes it.
+TEST(SjisTest, EveryUnitEncodesAsIconvEncodesIt) {
+  const iconv_t cd = iconv_open("CP932", "UTF-16LE");
+  ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  int differences = 0;
+  for (unsigned code = 0; code <= 0xFFFF; ++code) {
+    const char16_t unit = static_cast<char16_t>(code);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char in_bytes[2];
+    std::memcpy(in_bytes, &unit, sizeof unit);
+    char out[8];
+    char* in = in_bytes;
+    std::size_t in_left = sizeof in_bytes;
+    char* out_ptr = out;
+    std::size_t out_left = sizeof out;
+    const bool ok = iconv(cd, &in, &in_left, &out_ptr, &out_left) != static_cast<std::size_t>(-1);
+    const std::optional<std::string> expected =
+        ok ? std::optional<std::string>(std::string(out, sizeof out - out_left)) : std::nullopt;
+    if (encode_sjis(std::u16string(1, unit)) != expected && differences++ < 5) {
+      ADD_FAILURE() << std::hex << code;
+    }
+  }
+  iconv_close(cd);
+  EXPECT_EQ(differences, 0);
 }
 
 TEST(SjisTest, SingleBytesRoundTrip) {
