@@ -26,10 +26,11 @@ std::vector<std::uint64_t> read_code_numbers(const DataFile& file, std::int32_t 
           ? 0
           : (room - static_cast<std::int64_t>(kCodeSize)) / kIndexRecordSize + 1;
   const auto readable = static_cast<std::size_t>(std::min<std::int64_t>(count, whole));
-  std::vector<std::uint64_t> numbers(readable);
+  std::vector<std::uint64_t> numbers;
+  numbers.reserve(readable);
   const char* record = bytes.data() + start;
   for (std::size_t r = 0; r < readable; ++r, record += kIndexRecordSize) {
-    numbers[r] = code_number(std::string_view(record, kCodeSize));
+    numbers.push_back(code_number(std::string_view(record, kCodeSize)));
   }
   return numbers;
 }
