@@ -41,29 +41,26 @@ class CodeBatchRun : public RecordConverter {
     // The window reads the code item in half-width form.
     const std::u16string old_code =
         set_kovari_no(text::to_narrow(rec_item[code_pos_]), kMaxKeptCodeLength);
+    // The address item lies past the record's own items, the code's included.
+    std::u16string& address = rec_item[write_message_ ? out_count_ - 1 : out_count_];
+    address.clear();
     ConvState state = ConvState::kBadCode;
-    std::u16string address;
     const int length = text::Len(old_code);
     if (length == 7 || length == 3) {
-      const CodeOutcome found = convert_code(
-          session_, host_, length == 7 ? old_code : old_code + u"0000", CallerMode::kBatchCode);
+      const CodeOutcome& found =
+          convert_code(session_, host_, length == 7 ? old_code : old_code + u"0000",
+                       CallerMode::kBatchCode, buffers_);
       state = found.conv_state;
       // A failure the search reported already stays the record's status.
       if (found.address.empty() && state < ConvState::kMainIndexError) state = ConvState::kNotFound;
-      address = found.address + found.pobox + found.office;
+      address.append(found.address).append(found.pobox).append(found.office);
     }
     if (text::mid_view(old_code, 6, 2) == u"00" && state == ConvState::kOk) {
       state = ConvState::kCatchAll;
     }
     if (conv_state_converted(state)) ++counts.converted_count;
     if (conv_state_warning(state)) ++counts.warning_count;
-
-    if (write_message_) {
-      rec_item[out_count_ - 1] = std::move(address);
-      rec_item[out_count_] = conv_state_message(state);
-    } else {
-      rec_item[out_count_] = std::move(address);
-    }
+    if (write_message_) rec_item[out_count_] = conv_state_message(state);
   }
 
  private:
@@ -72,6 +69,7 @@ class CodeBatchRun : public RecordConverter {
   int code_pos_;
   bool write_message_;
   int out_count_ = 0;
+  CodeBuffers buffers_;  // kept from one record to the next
 };
 
 }  // namespace

@@ -1,15 +1,16 @@
 #include "code_search/code_index.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kovari::code_search {
 
 CodeIndex CodeIndex::main_index(const postaldb::PostalDb& db) {
-  return CodeIndex(db.main_file, db.dir.blk1[3], db.dir.code_count);
+  return CodeIndex(db.main_file, db.dir.blk1[3], db.dir.code_count, db.main_codes);
 }
 
 CodeIndex CodeIndex::detail_index(const postaldb::PostalDb& db) {
-  return CodeIndex(db.detail_file, db.dir.blk2[3], db.dir.code2_count);
+  return CodeIndex(db.detail_file, db.dir.blk2[3], db.dir.code2_count, db.detail_codes);
 }
 
 namespace {
@@ -23,63 +24,24 @@ std::uint32_t little_endian(std::string_view bytes) {
   return value;
 }
 
-// Seven bytes as one number that orders like them.
-std::uint64_t packed_code(std::string_view code) {
-  std::uint64_t value = 0;
-  for (std::size_t i = 0; i < kCodeSize; ++i)
-    value = value << 8 | static_cast<unsigned char>(code[i]);
-  return value;
-}
-
-// A key of seven single-byte characters as the number of those bytes.
-std::optional<std::uint64_t> packed_key(std::u16string_view key) {
-  if (key.size() != kCodeSize) return std::nullopt;
-  std::uint64_t value = 0;
-  for (const char16_t c : key) {
-    if (c > 0xFF) return std::nullopt;
-    value = value << 8 | c;
+// A key of seven single-byte characters as the number of a code of those
+// bytes; 0 for any other key.
+std::uint64_t key_number(std::u16string_view key) {
+  if (key.size() != kCodeSize) return 0;
+  std::array<char, kCodeSize> bytes{};
+  for (std::size_t i = 0; i < kCodeSize; ++i) {
+    if (key[i] > 0xFF) return 0;
+    bytes[i] = static_cast<char>(key[i]);
   }
-  return value;
+  return postaldb::code_number({bytes.data(), bytes.size()});
 }
 
-}  // namespace
-
-IndexRecord CodeIndex::record(std::int32_t r) const {
-  const std::string_view bytes = record_bytes(r, kIndexRecordSize);
-  if (bytes.empty()) return {};
-  return {bytes.substr(0, kCodeSize),
-          static_cast<std::int32_t>(little_endian(bytes.substr(kCodeSize, 4))),
-          static_cast<std::int16_t>(little_endian(bytes.substr(kCodeSize + 4, 2)))};
-}
-
-std::u16string CodeIndex::code(std::int32_t r) const {
-  const std::string_view code = raw_code(r);
-  return std::u16string(code.begin(), code.end());
-}
-
-int compare_code(std::u16string_view key, std::string_view code) {
-  const std::size_t n = std::min(key.size(), code.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const char16_t c = static_cast<unsigned char>(code[i]);
-    if (key[i] != c) return key[i] < c ? -1 : 1;
-  }
-  if (key.size() == code.size()) return 0;
-  return key.size() < code.size() ? -1 : 1;
-}
-
-std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_view key,
-                                         IndexSearch kind) {
-  if (index.count() < 1) return std::nullopt;
-  // Every real key and code is seven digits: those compare as numbers.
-  const std::optional<std::uint64_t> key_number = packed_key(key);
-  auto order = [&](std::int32_t r) {
-    const std::string_view code = index.raw_code(r);
-    if (!key_number || code.size() != kCodeSize) return compare_code(key, code);
-    const std::uint64_t code_number = packed_code(code);
-    return *key_number < code_number ? -1 : *key_number > code_number ? 1 : 0;
-  };
+// The bounded search of search_index over records 1..count; order(r) is the
+// order of the key to record r's code.
+template <typename Order>
+std::optional<std::int32_t> bounded_search(std::int32_t count, IndexSearch kind, Order order) {
   std::int32_t lo = 1;
-  std::int32_t hi = index.count();
+  std::int32_t hi = count;
   const int order_lo = order(lo);
   if (order_lo < 0 || order(hi) > 0) return std::nullopt;
   if (order_lo == 0) return lo;
@@ -110,6 +72,57 @@ std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_
       }
     }
   }
+}
+
+// The exact search of a number key over the sorted numbers: the first record
+// of the key's run. An index whose last record cannot be read holds no key,
+// as in the bounded search, which meets that record first.
+std::optional<std::int32_t> exact_number(const CodeIndex& index, const IndexKey& key) {
+  const std::span<const std::uint64_t> numbers = index.numbers();
+  if (numbers.size() < static_cast<std::size_t>(index.count())) return std::nullopt;
+  const auto found = std::lower_bound(numbers.begin(), numbers.end(), key.number());
+  if (found == numbers.end() || *found != key.number()) return std::nullopt;
+  return static_cast<std::int32_t>(found - numbers.begin()) + 1;
+}
+
+}  // namespace
+
+IndexRecord CodeIndex::record(std::int32_t r) const {
+  const std::string_view bytes = record_bytes(r, kIndexRecordSize);
+  if (bytes.empty()) return {};
+  return {bytes.substr(0, kCodeSize),
+          static_cast<std::int32_t>(little_endian(bytes.substr(kCodeSize, 4))),
+          static_cast<std::int16_t>(little_endian(bytes.substr(kCodeSize + 4, 2)))};
+}
+
+std::u16string CodeIndex::code(std::int32_t r) const {
+  const std::string_view code = raw_code(r);
+  return std::u16string(code.begin(), code.end());
+}
+
+int compare_code(std::u16string_view key, std::string_view code) {
+  const std::size_t n = std::min(key.size(), code.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const char16_t c = static_cast<unsigned char>(code[i]);
+    if (key[i] != c) return key[i] < c ? -1 : 1;
+  }
+  if (key.size() == code.size()) return 0;
+  return key.size() < code.size() ? -1 : 1;
+}
+
+IndexKey::IndexKey(std::u16string_view key) : key_(key), number_(key_number(key)) {}
+
+std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_view key,
+                                         IndexSearch kind) {
+  if (index.count() < 1) return std::nullopt;
+  const IndexKey index_key(key);
+  if (index_key.is_number() && kind == IndexSearch::Exact) return exact_number(index, index_key);
+  if (index_key.is_number()) {
+    return bounded_search(index.count(), kind,
+                          [&](std::int32_t r) { return index_key.order_as_number(index, r); });
+  }
+  return bounded_search(index.count(), kind,
+                        [&](std::int32_t r) { return index_key.order(index, r); });
 }
 
 }  // namespace kovari::code_search

@@ -44,14 +44,13 @@ bool takes_first_of_several(const SearchContext& ctx) {
 // offset of each index record whose code is key. False when no record of the
 // code turns up before the walk passes mid + kMaxRunSearch.
 template <typename OnRecord>
-bool walk_run(const CodeIndex& index, std::u16string_view key, std::int32_t mid,
-              OnRecord on_record) {
+bool walk_run(const CodeIndex& index, const IndexKey& key, std::int32_t mid, OnRecord on_record) {
   const std::int32_t k = index.record(mid).ordinal;
   std::int32_t p = mid > k - 1 ? mid - k + 1 : 1;
   bool matched = false;
   for (;; ++p) {
     if (!matched && p > mid + kMaxRunSearch) return false;
-    if (compare_code(key, index.raw_code(p)) != 0) {
+    if (key.order(index, p) != 0) {
       if (matched) return true;
       continue;
     }
@@ -127,21 +126,19 @@ SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) 
   state.out_address.clear();
   state.out_pobox.clear();
   state.out_office.clear();
-  const std::u16string key = text::Trim(state.in_code);
+  const std::u16string_view key = text::trim_view(state.in_code);
   const CodeIndex index = CodeIndex::detail_index(ctx.db);
   const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
   if (!mid) return SearchOutcome::NotFound;
 
   state.status_msg = kMsgResultShown;
   int n = 0;
-  const bool run_found = walk_run(index, key, *mid, [&](std::int32_t offset) {
-    const std::optional<DetailRecord> record = read_detail_record(ctx.db.detail_file, offset);
-    if (!record || n >= kMaxResults) return;
+  DetailRecord& record = state.detail_record;
+  const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
+    if (!read_detail_record(ctx.db.detail_file, offset, record) || n >= kMaxResults) return;
     ++n;
-    DetailAddress address = detail_address(ctx.db.tables, *record);
-    state.res_address[1][n] = std::move(address.address);
-    state.res_pobox[1][n] = std::move(address.pobox);
-    state.res_office[1][n] = std::move(address.office);
+    write_detail_address(ctx.db.tables, record, state.res_address[1][n], state.res_pobox[1][n],
+                         state.res_office[1][n]);
   });
   if (!run_found) report_broken_index(ctx, state, ConvState::kDetailError);
   return report(ctx, state, n, true);
@@ -160,19 +157,24 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
     state.out_pobox.clear();
     state.out_office.clear();
   }
-  const std::u16string key = text::Trim(state.in_code);
+  const std::u16string_view key = text::trim_view(state.in_code);
   const CodeIndex index = CodeIndex::main_index(ctx.db);
   const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
   if (!mid) return not_found(ctx, state);
 
   state.status_msg = kMsgResultShown;
   int n = 0;
-  const bool run_found = walk_run(index, key, *mid, [&](std::int32_t offset) {
-    const std::optional<TownRecord> record = read_town_record(ctx.db.main_file, offset);
-    if (!record || record->kind() == kSkippedKind || n >= kMaxResults) return;
+  TownRecord& record = state.town_record;
+  const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
+    if (!read_town_record(ctx.db.main_file, offset, record) || record.kind() == kSkippedKind ||
+        n >= kMaxResults) {
+      return;
+    }
     ++n;
-    state.res_address[1][n] = base_address(ctx.db.tables, record->location);
-    edit_address(ctx, state, n, record->town_name());
+    std::u16string& base = state.res_address[1][n];
+    base.clear();
+    append_base_address(ctx.db.tables, record.location, base);
+    edit_address(ctx, state, n, record.town_name());
   });
   if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);
   return report(ctx, state, n, false);

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "text/strconv.h"
 #include "text/vb.h"
@@ -14,7 +13,9 @@ namespace {
 // A name is split into at most this many parts.
 constexpr std::size_t kMaxParts = 100;
 
-bool contains(std::u16string_view s, std::u16string_view word) { return text::InStr(s, word) > 0; }
+bool contains(std::u16string_view s, std::u16string_view word) {
+  return s.find(word) != std::u16string_view::npos;
+}
 
 template <std::size_t N>
 bool contains_any(std::u16string_view s, const std::array<std::u16string_view, N>& words) {
@@ -39,35 +40,32 @@ bool is_dropped_from_town_text(std::u16string_view part) {
 // Names without a parenthesis that stand for "everything not listed elsewhere".
 constexpr std::array<std::u16string_view, 3> kCatchAllWords = {u"以下に", u"の次に", u"一円"};
 
-// The inner text split at each "、"; an empty remainder is no part.
-std::vector<std::u16string_view> split_parts(std::u16string_view inner) {
-  std::vector<std::u16string_view> parts;
+// Calls on_part with each part of the inner text, split at each "、"; an
+// empty remainder is no part.
+template <typename OnPart>
+void for_each_part(std::u16string_view inner, OnPart on_part) {
   std::u16string_view rest = inner;
-  while (parts.size() < kMaxParts) {
-    const int p = text::InStr(rest, u"、");
-    if (p == 0) {
-      if (!rest.empty()) parts.emplace_back(rest);
-      break;
+  for (std::size_t parts = 0; parts < kMaxParts; ++parts) {
+    const std::size_t comma = rest.find(u'、');
+    if (comma == std::u16string_view::npos) {
+      if (!rest.empty()) on_part(rest);
+      return;
     }
-    parts.emplace_back(text::left_view(rest, p - 1));
-    rest = text::mid_view(rest, p + 1);
+    on_part(rest.substr(0, comma));
+    rest.remove_prefix(comma + 1);
   }
-  return parts;
 }
 
-// The base followed by the town name and its detail. Kyoto's street-direction
-// names go in front of the town name, numbers after it.
-std::u16string join_town(std::u16string_view base, bool kyoto, std::u16string_view town,
-                         std::u16string_view detail) {
-  std::u16string line;
-  line.reserve(base.size() + town.size() + detail.size());
-  line.append(base);
+// `line` becomes the base followed by the town name and its detail. Kyoto's
+// street-direction names go in front of the town name, numbers after it.
+void join_town(std::u16string& line, std::u16string_view base, bool kyoto, std::u16string_view town,
+               std::u16string_view detail) {
+  line.assign(base);
   if (kyoto && leading_number(detail) <= 0) {
     line.append(detail).append(town);
   } else {
     line.append(town).append(detail);
   }
-  return line;
 }
 
 }  // namespace
@@ -80,47 +78,55 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
   const CallerMode mode = ctx.mode;
   const std::u16string_view name = text::trim_view(name_in);
   // The lines overwrite the base's own row: the base moves out of it first.
-  std::u16string base = std::move(state.res_address[1][n]);
+  std::u16string& base = state.base_line;
+  base.swap(state.res_address[1][n]);
   const bool kyoto = contains(base, u"京都市");
   int counter = n - 1;
 
-  auto emit = [&](std::u16string line, std::u16string town_text) {
-    if (counter >= kMaxResults) return;
+  // The next row for a line, its other columns emptied; nothing when the
+  // rows are full.
+  auto next_row = [&]() -> std::u16string* {
+    if (counter >= kMaxResults) return nullptr;
     ++counter;
-    state.res_address[1][counter] = std::move(line);
     state.res_pobox[1].clear(counter);
     state.res_office[1].clear(counter);
-    if (mode == CallerMode::kBatchAddress) state.res_address[0][counter] = std::move(town_text);
+    return &state.res_address[1][counter];
   };
 
-  const int q = text::InStr(name, u"（");
-  if (q > 0) {
-    const std::u16string_view town = text::left_view(name, q - 1);
+  const std::size_t q = name.find(u'（');
+  if (q != std::u16string_view::npos) {
+    const std::u16string_view town = name.substr(0, q);
     // From after the "（" to the second-last character: the last is the "）".
     const std::u16string_view inner =
-        text::mid_view(name, q + 1, std::max(0, text::Len(name) - q - 1));
-    for (const std::u16string_view part : split_parts(inner)) {
+        name.size() >= q + 2 ? name.substr(q + 1, name.size() - q - 2) : std::u16string_view();
+    for_each_part(inner, [&](std::u16string_view part) {
       std::u16string_view detail = part;
       if (is_remark(detail)) detail = {};
       if (mode == CallerMode::kBatchCode && contains(part, u"～")) {
         detail = {};
         state.conv_state = ConvState::kTildeDropped;
       }
-      std::u16string town_text;
+      std::u16string* line = next_row();
+      if (line == nullptr) return;
+      join_town(*line, base, kyoto, town, detail);
       if (mode == CallerMode::kBatchAddress) {
-        town_text = join_town({}, kyoto, town, is_dropped_from_town_text(part) ? u"" : part);
+        join_town(state.res_address[0][counter], {}, kyoto, town,
+                  is_dropped_from_town_text(part) ? u"" : part);
       }
-      emit(join_town(base, kyoto, town, detail), std::move(town_text));
-    }
+    });
   } else {
     const bool catch_all = contains_any(name, kCatchAllWords);
-    std::u16string town_text;
-    if (mode == CallerMode::kBatchAddress && !catch_all && !contains(name, u"～")) town_text = name;
-    if (!catch_all) base.append(name);
-    emit(std::move(base), std::move(town_text));
+    if (std::u16string* line = next_row()) {
+      line->assign(base);
+      if (!catch_all) line->append(name);
+      if (mode == CallerMode::kBatchAddress) {
+        state.res_address[0][counter] =
+            !catch_all && !contains(name, u"～") ? name : std::u16string_view();
+      }
+    }
   }
   // A name that yields no line leaves the base where it was.
-  if (counter < n) state.res_address[1][n] = std::move(base);
+  if (counter < n) state.res_address[1][n].swap(base);
   n = counter;
 }
 

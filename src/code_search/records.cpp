@@ -2,15 +2,12 @@
 
 #include <array>
 
+#include "postaldb/code_numbers.h"
 #include "text/vb.h"
 
 namespace kovari::code_search {
 
 namespace {
-
-std::u16string ascii_to_text(const std::string& bytes) {
-  return std::u16string(bytes.begin(), bytes.end());
-}
 
 template <typename T>
 std::u16string_view table_text(const std::vector<T>& table, std::int64_t index) {
@@ -24,30 +21,42 @@ std::u16string_view TownRecord::town_name() const {
   return text::trim_view(text::mid_view(text::trim_view(name), 2));
 }
 
-std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset) {
+bool read_town_record(const postaldb::DataFile& file, std::int64_t offset, TownRecord& record) {
   postaldb::Cursor cursor = file.at(offset + 1);
-  TownRecord record;
-  record.code = ascii_to_text(cursor.read_code());
+  const std::string_view code = cursor.read_view(postaldb::kCodeSize);
+  record.code.assign(code.begin(), code.end());
   record.location = cursor.read_long();
-  record.name = cursor.read_variant_string();
+  cursor.read_variant_string(record.name);
   record.attributes = cursor.read_long();
-  if (cursor.failed()) return std::nullopt;
+  if (cursor.failed()) return false;
   record.size = static_cast<std::int32_t>(cursor.position() - (offset + 1));
+  return true;
+}
+
+bool read_detail_record(const postaldb::DataFile& file, std::int64_t offset, DetailRecord& record) {
+  postaldb::Cursor cursor = file.at(offset + 1);
+  const std::string_view code = cursor.read_view(postaldb::kCodeSize);
+  record.code.assign(code.begin(), code.end());
+  record.location = cursor.read_long();
+  record.attributes = cursor.read_long();
+  cursor.read_variant_string(record.office_name);
+  cursor.read_variant_string(record.town_name);
+  cursor.read_variant_string(record.street);
+  if (cursor.failed()) return false;
+  record.size = static_cast<std::int32_t>(cursor.position() - (offset + 1));
+  return true;
+}
+
+std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset) {
+  TownRecord record;
+  if (!read_town_record(file, offset, record)) return std::nullopt;
   return record;
 }
 
 std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file,
                                                std::int64_t offset) {
-  postaldb::Cursor cursor = file.at(offset + 1);
   DetailRecord record;
-  record.code = ascii_to_text(cursor.read_code());
-  record.location = cursor.read_long();
-  record.attributes = cursor.read_long();
-  record.office_name = cursor.read_variant_string();
-  record.town_name = cursor.read_variant_string();
-  record.street = cursor.read_variant_string();
-  if (cursor.failed()) return std::nullopt;
-  record.size = static_cast<std::int32_t>(cursor.position() - (offset + 1));
+  if (!read_detail_record(file, offset, record)) return std::nullopt;
   return record;
 }
 
@@ -71,33 +80,50 @@ LocationNames location_names(const postaldb::PostalTables& tables, std::int32_t 
   return names;
 }
 
-std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location) {
+void append_base_address(const postaldb::PostalTables& tables, std::int32_t location,
+                         std::u16string& address) {
   const auto [pref, city1, city2] = location_parts(tables, location);
-  std::u16string address;
-  address.reserve(pref.size() + city1.size() + city2.size());
   address.append(pref).append(city1).append(city2);
+}
+
+std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location) {
+  std::u16string address;
+  append_base_address(tables, location, address);
   return address;
 }
 
-DetailTown detail_town(const DetailRecord& record) {
-  DetailTown result;
-  result.town = text::Trim(record.town_name);
+void append_detail_town(const DetailRecord& record, std::u16string& town, std::u16string& pobox) {
+  town.append(text::trim_view(record.town_name));
   const int open = record.bracket_open();
   if (record.bracket_flag() && open != 0) {
     // The text before the opening bracket belongs to the address, the text
     // strictly between the brackets is the post-office box.
-    result.pobox = text::Mid(record.street, open + 1, record.bracket_close() - open - 1);
-    result.town += text::Left(record.street, open - 1);
+    pobox.assign(text::mid_view(record.street, open + 1, record.bracket_close() - open - 1));
+    town.append(text::left_view(record.street, open - 1));
   } else {
-    result.town += record.street;
+    pobox.clear();
+    town.append(record.street);
   }
+}
+
+DetailTown detail_town(const DetailRecord& record) {
+  DetailTown result;
+  append_detail_town(record, result.town, result.pobox);
   return result;
 }
 
+void write_detail_address(const postaldb::PostalTables& tables, const DetailRecord& record,
+                          std::u16string& address, std::u16string& pobox, std::u16string& office) {
+  address.clear();
+  append_base_address(tables, record.location, address);
+  append_detail_town(record, address, pobox);
+  office.assign(record.office_name);
+}
+
 DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record) {
-  DetailTown town = detail_town(record);
-  return {base_address(tables, record.location) + town.town, std::move(town.pobox),
-          record.office_name};
+  DetailAddress result;
+  write_detail_address(tables, record, result.address, result.pobox, result.office);
+  return result;
 }
 
 }  // namespace kovari::code_search

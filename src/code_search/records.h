@@ -45,6 +45,10 @@ struct DetailRecord {
 // The record at a 0-based offset; nothing when it does not lie inside the file.
 std::optional<TownRecord> read_town_record(const postaldb::DataFile& file, std::int64_t offset);
 std::optional<DetailRecord> read_detail_record(const postaldb::DataFile& file, std::int64_t offset);
+// The same into `record`, whose texts' room a search reuses; false when it
+// does not lie inside the file.
+bool read_town_record(const postaldb::DataFile& file, std::int64_t offset, TownRecord& record);
+bool read_detail_record(const postaldb::DataFile& file, std::int64_t offset, DetailRecord& record);
 
 // The names of a record's location: Trim(pref_name), and Trim(city_name1) &
 // Trim(city_name2); a prefecture or city number outside the tables gives an
@@ -57,6 +61,9 @@ LocationNames location_names(const postaldb::PostalTables& tables, std::int32_t 
 
 // The prefecture and city names of a record's location, one after the other.
 std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t location);
+// The same appended to `address`.
+void append_base_address(const postaldb::PostalTables& tables, std::int32_t location,
+                         std::u16string& address);
 
 // The part of a detail record's address after its city (the trimmed
 // town-area string and the street part before its bracket) and its
@@ -66,6 +73,8 @@ struct DetailTown {
   std::u16string pobox;
 };
 DetailTown detail_town(const DetailRecord& record);
+// The same, the town part appended to `town` and the box into `pobox`.
+void append_detail_town(const DetailRecord& record, std::u16string& town, std::u16string& pobox);
 
 // The address, post-office box and office name of a detail record.
 struct DetailAddress {
@@ -74,5 +83,8 @@ struct DetailAddress {
   std::u16string office;
 };
 DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record);
+// The same into the texts given, whose room a search reuses.
+void write_detail_address(const postaldb::PostalTables& tables, const DetailRecord& record,
+                          std::u16string& address, std::u16string& pobox, std::u16string& office);
 
 }  // namespace kovari::code_search

@@ -11,7 +11,7 @@ const std::u16string kEmptyRow;
 }  // namespace
 
 const std::u16string& ResultColumn::operator[](int n) const {
-  if (n < 0 || n >= static_cast<int>(rows_.size())) return kEmptyRow;
+  if (n < 0 || static_cast<std::size_t>(n) >= used_) return kEmptyRow;
   return rows_[static_cast<std::size_t>(n)];
 }
 
@@ -20,12 +20,19 @@ std::u16string& ResultColumn::operator[](int n) {
     discarded_.clear();
     return discarded_;
   }
-  if (n >= static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(n) + 1);
-  return rows_[static_cast<std::size_t>(n)];
+  const auto row = static_cast<std::size_t>(n);
+  if (row >= rows_.size()) rows_.resize(row + 1);
+  used_ = std::max(used_, row + 1);
+  return rows_[row];
 }
 
 void ResultColumn::clear(int n) {
-  if (n >= 0 && n < static_cast<int>(rows_.size())) rows_[static_cast<std::size_t>(n)].clear();
+  if (n >= 0 && static_cast<std::size_t>(n) < used_) rows_[static_cast<std::size_t>(n)].clear();
+}
+
+void ResultColumn::clear_all() {
+  for (std::size_t row = 0; row < used_; ++row) rows_[row].clear();
+  used_ = 0;
 }
 
 std::vector<std::u16string> ResultColumn::rows(int first, int last) const {
@@ -33,6 +40,22 @@ std::vector<std::u16string> ResultColumn::rows(int first, int last) const {
   for (int n = std::max(first, 0); n <= std::min(last, kMaxResults); ++n)
     result.push_back((*this)[n]);
   return result;
+}
+
+void CodeSearchState::reset() {
+  in_code.clear();
+  out_address.clear();
+  out_pobox.clear();
+  out_office.clear();
+  status_msg.clear();
+  focus = Focus::kNone;
+  for (auto* columns : {&res_address, &res_pobox, &res_office}) {
+    for (ResultColumn& column : *columns) column.clear_all();
+  }
+  res_count = {};
+  res_pos.clear();
+  list_mode = 0;
+  conv_state = ConvState::kOk;
 }
 
 }  // namespace kovari::code_search

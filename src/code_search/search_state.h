@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "code_search/records.h"
 #include "host/focus.h"
 
 namespace kovari::code_search {
@@ -31,12 +32,16 @@ class ResultColumn {
 
   // Empties row n without storing rows that are empty anyway.
   void clear(int n);
+  // Empties every row, keeping the room of their texts for the next search.
+  void clear_all();
 
   // Rows first..last, in order (rows outside the column are left out).
   std::vector<std::u16string> rows(int first, int last) const;
 
  private:
+  // Rows 0..used_ - 1 may hold text; the rest are empty, their room kept.
   std::vector<std::u16string> rows_;
+  std::size_t used_ = 0;
   std::u16string discarded_;  // what a write outside the rows goes to
 };
 
@@ -77,6 +82,15 @@ struct CodeSearchState {
 
   // Record status of the batch code-to-address conversion.
   ConvState conv_state = ConvState::kOk;
+
+  // What the searches read records into and build address lines from: kept
+  // with the state so that a caller that searches again reuses their room.
+  TownRecord town_record;
+  DetailRecord detail_record;
+  std::u16string base_line;
+
+  // Back to the state of a new value, keeping the room of every text.
+  void reset();
 };
 
 }  // namespace kovari::code_search

@@ -73,32 +73,39 @@ std::int32_t Cursor::read_long() {
 
 std::string Cursor::read_code() { return read_bytes(7); }
 
-std::string Cursor::read_bytes(std::size_t n) {
+std::string Cursor::read_bytes(std::size_t n) { return std::string(read_view(n)); }
+
+std::string_view Cursor::read_view(std::size_t n) {
   const unsigned char* b = take(n);
   if (b == nullptr) return {};
-  return std::string(reinterpret_cast<const char*>(b), n);
+  return {reinterpret_cast<const char*>(b), n};
 }
 
 std::u16string Cursor::read_variant_string() {
+  std::u16string text;
+  read_variant_string(text);
+  return text;
+}
+
+void Cursor::read_variant_string(std::u16string& text) {
+  text.clear();
   const std::int64_t start = position();
   const std::int16_t tag = read_integer();
   const std::uint16_t length = static_cast<std::uint16_t>(read_integer());
-  if (failed()) return {};
+  if (failed()) return;
   if (tag != kStringTag) {
     fail("the text at position " + std::to_string(start) + " has type tag " + std::to_string(tag) +
          ", not " + std::to_string(kStringTag));
-    return {};
+    return;
   }
-  const std::string bytes = read_bytes(length);
-  if (failed()) return {};
+  const std::string_view bytes = read_view(length);
+  if (failed()) return;
   std::size_t bad = 0;
-  std::optional<std::u16string> text = text::decode_sjis(bytes, bad);
-  if (!text) {
+  if (!text::decode_sjis_into(bytes, text, bad)) {
+    text.clear();
     fail("the text at position " + std::to_string(start) + " is not valid Shift-JIS (byte " +
          std::to_string(start + 4 + static_cast<std::int64_t>(bad)) + ")");
-    return {};
   }
-  return std::move(*text);
 }
 
 std::int32_t cnv_data(std::int32_t pattern) {

@@ -75,6 +75,10 @@ class Cursor {
   std::string read_code();                // 7 ASCII bytes
   std::u16string read_variant_string();   // tag (2), byte length (2), Shift-JIS bytes
   std::string read_bytes(std::size_t n);  // n raw bytes
+  // The same without copies: n raw bytes as a view of the file's own, and a
+  // text into `text` (its room reused; empty when it cannot be read).
+  std::string_view read_view(std::size_t n);
+  void read_variant_string(std::u16string& text);
 
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }

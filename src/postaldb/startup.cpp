@@ -3,6 +3,7 @@
 #include <string>
 
 #include "postaldb/char_tables.h"
+#include "postaldb/code_numbers.h"
 #include "postaldb/directory.h"
 #include "postaldb/directory_check.h"
 #include "postaldb/loaders.h"
@@ -78,6 +79,7 @@ LoadStatus load_postal_db(const std::filesystem::path& app_path, PostalDb& db,
   if (LoadStatus s = check_directory(db, detail_in_use); !s.ok()) return s;
 
   const Directory& dir = db.dir;
+  read_index_codes(db);
   const std::int64_t total = std::int64_t{dir.city_count} + dir.pref_count + dir.bill_count +
                              dir.city_pos2_count + dir.word_count + dir.ward_pair_count;
   host.progress_range(0, static_cast<long>(total));

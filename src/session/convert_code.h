@@ -53,4 +53,18 @@ CodeOutcome convert_code(Session& session, Host& host, std::u16string_view code,
                          const code_search::SearchOptions& options = {},
                          const ShownFields& shown = {});
 
+// What a caller that converts code after code keeps between conversions: the
+// search's state and the outcome, whose texts' room the next one reuses.
+struct CodeBuffers {
+  code_search::CodeSearchState state;
+  CodeOutcome outcome;
+};
+
+// The same into `buffers`: the outcome returned lives in them until their
+// next conversion.
+const CodeOutcome& convert_code(Session& session, Host& host, std::u16string_view code,
+                                CallerMode mode, CodeBuffers& buffers,
+                                const code_search::SearchOptions& options = {},
+                                const ShownFields& shown = {});
+
 }  // namespace kovari

@@ -93,9 +93,9 @@ class Cp932Table {
   // (lead * 256 + trail); kNone when there is none.
   char16_t unit(unsigned sequence) const { return units_[sequence]; }
 
-  // The whole of `bytes`, or nothing when some character is not in the table.
-  std::optional<std::u16string> decode(std::string_view bytes) const {
-    std::u16string text;
+  // The whole of `bytes` into `text`; false when some character is not in the table.
+  bool decode(std::string_view bytes, std::u16string& text) const {
+    text.clear();
     text.reserve(character_count(bytes));  // an input file may be large
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       const auto byte = static_cast<unsigned char>(bytes[i]);
@@ -103,10 +103,10 @@ class Cp932Table {
       if (unit == kNone && i + 1 < bytes.size()) {
         unit = units_[static_cast<unsigned>(byte) << 8 | static_cast<unsigned char>(bytes[++i])];
       }
-      if (unit == kNone) return std::nullopt;
+      if (unit == kNone) return false;
       text.push_back(unit);
     }
-    return text;
+    return true;
   }
 
  private:
@@ -204,19 +204,28 @@ const Cp932Encoding& cp932_encoding() {
 
 }  // namespace
 
-std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
-  if (is_ascii(bytes)) return std::u16string(bytes.begin(), bytes.end());
-  if (std::optional<std::u16string> text = cp932_table().decode(bytes)) return text;
+bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset) {
+  if (is_ascii(bytes)) {
+    text.assign(bytes.begin(), bytes.end());
+    return true;
+  }
+  if (cp932_table().decode(bytes, text)) return true;
   // iconv says where the bytes go wrong.
   thread_local IconvDescriptor decoder(kUtf16, kCp932);
   // Every CP932 character, one byte or two, is one UTF-16 code unit: the text
   // takes no more room than it needs (an input file may be large). Invalid
   // text fails where it goes wrong, before the room runs out.
-  std::u16string text(character_count(bytes), u'\0');
+  text.assign(character_count(bytes), u'\0');
   const std::optional<std::size_t> written = decoder.convert(
       bytes, reinterpret_cast<char*>(text.data()), text.size() * sizeof(char16_t), error_offset);
-  if (!written) return std::nullopt;
+  if (!written) return false;
   text.resize(*written / sizeof(char16_t));
+  return true;
+}
+
+std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
+  std::u16string text;
+  if (!decode_sjis_into(bytes, text, error_offset)) return std::nullopt;
   return text;
 }
 

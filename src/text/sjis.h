@@ -18,6 +18,9 @@ std::optional<std::u16string> decode_sjis(std::string_view bytes);
 // The same; on failure error_offset is the 0-based byte offset of the first
 // byte that could not be decoded (on success it is left alone).
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset);
+// The same into `text`, whose room is reused: false on failure (text then
+// holds no meaning).
+bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset);
 
 // UTF-16 to CP932; std::nullopt when a character has no CP932 code.
 std::optional<std::string> encode_sjis(std::u16string_view text);

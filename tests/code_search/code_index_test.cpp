@@ -4,7 +4,9 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "postaldb/code_numbers.h"
 #include "support/scratch_folder.h"
 
 namespace kovari::code_search {
@@ -29,11 +31,13 @@ class CodeIndexTest : public ::testing::Test {
                               "1000009" + "\x01\x02";
     std::ofstream(folder.path() / "index.dat", std::ios::binary) << bytes;
     ASSERT_TRUE(file.open(folder.path() / "index.dat"));
+    numbers = postaldb::read_code_numbers(file, 1, 4);
   }
 
   testing::TempFolder folder;
   postaldb::DataFile file;
-  const CodeIndex index{file, 1, 4};
+  std::vector<std::uint64_t> numbers;
+  CodeIndex index() const { return CodeIndex{file, 1, 4, numbers}; }
 };
 
 TEST_F(CodeIndexTest, RecordsReadAsFarAsTheFileHoldsThem) {
@@ -47,8 +51,10 @@ TEST_F(CodeIndexTest, RecordsReadAsFarAsTheFileHoldsThem) {
       {4, "1000009", 0, 0}, {5, "", 0, 0},         {6, "", 0, 0},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(index.raw_code(c.r), c.raw_code) << c.r;
-    const IndexRecord record = index.record(c.r);
+    EXPECT_EQ(index().raw_code(c.r), c.raw_code) << c.r;
+    EXPECT_EQ(index().number(c.r), c.raw_code.empty() ? 0 : postaldb::code_number(c.raw_code))
+        << c.r;
+    const IndexRecord record = index().record(c.r);
     // Record 4 has its code but not the rest: as a whole record it cannot be read.
     EXPECT_EQ(record.code, c.r == 4 ? "" : c.raw_code) << c.r;
     EXPECT_EQ(record.offset, c.offset) << c.r;
@@ -76,7 +82,7 @@ TEST_F(CodeIndexTest, SearchesMeetTheEndsOfTheRecordsAndEveryKindOfKey) {
       {u"100000９", IndexSearch::Exact, std::nullopt},  // a wide character orders above every byte
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(search_index(index, c.key, c.kind), c.found)
+    EXPECT_EQ(search_index(index(), c.key, c.kind), c.found)
         << std::string(c.key.begin(), c.key.end()) << " " << static_cast<int>(c.kind);
   }
 }
@@ -84,8 +90,11 @@ TEST_F(CodeIndexTest, SearchesMeetTheEndsOfTheRecordsAndEveryKindOfKey) {
 // A directory that counts a record the file does not hold: its empty code
 // lies below every key, so no key lies inside the index.
 TEST_F(CodeIndexTest, IndexWhoseLastRecordIsMissingFindsNothing) {
-  const CodeIndex beyond(file, 1, 5);
+  const std::vector<std::uint64_t> beyond_numbers = postaldb::read_code_numbers(file, 1, 5);
+  EXPECT_EQ(beyond_numbers.size(), 4U);
+  const CodeIndex beyond(file, 1, 5, beyond_numbers);
   EXPECT_EQ(beyond.raw_code(5), "");
+  EXPECT_EQ(beyond.number(5), 0U);
   EXPECT_EQ(search_index(beyond, u"1000001", IndexSearch::Exact), std::nullopt);
   EXPECT_EQ(search_index(beyond, u"1000005", IndexSearch::LowBound), std::nullopt);
 }

@@ -4,9 +4,8 @@
 // start-up load opens them. Only what the searches read is filled in.
 #pragma once
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "postaldb/code_numbers.h"
 #include "postaldb/postal_db.h"
 #include "text/sjis.h"
 
@@ -130,6 +130,7 @@ class PostalImage {
     db.dir.code_count = static_cast<std::int32_t>(main_index.size());
     db.dir.blk2[3] = detail_block;
     db.dir.code2_count = static_cast<std::int32_t>(detail_index.size());
+    postaldb::read_index_codes(db);
     db.tables.pref_name.assign(1, u"");
     for (const auto& p : prefs_) db.tables.pref_name.push_back(p + u"  ");
     db.tables.city_name1.assign(1, u"");

@@ -78,5 +78,47 @@ TEST_F(ConvertCodeTest, AnUnknownCodeInTheWindowFallsBackToItsFirstDigits) {
   EXPECT_EQ(convert(u"1020099", CallerMode::kClipboard).focus, Focus::kNone);
 }
 
+// The rows a caller sees of an outcome, each field on its own.
+std::vector<std::u16string> shown(const CodeOutcome& o) {
+  std::vector<std::u16string> fields = {o.code,
+                                        o.address,
+                                        o.pobox,
+                                        o.office,
+                                        o.message,
+                                        o.town_text,
+                                        std::u16string(1, static_cast<char16_t>(o.result)),
+                                        std::u16string(1, static_cast<char16_t>(o.conv_state)),
+                                        std::u16string(1, static_cast<char16_t>(o.focus))};
+  for (const auto* rows : {&o.results, &o.prefix_list.rows}) {
+    fields.emplace_back(u"|");
+    for (const result_list::ResultRow& row : *rows) {
+      fields.insert(fields.end(), {row.code, row.address, row.pobox, row.office, row.text});
+    }
+  }
+  return fields;
+}
+
+// Buffers kept from one conversion to the next leave nothing of the earlier
+// one in the later: several results before one, a prefix list before a
+// code, a town-area text before a code that has none, a result before none.
+TEST_F(ConvertCodeTest, KeptBuffersGiveWhatNewOnesGive) {
+  const struct {
+    std::u16string_view code;
+    CallerMode mode;
+  } kSequence[] = {
+      {u"1020072", CallerMode::kWindow},       {u"1000001", CallerMode::kWindow},
+      {u"102", CallerMode::kClipboard},        {u"1000001", CallerMode::kClipboard},
+      {u"1020073", CallerMode::kBatchAddress}, {u"1020072", CallerMode::kBatchAddress},
+      {u"1020072", CallerMode::kBatchCode},    {u"9999999", CallerMode::kBatchCode},
+      {u"1020099", CallerMode::kWindow},       {u"1000001", CallerMode::kBatchCode},
+  };
+  CodeBuffers buffers;
+  for (const auto& c : kSequence) {
+    const CodeOutcome& kept = convert_code(loaded.session, loaded.host, c.code, c.mode, buffers);
+    EXPECT_EQ(shown(kept), shown(convert(c.code, c.mode)))
+        << std::string(c.code.begin(), c.code.end()) << " " << static_cast<int>(c.mode);
+  }
+}
+
 }  // namespace
 }  // namespace kovari
