@@ -44,14 +44,16 @@ void finish(Decomposition& d, const DecomposeOptions& options) {
 void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
                        const DecomposeOptions& options) {
   start(d);
-  std::u16string& w = d.work_text;
-  text::to_narrow(d.addr_text, w);
-  strip_blanks(w);
-  if (!options.normalized) apply_char_pairs(w, tables);
-  text::to_wide(w, d.addr_text);
+  std::u16string& narrow = d.work_text;
+  text::to_narrow(d.addr_text, narrow);
+  strip_blanks(narrow);
+  if (!options.normalized) apply_char_pairs(narrow, tables);
+  text::to_wide(narrow, d.addr_text);
 
-  find_building(w, d, tables, options);
+  find_building(narrow, d, tables, options);
   if (d.decomp_status == DecompStatus::kBuilding) return;
+
+  std::u16string_view w = narrow;  // what is left after the levels taken so far
 
   take_prefecture(w, d);
   Marks& P = d.slot[1].addr_flag;

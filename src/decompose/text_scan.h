@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/vb.h"
+
 namespace kovari::decompose {
 
 // An ASCII digit or a full-width one (the texts here are mostly narrow).
@@ -29,15 +31,21 @@ inline bool contains(std::u16string_view s, std::u16string_view x) {
 int first_digit(std::u16string_view s, int start = 1);
 
 // target = Left(s, n); target unchanged when n < 0.
-void set_left(std::u16string& target, std::u16string_view s, int n);
+inline void set_left(std::u16string& target, std::u16string_view s, int n) {
+  if (n >= 0) target.assign(text::left_view(s, n));
+}
 // target = Mid(s, start); target unchanged when start < 1.
-void set_mid(std::u16string& target, std::u16string_view s, int start);
+inline void set_mid(std::u16string& target, std::u16string_view s, int start) {
+  if (start >= 1) target.assign(text::mid_view(s, start));
+}
 // target = Mid(s, start, length); target unchanged when start < 1 or length < 0.
-void set_mid(std::u16string& target, std::u16string_view s, int start, int length);
+inline void set_mid(std::u16string& target, std::u16string_view s, int start, int length) {
+  if (start >= 1 && length >= 0) target.assign(text::mid_view(s, start, length));
+}
 
 // Cut at n: the first n characters of text go to part and text keeps the rest.
 // Nothing changes when n < 0.
-void cut_at(std::u16string& text, int n, std::u16string& part);
+void cut_at(std::u16string_view& text, int n, std::u16string& part);
 
 // The value of the leading digits (ASCII or full-width) of a text, saturating
 // far above any floor or block number; 0 without a leading digit.
