@@ -70,8 +70,6 @@ std::optional<std::u16string> try_mid(std::u16string_view s, int start, int leng
   return Mid(s, start, length);
 }
 
-int InStr(std::u16string_view s1, std::u16string_view s2) { return InStr(1, s1, s2); }
-
 int InStr(int start, std::u16string_view s1, std::u16string_view s2) {
   if (start < 1 || s1.empty()) return 0;
   const std::size_t from = static_cast<std::size_t>(start) - 1;

@@ -57,8 +57,16 @@ inline std::u16string_view mid_view(std::u16string_view s, int start, int length
 // 1-based position of the first s2 in s1 at or after start; 0 when absent.
 // s1 empty gives 0; s2 empty gives start when start <= Len(s1) + 1, else 0.
 // start < 1 (an error in the runtime) gives 0. Binary comparison.
-int InStr(std::u16string_view s1, std::u16string_view s2);
 int InStr(int start, std::u16string_view s1, std::u16string_view s2);
+inline int InStr(std::u16string_view s1, std::u16string_view s2) {
+  // One character in a short text, the commonest search of the engine, costs
+  // less looked for in place than through the general search.
+  if (s2.size() == 1 && s1.size() < 16) {
+    const std::size_t found = s1.find(s2[0]);
+    return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
+  }
+  return InStr(1, s1, s2);
+}
 
 // 1-based position of the last s2 in s1; 0 when absent or s1 is empty;
 // s2 empty gives Len(s1).
