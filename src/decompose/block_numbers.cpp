@@ -13,7 +13,7 @@ using text::InStr;
 
 // Assigns value to target only when it is not empty.
 void set_if_any(std::u16string& target, std::u16string_view value) {
-  if (!value.empty()) target.assign(value);
+  if (!value.empty()) assign_part(target, value);
 }
 
 // The characters strictly between 1-based positions a and b, in either order.
@@ -173,7 +173,7 @@ void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_f
                          int go_flag) {
   auto& part = d.current().addr_part;
   std::u16string& s = d.tail_text;  // a copy: tail may be one of the parts written below
-  s.assign(tail);
+  assign_part(s, tail);
   // の (and the half-width ﾉ) between numbers becomes a dash.
   no_to_dash_outside_sonota(s);
   if (const int p = InStr(s, u"ﾉ"); p != 0) no_to_dash(s, p);
@@ -199,7 +199,7 @@ void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_da
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
   std::u16string& s = d.tail_text;  // a copy: tail may be one of the parts written below
-  s.assign(tail);
+  assign_part(s, tail);
   int& banchou = slot.addr_flag[kBanchou];
   if (banchou != 0) {
     banchou = InStr(s, u"番町");

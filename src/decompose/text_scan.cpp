@@ -18,7 +18,7 @@ int first_digit(std::u16string_view s, int start) {
 void cut_at(std::u16string_view& text, int n, std::u16string& part) {
   if (n < 0) return;
   const std::size_t count = std::min(text.size(), static_cast<std::size_t>(n));
-  part.assign(text.substr(0, count));
+  assign_part(part, text.substr(0, count));
   text.remove_prefix(count);
 }
 
