@@ -13,7 +13,7 @@ using text::InStr;
 
 // Assigns value to target only when it is not empty.
 void set_if_any(std::u16string& target, std::u16string_view value) {
-  if (!value.empty()) target.assign(value);
+  if (!value.empty()) assign_part(target, value);
 }
 
 // The characters strictly between 1-based positions a and b, in either order.
@@ -152,17 +152,30 @@ void no_to_dash(std::u16string& text, int p) {
   const std::u16string_view w = text::trim_view(text);
   const int L = text::Len(w);
   if (!(1 < p && p < L && (digit_at(w, p - 1) || digit_at(w, p + 1)))) return;
-  std::u16string changed(text::left_view(w, p - 1));
-  changed += u'-';
-  changed += text::mid_view(w, p + 1);
-  text = std::move(changed);
+  // The trimmed text with a dash at p.
+  const std::size_t lead = static_cast<std::size_t>(w.data() - text.data());
+  text.resize(lead + w.size());
+  text.erase(0, lead);
+  text[p - 1] = u'-';
 }
 
-void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int ban_flag,
+namespace {
+
+// The の between numbers becomes a dash, except in その他.
+void no_to_dash_outside_sonota(std::u16string& s) {
+  const int no = InStr(s, u"の");
+  if (no != 0 && !contains(s, u"その他")) no_to_dash(s, no);
+}
+
+}  // namespace
+
+void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_flag, int ban_flag,
                          int go_flag) {
   auto& part = d.current().addr_part;
+  std::u16string& s = d.tail_text;  // a copy: tail may be one of the parts written below
+  assign_part(s, tail);
   // の (and the half-width ﾉ) between numbers becomes a dash.
-  if (!contains(s, u"その他")) no_to_dash(s, InStr(s, u"の"));
+  no_to_dash_outside_sonota(s);
   if (const int p = InStr(s, u"ﾉ"); p != 0) no_to_dash(s, p);
 
   const TailMarkers m = find_tail_markers(s, chome_flag, ban_flag, go_flag);
@@ -181,9 +194,12 @@ void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int
   }
 }
 
-void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash) {
+void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash,
+                        int second_dash) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
+  std::u16string& s = d.tail_text;  // a copy: tail may be one of the parts written below
+  assign_part(s, tail);
   int& banchou = slot.addr_flag[kBanchou];
   if (banchou != 0) {
     banchou = InStr(s, u"番町");
@@ -193,10 +209,10 @@ void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int 
       return;
     }
   }
-  if (!contains(s, u"その他")) no_to_dash(s, InStr(s, u"の"));
+  no_to_dash_outside_sonota(s);
   const int b = first_dash != 0 ? InStr(s, u"-") : 0;
-  const int c = second_dash != 0 ? InStr(b + 1, s, u"-") : 0;
   if (b == 0) return;
+  const int c = second_dash != 0 ? InStr(b + 1, s, u"-") : 0;
   set_left(part[kChomeNumber], s, b - 1);
   if (c != 0) {
     set_mid(part[kBanchiNumber], s, b + 1, c - b - 1);

@@ -18,13 +18,14 @@ void no_to_dash(std::u16string& text, int p);
 
 // Splits a tail written with markers (3丁目5番地7号, 5番7, 3丁目5-7 ...) into
 // parts 5 to 9. A flag of 0 means "do not look for that marker".
-void parse_block_numbers(Decomposition& d, std::u16string s, int chome_flag, int ban_flag,
+void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_flag, int ban_flag,
                          int go_flag);
 
 // Splits a dash tail (3-5-7, 1-2-3-4) into parts 5 to 7 and 9; a dash flag of
 // 0 means "do not look for that dash". With 番町 in the town area (kBanchou)
 // the text up to 番町 joins the town area instead.
-void parse_dash_numbers(Decomposition& d, std::u16string s, int first_dash, int second_dash);
+void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash,
+                        int second_dash);
 
 // A town area with a 区 number: text is the town-area text, i the position of
 // its first digit and k that of 区 (3区12 -> part 4 三区, part 5 12).

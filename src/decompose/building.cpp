@@ -104,7 +104,7 @@ void find_building(std::u16string& text, Decomposition& d, const postaldb::Posta
   d.decomp_status = DecompStatus::kParts;
   const int count = building_count(tables);
   // Only the rows whose names may occur in the text are searched, in row order.
-  std::vector<int> rows;
+  std::vector<int>& rows = d.building_rows;
   tables.bill_name_index.rows_in(w, rows);
   for (const int i : rows) {
     if (i < 1 || i > count) continue;

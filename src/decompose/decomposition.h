@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "postaldb/tables.h"
 
@@ -90,8 +91,11 @@ struct Decomposition {
   DecompStatus decomp_status = DecompStatus::kParts;
   std::u16string result_code;   // cleared at the start; set by the building lookup
   std::u16string result_parts;  // trimmed parts 1..9 of slot 1 joined by ","
-  // The narrow working text of the last decomposition, kept for its buffer.
+  // The narrow working text of the last decomposition and the block tail of
+  // the last parse, kept for their buffers.
   std::u16string work_text;
+  std::u16string tail_text;
+  std::vector<int> building_rows;  // the rows the building lookup searched
 
   DecompositionSlot& current() { return slot[addr_slot == 2 ? 2 : 1]; }
   const DecompositionSlot& current() const { return slot[addr_slot == 2 ? 2 : 1]; }

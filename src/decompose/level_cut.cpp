@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "decompose/decompose_steps.h"
+#include "decompose/marker_scan.h"
 #include "decompose/municipal.h"
 #include "decompose/text_scan.h"
 #include "text/vb.h"
@@ -20,22 +21,21 @@ constexpr std::array<std::u16string_view, 3> kMorokataCounties = {u"北諸県郡
 constexpr std::array<std::u16string_view, 7> kTownsContainingMura = {
     u"野村町", u"岩村町", u"村田町", u"玉村町", u"村松町", u"村岡町", u"中村町"};
 
-// Towns named 〇町町, whose town ending is their second 町.
-constexpr std::array<std::u16string_view, 2> kTownsEndingMachiMachi = {u"大町町", u"鹿町町"};
-
 bool set(int p) { return p != 0; }
 
 }  // namespace
 
-void take_prefecture(std::u16string& w, Decomposition& d) {
+void take_prefecture(std::u16string_view& w, Decomposition& d) {
+  static constexpr MarkerScan kPrefectureMarkers{u"東北大県市諸京件"};
+  const auto first = kPrefectureMarkers.scan(w);
   Marks& P = d.slot[1].addr_flag;
-  P[kTokyoTo] = InStr(w, u"東京都");
-  P[kHokkaido] = InStr(w, u"北海道");
-  P[kFu] = InStr(w, u"大阪府");
-  P[kKen] = InStr(w, u"県");
-  P[kShi] = InStr(w, u"市");
+  P[kTokyoTo] = word_from(w, first.of(u'東'), u"東京都");
+  P[kHokkaido] = word_from(w, first.of(u'北'), u"北海道");
+  P[kFu] = word_from(w, first.of(u'大'), u"大阪府");
+  P[kKen] = first.of(u'県');
+  P[kShi] = first.of(u'市');
   int morokata = 0;
-  if (contains(w, u"諸県郡")) {
+  if (word_from(w, first.of(u'諸'), u"諸県郡") != 0) {
     for (std::u16string_view county : kMorokataCounties) {
       morokata = InStr(w, county);
       if (morokata != 0) break;
@@ -45,8 +45,8 @@ void take_prefecture(std::u16string& w, Decomposition& d) {
   if (morokata == 1) P[kKen] = 0;
   if (P[kShi] != 0 && P[kShi] < P[kKen]) P[kKen] = 0;
   if (P[kTokyoTo] + P[kHokkaido] + P[kFu] + P[kKen] == 0) {
-    P[kFu] = InStr(w, u"京都府");
-    P[kKen] = InStr(w, u"件");
+    P[kFu] = word_from(w, first.of(u'京'), u"京都府");
+    P[kKen] = first.of(u'件');
   }
   // A three-character name opening the text ends at character 3.
   for (int k = kTokyoTo; k <= kFu; ++k) {
@@ -65,31 +65,32 @@ void take_prefecture(std::u16string& w, Decomposition& d) {
 
 void find_municipal_markers(std::u16string_view w, std::u16string_view pref, Marks& P,
                             const postaldb::PostalTables& tables) {
-  P[kShi] = InStr(w, u"市");
-  P[kKu] = InStr(w, u"区");
-  P[kGun] = InStr(w, u"郡");
-  P[kShima] = InStr(w, u"島");
-  P[kMachi] = InStr(w, u"町");
-  P[kMura] = InStr(w, u"村");
+  static constexpr MarkerScan kMunicipalMarkers{u"市区郡島町村群大鹿姫"};
+  const auto first = kMunicipalMarkers.scan(w);
+  P[kShi] = first.of(u'市');
+  P[kKu] = first.of(u'区');
+  P[kGun] = first.of(u'郡');
+  P[kShima] = first.of(u'島');
+  P[kMachi] = first.of(u'町');
+  P[kMura] = first.of(u'村');
   if (P[kGun] == 0) {
-    P[kGun] = InStr(w, u"群");
-    if (P[kGun] != 0 && contains(w, u"群馬")) P[kGun] = 0;
+    P[kGun] = first.of(u'群');
+    if (word_from(w, P[kGun], u"群馬") != 0) P[kGun] = 0;
   }
   if (P[kShi] != 0) fix_city_marker(w, P[kShi], pref, tables);
   if (P[kGun] == 1) {
     if (const int again = InStr(2, w, u"郡"); again != 0) P[kGun] = again;
   }
   if (P[kGun] != 0) drop_county_marker(w, P[kGun], P[kShi], pref, tables);
-  if (P[kMachi] != 0) {
-    for (std::u16string_view town : kTownsEndingMachiMachi) {
-      if (const int a = InStr(w, town); a != 0) P[kMachi] = a + 2;
-    }
+  if (P[kMachi] != 0) {  // towns named 〇町町 end at their second 町
+    if (const int a = word_from(w, first.of(u'大'), u"大町町"); a != 0) P[kMachi] = a + 2;
+    if (const int a = word_from(w, first.of(u'鹿'), u"鹿町町"); a != 0) P[kMachi] = a + 2;
   }
-  if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) && contains(w, u"郡山市")) {
+  if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) && word_from(w, first.of(u'郡'), u"郡山市") != 0) {
     P[kGun] = 0;
     P[kMachi] = 0;
   }
-  if (set(P[kShi]) && set(P[kKu]) && contains(w, u"姫路市")) P[kKu] = 0;
+  if (set(P[kShi]) && set(P[kKu]) && word_from(w, first.of(u'姫'), u"姫路市") != 0) P[kKu] = 0;
 }
 
 void apply_marker_rules(std::u16string_view w, Marks& P) {
@@ -136,7 +137,7 @@ void apply_marker_rules(std::u16string_view w, Marks& P) {
     P[kShi] = P[kGun] = P[kShima] = P[kMachi] = P[kMura] = 0;
 }
 
-void cut_municipal_levels(std::u16string& w, Decomposition& d,
+void cut_municipal_levels(std::u16string_view& w, Decomposition& d,
                           const postaldb::PostalTables& tables) {
   DecompositionSlot& slot = d.slot[1];
   Marks& P = slot.addr_flag;

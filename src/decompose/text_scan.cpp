@@ -15,23 +15,11 @@ int first_digit(std::u16string_view s, int start) {
   return 0;
 }
 
-void set_left(std::u16string& target, std::u16string_view s, int n) {
-  if (n >= 0) target.assign(text::left_view(s, n));
-}
-
-void set_mid(std::u16string& target, std::u16string_view s, int start) {
-  if (start >= 1) target.assign(text::mid_view(s, start));
-}
-
-void set_mid(std::u16string& target, std::u16string_view s, int start, int length) {
-  if (start >= 1 && length >= 0) target.assign(text::mid_view(s, start, length));
-}
-
-void cut_at(std::u16string& text, int n, std::u16string& part) {
+void cut_at(std::u16string_view& text, int n, std::u16string& part) {
   if (n < 0) return;
   const std::size_t count = std::min(text.size(), static_cast<std::size_t>(n));
-  part.assign(text, 0, count);
-  text.erase(0, count);
+  assign_part(part, text.substr(0, count));
+  text.remove_prefix(count);
 }
 
 std::int64_t digits_value(std::u16string_view digits) {

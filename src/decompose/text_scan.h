@@ -3,9 +3,12 @@
 // unchanged).
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "text/vb.h"
 
 namespace kovari::decompose {
 
@@ -28,16 +31,32 @@ inline bool contains(std::u16string_view s, std::u16string_view x) {
 // 1-based position of the first digit at or after start; 0 when none.
 int first_digit(std::u16string_view s, int start = 1);
 
+// target = s for a part cut from another text (the working text, a tail
+// buffer), never from target itself: the plain append path, not the general
+// replace that allows for an overlap.
+inline void assign_part(std::u16string& target, std::u16string_view s) {
+  assert(s.empty() || s.data() + s.size() <= target.data() ||
+         s.data() >= target.data() + target.capacity());
+  target.clear();
+  target.append(s);
+}
+
 // target = Left(s, n); target unchanged when n < 0.
-void set_left(std::u16string& target, std::u16string_view s, int n);
+inline void set_left(std::u16string& target, std::u16string_view s, int n) {
+  if (n >= 0) assign_part(target, text::left_view(s, n));
+}
 // target = Mid(s, start); target unchanged when start < 1.
-void set_mid(std::u16string& target, std::u16string_view s, int start);
+inline void set_mid(std::u16string& target, std::u16string_view s, int start) {
+  if (start >= 1) assign_part(target, text::mid_view(s, start));
+}
 // target = Mid(s, start, length); target unchanged when start < 1 or length < 0.
-void set_mid(std::u16string& target, std::u16string_view s, int start, int length);
+inline void set_mid(std::u16string& target, std::u16string_view s, int start, int length) {
+  if (start >= 1 && length >= 0) assign_part(target, text::mid_view(s, start, length));
+}
 
 // Cut at n: the first n characters of text go to part and text keeps the rest.
 // Nothing changes when n < 0.
-void cut_at(std::u16string& text, int n, std::u16string& part);
+void cut_at(std::u16string_view& text, int n, std::u16string& part);
 
 // The value of the leading digits (ASCII or full-width) of a text, saturating
 // far above any floor or block number; 0 without a leading digit.

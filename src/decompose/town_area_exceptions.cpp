@@ -1,6 +1,8 @@
 #include "decompose/town_area_exceptions.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "decompose/text_scan.h"
 #include "text/vb.h"
@@ -166,23 +168,39 @@ void apply_rule(Rule rule, std::u16string_view town, std::u16string_view text, M
   }
 }
 
+// The first characters of a list's places as bits, so that most names are
+// told apart from every place of a list with one test.
+template <std::size_t N>
+constexpr std::uint64_t first_char_bits(const std::array<PlaceRule, N>& rules) {
+  std::uint64_t bits = 0;
+  for (const PlaceRule& entry : rules) bits |= std::uint64_t{1} << (entry.place[0] % 64);
+  return bits;
+}
+
+constexpr std::uint64_t kCityFirstChars = first_char_bits(kCityRules);
+constexpr std::uint64_t kTownFirstChars = first_char_bits(kTownRules);
+
+// The rule of the place named name in rules (whose first characters are
+// first_chars), or nullptr.
+template <std::size_t N>
+const PlaceRule* rule_of(const std::array<PlaceRule, N>& rules, std::uint64_t first_chars,
+                         std::u16string_view name) {
+  if (name.empty() || (first_chars >> (name[0] % 64) & 1) == 0) return nullptr;
+  for (const PlaceRule& entry : rules) {
+    if (entry.place == name) return &entry;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void town_area_exceptions(std::u16string_view city, std::u16string_view town,
                           std::u16string_view text, Marks& flag) {
   flag[30] = 0;
-  for (const PlaceRule& entry : kCityRules) {
-    if (entry.place == city) {
-      apply_rule(entry.rule, town, text, flag);
-      return;
-    }
-  }
-  if (town.empty()) return;
-  for (const PlaceRule& entry : kTownRules) {
-    if (entry.place == town) {
-      apply_rule(entry.rule, town, text, flag);
-      return;
-    }
+  if (const PlaceRule* entry = rule_of(kCityRules, kCityFirstChars, city)) {
+    apply_rule(entry->rule, town, text, flag);
+  } else if (const PlaceRule* entry = rule_of(kTownRules, kTownFirstChars, town)) {
+    apply_rule(entry->rule, town, text, flag);
   }
 }
 

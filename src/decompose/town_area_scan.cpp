@@ -2,6 +2,7 @@
 // the number scan and the kanji block numbers.
 #include "decompose/block_numbers.h"
 #include "decompose/decompose_steps.h"
+#include "decompose/marker_scan.h"
 #include "decompose/normalize.h"
 #include "decompose/text_scan.h"
 #include "decompose/town_area_exceptions.h"
@@ -13,18 +14,20 @@ namespace {
 using text::InStr;
 
 void find_block_markers(std::u16string_view w, Marks& P) {
-  P[kCho] = InStr(w, u"丁");
-  P[kBan] = InStr(w, u"番");
+  static constexpr MarkerScan kBlockMarkers{u"丁番号-条線区地"};
+  const auto first = kBlockMarkers.scan(w);
+  P[kCho] = first.of(u'丁');
+  P[kBan] = first.of(u'番');
   if (P[kBan] != 0) {
-    P[kBanchou] = InStr(w, u"番町");
+    P[kBanchou] = InStr(P[kBan], w, u"番町");
     if (P[kBanchou] != 0) P[kBan] = 0;
   }
-  P[kGo] = InStr(w, u"号");
-  P[kDash1] = InStr(w, u"-");
-  P[kJo] = InStr(w, u"条");
-  P[kSen] = InStr(w, u"線");
-  P[kTownKu] = InStr(w, u"区");
-  P[kChiwari] = InStr(w, u"地割");
+  P[kGo] = first.of(u'号');
+  P[kDash1] = first.of(u'-');
+  P[kJo] = first.of(u'条');
+  P[kSen] = first.of(u'線');
+  P[kTownKu] = first.of(u'区');
+  P[kChiwari] = word_from(w, first.of(u'地'), u"地割");
   if (P[kDash1] != 0) P[kDash2] = InStr(P[kDash1] + 1, w, u"-");
   if (P[kDash2] != 0) P[kDash3] = InStr(P[kDash2] + 1, w, u"-");
 }
@@ -134,7 +137,7 @@ void read_kanji_block_numbers(Decomposition& d, const postaldb::PostalTables& ta
 
 }  // namespace
 
-void decompose_town_area(std::u16string& w, Decomposition& d,
+void decompose_town_area(std::u16string_view w, Decomposition& d,
                          const postaldb::PostalTables& tables) {
   DecompositionSlot& slot = d.slot[1];
   Marks& P = slot.addr_flag;

@@ -36,7 +36,8 @@ class NameIndex {
   }
   static std::size_t pair_bit(std::uint32_t key) { return (key ^ key >> 13) & kBitMask; }
 
-  static constexpr std::size_t kBitMask = 0xFFF;
+  // Enough bits that a pair of no name rarely finds its bit set.
+  static constexpr std::size_t kBitMask = 0xFFFF;
   std::vector<std::pair<std::uint32_t, int>> pairs_;  // (first two characters, row), sorted
   std::bitset<kBitMask + 1> pair_bits_;               // pair_bit of every key in pairs_
   std::vector<std::pair<char16_t, int>> singles_;     // one-character names

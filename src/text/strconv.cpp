@@ -1,6 +1,11 @@
 #include "text/strconv.h"
 
+#include <algorithm>
 #include <array>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kovari::text {
 namespace {
@@ -74,6 +79,96 @@ constexpr char16_t narrow_punctuation(char16_t c) {
   }
 }
 
+// A range of characters first..last that a conversion may change.
+struct Range {
+  char16_t first, last;
+};
+
+// The characters to_narrow may change: the quotes and ‐, the CJK symbols and
+// kana, the full-width ASCII forms.
+constexpr std::array<Range, 3> kNarrowChanged = {{{0x2010, 0x201D}, {0x3000, 0x30FF}, {0xFF01, 0xFF5E}}};
+// The characters to_wide may change: the blank and ASCII, the half-width kana.
+constexpr std::array<Range, 2> kWideChanged = {{{0x20, 0x7E}, {kHalfFirst, kHalfLast}}};
+
+constexpr std::size_t kBlock = 8;
+
+// Whether none of the kBlock characters at p lies in one of the ranges: most
+// of an address is kanji that both conversions copy unchanged, a block at a time.
+template <std::size_t N>
+bool block_unchanged(const char16_t* p, const std::array<Range, N>& ranges) {
+#if defined(__SSE2__)
+  const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  __m128i inside = _mm_setzero_si128();
+  for (const Range& r : ranges) {
+    // c - first <= last - first, unsigned: the saturated difference is 0.
+    const __m128i offset = _mm_sub_epi16(units, _mm_set1_epi16(static_cast<short>(r.first)));
+    const __m128i excess = _mm_subs_epu16(offset, _mm_set1_epi16(static_cast<short>(r.last - r.first)));
+    inside = _mm_or_si128(inside, _mm_cmpeq_epi16(excess, _mm_setzero_si128()));
+  }
+  return _mm_movemask_epi8(inside) == 0;
+#else
+  for (std::size_t i = 0; i < kBlock; ++i) {
+    for (const Range& r : ranges) {
+      if (p[i] >= r.first && p[i] <= r.last) return false;
+    }
+  }
+  return true;
+#endif
+}
+
+// Writes the narrow form of s[i] at o; returns the index of the next character.
+std::size_t put_narrow(std::u16string_view s, std::size_t i, char16_t*& o) {
+  const char16_t c = s[i];
+  if (c >= 0xFF01 && c <= 0xFF5E && c != u'＼') {
+    *o++ = static_cast<char16_t>(c - kWideAsciiOffset);
+  } else if (c >= 0x3000 && c <= 0x30FF && kNarrowCjk[c - 0x3000][0] != 0) {
+    const NarrowForm& form = kNarrowCjk[c - 0x3000];
+    *o++ = form[0];
+    if (form[1] != 0) *o++ = form[1];
+  } else if (const char16_t ascii = narrow_punctuation(c); ascii != 0) {
+    *o++ = ascii;
+  } else {
+    *o++ = c;
+  }
+  return i + 1;
+}
+
+// Writes the wide form of s[i] at o; returns the index of the next character,
+// past a voiced mark joined to s[i].
+std::size_t put_wide(std::u16string_view s, std::size_t i, char16_t*& o) {
+  const char16_t c = s[i];
+  if (c == u' ') {
+    *o++ = kWideBlank;
+  } else if (c > u' ' && c < 0x7F && c != u'\\') {
+    *o++ = static_cast<char16_t>(c + kWideAsciiOffset);
+  } else if (c >= kHalfFirst && c <= kHalfLast) {
+    const char16_t joined = i + 1 < s.size() ? joined_katakana(c, s[i + 1]) : 0;
+    *o++ = joined != 0 ? joined : wide_of_half(c);
+    if (joined != 0) return i + 2;
+  } else {
+    *o++ = c;
+  }
+  return i + 1;
+}
+
+// Converts s into o a block at a time where a block holds no character of
+// changed, else character by character with put.
+template <std::size_t N>
+char16_t* convert(std::u16string_view s, const std::array<Range, N>& changed,
+                  std::size_t (*put)(std::u16string_view, std::size_t, char16_t*&), char16_t* o) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    if (i + kBlock <= s.size() && block_unchanged(s.data() + i, changed)) {
+      o = std::copy_n(s.data() + i, kBlock, o);
+      i += kBlock;
+      continue;
+    }
+    const std::size_t block_end = std::min(i + kBlock, s.size());
+    while (i < block_end) i = put(s, i, o);
+  }
+  return o;
+}
+
 }  // namespace
 
 // Both conversions write through a pointer into out sized for the longest
@@ -81,41 +176,14 @@ constexpr char16_t narrow_punctuation(char16_t c) {
 // hundred thousand.
 void to_narrow(std::u16string_view s, std::u16string& out) {
   out.resize(2 * s.size());  // a voiced katakana becomes two characters
-  char16_t* o = out.data();
-  for (const char16_t c : s) {
-    if (c >= 0xFF01 && c <= 0xFF5E && c != u'＼') {
-      *o++ = static_cast<char16_t>(c - kWideAsciiOffset);
-    } else if (c >= 0x3000 && c <= 0x30FF && kNarrowCjk[c - 0x3000][0] != 0) {
-      const NarrowForm& form = kNarrowCjk[c - 0x3000];
-      *o++ = form[0];
-      if (form[1] != 0) *o++ = form[1];
-    } else if (const char16_t ascii = narrow_punctuation(c); ascii != 0) {
-      *o++ = ascii;
-    } else {
-      *o++ = c;
-    }
-  }
-  out.resize(static_cast<std::size_t>(o - out.data()));
+  const char16_t* end = convert(s, kNarrowChanged, put_narrow, out.data());
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 void to_wide(std::u16string_view s, std::u16string& out) {
   out.resize(s.size());
-  char16_t* o = out.data();
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const char16_t c = s[i];
-    if (c == u' ') {
-      *o++ = kWideBlank;
-    } else if (c > u' ' && c < 0x7F && c != u'\\') {
-      *o++ = static_cast<char16_t>(c + kWideAsciiOffset);
-    } else if (c >= kHalfFirst && c <= kHalfLast) {
-      const char16_t joined = i + 1 < s.size() ? joined_katakana(c, s[i + 1]) : 0;
-      *o++ = joined != 0 ? joined : wide_of_half(c);
-      if (joined != 0) ++i;
-    } else {
-      *o++ = c;
-    }
-  }
-  out.resize(static_cast<std::size_t>(o - out.data()));
+  const char16_t* end = convert(s, kWideChanged, put_wide, out.data());
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 std::u16string to_narrow(std::u16string_view s) {

@@ -43,27 +43,6 @@ std::size_t find_text(std::u16string_view s, std::u16string_view x, std::size_t 
 
 int Len(std::u16string_view s) { return static_cast<int>(s.size()); }
 
-std::u16string_view left_view(std::u16string_view s, int n) {
-  if (n < 0) return {};
-  return s.substr(0, static_cast<std::size_t>(n));
-}
-
-std::u16string_view right_view(std::u16string_view s, int n) {
-  if (n < 0) return {};
-  const std::size_t count = std::min(s.size(), static_cast<std::size_t>(n));
-  return s.substr(s.size() - count);
-}
-
-std::u16string_view mid_view(std::u16string_view s, int start) {
-  if (start < 1 || static_cast<std::size_t>(start) > s.size()) return {};
-  return s.substr(static_cast<std::size_t>(start) - 1);
-}
-
-std::u16string_view mid_view(std::u16string_view s, int start, int length) {
-  if (length < 0) return {};
-  return mid_view(s, start).substr(0, static_cast<std::size_t>(length));
-}
-
 std::u16string Left(std::u16string_view s, int n) { return std::u16string(left_view(s, n)); }
 std::u16string Right(std::u16string_view s, int n) { return std::u16string(right_view(s, n)); }
 std::u16string Mid(std::u16string_view s, int start) { return std::u16string(mid_view(s, start)); }
@@ -91,14 +70,12 @@ std::optional<std::u16string> try_mid(std::u16string_view s, int start, int leng
   return Mid(s, start, length);
 }
 
-int InStr(std::u16string_view s1, std::u16string_view s2) { return InStr(1, s1, s2); }
-
 int InStr(int start, std::u16string_view s1, std::u16string_view s2) {
   if (start < 1 || s1.empty()) return 0;
   const std::size_t from = static_cast<std::size_t>(start) - 1;
   if (s2.empty()) return from <= s1.size() ? start : 0;
   if (from >= s1.size()) return 0;
-  const std::size_t found = find_text(s1, s2, from);
+  const std::size_t found = s2.size() == 1 ? find_unit(s1, s2[0], from) : find_text(s1, s2, from);
   return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
 

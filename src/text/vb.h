@@ -8,6 +8,7 @@
 // Nothing here throws or allocates more than its result.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,16 +36,37 @@ std::optional<std::u16string> try_mid(std::u16string_view s, int start, int leng
 
 // Allocation-free views into s with the rules of Left/Right/Mid (error cases
 // give an empty view). The view lives as long as the text behind s.
-std::u16string_view left_view(std::u16string_view s, int n);
-std::u16string_view right_view(std::u16string_view s, int n);
-std::u16string_view mid_view(std::u16string_view s, int start);
-std::u16string_view mid_view(std::u16string_view s, int start, int length);
+inline std::u16string_view left_view(std::u16string_view s, int n) {
+  if (n < 0) return {};
+  return s.substr(0, static_cast<std::size_t>(n));
+}
+inline std::u16string_view right_view(std::u16string_view s, int n) {
+  if (n < 0) return {};
+  const std::size_t count = std::min(s.size(), static_cast<std::size_t>(n));
+  return s.substr(s.size() - count);
+}
+inline std::u16string_view mid_view(std::u16string_view s, int start) {
+  if (start < 1 || static_cast<std::size_t>(start) > s.size()) return {};
+  return s.substr(static_cast<std::size_t>(start) - 1);
+}
+inline std::u16string_view mid_view(std::u16string_view s, int start, int length) {
+  if (length < 0) return {};
+  return mid_view(s, start).substr(0, static_cast<std::size_t>(length));
+}
 
 // 1-based position of the first s2 in s1 at or after start; 0 when absent.
 // s1 empty gives 0; s2 empty gives start when start <= Len(s1) + 1, else 0.
 // start < 1 (an error in the runtime) gives 0. Binary comparison.
-int InStr(std::u16string_view s1, std::u16string_view s2);
 int InStr(int start, std::u16string_view s1, std::u16string_view s2);
+inline int InStr(std::u16string_view s1, std::u16string_view s2) {
+  // One character in a short text, the commonest search of the engine, costs
+  // less looked for in place than through the general search.
+  if (s2.size() == 1 && s1.size() < 16) {
+    const std::size_t found = s1.find(s2[0]);
+    return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
+  }
+  return InStr(1, s1, s2);
+}
 
 // 1-based position of the last s2 in s1; 0 when absent or s1 is empty;
 // s2 empty gives Len(s1).

@@ -7,57 +7,76 @@
 namespace kovari::text {
 namespace {
 
+struct Case {
+  std::u16string_view from, to;
+};
+
+constexpr Case kNarrowCases[] = {
+    {u"　", u" "},
+    {u"０１２３４５６７８９", u"0123456789"},
+    {u"ＡＺａｚ", u"AZaz"},
+    {u"！＃＄％＆（）＊＋，．／：；＜＝＞？＠［］＾＿｛｜｝｀", u"!#$%&()*+,./:;<=>?@[]^_{|}`"},
+    {u"＂＇", u"\"'"},
+    {u"～", u"~"},
+    {u"－", u"-"},
+    {u"’‘”“‐", u"''\"\"-"},
+    {u"￥＼", u"￥＼"},
+    {u"\t\r\n", u"\t\r\n"},
+    {u"アイウエオン", u"ｱｲｳｴｵﾝ"},
+    {u"ヲァィゥェォャュョッ", u"ｦｧｨｩｪｫｬｭｮｯ"},
+    {u"ガギグゲゴザジズゼゾダヂヅデド", u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞｽﾞｾﾞｿﾞﾀﾞﾁﾞﾂﾞﾃﾞﾄﾞ"},
+    {u"バビブベボパピプペポ", u"ﾊﾞﾋﾞﾌﾞﾍﾞﾎﾞﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ"},
+    {u"ヴ", u"ｳﾞ"},
+    {u"ヵヶヰヱヮ", u"ヵヶヰヱヮ"},
+    {u"ー。「」、・゛゜", u"ｰ｡｢｣､･ﾞﾟ"},
+    {u"あがぱ東京※〒×", u"あがぱ東京※〒×"},
+    {u"ＡＢＣビル３Ｆ", u"ABCﾋﾞﾙ3F"},
+    {u"１－２～３", u"1-2~3"},
+};
+
+constexpr Case kWideCases[] = {
+    {u" ", u"　"},
+    {u"0123456789AZaz", u"０１２３４５６７８９ＡＺａｚ"},
+    {u"!\"#$%&'()*+,-./:;<=>?@[]^_`{|}~",
+     u"！＂＃＄％＆＇（）＊＋，－．／：；＜＝＞？＠［］＾＿｀｛｜｝～"},
+    {u"\\", u"\\"},
+    {u"\t\r\n", u"\t\r\n"},
+    {u"ｱｲｳｴｵﾝｦｧｯｰ", u"アイウエオンヲァッー"},
+    {u"ｶﾞｷﾞﾄﾞﾊﾞﾎﾞ", u"ガギドバボ"},
+    {u"ﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ", u"パピプペポ"},
+    {u"ｳﾞ", u"ヴ"},
+    {u"ｱﾞ", u"ア゛"},
+    {u"ﾜﾞ", u"ワ゛"},
+    {u"ｶﾟ", u"カ゜"},
+    {u"ﾞﾟ", u"゛゜"},
+    {u"｡｢｣､･", u"。「」、・"},
+    {u"ｶ", u"カ"},
+    {u"あ東", u"あ東"},
+};
+
 TEST(StrConvTest, Narrow) {
-  const struct {
-    std::u16string_view wide, narrow;
-  } kCases[] = {
-      {u"　", u" "},
-      {u"０１２３４５６７８９", u"0123456789"},
-      {u"ＡＺａｚ", u"AZaz"},
-      {u"！＃＄％＆（）＊＋，．／：；＜＝＞？＠［］＾＿｛｜｝｀", u"!#$%&()*+,./:;<=>?@[]^_{|}`"},
-      {u"＂＇", u"\"'"},
-      {u"～", u"~"},
-      {u"－", u"-"},
-      {u"’‘”“‐", u"''\"\"-"},
-      {u"￥＼", u"￥＼"},
-      {u"\t\r\n", u"\t\r\n"},
-      {u"アイウエオン", u"ｱｲｳｴｵﾝ"},
-      {u"ヲァィゥェォャュョッ", u"ｦｧｨｩｪｫｬｭｮｯ"},
-      {u"ガギグゲゴザジズゼゾダヂヅデド", u"ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞｽﾞｾﾞｿﾞﾀﾞﾁﾞﾂﾞﾃﾞﾄﾞ"},
-      {u"バビブベボパピプペポ", u"ﾊﾞﾋﾞﾌﾞﾍﾞﾎﾞﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ"},
-      {u"ヴ", u"ｳﾞ"},
-      {u"ヵヶヰヱヮ", u"ヵヶヰヱヮ"},
-      {u"ー。「」、・゛゜", u"ｰ｡｢｣､･ﾞﾟ"},
-      {u"あがぱ東京※〒×", u"あがぱ東京※〒×"},
-      {u"ＡＢＣビル３Ｆ", u"ABCﾋﾞﾙ3F"},
-      {u"１－２～３", u"1-2~3"},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(to_narrow(c.wide), c.narrow) << to_utf8(c.wide);
+  for (const Case& c : kNarrowCases) EXPECT_EQ(to_narrow(c.from), c.to) << to_utf8(c.from);
 }
 
 TEST(StrConvTest, Wide) {
-  const struct {
-    std::u16string_view narrow, wide;
-  } kCases[] = {
-      {u" ", u"　"},
-      {u"0123456789AZaz", u"０１２３４５６７８９ＡＺａｚ"},
-      {u"!\"#$%&'()*+,-./:;<=>?@[]^_`{|}~",
-       u"！＂＃＄％＆＇（）＊＋，－．／：；＜＝＞？＠［］＾＿｀｛｜｝～"},
-      {u"\\", u"\\"},
-      {u"\t\r\n", u"\t\r\n"},
-      {u"ｱｲｳｴｵﾝｦｧｯｰ", u"アイウエオンヲァッー"},
-      {u"ｶﾞｷﾞﾄﾞﾊﾞﾎﾞ", u"ガギドバボ"},
-      {u"ﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ", u"パピプペポ"},
-      {u"ｳﾞ", u"ヴ"},
-      {u"ｱﾞ", u"ア゛"},
-      {u"ﾜﾞ", u"ワ゛"},
-      {u"ｶﾟ", u"カ゜"},
-      {u"ﾞﾟ", u"゛゜"},
-      {u"｡｢｣､･", u"。「」、・"},
-      {u"ｶ", u"カ"},
-      {u"あ東", u"あ東"},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(to_wide(c.narrow), c.wide) << to_utf8(c.narrow);
+  for (const Case& c : kWideCases) EXPECT_EQ(to_wide(c.from), c.to) << to_utf8(c.from);
+}
+
+// Runs of characters that stay as they are are copied eight at a time: every
+// case converts alike wherever it falls in the text, across the block edges.
+TEST(StrConvTest, ConversionDoesNotDependOnThePositionInTheText) {
+  for (int before = 0; before <= 17; ++before) {
+    const std::u16string head(before, u'東');
+    const std::u16string tail(17 - before, u'京');
+    for (const Case& c : kNarrowCases) {
+      EXPECT_EQ(to_narrow(head + std::u16string(c.from) + tail), head + std::u16string(c.to) + tail)
+          << before << " " << to_utf8(c.from);
+    }
+    for (const Case& c : kWideCases) {
+      EXPECT_EQ(to_wide(head + std::u16string(c.from) + tail), head + std::u16string(c.to) + tail)
+          << before << " " << to_utf8(c.from);
+    }
+  }
 }
 
 TEST(StrConvTest, RoundTripsChangeLengthAndFoldQuotes) {
