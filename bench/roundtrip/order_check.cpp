@@ -19,6 +19,7 @@ std::vector<Answer> answers_in(Session& session, const std::vector<std::u16strin
     if (alone) {
       session.remembered = {};
       session.caches = {};
+      session.town_cache.clear();
     }
     answers[i] = answer_of(convert(session, addresses[i]));
   }
@@ -65,6 +66,7 @@ OrderCheck check_order(Session& session, const std::vector<std::u16string>& addr
         {"shuffled", &shuffled}}) {
     session.remembered = {};
     session.caches = {};
+    session.town_cache.clear();
     compare(name, answers_in(session, addresses, *order, convert, false));
   }
   return check;

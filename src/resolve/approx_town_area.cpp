@@ -31,10 +31,10 @@ std::optional<TownAreaView> town_area_view(const Attempt& base, const ResolveCon
   TownAreaView view;
   view.before_town = text.substr(0, text.size() - st.typed_town.size());
   view.typed_town = st.typed_town;
-  TownRecordReader reader(ctx.caches.town_cache, ctx.db.main_file, ctx.db.tables, st.town_first,
-                          st.town_last);
-  while (const TownRecord* rec = reader.next()) {
-    if (!rec->has_below && !rec->has_next) view.records.push_back(rec);
+  const TownRun& run = ctx.town_cache.run(ctx.db.main_file, ctx.db.tables, st.town_first,
+                                          st.town_last);
+  for (const TownRecord& rec : run.records) {
+    if (!rec.has_below && !rec.has_next) view.records.push_back(&rec);
   }
   if (view.records.empty()) return std::nullopt;
   return view;
@@ -53,7 +53,7 @@ std::optional<NameFit> fitting_name(const TownAreaView& view, OtherForm other_fo
     if (!continues(*form, std::u16string_view(typed).substr(form->size()))) continue;
     if (fit && form->size() < fit->typed_length) continue;
     tie = fit && form->size() == fit->typed_length;
-    if (!tie) fit = NameFit{rec->whole, form->size()};
+    if (!tie) fit = NameFit{std::u16string(rec->whole), form->size()};
   }
   if (tie || !fit) return std::nullopt;
   // A form that is itself a name of the municipality (山目 of 山目（向野）, beside

@@ -14,6 +14,7 @@
 #include "host/running_windows.h"
 #include "postaldb/postal_db.h"
 #include "resolve/resolve_state.h"
+#include "resolve/town_records.h"
 #include "settings/settings.h"
 
 namespace kovari::resolve {
@@ -29,6 +30,7 @@ struct ResolveContext {
   Host& host;
   RememberedChoices& remembered;
   ResolveCaches& caches;
+  const TownCache& town_cache;  // may be shared with conversions running side by side
   std::u16string_view old_code;  // batch: the record's existing postal code
   bool use_old_code = false;     // batch: complete the levels from it
 };

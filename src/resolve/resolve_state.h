@@ -1,8 +1,8 @@
 // What address resolution works with: the working values and result of one
 // resolution (ResolveState, made afresh for every address), the choices it
 // remembers from one address to the next (RememberedChoices), and the caches
-// of what it read from the data (ResolveCaches). The session owns the last
-// two; nothing is global.
+// of what it read from the data (ResolveCaches; the town-area records are kept
+// in town_records.h). The session owns the last two; nothing is global.
 //
 // The lists are 0-based vectors; the counts keep the 1-based meaning of the
 // stored data (cand_count may exceed what is stored, as the scan goes on
@@ -12,7 +12,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -75,46 +74,6 @@ struct FuzzyHits {
     fuzzy_index.clear();
     fuzzy_count = 0;
   }
-};
-
-// One town-area record of the main file as the scan reads it, with the forms
-// the scan compares derived once when the record is read.
-struct TownRecord {
-  std::string code;       // seven ASCII digits
-  std::int32_t word = 0;  // the bracket-position word
-  std::u16string name;    // the stored name (its first character is the index initial)
-  std::int32_t len = 0;   // bytes the record occupies in the file
-
-  std::u16string code16;  // the code as text
-  std::int32_t code_value = 0;
-  std::u16string base;       // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
-  std::u16string whole;      // trimmed base name, ヶ normalised, numbers as stored
-  std::u16string base_fold;  // base and whole in their comparison form (name_form.h)
-  std::u16string whole_fold;
-  std::vector<std::u16string> listed;  // the names of a list "湯本２９地割、湯本３０地割" (folded)
-  std::u16string chiwari_name;  // base name before the 条/線 step, when it holds 地割
-  std::u16string paren;         // trimmed bracketed part
-  bool bracketed = false;
-  bool has_below = false;  // "以下に"
-  bool has_next = false;   // "次に"
-  bool has_chome = false;  // "丁目" in the base name
-};
-
-// One municipality's town-area records in file order, as far as a scan has
-// read them.
-struct TownRun {
-  std::int64_t town_cache_first = 0;  // 1-based position of the first record
-  std::int64_t town_cache_last = 0;   // last byte covered by the records
-  // Held one by one, so that records handed out never move.
-  std::vector<std::unique_ptr<TownRecord>> records;
-};
-
-// Every municipality's town-area records read so far, by the position of the
-// first record of the range. The main file does not change while it is
-// loaded, so a resolution in a municipality met before reads memory whatever
-// municipalities came in between (a whole national file is some tens of MB).
-struct TownCache {
-  std::unordered_map<std::int64_t, TownRun> runs;
 };
 
 // One detail record (large-volume office or post-office box) of the detail
@@ -246,7 +205,6 @@ struct RememberedChoices {
 // What resolution keeps of the loaded data: valid until the data is loaded
 // again.
 struct ResolveCaches {
-  TownCache town_cache;
   DetailCache detail_cache;
   // City names that occur in more than one block of the city table, derived
   // once from the loaded table.

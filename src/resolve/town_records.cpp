@@ -1,5 +1,9 @@
 #include "resolve/town_records.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+
 #include "decompose/normalize.h"
 #include "resolve/name_form.h"
 #include "text/vb.h"
@@ -18,89 +22,228 @@ bool numbered_ku(std::u16string_view base) {
   return (before >= u'0' && before <= u'9') || (before >= u'０' && before <= u'９');
 }
 
+// Whether `f` holds for a name of the list "湯本２９地割、湯本３０地割".
+template <typename F>
+bool any_listed_name(std::u16string_view list, F f) {
+  for (std::size_t cut; (cut = list.find(u'、')) != std::u16string_view::npos;) {
+    if (f(list.substr(0, cut))) return true;
+    list.remove_prefix(cut + 1);
+  }
+  return f(list);
+}
+
+// A record as read, with the texts of its forms before they move into the run.
+struct RecordTexts {
+  std::u16string code, name, base, whole, base_fold, whole_fold, chiwari_name, paren;
+};
+
 // The forms the scan compares: the base name without its bracketed
 // condition, ヶ normalised and with a 条/線/区 number in kanji, as the names
 // typed by users are normalised.
-void derive_forms(const postaldb::PostalTables& tables, TownRecord& r) {
-  r.code16.assign(r.code.begin(), r.code.end());
-  r.code_value = static_cast<std::int32_t>(text::Val(r.code16));
-  r.has_below = InStr(r.name, u"以下に") != 0;
-  r.has_next = InStr(r.name, u"次に") != 0;
-  std::u16string base = text::Mid(r.name, 2);
+void derive_forms(const postaldb::PostalTables& tables, RecordTexts& t, TownRecord& r) {
+  r.code_value = static_cast<std::int32_t>(text::Val(t.code));
+  r.has_below = InStr(t.name, u"以下に") != 0;
+  r.has_next = InStr(t.name, u"次に") != 0;
+  std::u16string base = text::Mid(t.name, 2);
   const int open = r.word % 32;
   const int close = (r.word / 32) % 512;
   r.bracketed = open != 0;
-  r.paren.clear();
+  t.paren.clear();
   if (r.bracketed) {
-    r.paren = text::Trim(text::Right(base, close - open + 1));
+    t.paren = text::Trim(text::Right(base, close - open + 1));
     base = text::Left(base, open - 1);
   }
   decompose::normalize_ke(base);
-  r.chiwari_name = InStr(base, u"地割") != 0 ? base : std::u16string();
-  r.whole = text::Trim(base);
+  t.chiwari_name = InStr(base, u"地割") != 0 ? base : std::u16string();
+  t.whole = text::Trim(base);
   if (InStr(base, u"条") != 0 || InStr(base, u"線") != 0 || numbered_ku(base)) {
     int added = 0;
     decompose::jo_sen_to_kanji(base, tables, added);
   }
   r.has_chome = InStr(base, u"丁目") != 0;
-  r.base = text::Trim(base);
-  r.base_fold = comparison_form(r.base);
-  r.whole_fold = comparison_form(r.whole);
-  r.listed.clear();
-  if (!r.bracketed && InStr(r.whole_fold, u"、") != 0) {
-    std::u16string_view rest = r.whole_fold;
-    for (std::size_t cut; (cut = rest.find(u'、')) != std::u16string_view::npos;) {
-      r.listed.emplace_back(rest.substr(0, cut));
-      rest.remove_prefix(cut + 1);
-    }
-    r.listed.emplace_back(rest);
-  }
+  t.base = text::Trim(base);
+  t.base_fold = comparison_form(t.base);
+  t.whole_fold = comparison_form(t.whole);
+  r.listed = !r.bracketed && InStr(t.whole_fold, u"、") != 0;
 }
 
-// The cached run that begins at `first`, created empty when the range is new.
-TownRun& run_at(TownCache& cache, std::int64_t first) {
-  TownRun& run = cache.runs[first];
-  if (run.records.empty()) {
-    run.town_cache_first = first;
-    run.town_cache_last = first - 1;
+// Reads the record at `pos` into `t` and `r` (all but its texts' views);
+// false on a read error.
+bool read_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
+                 std::int64_t pos, RecordTexts& t, TownRecord& r) {
+  postaldb::Cursor c = file.at(pos);
+  const std::string code = c.read_code();
+  c.read_long();
+  t.name = c.read_variant_string();
+  r.word = c.read_long();
+  if (c.failed() || c.position() <= pos) return false;
+  t.code.assign(code.begin(), code.end());
+  r.len = static_cast<std::int32_t>(c.position() - pos);
+  derive_forms(tables, t, r);
+  return true;
+}
+
+// Builds a run's text while its records are read; the views are made once
+// the text stops growing. A form equal to another of the same record (base
+// and whole, and their folds, mostly are) shares its text.
+class RunBuilder {
+ public:
+  void add(const RecordTexts& t, const TownRecord& r) {
+    const std::array<const std::u16string*, kForms> texts = {
+        &t.code,      &t.name,       &t.base,         &t.whole,
+        &t.base_fold, &t.whole_fold, &t.chiwari_name, &t.paren};
+    Spans spans;
+    for (std::size_t i = 0; i < kForms; ++i) spans[i] = place(*texts[i], spans, i);
+    run_->records.push_back(r);
+    spans_.push_back(spans);
   }
-  return run;
+
+  std::unique_ptr<const TownRun> finish() {
+    run_->text.shrink_to_fit();
+    run_->records.shrink_to_fit();
+    set_views();
+    index_names();
+    return std::move(run_);
+  }
+
+ private:
+  static constexpr std::size_t kForms = 8;
+  using Spans = std::array<std::pair<std::size_t, std::size_t>, kForms>;
+
+  void set_views() {
+    const std::u16string_view text = run_->text;
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+      const auto view = [&](std::size_t form) {
+        return text.substr(spans_[i][form].first, spans_[i][form].second);
+      };
+      TownRecord& r = run_->records[i];
+      r.code = view(0);
+      r.name = view(1);
+      r.base = view(2);
+      r.whole = view(3);
+      r.base_fold = view(4);
+      r.whole_fold = view(5);
+      r.chiwari_name = view(6);
+      r.paren = view(7);
+    }
+  }
+
+  void index_names() {
+    using enum TownRun::NameKind;
+    TownRun& run = *run_;
+    std::vector<TownRun::FirstRecord> names;
+    const auto add = [&](std::u16string_view fold, TownRun::NameKind kind, std::uint32_t i) {
+      names.push_back({fold, i, kind});
+    };
+    for (std::uint32_t i = 0; i < run.records.size(); ++i) {
+      const TownRecord& r = run.records[i];
+      if (!r.chiwari_name.empty()) run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
+      if (r.bracketed) run.bracketed.push_back(i);
+      add(r.base_fold, kNamed, i);
+      add(r.whole_fold, kNamed, i);
+      if (r.has_chome) add(r.base_fold, kChome, i);
+      if (r.listed) {
+        any_listed_name(r.whole_fold, [&](std::u16string_view name) {
+          add(name, kNamed, i);
+          return false;
+        });
+      }
+    }
+    // In record order, so that the first record of a name is the one kept.
+    run.name_slots.assign(std::bit_ceil(2 * names.size() + 1), 0);
+    for (const TownRun::FirstRecord& name : names) {
+      std::uint32_t& slot = run.name_slots[run.slot_of(name.fold, name.kind)];
+      if (slot != 0) continue;
+      run.first_records.push_back(name);
+      slot = static_cast<std::uint32_t>(run.first_records.size());
+    }
+    run.first_records.shrink_to_fit();
+  }
+
+  std::pair<std::size_t, std::size_t> place(const std::u16string& s, const Spans& spans,
+                                            std::size_t placed) {
+    const std::u16string_view text = run_->text;
+    for (std::size_t i = 0; i < placed; ++i) {
+      if (text.substr(spans[i].first, spans[i].second) == s) return spans[i];
+    }
+    const std::size_t at = run_->text.size();
+    run_->text += s;
+    return {at, s.size()};
+  }
+
+  std::unique_ptr<TownRun> run_ = std::make_unique<TownRun>();
+  std::vector<Spans> spans_;
+};
+
+std::unique_ptr<const TownRun> read_run(const postaldb::DataFile& file,
+                                        const postaldb::PostalTables& tables, std::int64_t first,
+                                        std::int64_t last) {
+  RunBuilder builder;
+  RecordTexts texts;
+  for (std::int64_t pos = first; pos < last;) {
+    TownRecord record;
+    if (!read_record(file, tables, pos, texts, record)) break;
+    builder.add(texts, record);
+    pos += record.len;
+  }
+  return builder.finish();
 }
 
 }  // namespace
 
-bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
-                      std::int64_t pos, TownRecord& out) {
-  postaldb::Cursor c = file.at(pos);
-  out.code = c.read_code();
-  c.read_long();
-  out.name = c.read_variant_string();
-  out.word = c.read_long();
-  if (c.failed() || c.position() <= pos) return false;
-  out.len = static_cast<std::int32_t>(c.position() - pos);
-  derive_forms(tables, out);
-  return true;
+std::size_t TownRun::slot_of(std::u16string_view fold, NameKind kind) const {
+  const std::size_t mask = name_slots.size() - 1;
+  std::size_t slot =
+      (std::hash<std::u16string_view>()(fold) + static_cast<std::size_t>(kind)) & mask;
+  for (;; slot = (slot + 1) & mask) {
+    const std::uint32_t at = name_slots[slot];
+    if (at == 0) return slot;
+    const FirstRecord& name = first_records[at - 1];
+    if (name.kind == kind && name.fold == fold) return slot;
+  }
 }
 
-TownRecordReader::TownRecordReader(TownCache& cache, const postaldb::DataFile& file,
-                                   const postaldb::PostalTables& tables, std::int64_t first,
-                                   std::int64_t last)
-    : run_(run_at(cache, first)), file_(file), tables_(tables), pos_(first), last_(last) {}
+std::size_t TownRun::first_of(std::u16string_view fold, NameKind kind) const {
+  if (name_slots.empty()) return SIZE_MAX;
+  const std::uint32_t at = name_slots[slot_of(fold, kind)];
+  return at == 0 ? SIZE_MAX : first_records[at - 1].record;
+}
 
-const TownRecord* TownRecordReader::next() {
-  if (pos_ >= last_) return nullptr;
-  if (index_ < run_.records.size()) {
-    const TownRecord& r = *run_.records[index_++];
-    pos_ += r.len;
-    return &r;
+std::size_t TownRun::scan_start(std::u16string_view area_fold,
+                                std::u16string_view chome_key) const {
+  const std::size_t start =
+      std::min(first_of(area_fold, NameKind::kNamed), first_of(chome_key, NameKind::kChome));
+  if (start == SIZE_MAX || start >= first_chiwari || records[start].bracketed) return 0;
+  // A bracketed record whose base name begins the town area is a partial match.
+  for (const std::uint32_t i : bracketed) {
+    if (i >= start) break;
+    if (area_fold.starts_with(records[i].base_fold)) return 0;
   }
-  // Past the cached records the scan reads on from the end of the run.
-  auto r = std::make_unique<TownRecord>();
-  if (!read_town_record(file_, tables_, pos_, *r)) return nullptr;
-  pos_ += r->len;
-  run_.town_cache_last = pos_ - 1;
-  ++index_;
-  return run_.records.emplace_back(std::move(r)).get();
+  return start;
+}
+
+bool TownRecord::names(std::u16string_view fold) const {
+  if (base_fold == fold || whole_fold == fold) return true;
+  return listed &&
+         any_listed_name(whole_fold, [&](std::u16string_view name) { return name == fold; });
+}
+
+const TownRun& TownCache::run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
+                              std::int64_t first, std::int64_t last) const {
+  const std::lock_guard lock(mutex_);
+  std::unique_ptr<const TownRun>& run = runs_[{first, last}];
+  if (!run) run = read_run(file, tables, first, last);
+  return *run;
+}
+
+void TownCache::clear() {
+  const std::lock_guard lock(mutex_);
+  runs_.clear();
+}
+
+std::size_t TownCache::size() const {
+  const std::lock_guard lock(mutex_);
+  return runs_.size();
 }
 
 }  // namespace kovari::resolve

@@ -1,42 +1,105 @@
-// Reading a municipality's town-area records from the main file through the
-// town-record cache: a later resolution in a municipality already read, in
-// whatever order the addresses come, reads memory, and each record's
-// comparison forms are derived once, when it is read.
+// A municipality's town-area records, read from the main file once and kept:
+// a later resolution in a municipality already read, in whatever order the
+// addresses come, reads memory, and each record's comparison forms are
+// derived once, when its municipality is read.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "postaldb/data_file.h"
 #include "postaldb/tables.h"
-#include "resolve/resolve_state.h"
 
 namespace kovari::resolve {
 
-// Walks the records from `first` until the position reaches `last`. The
-// cache (of the loaded main file: the session empties it when it loads the
-// data) serves the records of the range it holds and keeps those read from
-// the file.
-class TownRecordReader {
- public:
-  TownRecordReader(TownCache& cache, const postaldb::DataFile& file,
-                   const postaldb::PostalTables& tables, std::int64_t first, std::int64_t last);
+// One town-area record with the forms the scan compares. Its texts are views
+// into the text of the run that holds it.
+struct TownRecord {
+  std::u16string_view code;       // seven digits
+  std::u16string_view name;       // the stored name (its first character is the index initial)
+  std::u16string_view base;       // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
+  std::u16string_view whole;      // trimmed base name, ヶ normalised, numbers as stored
+  std::u16string_view base_fold;  // base and whole in their comparison form (name_form.h)
+  std::u16string_view whole_fold;
+  std::u16string_view chiwari_name;  // base name before the 条/線 step, when it holds 地割
+  std::u16string_view paren;         // trimmed bracketed part
+  std::int32_t code_value = 0;
+  std::int32_t word = 0;  // the bracket-position word
+  std::int32_t len = 0;   // bytes the record occupies in the file
+  bool bracketed = false;
+  bool has_below = false;  // "以下に"
+  bool has_next = false;   // "次に"
+  bool has_chome = false;  // "丁目" in the base name
+  bool listed = false;     // an unbracketed list of names "湯本２９地割、湯本３０地割"
 
-  // The next record, or nullptr at the end of the range or on a read error.
-  // Every record returned stays valid as long as the cache holds it.
-  const TownRecord* next();
-
- private:
-  TownRun& run_;
-  const postaldb::DataFile& file_;
-  const postaldb::PostalTables& tables_;
-  std::int64_t pos_;
-  std::int64_t last_;
-  std::size_t index_ = 0;  // next cached record to serve
+  // Whether the folded name `fold` is the record's: its base or whole name,
+  // or one name of its list.
+  bool names(std::u16string_view fold) const;
 };
 
-// Reads the record at `pos` and derives its comparison forms; false on a
-// read error.
-bool read_town_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
-                      std::int64_t pos, TownRecord& out);
+// One municipality's town-area records in file order, up to the end of its
+// range or the first record that cannot be read. Never changes once read.
+struct TownRun {
+  std::u16string text;  // every record's texts back to back
+  std::vector<TownRecord> records;
+
+  // Where the scan for a town area may start: the first record that names
+  // `area_fold`, or that has 丁目 in its base name `chome_key`, when it is no
+  // bracketed record and no 地割 record nor a bracketed record whose base name
+  // begins `area_fold` comes before it. The records before it can then
+  // neither decide nor leave anything a decided scan reads. Otherwise 0.
+  std::size_t scan_start(std::u16string_view area_fold, std::u16string_view chome_key) const;
+
+  // Each name a record answers to (TownRecord::names) and the base names of
+  // the records with 丁目, once, with the first record of each; found through
+  // a hash table of their positions (plus one; 0 is an empty slot).
+  enum class NameKind : std::uint8_t { kNamed, kChome };
+  struct FirstRecord {
+    std::u16string_view fold;
+    std::uint32_t record = 0;
+    NameKind kind = NameKind::kNamed;
+  };
+  std::vector<FirstRecord> first_records;
+  std::vector<std::uint32_t> name_slots;  // a power of two, at most half full
+  // The slot that holds `fold` of `kind`, or the empty slot where it belongs.
+  std::size_t slot_of(std::u16string_view fold, NameKind kind) const;
+  std::vector<std::uint32_t> bracketed;  // the bracketed records
+  std::size_t first_chiwari = SIZE_MAX;  // the first record with 地割 in its name
+
+ private:
+  std::size_t first_of(std::u16string_view fold, NameKind kind) const;
+};
+
+// Every municipality's records read so far. The main file does not change
+// while it is loaded (the owner empties the cache when it loads the data), and
+// conversions running side by side share one cache: a run is read under a
+// lock and handed out read-only.
+class TownCache {
+ public:
+  // The records from `first` until the position reaches `last`, read on the
+  // first request for that range.
+  const TownRun& run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
+                     std::int64_t first, std::int64_t last) const;
+
+  void clear();
+  std::size_t size() const;
+
+ private:
+  struct RangeHash {
+    std::size_t operator()(const std::pair<std::int64_t, std::int64_t>& r) const {
+      return std::hash<std::int64_t>()(r.first * 1000003 + r.second);
+    }
+  };
+  mutable std::mutex mutex_;
+  mutable std::unordered_map<std::pair<std::int64_t, std::int64_t>, std::unique_ptr<const TownRun>,
+                             RangeHash>
+      runs_;
+};
 
 }  // namespace kovari::resolve

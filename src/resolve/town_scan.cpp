@@ -2,6 +2,7 @@
 // area (exact, 丁目 key, 地割 range, prefix), records with bracketed conditions
 // are collected for the refinement, and the decision picks the code.
 #include <algorithm>
+#include <span>
 #include <string>
 
 #include "resolve/level_rules.h"
@@ -54,28 +55,32 @@ class RecordScan {
     st_.part_match.clear();
     const int row = st_.found_city != 0 ? st_.found_city : st_.found_town;
     minato_mode_ = row != 0 && row == w_.t.city_group[postaldb::kMinatoGroup][1];
-    TownRecordReader reader(w_.ctx.caches.town_cache, w_.ctx.db.main_file, w_.t, st_.town_first,
-                            st_.town_last);
+    const TownRun& records =
+        w_.ctx.town_cache.run(w_.ctx.db.main_file, w_.t, st_.town_first, st_.town_last);
     // A Kyoto town name holding a marker word (西新屋敷上之町, 三本木五丁目)
     // is cut as if it were a direction: a record with the whole name wins.
     const bool kyoto_cut = w_.kyoto_mode == 1 && !slot_.kyoto_direction.empty();
     bool decided = false;
-    while (const TownRecord* rec = reader.next()) {
-      scanned_.push_back(rec);
-      note_whole_name(*rec);
-      if (kyoto_cut && whole_name_typed(*rec)) break;
+    // A typed building compares the bracketed records otherwise (collect_partial).
+    const bool building = slot_.building_found == 1 || slot_.building_split == 1;
+    std::size_t scanned = kyoto_cut || building ? 0 : records.scan_start(area_fold_, chome_key_);
+    for (const TownRecord& rec : std::span(records.records).subspan(scanned)) {
+      ++scanned;
+      note_whole_name(rec);
+      if (kyoto_cut && whole_name_typed(rec)) break;
       if (decided) continue;
-      decided = exact_only_ ? examine_exact_only(*rec) : examine(*rec);
+      decided = exact_only_ ? examine_exact_only(rec) : examine(rec);
       if (decided && !kyoto_cut) break;
     }
     // The candidates of the town-area level: every record scanned.
     st_.cand.clear();
     if (!out_.found && !out_.partial && st_.cand.stored_for_reading) {
-      for (const TownRecord* rec : scanned_) {
-        st_.cand.add(Trim(text::Mid(rec->name, 2)), u"", rec->code_value, kMaxCandidates);
+      for (std::size_t i = 0; i < scanned; ++i) {
+        const TownRecord& rec = records.records[i];
+        st_.cand.add(Trim(text::Mid(rec.name, 2)), u"", rec.code_value, kMaxCandidates);
       }
     } else {
-      st_.cand.cand_count = static_cast<int>(scanned_.size());
+      st_.cand.cand_count = static_cast<int>(scanned);
     }
     return std::move(out_);
   }
@@ -83,10 +88,10 @@ class RecordScan {
  private:
   // True when the record ends the scan.
   bool examine(const TownRecord& rec) {
-    if (out_.below_code.empty() && rec.has_below) out_.below_code = rec.code16;
-    if (out_.next_code.empty() && rec.has_next) out_.next_code = rec.code16;
+    if (out_.below_code.empty() && rec.has_below) out_.below_code = rec.code;
+    if (out_.next_code.empty() && rec.has_next) out_.next_code = rec.code;
     if (!rec.chiwari_name.empty() && chiwari_in_range(rec.chiwari_name, slot_)) {
-      return settle(rec.code16);
+      return settle(rec.code);
     }
     if (rec.bracketed) collect_partial(rec);
 
@@ -94,7 +99,7 @@ class RecordScan {
       if (rec.base_fold == chome_key_) {
         // As good as the exact name: no condition of a partial match decides.
         if (!rec.bracketed) out_.partial = false;
-        return settle(rec.code16);
+        return settle(rec.code);
       }
       // The partial matches are complete here; only an exact name further
       // on may still decide.
@@ -104,7 +109,7 @@ class RecordScan {
       }
     }
     if (same_name(rec)) {
-      st_.result_code = rec.code16;
+      st_.result_code = rec.code;
       out_.found = true;
       if (w_.kyoto_mode == 1) return !out_.partial;
       if (!rec.bracketed || !out_.partial) {
@@ -116,9 +121,9 @@ class RecordScan {
       return false;
     }
     if (!rec.bracketed && !rec.base_fold.empty() && area_fold_.starts_with(rec.base_fold)) {
-      if (w_.kyoto_mode != 1 && out_.prefix_code.empty()) out_.prefix_code = rec.code16;
+      if (w_.kyoto_mode != 1 && out_.prefix_code.empty()) out_.prefix_code = rec.code;
       if (rec.base_fold.size() > out_.longest_prefix_len) {
-        out_.longest_prefix_code = rec.code16;
+        out_.longest_prefix_code = rec.code;
         out_.longest_prefix_len = rec.base_fold.size();
       }
     }
@@ -129,31 +134,28 @@ class RecordScan {
     if (rec.bracketed) return false;
     if (!same_name(rec) && !(rec.has_chome && rec.base_fold == chome_key_)) return false;
     out_.partial = false;
-    return settle(rec.code16);
+    return settle(rec.code);
   }
 
   bool whole_name_typed(const TownRecord& rec) {
     if (rec.bracketed || rec.whole_fold != typed_fold_) return false;
     out_.partial = false;
-    return settle(rec.code16);
+    return settle(rec.code);
   }
 
   // The record's name is the town area, its numbers in kanji or as stored.
-  bool same_name(const TownRecord& rec) const {
-    if (rec.base_fold == area_fold_ || rec.whole_fold == area_fold_) return true;
-    return std::find(rec.listed.begin(), rec.listed.end(), area_fold_) != rec.listed.end();
-  }
+  bool same_name(const TownRecord& rec) const { return rec.names(area_fold_); }
 
   void note_whole_name(const TownRecord& rec) {
     if (rec.bracketed || rec.whole.size() <= area_.size() || rec.whole.size() <= out_.whole_len ||
         !typed_fold_.starts_with(rec.whole_fold)) {
       return;
     }
-    out_.whole_code = rec.code16;
+    out_.whole_code = rec.code;
     out_.whole_len = rec.whole.size();
   }
 
-  bool settle(const std::u16string& code) {
+  bool settle(std::u16string_view code) {
     st_.result_code = code;
     out_.found = true;
     return true;
@@ -174,9 +176,9 @@ class RecordScan {
     out_.partial = true;
     PartialMatches& pm = st_.part_match;
     if (++pm.part_match_count > kMaxPartMatches) return;
-    pm.part_match_name.push_back(rec.base);
-    pm.part_match_paren.push_back(rec.paren);
-    pm.part_match_code.push_back(rec.code);
+    pm.part_match_name.emplace_back(rec.base);
+    pm.part_match_paren.emplace_back(rec.paren);
+    pm.part_match_code.emplace_back(rec.code.begin(), rec.code.end());
     pm.part_match_kind.push_back(kind);
   }
 
@@ -189,7 +191,6 @@ class RecordScan {
   const std::u16string chome_key_;
   bool minato_mode_ = false;
   bool exact_only_ = false;
-  std::vector<const TownRecord*> scanned_;
   ScanOutcome out_;
 };
 

@@ -24,8 +24,8 @@ AddressOutcome convert_with(const Session& session, resolve::RememberedChoices& 
                             resolve::ResolveCaches& caches, Host& host, std::u16string_view text,
                             CallerMode mode, const AddressRequest& request) {
   const resolve::ResolveContext ctx{
-      session.db, session.settings, session.running,     mode, host, remembered,
-      caches,     request.old_code, request.use_old_code};
+      session.db,         session.settings, session.running,     mode, host, remembered, caches,
+      session.town_cache, request.old_code, request.use_old_code};
   AddressOutcome out;
   resolve::Resolved r = resolve::resolve_address(text, ctx, out.decomposition);
   resolve::ResolveState& st = r.st;

@@ -83,7 +83,8 @@ struct ResolveMemory {
 };
 
 // The same over the session's data and settings, read only, with `memory` in
-// place of the session's own remembered choices and caches.
+// place of the session's own remembered choices and caches. The session's
+// town-area records are shared: they are read under a lock.
 AddressOutcome convert_address(const Session& session, ResolveMemory& memory, Host& host,
                                std::u16string_view text, CallerMode mode,
                                const AddressRequest& request = {});

@@ -10,6 +10,7 @@ postaldb::LoadStatus Session::load(const std::filesystem::path& folder, Host& ho
                                    const paths::UserFiles& user_files) {
   remembered = {};
   caches = {};
+  town_cache.clear();
   clip_asked = false;
   files = user_files;
   const postaldb::LoadStatus status =

@@ -12,6 +12,7 @@
 #include "postaldb/load_status.h"
 #include "postaldb/postal_db.h"
 #include "resolve/resolve_state.h"
+#include "resolve/town_records.h"
 #include "settings/settings.h"
 #include "settings/settings_save.h"
 
@@ -29,13 +30,16 @@ struct Session {
   int edit_type = 1;
   resolve::RememberedChoices remembered;
   resolve::ResolveCaches caches;
+  // The town-area records read so far, shared with the conversions that run
+  // side by side over this session's data.
+  resolve::TownCache town_cache;
   // The program's own files of this run: the settings are read from and saved
   // to them, and no output replaces one of them (is_program_file).
   paths::UserFiles files;
 
   // The start-up load from `folder`: the data files and the settings file
   // files.settings_read (postaldb::load_postal_db). Whatever depends on the
-  // data (the caches, the remembered choices) is emptied, and clip_asked is
+  // data (the caches, the town-area records, the remembered choices) is emptied, and clip_asked is
   // cleared. When the settings may not be saved at the end (the file could
   // not be read, or it is read-only), the message line says so once.
   postaldb::LoadStatus load(const std::filesystem::path& folder, Host& host,

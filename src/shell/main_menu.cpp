@@ -18,7 +18,7 @@ constexpr RefusalEntry kRefusals[] = {
     {ConversionWindow::kBatchCodeToAddress, u"〒→住所一括変換", 255},
 };
 
-void empty_town_cache(Session& session) { session.caches.town_cache = {}; }
+void empty_town_cache(Session& session) { session.town_cache.clear(); }
 
 std::u16string refusal_text(std::u16string_view name) {
   std::u16string text(name);

@@ -77,11 +77,13 @@ struct Resolution {
   CallerMode mode = CallerMode::kClipboard;
   RememberedChoices remembered;
   ResolveCaches caches;
+  TownCache town_cache;
   std::u16string old_code;
   SilentHost host;
 
   ResolveContext context() {
-    return {sample_db().db(), settings, running, mode, host, remembered, caches, old_code, false};
+    return {sample_db().db(), settings, running,    mode,     host,
+            remembered,       caches,   town_cache, old_code, false};
   }
   void resolve(decompose::Decomposition& d) {
     st = ResolveState();
@@ -235,7 +237,7 @@ TEST(KaisekiPhase1, SecondResolutionReadsTheCacheAndAgrees) {
   const Typed a{u"北海道", u"旭川市", u"", u"本町"};
   run.resolve(a);
   EXPECT_EQ(run.st.result_code, u"0700032");
-  EXPECT_FALSE(run.caches.town_cache.runs.empty());
+  EXPECT_EQ(run.town_cache.size(), 1u);
   EXPECT_EQ(run.remembered.city_walks.size(), 1u);
   run.resolve(a);
   EXPECT_EQ(run.st.result_code, u"0700032");
@@ -249,18 +251,24 @@ TEST(KaisekiPhase1, ReturnToAMunicipalityReadsTheRecordsKeptForIt) {
   run.running.set(ConversionWindow::kAddressToCode);
   const Typed asahikawa{u"北海道", u"旭川市", u"", u"本町"};
   run.resolve(asahikawa);
-  ASSERT_EQ(run.caches.town_cache.runs.size(), 1u);
-  const TownRun& kept = run.caches.town_cache.runs.begin()->second;
-  const TownRecord* first_record = kept.records.front().get();
-  const std::size_t kept_count = kept.records.size();
+  ASSERT_EQ(run.town_cache.size(), 1u);
+  const auto kept_run = [&] {
+    return &run.town_cache.run(sample_db().db().main_file, sample_db().db().tables,
+                               run.st.town_first, run.st.town_last);
+  };
+  const TownRun* kept = kept_run();
+  ASSERT_FALSE(kept->records.empty());
+  const TownRecord* first_record = &kept->records.front();
+  const std::size_t kept_count = kept->records.size();
 
   run.resolve({u"東京都", u"千代田区", u"", u"霞が関"});
   EXPECT_EQ(run.st.result_code, u"1000013");
   run.resolve(asahikawa);
   EXPECT_EQ(run.st.result_code, u"0700032");
-  EXPECT_EQ(run.caches.town_cache.runs.size(), 2u);
-  EXPECT_EQ(kept.records.front().get(), first_record);
-  EXPECT_EQ(kept.records.size(), kept_count);
+  EXPECT_EQ(run.town_cache.size(), 2u);
+  EXPECT_EQ(kept_run(), kept);
+  EXPECT_EQ(&kept->records.front(), first_record);
+  EXPECT_EQ(kept->records.size(), kept_count);
 }
 
 TEST(KaisekiPhase1, ApproximateWardPickIsTheSingleHit) {

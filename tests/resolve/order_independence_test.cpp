@@ -35,6 +35,7 @@ class OrderIndependence : public ::testing::Test {
   Answer alone(const std::u16string& address, CallerMode mode = CallerMode::kClipboard) {
     loaded.session.remembered = {};
     loaded.session.caches = {};
+    loaded.session.town_cache.clear();
     return convert(address, mode);
   }
   kovari::testing::LoadedSession loaded;
@@ -89,6 +90,7 @@ TEST_F(OrderIndependence, TheCorporaAnswerAlikeInEveryOrder) {
   for (const auto* order : {&sorted, &reversed, &shuffled}) {
     loaded.session.remembered = {};
     loaded.session.caches = {};
+    loaded.session.town_cache.clear();
     for (const std::size_t i : *order) {
       EXPECT_EQ(convert(addresses[i]), answers_alone[i]) << text::to_utf8(addresses[i]);
     }

@@ -25,13 +25,13 @@ TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
   EXPECT_EQ(
       convert_address(session, loaded.host, u"東京都千代田区千代田", CallerMode::kClipboard).code,
       u"1000001");
-  EXPECT_FALSE(session.caches.town_cache.runs.empty());
+  EXPECT_NE(session.town_cache.size(), 0u);
   EXPECT_FALSE(session.remembered.city_walks.empty());
   session.clip_asked = true;
 
   // Other data into the same session: its 千代田区 is another row with other records.
   ASSERT_TRUE(loaded.load(fixture_folder("code_search")));
-  EXPECT_TRUE(session.caches.town_cache.runs.empty());
+  EXPECT_EQ(session.town_cache.size(), 0u);
   EXPECT_TRUE(session.caches.detail_cache.records.empty());
   EXPECT_FALSE(session.caches.shared_names_built);
   EXPECT_TRUE(session.remembered.city_walks.empty());

@@ -14,8 +14,10 @@ using enum ConversionWindow;
 constexpr std::u16string_view kSecondLine = u"起動中はクリップボード経由変換を選択できません。\r\n";
 
 // A town-record cache that holds one municipality's records.
-void fill_town_cache(Session& session) { session.caches.town_cache.runs[1].town_cache_first = 1; }
-bool town_cache_empty(const Session& session) { return session.caches.town_cache.runs.empty(); }
+void fill_town_cache(Session& session) {
+  session.town_cache.run(session.db.main_file, session.db.tables, 1, 1);
+}
+bool town_cache_empty(const Session& session) { return session.town_cache.size() == 0; }
 
 TEST(MainMenuTest, TheClipboardConversionStartsOnlyWithEveryConversionWindowClosed) {
   const struct {

@@ -1,0 +1,117 @@
+// The town-record cache over the national snapshot: where a scan may start
+// for a name, found through the run's name table, is the record a walk over
+// the run in order finds; conversions side by side share one copy of each
+// run. Skipped when the data files have not been built.
+#include "resolve/town_records.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "resolve/level_rules.h"
+#include "support/data_folders.h"
+#include "support/loaded_session.h"
+
+namespace kovari::resolve {
+namespace {
+
+struct Range {
+  std::int64_t first, last;
+};
+
+class TownRecordsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!kovari::testing::national_data_built()) GTEST_SKIP() << "national data files not built";
+    ASSERT_TRUE(loaded.load(kovari::testing::national_data_folder()));
+  }
+
+  // Every `step`th municipality's range, as the level walk sets it.
+  std::vector<Range> ranges(int step) const {
+    const postaldb::PostalDb& db = loaded.session.db;
+    const int count = city_row_count(db.tables);
+    std::vector<Range> out;
+    for (int r = 1; r <= count; r += step) {
+      const std::int64_t last = r == count ? db.dir.town_end1 : db.tables.city_pos1[r + 1];
+      out.push_back({std::int64_t{db.tables.city_pos1[r]} + 1, last});
+    }
+    return out;
+  }
+  const TownRun& run(const TownCache& cache, Range r) const {
+    return cache.run(loaded.session.db.main_file, loaded.session.db.tables, r.first, r.last);
+  }
+
+  kovari::testing::LoadedSession loaded;
+};
+
+// The scan start by walking the records in order.
+std::size_t walked_start(const TownRun& run, std::u16string_view area, std::u16string_view chome) {
+  const std::vector<TownRecord>& records = run.records;
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    const TownRecord& rec = records[k];
+    const bool deciding = rec.names(area) || (rec.has_chome && rec.base_fold == chome);
+    if (!rec.chiwari_name.empty() && !deciding) return 0;
+    if (rec.bracketed && (deciding || area.starts_with(rec.base_fold))) return 0;
+    if (!deciding) continue;
+    return rec.chiwari_name.empty() ? k : 0;
+  }
+  return 0;
+}
+
+TEST_F(TownRecordsTest, TheNameTableFindsTheRecordAWalkInOrderFinds) {
+  TownCache cache;
+  int started_later = 0;
+  for (const Range range : ranges(3)) {
+    const TownRun& r = run(cache, range);
+    std::vector<std::u16string> names;
+    for (const TownRecord& rec : r.records) {
+      names.emplace_back(rec.base_fold);
+      names.emplace_back(rec.whole_fold);
+      names.push_back(std::u16string(rec.base_fold) + u"１");  // no record's name
+      if (rec.listed) names.emplace_back(rec.whole_fold.substr(0, rec.whole_fold.find(u'、')));
+    }
+    for (const std::u16string& name : names) {
+      for (const std::u16string_view chome : {std::u16string_view(name), std::u16string_view()}) {
+        const std::size_t start = r.scan_start(name, chome);
+        ASSERT_EQ(start, walked_start(r, name, chome)) << range.first;
+        started_later += start > 0;
+      }
+    }
+  }
+  EXPECT_GT(started_later, 100000);  // the table is used, not only the fall-back
+}
+
+TEST_F(TownRecordsTest, JobsSideBySideShareOneCopyOfEachRun) {
+  const std::vector<Range> all = ranges(11);
+  TownCache cache;
+  std::vector<std::vector<const TownRun*>> seen(3);
+  std::vector<std::thread> jobs;
+  for (std::size_t j = 0; j < seen.size(); ++j) {
+    jobs.emplace_back([&, j] {
+      std::vector<Range> order = all;
+      if (j % 2 == 1) std::reverse(order.begin(), order.end());
+      for (const Range r : order) seen[j].push_back(&run(cache, r));
+      if (j % 2 == 1) std::reverse(seen[j].begin(), seen[j].end());
+    });
+  }
+  for (std::thread& job : jobs) job.join();
+  EXPECT_EQ(cache.size(), all.size());
+  EXPECT_EQ(seen[1], seen[0]);
+  EXPECT_EQ(seen[2], seen[0]);
+
+  TownCache alone;
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const TownRun& read = run(alone, all[i]);
+    ASSERT_EQ(read.records.size(), seen[0][i]->records.size());
+    for (std::size_t k = 0; k < read.records.size(); ++k) {
+      EXPECT_EQ(read.records[k].code, seen[0][i]->records[k].code);
+      EXPECT_EQ(read.records[k].base_fold, seen[0][i]->records[k].base_fold);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kovari::resolve
