@@ -3,7 +3,8 @@
 #
 #   bench/cli/run.sh BIN_DIR [JOBS] [LINES]
 #
-# addr on every plain town name typed as prefecture + city + town; batch-addr
+# addr on every plain town name typed as prefecture + city + town (and with
+# --jobs JOBS, where the program has it: the answers must be the same); batch-addr
 # on LINES (1,000,000) shuffled addresses and batch-code on LINES codes, with
 # --jobs 1 and --jobs JOBS (default: the number of cores). Prints wall and CPU
 # seconds and the peak memory of each run, then whether --jobs 1 and --jobs
@@ -33,6 +34,13 @@ timed() {
 count=$(wc -l < "$work/roundtrip.txt")
 timed "addr ($count lines)" "$work/roundtrip.txt" "$work/addr.tsv" "$cli" addr --data "$bin"
 printf '  %s lines/s cpu\n' "$(echo "$count / ($user + $sys)" | bc)"
+# addr --jobs JOBS, where the program has it: the same answers, side by side.
+if "$cli" addr --help | grep -q -- '--jobs'; then
+  timed "addr --jobs $jobs" "$work/roundtrip.txt" "$work/addr-$jobs.tsv" "$cli" addr --data "$bin" \
+    --jobs "$jobs"
+  printf '  %s lines/s cpu\n' "$(echo "$count / ($user + $sys)" | bc)"
+  cmp -s "$work/addr.tsv" "$work/addr-$jobs.tsv" || { echo "addr: --jobs $jobs answers DIFFER"; exit 1; }
+fi
 
 for n in 1 "$jobs"; do
   timed "batch-addr --jobs $n" /dev/null /dev/null "$cli" batch-addr --data "$bin" --in "$work/batch_addr.csv" \

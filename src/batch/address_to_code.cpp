@@ -133,20 +133,11 @@ class AddressBatchRun : public RecordConverter {
     }
   }
 
-  // The place an address names, roughly: the two characters after its
-  // prefecture name, if it begins with one (東京都千代田区… and 千代田区…
-  // alike), so that each job reads the town areas of its own places.
+  // Each job reads the town areas of its own places.
   std::size_t affinity(const RecordBuffer& rec_item, std::size_t) const override {
     const int* const pos = run_.address_pos;
     const int first = *std::find_if(pos, pos + 2, [](int p) { return p != 0; });
-    std::u16string_view place = text::trim_view(rec_item[first]);
-    for (const std::size_t end : {2, 3}) {
-      if (end < place.size() && std::u16string_view(u"都道府県").find(place[end]) != place.npos) {
-        place.remove_prefix(end + 1);
-        break;
-      }
-    }
-    return std::hash<std::u16string_view>{}(place.substr(0, 2));
+    return place_affinity(rec_item[first]);
   }
 
  private:
@@ -181,6 +172,17 @@ class AddressBatchRun : public RecordConverter {
 
 }  // namespace
 
+std::size_t place_affinity(std::u16string_view address) {
+  std::u16string_view place = text::trim_view(address);
+  for (const std::size_t end : {2, 3}) {
+    if (end < place.size() && std::u16string_view(u"都道府県").find(place[end]) != place.npos) {
+      place.remove_prefix(end + 1);
+      break;
+    }
+  }
+  return std::hash<std::u16string_view>{}(place.substr(0, 2));
+}
+
 AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session& session,
                                       Host& host) {
   host.status(kMsgRunning);
@@ -189,10 +191,10 @@ AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session&
     return *refused;
   }
   const auto start = std::chrono::steady_clock::now();
-  const InputText input = read_input_file(field_path(fields.in_file));
-  if (!input.text) {
+  InputFile input;
+  if (!input.open(field_path(fields.in_file))) {
     BatchOutcome outcome;
-    return fail(outcome, host, kMsgInputUnreadable, input.error);
+    return fail(outcome, host, kMsgInputUnreadable, input.error());
   }
   // Resolution behaves as with this window open (the batch pre-step).
   const RunningScope batch_window(session.running, ConversionWindow::kBatchAddressToCode);
@@ -200,7 +202,7 @@ AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session&
     return std::make_unique<AddressBatchRun>(
         fields, run, session, job_host, job == 0 ? nullptr : std::make_unique<ResolveMemory>());
   });
-  return run_batch(*input.text, run.plan, kForm, jobs.converters(), host, start);
+  return run_batch(input, run.plan, kForm, jobs.converters(), host, start);
 }
 
 }  // namespace kovari::batch

@@ -9,8 +9,10 @@
 // every progress step, and the closing summary box "情報メッセージ".
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "batch/batch_run.h"
 #include "host/host.h"
@@ -51,5 +53,10 @@ using AddressBatchOutcome = BatchOutcome;
 // or not), and shows the summary.
 AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session& session,
                                       Host& host);
+
+// The place an address names, roughly, as an affinity of records converted
+// side by side: the two characters after its prefecture name, if it begins
+// with one (東京都千代田区… and 千代田区… alike).
+std::size_t place_affinity(std::u16string_view address);
 
 }  // namespace kovari::batch

@@ -41,14 +41,13 @@ bool is_blank(std::u16string_view line) {
   return line.find_first_not_of(u" \t") == std::u16string_view::npos;
 }
 
-BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
+BatchOutcome cnv_file(BatchInput& input, const RunPlan& plan, const BatchForm& form,
                       std::span<RecordConverter* const> converters, Host& host,
                       std::chrono::steady_clock::time_point start) {
   host.status(kMsgChecking);
   host.do_events();
-  text = records_text(text);
   RecordBuffer rec_item;
-  const InputCheck check = chk_infile(text, plan.item_count, plan.start_line, host, rec_item);
+  const InputCheck check = chk_infile(input, plan.item_count, plan.start_line, host, rec_item);
   switch (check.status) {
     case InputStatus::StartBeyondEnd:
       return refuse(host, kMsgStartBeyondEnd, form.start_line_field);
@@ -75,7 +74,7 @@ BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const Batch
   host.progress_range(0, check.record_count);
   const long step = progress_step(check.record_count);
   const bool line_mode = check.status == InputStatus::LineMode;
-  ItemReader reader(text);
+  ItemReader reader = input.records();
   for (long i = 1; !reader.at_end() && !out.failed(); ++i) {
     std::u16string_view line;
     if (line_mode) {
@@ -110,6 +109,8 @@ BatchOutcome cnv_file(std::u16string_view text, const RunPlan& plan, const Batch
     out.write_record(std::span(rec_item).subspan(1, out_count));
   }
   if (chunk) chunk->convert_and_write(outcome, out);
+  // The output is dropped unfinished.
+  if (!input.error().empty()) return fail(outcome, host, kMsgInputUnreadable, input.error());
   if (!out.close()) return fail(outcome, host, kMsgOutputUnwritable, out.error());
   outcome.result = BatchResult::Finished;
   return outcome;
@@ -166,6 +167,11 @@ std::u16string set_kovari_no(std::u16string_view item, int max_length) {
   return digits;
 }
 
+bool RecordConverter::append_line(std::span<const std::u16string> items, std::u16string& line,
+                                  std::string& bytes, std::size_t& bad) const {
+  return append_record(items, line, bytes, bad);
+}
+
 double records_per_second(long records, double seconds) {
   return seconds > 0 ? records / seconds : 0;
 }
@@ -174,10 +180,10 @@ long progress_step(long record_count) {
   return std::max(1L, static_cast<long>(record_count / 100.0 + 0.99999));
 }
 
-BatchOutcome run_batch(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
+BatchOutcome run_batch(BatchInput& input, const RunPlan& plan, const BatchForm& form,
                        std::span<RecordConverter* const> converters, Host& host,
                        std::chrono::steady_clock::time_point start) {
-  BatchOutcome outcome = cnv_file(text, plan, form, converters, host, start);
+  BatchOutcome outcome = cnv_file(input, plan, form, converters, host, start);
   if (outcome.result != BatchResult::Finished) return outcome;
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   outcome.seconds = elapsed.count();

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "batch/input_file.h"
 #include "batch/item_reader.h"
 #include "host/focus.h"
 #include "host/host.h"
@@ -103,6 +104,12 @@ class RecordConverter {
     (void)rec_item;
     return index;
   }
+  // Appends the output line of a converted record (its items 1..out count)
+  // to `bytes`, with `line` as room to build it in. False, with `bad` at the
+  // position in the line of a character that cannot be written, and `bytes`
+  // as it was. By default the line of a batch output file (append_record).
+  virtual bool append_line(std::span<const std::u16string> items, std::u16string& line,
+                           std::string& bytes, std::size_t& bad) const;
 };
 
 // Where the two windows differ in the shared run.
@@ -121,12 +128,13 @@ struct RunPlan {
 };
 
 // "実行" once the fields are checked: cnv_file (checks the input, then converts
-// every record from the start line on), then, for a finished run, the run time
+// every record from the start line on; an input that cannot be read to its
+// end fails with kMsgInputUnreadable and leaves no output), then, for a finished run, the run time
 // since `start` and the summary box "情報メッセージ". With one converter the
 // records convert one by one; with several (one per job, each with a host
 // that may be called from its own thread) they convert side by side, with
 // the same output and counts.
-BatchOutcome run_batch(std::u16string_view text, const RunPlan& plan, const BatchForm& form,
+BatchOutcome run_batch(BatchInput& input, const RunPlan& plan, const BatchForm& form,
                        std::span<RecordConverter* const> converters, Host& host,
                        std::chrono::steady_clock::time_point start);
 

@@ -106,15 +106,14 @@ bool conv_state_warning(ConvState conv_state) {
 CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session, Host& host) {
   host.status(kMsgRunning);
   if (!input_file_ok(fields.in_file)) return refuse(host, kMsgBadInput, Focus::kInputFile);
-  const InputText input = read_input_file(field_path(fields.in_file));
-  if (!input.text) {
+  InputFile input;
+  if (!input.open(field_path(fields.in_file))) {
     BatchOutcome outcome;
-    return fail(outcome, host, kMsgInputUnreadable, input.error);
+    return fail(outcome, host, kMsgInputUnreadable, input.error());
   }
-  const std::u16string_view text = *input.text;
 
   RecordBuffer probe_items;
-  const int first_line_items = probe_first_line(text, probe_items);
+  const int first_line_items = probe_first_line(input, probe_items);
   if (first_line_items > kProbeItemLimit) return refuse(host, kMsgTooManyItems, Focus::kInputFile);
 
   RunPlan run;
@@ -142,7 +141,7 @@ CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session,
   const JobConverters<CodeBatchRun> jobs(fields.jobs, host, [&](Host& job_host, int) {
     return std::make_unique<CodeBatchRun>(session, job_host, *code_item, fields.write_message);
   });
-  return run_batch(text, run, kForm, jobs.converters(), host, start);
+  return run_batch(input, run, kForm, jobs.converters(), host, start);
 }
 
 }  // namespace kovari::batch

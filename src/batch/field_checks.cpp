@@ -210,8 +210,8 @@ std::u16string_view preview_item(const RecordBuffer& rec_item, int position) {
 FirstLine probe_input_file(const std::filesystem::path& name) {
   FirstLine first;
   if (!input_file_ok(name)) return first;
-  const InputText input = read_input_file(field_path(name));
-  if (input.text) first.count = probe_first_line(*input.text, first.rec_item);
+  InputFile input;
+  if (input.open(field_path(name))) first.count = probe_first_line(input, first.rec_item);
   return first;
 }
 

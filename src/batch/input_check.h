@@ -4,25 +4,14 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "batch/input_file.h"
 #include "batch/item_reader.h"
 #include "host/host.h"
 
 namespace kovari::batch {
-
-// The decoded text of an input file, or the reason it cannot be read.
-struct InputText {
-  std::optional<std::u16string> text;
-  std::string error;  // UTF-8, names the file; empty when text holds the content
-};
-
-// Reads a whole Shift-JIS file. A file that cannot be opened or read, that is
-// not a regular file (never waited on), or that is not valid Shift-JIS (the
-// error gives the line), has no text.
-InputText read_input_file(const std::filesystem::path& path);
 
 // A file name field as the converters use it: trimmed of half-width blanks.
 // File names are the bytes the file system knows (a window turns its text
@@ -39,9 +28,9 @@ inline constexpr int kProbeItemLimit = 51;
 // The most items a record may have.
 inline constexpr int kMaxItemCount = 50;
 
-// The first-line probe: splits the text's first line into rec_item(1..51)
+// The first-line probe: splits the input's first line into rec_item(1..51)
 // and returns its item count n; n = kProbeItemLimit + 1 means "more than 51".
-int probe_first_line(std::u16string_view text, RecordBuffer& rec_item);
+int probe_first_line(BatchInput& input, RecordBuffer& rec_item);
 
 // Outcome of chk_infile, in the order it is decided.
 enum class InputStatus {
@@ -62,9 +51,9 @@ struct InputCheck {
 
 // chk_infile: probes the first line (leaving its items in rec_item), asks the
 // Yes/No question "警告メッセージ" through the host when the entered item
-// count differs from the first line, then counts the items of the whole text.
+// count differs from the first line, then takes the item total of the input.
 // item_count must be at least 1.
-InputCheck chk_infile(std::u16string_view text, int item_count, long start_line, Host& host,
+InputCheck chk_infile(BatchInput& input, int item_count, long start_line, Host& host,
                       RecordBuffer& rec_item);
 
 // The warning text of chk_infile for an entered and an actual item count.

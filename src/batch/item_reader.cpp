@@ -19,42 +19,78 @@ void ItemReader::skip_line_end() {
   }
 }
 
-std::u16string_view ItemReader::read_item() {
+bool ItemReader::separator_known(std::size_t pos) const {
+  return whole_ || (pos < text_.size() && (text_[pos] != u'\r' || pos + 1 < text_.size()));
+}
+
+bool ItemReader::take_item(std::u16string_view& read) {
   const std::size_t size = text_.size();
-  while (pos_ < size && (text_[pos_] == u' ' || text_[pos_] == u'\t')) ++pos_;
+  std::size_t pos = pos_;
+  while (pos < size && (text_[pos] == u' ' || text_[pos] == u'\t')) ++pos;
   std::u16string_view item;
-  if (pos_ < size && text_[pos_] == u'"') {
-    const std::size_t open = pos_ + 1;
+  if (pos < size && text_[pos] == u'"') {
+    const std::size_t open = pos + 1;
     const std::size_t close = text_.find(u'"', open);
     if (close == std::u16string_view::npos) {
+      if (!whole_) return false;
       std::size_t end = size;
       while (end > open && is_line_end(text_[end - 1])) --end;
       pos_ = size;
-      return text_.substr(open, end - open);
+      read = text_.substr(open, end - open);
+      return true;
     }
     item = text_.substr(open, close - open);
-    pos_ = close + 1;
-    while (pos_ < size && text_[pos_] != u',' && !is_line_end(text_[pos_])) ++pos_;
+    pos = close + 1;
+    while (pos < size && text_[pos] != u',' && !is_line_end(text_[pos])) ++pos;
   } else {
-    const std::size_t start = pos_;
-    while (pos_ < size && text_[pos_] != u',' && !is_line_end(text_[pos_])) ++pos_;
-    std::size_t end = pos_;
+    const std::size_t start = pos;
+    while (pos < size && text_[pos] != u',' && !is_line_end(text_[pos])) ++pos;
+    std::size_t end = pos;
     while (end > start && text_[end - 1] == u' ') --end;
     item = text_.substr(start, end - start);
   }
+  if (!separator_known(pos)) return false;
+  pos_ = pos;
   if (pos_ < size && text_[pos_] == u',') {
     ++pos_;
   } else {
     skip_line_end();
   }
+  read = item;
+  return true;
+}
+
+bool ItemReader::take_line(std::u16string_view& read) {
+  std::size_t pos = pos_;
+  while (pos < text_.size() && !is_line_end(text_[pos])) ++pos;
+  if (!separator_known(pos)) return false;
+  read = text_.substr(pos_, pos - pos_);
+  pos_ = pos;
+  skip_line_end();
+  return true;
+}
+
+void ItemReader::take_piece() {
+  pieces_.erase(0, pos_);
+  pos_ = 0;
+  if (!source_->append_piece(pieces_)) whole_ = true;
+  text_ = pieces_;
+}
+
+bool ItemReader::at_end() {
+  while (pos_ >= text_.size() && !whole_) take_piece();
+  return pos_ >= text_.size();
+}
+
+std::u16string_view ItemReader::read_item() {
+  std::u16string_view item;
+  while (!take_item(item)) take_piece();
   return item;
 }
 
 std::u16string_view ItemReader::read_line() {
-  const std::size_t start = pos_;
-  while (pos_ < text_.size() && !is_line_end(text_[pos_])) ++pos_;
-  const std::u16string_view line = text_.substr(start, pos_ - start);
-  skip_line_end();
+  std::u16string_view line;
+  while (!take_line(line)) take_piece();
   return line;
 }
 
@@ -85,8 +121,7 @@ std::u16string_view records_text(std::u16string_view text) {
   return text.substr(0, line_end == std::u16string_view::npos ? text.size() : line_end);
 }
 
-long count_items(std::u16string_view text) {
-  ItemReader reader(text);
+long count_items(ItemReader& reader) {
   long count = 0;
   while (!reader.at_end()) {
     reader.read_item();

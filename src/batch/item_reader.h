@@ -2,8 +2,7 @@
 // and the record view use these rules).
 //
 // An input file is a Shift-JIS text of items separated by commas and line
-// ends; it is decoded once (read_input_file in batch/input_check.h) and read
-// from memory:
+// ends, read from memory or piece by piece as it is decoded (batch/input_file.h):
 //  - blanks and tabs in front of an item are skipped;
 //  - an item that begins with a double quote runs to the next double quote
 //    (commas, blanks and line ends included; there is no escape for a quote
@@ -20,17 +19,33 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace kovari::batch {
 
+// Where a reader takes a text from piece by piece.
+class TextSource {
+ public:
+  virtual ~TextSource() = default;
+  // Appends the next piece of the text to `text`; false once none is left.
+  virtual bool append_piece(std::u16string& text) = 0;
+};
+
+// Reads a whole text, or a text piece by piece from a source: it holds the
+// item or line being read and the rest of the piece it ends in, never more
+// (but an item that runs to the end of the text is held whole). A view it
+// returns is valid until the next read.
 class ItemReader {
  public:
   explicit ItemReader(std::u16string_view text) : text_(text) {}
+  explicit ItemReader(std::unique_ptr<TextSource> source) : source_(std::move(source)) {}
+  ItemReader(const ItemReader&) = delete;
+  ItemReader& operator=(const ItemReader&) = delete;
 
   // No character left.
-  bool at_end() const { return pos_ >= text_.size(); }
+  bool at_end();
 
   // The next item (a view into the text), and past the separator behind it.
   // At the end: an empty item.
@@ -40,10 +55,23 @@ class ItemReader {
   std::u16string_view read_line();
 
  private:
+  // The item or line at pos_ into `read`, and past its separator; false
+  // (nothing moved) when the text held so far may end before it does.
+  bool take_item(std::u16string_view& read);
+  bool take_line(std::u16string_view& read);
+  // Whether a separator at `pos` is known whole: a CR needs the character
+  // after it (an LF makes one line end with it).
+  bool separator_known(std::size_t pos) const;
   void skip_line_end();
+  // Drops the text before pos_ and adds the next piece: whole_ once there is
+  // none.
+  void take_piece();
 
   std::u16string_view text_;
   std::size_t pos_ = 0;
+  std::unique_ptr<TextSource> source_;
+  std::u16string pieces_;  // the text held from the source
+  bool whole_ = source_ == nullptr;
 };
 
 // The record buffer rec_item(0..100): one text per item position. Position 0
@@ -70,7 +98,7 @@ int split_line(std::u16string_view line, RecordBuffer& rec_item, int max_items =
 // last record keep their place (an empty record each in line mode).
 std::u16string_view records_text(std::u16string_view text);
 
-// The number of items of a whole text.
-long count_items(std::u16string_view text);
+// The number of items the reader has left.
+long count_items(ItemReader& reader);
 
 }  // namespace kovari::batch

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 #include <thread>
+#include <utility>
 
 namespace kovari::batch {
 
@@ -39,15 +40,16 @@ void RecordChunk::convert_share(std::size_t job) {
     std::copy_n(items_.begin() + r * out_count_, out_count_, share.rec_item.begin() + 1);
     converters_[job]->convert_record(share.rec_item, share.counts);
     if (r + 1 == count_) std::copy_n(share.rec_item.begin() + 1, out_count_, converted_.begin());
-    record.unencodable = !append_record(std::span(share.rec_item).subspan(1, out_count_),
-                                        share.line, share.bytes, record.end);
+    record.unencodable = !converters_[job]->append_line(
+        std::span(share.rec_item).subspan(1, out_count_), share.line, share.bytes, record.end);
     if (record.unencodable) return;  // record.end holds the position of the bad character
     record.end = share.bytes.size();
   }
 }
 
-void RecordChunk::convert_and_write(BatchOutcome& counts, OutputFile& out) {
-  if (empty()) return;
+std::optional<std::size_t> RecordChunk::convert(
+    BatchOutcome& counts, const std::function<bool(std::string_view)>& write) {
+  if (empty()) return std::nullopt;
   {
     std::vector<std::jthread> helpers;
     for (std::size_t job = 1; job < converters_.size(); ++job) {
@@ -59,21 +61,25 @@ void RecordChunk::convert_and_write(BatchOutcome& counts, OutputFile& out) {
     counts.converted_count += share.counts.converted_count;
     counts.warning_count += share.counts.warning_count;
   }
+  const std::size_t held = std::exchange(count_, 0);
+  converted_any_ = true;
   // The lines in input order, each from the share that encoded it, up to the
   // first that could not be encoded.
   std::vector<std::size_t> written(shares_.size(), 0);
-  for (std::size_t r = 0; r < count_ && !out.failed(); ++r) {
+  for (std::size_t r = 0; r < held; ++r) {
     const Record& record = records_[r];
-    if (record.unencodable) {
-      out.fail_unencodable(record.end);
-      break;
-    }
+    if (record.unencodable) return record.end;
     std::size_t& from = written[record.job];
-    out.write_lines(std::string_view(shares_[record.job].bytes).substr(from, record.end - from), 1);
+    if (!write(std::string_view(shares_[record.job].bytes).substr(from, record.end - from))) break;
     from = record.end;
   }
-  count_ = 0;
-  converted_any_ = true;
+  return std::nullopt;
+}
+
+void RecordChunk::convert_and_write(BatchOutcome& counts, OutputFile& out) {
+  const std::optional<std::size_t> unencodable =
+      convert(counts, [&out](std::string_view line) { return out.write_lines(line, 1); });
+  if (unencodable) out.fail_unencodable(*unencodable);
 }
 
 void RecordChunk::restore_converted(int from, RecordBuffer& rec_item) const {

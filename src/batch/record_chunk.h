@@ -7,8 +7,11 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/batch_output.h"
@@ -33,6 +36,14 @@ class RecordChunk {
   // lines to `out` (up to a line that cannot be encoded, which puts `out` in
   // error). The chunk is empty afterwards.
   void convert_and_write(BatchOutcome& counts, OutputFile& out);
+
+  // The same for any writer: converts the records held, adds their counts to
+  // `counts` and hands their lines (RecordConverter::append_line) in input
+  // order to `write`, up to a line that cannot be encoded or a write that
+  // returns false. Returns the 0-based position, in that line, of the
+  // character that could not be encoded. The chunk is empty afterwards.
+  std::optional<std::size_t> convert(BatchOutcome& counts,
+                                     const std::function<bool(std::string_view)>& write);
 
   // Puts into rec_item(from..out_count) what the last record converted held
   // after its conversion: where a record read after it keeps items of the

@@ -1,7 +1,7 @@
-// Reading a whole file into memory without ever waiting on it. The file is
-// opened without blocking (a FIFO nobody writes to would hold a plain open
-// forever) and must be a regular file: a FIFO, a device or a folder in its
-// place is refused with a reason, never read.
+// Reading a file, whole into memory or piece by piece, without ever waiting on
+// it. The file is opened without blocking (a FIFO nobody writes to would hold
+// a plain open forever) and must be a regular file: a FIFO, a device or a
+// folder in its place is refused with a reason, never read.
 #pragma once
 
 #include <cstddef>
@@ -41,6 +41,40 @@ struct FileBytes {
 
   bool ok() const { return problem == ReadProblem::kNone; }
   std::string_view view() const { return {bytes.get(), size}; }
+};
+
+// A regular file kept open for reading at any offset: a file read more than
+// once (a check pass, then the work) stays the file first opened, even when
+// another one takes its name meanwhile.
+class RegularFile {
+ public:
+  RegularFile() = default;
+  RegularFile(RegularFile&& other) noexcept;
+  RegularFile& operator=(RegularFile&& other) noexcept;
+  ~RegularFile();
+
+  // Opens `path`; false, with problem() and error(), when it is missing, not
+  // a regular file or cannot be opened.
+  bool open(const std::filesystem::path& path);
+
+  // Reads up to `size` bytes at `offset` into `to` (fewer only at the end of
+  // the file). False, with error(), when the read fails.
+  bool read_at(std::uint64_t offset, char* to, std::size_t size, std::size_t& read);
+
+  std::uint64_t size() const { return size_; }
+  const FileId& id() const { return id_; }
+  ReadProblem problem() const { return problem_; }
+  // As FileBytes::error.
+  const std::string& error() const { return error_; }
+
+ private:
+  bool refuse(ReadProblem problem, std::string error);
+
+  int fd_ = -1;
+  std::uint64_t size_ = 0;
+  FileId id_;
+  ReadProblem problem_ = ReadProblem::kNone;
+  std::string error_;
 };
 
 inline constexpr std::uint64_t kNoSizeLimit = std::numeric_limits<std::uint64_t>::max();

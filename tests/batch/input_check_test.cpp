@@ -8,12 +8,14 @@
 #include <string>
 
 #include "support/recording_host.h"
+#include "support/text_input.h"
 #include "text/sjis.h"
 
 namespace kovari::batch {
 namespace {
 
 using kovari::testing::RecordingHost;
+using kovari::testing::TextInput;
 
 std::filesystem::path fresh_folder(const std::string& name) {
   const auto dir = std::filesystem::path(::testing::TempDir()) /
@@ -71,7 +73,8 @@ TEST(BatchInputCheckTest, ProbeCountsTheFirstLineUpToFiftyOne) {
   };
   for (const auto& c : cases) {
     RecordBuffer rec;
-    EXPECT_EQ(probe_first_line(c.text, rec), c.n) << text::to_utf8(c.text);
+    TextInput input(c.text);
+    EXPECT_EQ(probe_first_line(input, rec), c.n) << text::to_utf8(c.text);
   }
 }
 
@@ -100,7 +103,8 @@ TEST(BatchInputCheckTest, ChoosesTheReadingMode) {
   for (const auto& c : cases) {
     RecordingHost host(c.answer_yes);
     RecordBuffer rec;
-    const InputCheck check = chk_infile(c.text, c.item_count, c.start_line, host, rec);
+    TextInput input(c.text);
+    const InputCheck check = chk_infile(input, c.item_count, c.start_line, host, rec);
     EXPECT_EQ(check.status, c.status) << text::to_utf8(c.text);
     if (c.status != InputStatus::ItemCountRefused) {
       EXPECT_EQ(check.record_count, c.record_count) << text::to_utf8(c.text);
@@ -113,7 +117,8 @@ TEST(BatchInputCheckTest, RefusesAFirstLineOfMoreThanFiftyItems) {
   for (int n : {50, 51, 52}) {
     RecordingHost host;
     RecordBuffer rec;
-    const InputCheck check = chk_infile(items(n), n, 1, host, rec);
+    TextInput input(items(n));
+    const InputCheck check = chk_infile(input, n, 1, host, rec);
     EXPECT_EQ(check.status, n <= 50 ? InputStatus::ItemMode : InputStatus::TooManyItems) << n;
     EXPECT_TRUE(host.questions.empty());
   }
@@ -122,7 +127,8 @@ TEST(BatchInputCheckTest, RefusesAFirstLineOfMoreThanFiftyItems) {
 TEST(BatchInputCheckTest, WarningNamesBothCountsInFullWidthDigits) {
   RecordingHost host(false);
   RecordBuffer rec;
-  chk_infile(u"a,b,c", 2, 1, host, rec);
+  TextInput input(u"a,b,c");
+  chk_infile(input, 2, 1, host, rec);
   ASSERT_EQ(host.questions.size(), 1u);
   EXPECT_EQ(host.questions[0],
             u"警告メッセージ|変換前ファイルの項目数 ２ と入力されましたが、\r\n実際は ３です。"

@@ -7,6 +7,7 @@
 
 #include "batch/batch_run.h"
 #include "support/scratch_folder.h"
+#include "support/text_input.h"
 
 namespace kovari::batch {
 namespace {
@@ -47,7 +48,8 @@ RunResult run_with(std::u16string_view text, int jobs, long start_line) {
   const RunPlan plan{folder.path() / "out.csv", 2, start_line};
   const BatchForm form{u"", Focus::kStartLine, Focus::kItemCount, true};
   RunResult run;
-  run.outcome = run_batch(text, plan, form, pointers, host, std::chrono::steady_clock::now());
+  testing::TextInput input(text);
+  run.outcome = run_batch(input, plan, form, pointers, host, std::chrono::steady_clock::now());
   run.output = testing::file_bytes(plan.out_path);
   return run;
 }

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <string>
@@ -108,6 +109,38 @@ TEST(JobsCliTest, BatchOutputsAndSummariesDoNotDependOnTheJobs) {
       EXPECT_EQ(several.first, one.first) << c.command << " " << c.options << " --jobs " << jobs;
       EXPECT_TRUE(several.second == one.second)
           << c.command << " " << c.options << " --jobs " << jobs;
+    }
+  }
+}
+
+TEST(JobsCliTest, AddrAnswersTheSameWhateverTheJobs) {
+  const std::filesystem::path data = kovari::testing::national_data_folder();
+  if (!std::filesystem::exists(cli_program()) || !std::filesystem::exists(data / "kovaritbl.dat")) {
+    GTEST_SKIP() << "kovari-cli or the national data not built";
+  }
+  kovari::testing::TempFolder folder;
+  const std::string cli = cli_program().string() + " ";
+  const std::string in = (folder.path() / "in.txt").string();
+  // The addresses of every code beginning with 10, 53 or 98, then lines no
+  // address is made of (empty, blanks, CR LF, bytes that are not UTF-8).
+  ASSERT_EQ(run_command(cli + "code --data " + data.string() + " 10 53 98 | cut -f2 > " + in).status,
+            0);
+  {
+    std::ofstream extra(in, std::ios::app | std::ios::binary);
+    extra << "\n   \n東京都千代田区千代田１－１\r\nxyz\n\xff\xfe大阪\n京都府京都市";
+  }
+  for (const std::string options : {"", "--hyphen --fuzzy"}) {
+    auto run = [&](const char* jobs) {
+      return run_command(cli + "addr --data " + data.string() + " " + options + " --jobs " + jobs +
+                         " < " + in);
+    };
+    const kovari::testing::CommandResult one = run("1");
+    ASSERT_EQ(one.status, 0);
+    EXPECT_GT(std::count(one.output.begin(), one.output.end(), '\n'), 1000) << options;
+    for (const char* jobs : {"2", "3"}) {
+      const kovari::testing::CommandResult several = run(jobs);
+      EXPECT_EQ(several.status, 0);
+      EXPECT_TRUE(several.output == one.output) << options << " --jobs " << jobs;
     }
   }
 }

@@ -255,9 +255,11 @@ bool write_all(std::string_view bytes) {
 }  // namespace
 
 void for_each_input(const std::vector<std::string>& arguments,
-                    const std::function<void(std::string_view)>& each) {
+                    const std::function<void(std::string_view)>& each,
+                    const std::function<void()>& read_done) {
   if (!arguments.empty()) {
     for (const std::string& argument : arguments) each(argument);
+    if (read_done) read_done();
     return;
   }
   // Whatever a read returns is handed on up to its last LF, so a line typed
@@ -278,8 +280,10 @@ void for_each_input(const std::vector<std::string>& arguments,
       whole.remove_prefix(lf + 1);
     }
     pending.erase(0, last_lf + 1);
+    if (read_done) read_done();
   }
   if (!pending.empty()) for_each_line(pending, each);
+  if (read_done) read_done();
 }
 
 Output::Output(Args& args) : line_buffered_(args.flag("line-buffered")) {}
@@ -299,9 +303,11 @@ void Output::flush() {
   buffer_.clear();
 }
 
-std::optional<int> jobs_option(Args& args, std::string_view command) {
+std::optional<int> jobs_option(Args& args, std::string_view command, int absent) {
   const std::optional<std::string> given = args.option("jobs");
-  if (!given) return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+  if (!given) {
+    return absent > 0 ? absent : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+  }
   int jobs = 0;
   const auto [end, error] = std::from_chars(given->data(), given->data() + given->size(), jobs);
   if (error != std::errc() || end != given->data() + given->size() || jobs < 1) {

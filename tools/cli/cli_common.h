@@ -88,9 +88,11 @@ std::vector<std::string> positional_arguments(Args& args);
 
 // Hands each input to `each`: the arguments when there are any, else the lines
 // of standard input, in order, each as soon as it has been read. Lines end
-// with LF, CR LF or CR.
+// with LF, CR LF or CR. `read_done`, when given, is called once the lines of
+// each read of standard input (or all the arguments) have been handed on.
 void for_each_input(const std::vector<std::string>& arguments,
-                    const std::function<void(std::string_view)>& each);
+                    const std::function<void(std::string_view)>& each,
+                    const std::function<void()>& read_done = nullptr);
 
 // Standard output through one buffer, written when it grows large and at the
 // end (and after every line with --line-buffered, for a caller that reads
@@ -123,9 +125,9 @@ class Output {
   std::string buffer_;
 };
 
-// The --jobs N of the batch commands: N, or the number of cores when absent;
-// std::nullopt (after a message) when N is not a whole number from 1 up.
-std::optional<int> jobs_option(Args& args, std::string_view command);
+// The --jobs N of a command: N, or `absent` when not given (0: the number of
+// cores); std::nullopt (after a message) when N is not a whole number from 1 up.
+std::optional<int> jobs_option(Args& args, std::string_view command, int absent = 0);
 
 std::string utf8(std::u16string_view text);
 std::u16string utf16(std::string_view text);

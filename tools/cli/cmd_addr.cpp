@@ -1,19 +1,91 @@
 // kovari-cli addr [--data DIR] [--fuzzy] [--detail-pass] [--hyphen]
-// [--line-buffered] [ADDRESS ...]:
+// [--line-buffered] [--jobs N] [ADDRESS ...]:
 // converts each address (or each line of standard input when none is given)
 // to its postal code as the clipboard converter does, and prints one
 // tab-separated line per input: the code, the message, the decomposed parts
 // and the input as given. Each line is converted as soon as it is read; the
-// output is written at the end (or per line with --line-buffered).
+// output is written at the end (or per line with --line-buffered). With
+// --jobs N (N > 1) the lines of each read convert on N jobs side by side and
+// are answered in input order, as one job answers them.
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "batch/address_to_code.h"
+#include "batch/job_converters.h"
+#include "batch/record_chunk.h"
 #include "cli_common.h"
 #include "session/convert_address.h"
 #include "text/format.h"
+#include "text/sjis.h"
 
 namespace kovari::cli {
+
+namespace {
+
+// Items of an address as a record: the address, the line as given (one unit
+// per byte, so that it is written back byte for byte, whatever its
+// encoding), then what the conversion adds.
+enum AddrItem { kAddress = 1, kGiven, kCode, kMessage, kParts };
+
+std::u16string widened(std::string_view bytes) {
+  std::u16string units(bytes.size(), u'\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) units[i] = static_cast<unsigned char>(bytes[i]);
+  return units;
+}
+
+// The conversion of one job: with `memory` over the session read only (jobs
+// side by side), else over the session itself.
+class AddrConverter : public batch::RecordConverter {
+ public:
+  AddrConverter(Session& session, Host& host, std::unique_ptr<ResolveMemory> memory)
+      : session_(session), host_(host), memory_(std::move(memory)) {}
+
+  int lay_out(int) override { return kParts; }
+
+  void convert_record(batch::RecordBuffer& rec_item, batch::BatchOutcome&) override {
+    const std::u16string_view address = rec_item[kAddress];
+    const AddressOutcome outcome =
+        memory_ ? convert_address(std::as_const(session_), *memory_, host_, address,
+                                  CallerMode::kClipboard)
+                : convert_address(session_, host_, address, CallerMode::kClipboard);
+    rec_item[kCode] = outcome.code;
+    if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
+      rec_item[kCode] = text::Format(outcome.code, u"000-0000");
+    }
+    rec_item[kMessage] = outcome.message;
+    rec_item[kParts] = outcome.parts;
+  }
+
+  std::size_t affinity(const batch::RecordBuffer& rec_item, std::size_t) const override {
+    return batch::place_affinity(rec_item[kAddress]);
+  }
+
+  // The answer line: code, message, parts and the line as given.
+  bool append_line(std::span<const std::u16string> items, std::u16string&, std::string& bytes,
+                   std::size_t&) const override {
+    const auto item = [&items](AddrItem k) -> const std::u16string& { return items[k - 1]; };
+    text::append_utf8(bytes, item(kCode));
+    bytes += '\t';
+    text::append_utf8(bytes, item(kMessage));
+    bytes += '\t';
+    text::append_utf8(bytes, item(kParts));
+    bytes += '\t';
+    for (const char16_t unit : item(kGiven)) bytes += static_cast<char>(unit);
+    bytes += '\n';
+    return true;
+  }
+
+ private:
+  Session& session_;
+  Host& host_;
+  std::unique_ptr<ResolveMemory> memory_;
+};
+
+}  // namespace
 
 int cmd_addr(Args& args) {
   const paths::DataSearch folder = data_folder(args);
@@ -21,6 +93,9 @@ int cmd_addr(Args& args) {
   const bool detail_pass = args.flag("detail-pass");
   const bool hyphen = args.flag("hyphen");
   Output out(args);
+  // A stream filter: one job by default, so that each line is answered alone.
+  const std::optional<int> jobs = jobs_option(args, "addr", 1);
+  if (!jobs) return 2;
   const std::vector<std::string> addresses = positional_arguments(args);
   if (!args.finish("addr")) return 2;
 
@@ -32,16 +107,44 @@ int cmd_addr(Args& args) {
   if (detail_pass) settings.set_flag(settings::Flag::kDetailPass, 1);
   if (hyphen) settings.set_flag(settings::Flag::kHyphen, 1);
 
-  for_each_input(addresses, [&](std::string_view address) {
-    const AddressOutcome outcome =
-        convert_address(session, host, utf16(address), CallerMode::kClipboard);
-    std::u16string code = outcome.code;
-    if (!code.empty() && settings.flag(settings::Flag::kHyphen) == 1) {
-      code = text::Format(code, u"000-0000");
-    }
-    out << code << '\t' << outcome.message << '\t' << outcome.parts << '\t' << address << '\n';
-    out.end_answer();
+  const batch::JobConverters<AddrConverter> converters(*jobs, host, [&](Host& job_host, int job) {
+    return std::make_unique<AddrConverter>(session, job_host,
+                                           job == 0 ? nullptr : std::make_unique<ResolveMemory>());
   });
+  batch::RecordConverter& converter = *converters.converters().front();
+  const int out_count = converter.lay_out(1);
+  std::optional<batch::RecordChunk> chunk;
+  if (*jobs > 1) chunk.emplace(converters.converters(), out_count);
+  batch::RecordBuffer rec_item;
+  batch::BatchOutcome counts;
+  std::u16string line_room;
+  std::string answer;
+  std::size_t unused = 0;
+  const auto write = [&out](std::string_view line) {
+    out << line;
+    out.end_answer();
+    return true;
+  };
+  const auto answer_held = [&] {
+    if (chunk) chunk->convert(counts, write);
+  };
+
+  for_each_input(
+      addresses,
+      [&](std::string_view address) {
+        rec_item[kAddress] = utf16(address);
+        rec_item[kGiven] = widened(address);
+        if (chunk) {
+          chunk->add(rec_item);
+          if (chunk->full()) answer_held();
+          return;
+        }
+        converter.convert_record(rec_item, counts);
+        answer.clear();
+        converter.append_line(std::span(rec_item).subspan(1, out_count), line_room, answer, unused);
+        write(answer);
+      },
+      answer_held);
   return 0;
 }
 

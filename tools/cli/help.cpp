@@ -91,14 +91,17 @@ constexpr CommandHelp kHelp[] = {
      "  status, the building code\n"},
     {"addr",
      "usage: kovari-cli addr [--data DIR] [--fuzzy] [--detail-pass] [--hyphen]\n"
-     "                       [--line-buffered] [ADDRESS ...]\n"
+     "                       [--line-buffered] [--jobs N] [ADDRESS ...]\n"
      "\n"
      "Converts each address (or each line of standard input when none is given) to\n"
      "its postal code as the clipboard conversion does. Lines of standard input end\n"
      "with LF, CR LF or CR.\n",
      "  --fuzzy          approximate name matching\n"
      "  --detail-pass    look among the offices and post-office boxes too\n"
-     "  --hyphen         print codes as 000-0000\n",
+     "  --hyphen         print codes as 000-0000\n"
+     "  --jobs N         convert the lines of each read with N jobs side by side,\n"
+     "                   answered in input order (default: 1, each line alone; the\n"
+     "                   output is the same whatever N)\n",
      "\n"
      "output, one tab-separated line per address:\n"
      "  code, message, decomposed parts, the input as given\n"},
@@ -185,7 +188,11 @@ std::string command_help(std::string_view command) {
     text += "\noptions:\n";
     text += help.options;
     if (help.usage.find("[--line-buffered]") != std::string_view::npos) text += kLineBufferedOption;
-    if (help.usage.find("[--jobs N]") != std::string_view::npos) text += kJobsOption;
+    // A command whose jobs differ tells them among its own options.
+    if (help.usage.find("[--jobs N]") != std::string_view::npos &&
+        help.options.find("--jobs") == std::string_view::npos) {
+      text += kJobsOption;
+    }
     text += kSharedOptions;
     text += help.output;
     // The batch commands tell their own exit status with their output.
