@@ -41,13 +41,13 @@ class SjisFileSource : public TextSource {
  public:
   SjisFileSource(const std::filesystem::path& path, io::RegularFile& file, std::uint64_t end,
                  std::size_t piece_bytes, std::string& error)
-      : path_(path), file_(file), end_(end), piece_bytes_(piece_bytes),
-        error_(error) {}
+      : path_(path), file_(file), end_(end), piece_bytes_(piece_bytes), error_(error) {}
 
   bool append_piece(std::u16string& text) override {
     if (!error_.empty() || next_ >= end_) return false;
     const std::size_t carried = bytes_.size();
-    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(piece_bytes_, end_ - next_));
+    const auto wanted =
+        static_cast<std::size_t>(std::min<std::uint64_t>(piece_bytes_, end_ - next_));
     bytes_.resize(carried + wanted);
     std::size_t read = 0;
     if (!file_.read_at(next_, bytes_.data() + carried, wanted, read)) {
@@ -133,7 +133,8 @@ bool InputFile::find_records_end() {
 }
 
 ItemReader InputFile::records() {
-  return ItemReader(std::make_unique<SjisFileSource>(path_, file_, records_end_, piece_bytes_, error_));
+  return ItemReader(
+      std::make_unique<SjisFileSource>(path_, file_, records_end_, piece_bytes_, error_));
 }
 
 InputText read_input_file(const std::filesystem::path& path) {

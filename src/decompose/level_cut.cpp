@@ -86,7 +86,8 @@ void find_municipal_markers(std::u16string_view w, std::u16string_view pref, Mar
     if (const int a = word_from(w, first.of(u'大'), u"大町町"); a != 0) P[kMachi] = a + 2;
     if (const int a = word_from(w, first.of(u'鹿'), u"鹿町町"); a != 0) P[kMachi] = a + 2;
   }
-  if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) && word_from(w, first.of(u'郡'), u"郡山市") != 0) {
+  if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) &&
+      word_from(w, first.of(u'郡'), u"郡山市") != 0) {
     P[kGun] = 0;
     P[kMachi] = 0;
   }

@@ -77,14 +77,16 @@ bool RegularFile::open(const std::filesystem::path& path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0) {
     if (errno == ENOENT) return refuse(ReadProblem::kMissing, "does not exist");
-    return refuse(ReadProblem::kUnreadable, std::string("cannot be opened: ") + std::strerror(errno));
+    return refuse(ReadProblem::kUnreadable,
+                  std::string("cannot be opened: ") + std::strerror(errno));
   }
   struct stat status {};
   if (fstat(fd_, &status) != 0) {
     return refuse(ReadProblem::kUnreadable, std::string("cannot be read: ") + std::strerror(errno));
   }
   if (!S_ISREG(status.st_mode)) {
-    return refuse(ReadProblem::kNotRegular, "is " + kind_of(status.st_mode) + ", not a regular file");
+    return refuse(ReadProblem::kNotRegular,
+                  "is " + kind_of(status.st_mode) + ", not a regular file");
   }
   size_ = static_cast<std::uint64_t>(status.st_size);
   id_ = file_id_of(status);
@@ -97,7 +99,8 @@ bool RegularFile::read_at(std::uint64_t offset, char* to, std::size_t size, std:
     const ssize_t n = ::pread(fd_, to + read, size - read, static_cast<off_t>(offset + read));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      return refuse(ReadProblem::kUnreadable, std::string("cannot be read: ") + std::strerror(errno));
+      return refuse(ReadProblem::kUnreadable,
+                    std::string("cannot be read: ") + std::strerror(errno));
     }
     if (n == 0) break;
     read += static_cast<std::size_t>(n);
@@ -123,7 +126,8 @@ FileBytes read_regular_file(const std::filesystem::path& path, std::uint64_t max
     return refusal(file.problem(), file.error());
   }
   // Shorter than it was a moment ago: someone is writing it.
-  if (read < result.size) return refusal(ReadProblem::kUnreadable, "changed while it was being read");
+  if (read < result.size)
+    return refusal(ReadProblem::kUnreadable, "changed while it was being read");
   return result;
 }
 

@@ -31,8 +31,8 @@ std::optional<TownAreaView> town_area_view(const Attempt& base, const ResolveCon
   TownAreaView view;
   view.before_town = text.substr(0, text.size() - st.typed_town.size());
   view.typed_town = st.typed_town;
-  const TownRun& run = ctx.town_cache.run(ctx.db.main_file, ctx.db.tables, st.town_first,
-                                          st.town_last);
+  const TownRun& run =
+      ctx.town_cache.run(ctx.db.main_file, ctx.db.tables, st.town_first, st.town_last);
   for (const TownRecord& rec : run.records) {
     if (!rec.has_below && !rec.has_next) view.records.push_back(&rec);
   }

@@ -30,7 +30,7 @@ struct ResolveContext {
   Host& host;
   RememberedChoices& remembered;
   ResolveCaches& caches;
-  const TownCache& town_cache;  // may be shared with conversions running side by side
+  const TownCache& town_cache;   // may be shared with conversions running side by side
   std::u16string_view old_code;  // batch: the record's existing postal code
   bool use_old_code = false;     // batch: complete the levels from it
 };

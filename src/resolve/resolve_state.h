@@ -170,8 +170,8 @@ struct LevelWalkEqual {
 };
 
 template <typename Choice>
-using LevelWalkMemory = std::unordered_map<LevelWalkKey<std::u16string>, Choice, LevelWalkHash,
-                                           LevelWalkEqual>;
+using LevelWalkMemory =
+    std::unordered_map<LevelWalkKey<std::u16string>, Choice, LevelWalkHash, LevelWalkEqual>;
 
 // The row a city walk found and the last row of its block.
 struct CityChoice {

@@ -86,7 +86,8 @@ struct Range {
 
 // The characters to_narrow may change: the quotes and ‐, the CJK symbols and
 // kana, the full-width ASCII forms.
-constexpr std::array<Range, 3> kNarrowChanged = {{{0x2010, 0x201D}, {0x3000, 0x30FF}, {0xFF01, 0xFF5E}}};
+constexpr std::array<Range, 3> kNarrowChanged = {
+    {{0x2010, 0x201D}, {0x3000, 0x30FF}, {0xFF01, 0xFF5E}}};
 // The characters to_wide may change: the blank and ASCII, the half-width kana.
 constexpr std::array<Range, 2> kWideChanged = {{{0x20, 0x7E}, {kHalfFirst, kHalfLast}}};
 
@@ -102,7 +103,8 @@ bool block_unchanged(const char16_t* p, const std::array<Range, N>& ranges) {
   for (const Range& r : ranges) {
     // c - first <= last - first, unsigned: the saturated difference is 0.
     const __m128i offset = _mm_sub_epi16(units, _mm_set1_epi16(static_cast<short>(r.first)));
-    const __m128i excess = _mm_subs_epu16(offset, _mm_set1_epi16(static_cast<short>(r.last - r.first)));
+    const __m128i excess =
+        _mm_subs_epu16(offset, _mm_set1_epi16(static_cast<short>(r.last - r.first)));
     inside = _mm_or_si128(inside, _mm_cmpeq_epi16(excess, _mm_setzero_si128()));
   }
   return _mm_movemask_epi8(inside) == 0;

@@ -81,8 +81,8 @@ TEST(BatchInputFileTest, TextThatIsNotShiftJisFailsAtTheLineOfItsFirstBadByte) {
     int line;
     int offset;
   } cases[] = {
-      {"a\r\nb\x81\r\n", 2, 4},           // a lead byte before a line end
-      {"a,b\r\nc\nd,\x81", 3, 9},         // a lead byte that ends the file
+      {"a\r\nb\x81\r\n", 2, 4},              // a lead byte before a line end
+      {"a,b\r\nc\nd,\x81", 3, 9},            // a lead byte that ends the file
       {sjis(u"東京\r\n") + "x\x80y", 2, 7},  // a byte that is no character
       {"a\r\n\r\n\r\n\xFF\r\n", 4, 7},
   };
@@ -143,8 +143,8 @@ TEST(BatchInputFileTest, RunsWriteWhatTheWholeTextWrites) {
     write_bytes(path, sjis(c.text));
     testing::TextInput whole(c.text);
     BatchOutcome expected_outcome, outcome;
-    const std::string expected = run_on(whole, folder.path() / "whole.csv", c.start_line,
-                                        expected_outcome);
+    const std::string expected =
+        run_on(whole, folder.path() / "whole.csv", c.start_line, expected_outcome);
     ASSERT_EQ(expected_outcome.result, BatchResult::Finished);
     for (const std::size_t piece : kPieceSizes) {
       InputFile input(piece);

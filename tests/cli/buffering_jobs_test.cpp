@@ -123,8 +123,8 @@ TEST(JobsCliTest, AddrAnswersTheSameWhateverTheJobs) {
   const std::string in = (folder.path() / "in.txt").string();
   // The addresses of every code beginning with 10, 53 or 98, then lines no
   // address is made of (empty, blanks, CR LF, bytes that are not UTF-8).
-  ASSERT_EQ(run_command(cli + "code --data " + data.string() + " 10 53 98 | cut -f2 > " + in).status,
-            0);
+  ASSERT_EQ(
+      run_command(cli + "code --data " + data.string() + " 10 53 98 | cut -f2 > " + in).status, 0);
   {
     std::ofstream extra(in, std::ios::app | std::ios::binary);
     extra << "\n   \n東京都千代田区千代田１－１\r\nxyz\n\xff\xfe大阪\n京都府京都市";

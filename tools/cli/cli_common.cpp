@@ -306,7 +306,8 @@ void Output::flush() {
 std::optional<int> jobs_option(Args& args, std::string_view command, int absent) {
   const std::optional<std::string> given = args.option("jobs");
   if (!given) {
-    return absent > 0 ? absent : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    return absent > 0 ? absent
+                      : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
   }
   int jobs = 0;
   const auto [end, error] = std::from_chars(given->data(), given->data() + given->size(), jobs);
