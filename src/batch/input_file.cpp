@@ -18,8 +18,6 @@ std::string describe(const std::filesystem::path& path) {
   return named;
 }
 
-bool is_lead_byte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 // The length of the longest start of `bytes` that ends with a whole
 // character. A byte below 0x40 is never part of a two-byte character, so the
 // characters after the last such byte are all that need walking.
@@ -27,7 +25,8 @@ std::size_t whole_characters(std::string_view bytes) {
   std::size_t pos = bytes.size();
   while (pos > 0 && static_cast<unsigned char>(bytes[pos - 1]) >= 0x40) --pos;
   while (pos < bytes.size()) {
-    const std::size_t next = pos + (is_lead_byte(static_cast<unsigned char>(bytes[pos])) ? 2 : 1);
+    const std::size_t next =
+        pos + (text::is_sjis_lead_byte(static_cast<unsigned char>(bytes[pos])) ? 2 : 1);
     if (next > bytes.size()) break;
     pos = next;
   }

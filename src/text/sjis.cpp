@@ -57,13 +57,12 @@ bool is_ascii(std::string_view bytes) {
                      [](char b) { return static_cast<unsigned char>(b) < 0x80; });
 }
 
-// The number of CP932 characters of valid text: a lead byte (0x81-0x9F,
-// 0xE0-0xFC) and the byte after it make one character, any other byte one.
+// The number of CP932 characters of valid text: a lead byte and the byte
+// after it make one character, any other byte one.
 std::size_t character_count(std::string_view bytes) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < bytes.size(); ++count) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    i += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
+    i += is_sjis_lead_byte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
   }
   return count;
 }

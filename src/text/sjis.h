@@ -12,6 +12,11 @@
 
 namespace kovari::text {
 
+// Whether `b` opens a two-byte CP932 character (0x81-0x9F, 0xE0-0xFC).
+constexpr bool is_sjis_lead_byte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
 // CP932 bytes to UTF-16; std::nullopt when the bytes are not valid CP932 (an
 // unknown or incomplete double-byte character, an unmapped byte).
 std::optional<std::u16string> decode_sjis(std::string_view bytes);
