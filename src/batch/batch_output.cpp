@@ -45,9 +45,7 @@ std::u16string join_record(std::span<const std::u16string> items) {
 bool append_record(std::span<const std::u16string> items, std::u16string& line, std::string& bytes,
                    std::size_t& bad) {
   join_into(items, line);
-  const std::optional<std::string> encoded = text::encode_sjis(line, bad);
-  if (!encoded) return false;
-  bytes += *encoded;
+  if (!text::append_sjis(bytes, line, bad)) return false;
   bytes += "\r\n";
   return true;
 }

@@ -68,14 +68,19 @@ std::pair<char32_t, std::size_t> decode_utf8_at(std::string_view text, std::size
 
 std::string to_utf8(std::u16string_view text) {
   std::string out;
-  out.reserve(text.size() * 3);
   append_utf8(out, text);
   return out;
 }
 
 void append_utf8(std::string& out, std::u16string_view text) {
+  // At most three bytes per unit (a surrogate pair takes four for two).
+  out.reserve(out.size() + text.size() * 3);
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
     if (is_high_surrogate(c) && i + 1 < text.size() && is_low_surrogate(text[i + 1])) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
@@ -88,13 +93,22 @@ void append_utf8(std::string& out, std::u16string_view text) {
 
 std::u16string from_utf8(std::string_view text) {
   std::u16string out;
+  from_utf8_into(text, out);
+  return out;
+}
+
+void from_utf8_into(std::string_view text, std::u16string& out) {
+  out.clear();
   out.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {
+      out.push_back(static_cast<char16_t>(text[pos++]));
+      continue;
+    }
     const auto [c, length] = decode_utf8_at(text, pos);
     append_utf16(out, c);
     pos += length;
   }
-  return out;
 }
 
 }  // namespace kovari::text

@@ -31,10 +31,10 @@ namespace {
 // encoding), then what the conversion adds.
 enum AddrItem { kAddress = 1, kGiven, kCode, kMessage, kParts };
 
-std::u16string widened(std::string_view bytes) {
-  std::u16string units(bytes.size(), u'\0');
+// The bytes as units, one each, into `units` (its room reused).
+void widen_into(std::string_view bytes, std::u16string& units) {
+  units.resize(bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) units[i] = static_cast<unsigned char>(bytes[i]);
-  return units;
 }
 
 // The conversion of one job: with `memory` over the session read only (jobs
@@ -74,7 +74,10 @@ class AddrConverter : public batch::RecordConverter {
     bytes += '\t';
     text::append_utf8(bytes, item(kParts));
     bytes += '\t';
-    for (const char16_t unit : item(kGiven)) bytes += static_cast<char>(unit);
+    const std::u16string& given = item(kGiven);
+    const std::size_t at = bytes.size();
+    bytes.resize(at + given.size());
+    for (std::size_t i = 0; i < given.size(); ++i) bytes[at + i] = static_cast<char>(given[i]);
     bytes += '\n';
     return true;
   }
@@ -132,8 +135,8 @@ int cmd_addr(Args& args) {
   for_each_input(
       addresses,
       [&](std::string_view address) {
-        rec_item[kAddress] = utf16(address);
-        rec_item[kGiven] = widened(address);
+        text::from_utf8_into(address, rec_item[kAddress]);
+        widen_into(address, rec_item[kGiven]);
         if (chunk) {
           chunk->add(rec_item);
           if (chunk->full()) answer_held();
