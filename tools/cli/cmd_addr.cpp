@@ -48,16 +48,16 @@ class AddrConverter : public batch::RecordConverter {
 
   void convert_record(batch::RecordBuffer& rec_item, batch::BatchOutcome&) override {
     const std::u16string_view address = rec_item[kAddress];
-    const AddressOutcome outcome =
+    AddressOutcome outcome =
         memory_ ? convert_address(std::as_const(session_), *memory_, host_, address,
                                   CallerMode::kClipboard)
                 : convert_address(session_, host_, address, CallerMode::kClipboard);
-    rec_item[kCode] = outcome.code;
     if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
-      rec_item[kCode] = text::Format(outcome.code, u"000-0000");
+      outcome.code = text::Format(outcome.code, u"000-0000");
     }
-    rec_item[kMessage] = outcome.message;
-    rec_item[kParts] = outcome.parts;
+    rec_item[kCode].swap(outcome.code);
+    rec_item[kMessage].swap(outcome.message);
+    rec_item[kParts].swap(outcome.parts);
   }
 
   std::size_t affinity(const batch::RecordBuffer& rec_item, std::size_t) const override {
@@ -123,8 +123,8 @@ int cmd_addr(Args& args) {
   std::u16string line_room;
   std::string answer;
   std::size_t unused = 0;
-  const auto write = [&out](std::string_view line) {
-    out << line;
+  const auto write = [&out](std::string_view lines, std::size_t) {
+    out << lines;
     out.end_answer();
     return true;
   };
@@ -139,13 +139,13 @@ int cmd_addr(Args& args) {
         widen_into(address, rec_item[kGiven]);
         if (chunk) {
           chunk->add(rec_item);
-          if (chunk->full()) answer_held();
+          if (chunk->full()) chunk->pass_on(counts, write);
           return;
         }
         converter.convert_record(rec_item, counts);
         answer.clear();
         converter.append_line(std::span(rec_item).subspan(1, out_count), line_room, answer, unused);
-        write(answer);
+        write(answer, 1);
       },
       answer_held);
   return 0;
