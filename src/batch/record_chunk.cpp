@@ -135,28 +135,26 @@ std::optional<std::size_t> RecordChunk::write_oldest(BatchOutcome& counts, const
   return std::nullopt;
 }
 
-std::optional<std::size_t> RecordChunk::pass_on(BatchOutcome& counts, const LineWriter& write) {
+std::optional<std::size_t> RecordChunk::hand_on_and_write(BatchOutcome& counts,
+                                                          const LineWriter& write, bool all) {
   hand_on();
   bool writing = true;
   std::optional<std::size_t> unencodable;
-  // The chunk to fill next must have been written; any other that is done
-  // is written now too.
-  while (written_ < handed_on_ && (handed_on_ - written_ == kDepth || oldest_done())) {
+  // Short of all, the chunk to fill next must have been written, and any
+  // other that is done is written too.
+  while (written_ < handed_on_ && (all || handed_on_ - written_ == kDepth || oldest_done())) {
     const std::optional<std::size_t> bad = write_oldest(counts, write, writing);
     if (!unencodable) unencodable = bad;
   }
   return unencodable;
 }
 
+std::optional<std::size_t> RecordChunk::pass_on(BatchOutcome& counts, const LineWriter& write) {
+  return hand_on_and_write(counts, write, false);
+}
+
 std::optional<std::size_t> RecordChunk::convert(BatchOutcome& counts, const LineWriter& write) {
-  hand_on();
-  bool writing = true;
-  std::optional<std::size_t> unencodable;
-  while (written_ < handed_on_) {
-    const std::optional<std::size_t> bad = write_oldest(counts, write, writing);
-    if (!unencodable) unencodable = bad;
-  }
-  return unencodable;
+  return hand_on_and_write(counts, write, true);
 }
 
 namespace {

@@ -98,9 +98,12 @@ class RecordChunk {
                      std::u16string& line) const;
   void hand_on();
   bool oldest_done();
-  // Waits for the oldest chunk on its way and writes it (with `writing`).
+  // Waits for the oldest chunk on its way and writes it (while `writing`).
   std::optional<std::size_t> write_oldest(BatchOutcome& counts, const LineWriter& write,
                                           bool& writing);
+  // pass_on, or with `all` convert.
+  std::optional<std::size_t> hand_on_and_write(BatchOutcome& counts, const LineWriter& write,
+                                               bool all);
 
   std::span<RecordConverter* const> converters_;
   int out_count_;
