@@ -202,7 +202,7 @@ AddressBatchOutcome run_address_batch(const AddressBatchFields& fields, Session&
     return std::make_unique<AddressBatchRun>(
         fields, run, session, job_host, job == 0 ? nullptr : std::make_unique<ResolveMemory>());
   });
-  return run_batch(input, run.plan, kForm, jobs.converters(), host, start);
+  return run_batch(input, run.plan, kForm, jobs.converters(), jobs.host(), start);
 }
 
 }  // namespace kovari::batch

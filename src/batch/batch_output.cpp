@@ -1,5 +1,7 @@
 #include "batch/batch_output.h"
 
+#include <algorithm>
+
 #include "text/sjis.h"
 
 namespace kovari::batch {
@@ -10,7 +12,7 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
 
 bool needs_quotes(std::u16string_view item) {
-  return item.find_first_of(u",\"") != std::u16string_view::npos;
+  return std::any_of(item.begin(), item.end(), [](char16_t c) { return c == u',' || c == u'"'; });
 }
 
 void append_item(std::u16string& line, std::u16string_view item) {
@@ -44,10 +46,27 @@ std::u16string join_record(std::span<const std::u16string> items) {
 
 bool append_record(std::span<const std::u16string> items, std::u16string& line, std::string& bytes,
                    std::size_t& bad) {
-  join_into(items, line);
-  const std::optional<std::string> encoded = text::encode_sjis(line, bad);
-  if (!encoded) return false;
-  bytes += *encoded;
+  // Item by item straight into `bytes`: Shift-JIS keeps no state from one
+  // character to the next, so the pieces make the joined line's bytes.
+  const std::size_t kept = bytes.size();
+  bool encoded = true;
+  std::size_t unused = 0;
+  for (std::size_t k = 0; encoded && k < items.size(); ++k) {
+    if (k > 0) bytes += ',';
+    std::u16string_view item = items[k];
+    if (needs_quotes(item)) {
+      line.clear();
+      append_item(line, item);
+      item = line;
+    }
+    encoded = text::append_sjis(bytes, item, unused);
+  }
+  if (!encoded) {
+    // The joined line tells where the character without a code stands.
+    bytes.resize(kept);
+    join_into(items, line);
+    if (!text::append_sjis(bytes, line, bad)) return false;
+  }
   bytes += "\r\n";
   return true;
 }

@@ -102,7 +102,7 @@ BatchOutcome cnv_file(BatchInput& input, const RunPlan& plan, const BatchForm& f
     ++outcome.target_count;
     if (chunk) {
       chunk->add(rec_item);
-      if (chunk->full()) chunk->convert_and_write(outcome, out);
+      if (chunk->full()) chunk->pass_on(outcome, out);
       continue;
     }
     converter.convert_record(rec_item, outcome);

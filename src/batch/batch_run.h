@@ -99,10 +99,11 @@ class RecordConverter {
   // Where records convert side by side, those of one affinity go to the same
   // job, so that what a job keeps from a record (the data it read for a
   // place) serves the next records of that place. Any value gives the same
-  // output; by default the records take turns (`index` counts them).
+  // output; by default the records take turns in runs of 64 (`index` counts
+  // them), whose lines are written at once.
   virtual std::size_t affinity(const RecordBuffer& rec_item, std::size_t index) const {
     (void)rec_item;
-    return index;
+    return index / 64;
   }
   // Appends the output line of a converted record (its items 1..out count)
   // to `bytes`, with `line` as room to build it in. False, with `bad` at the

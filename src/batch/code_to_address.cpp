@@ -141,7 +141,7 @@ CodeBatchOutcome run_code_batch(const CodeBatchFields& fields, Session& session,
   const JobConverters<CodeBatchRun> jobs(fields.jobs, host, [&](Host& job_host, int) {
     return std::make_unique<CodeBatchRun>(session, job_host, *code_item, fields.write_message);
   });
-  return run_batch(input, run, kForm, jobs.converters(), host, start);
+  return run_batch(input, run, kForm, jobs.converters(), jobs.host(), start);
 }
 
 }  // namespace kovari::batch

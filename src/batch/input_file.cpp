@@ -58,13 +58,11 @@ class SjisFileSource : public TextSource {
     const std::string_view bytes(bytes_);
     const std::size_t whole = next_ >= end_ ? bytes.size() : whole_characters(bytes);
     std::size_t bad = 0;
-    const std::optional<std::u16string> decoded = text::decode_sjis(bytes.substr(0, whole), bad);
-    if (!decoded) {
+    if (!text::append_decoded_sjis(bytes.substr(0, whole), text, bad)) {
       const long line = lines_ + 1 + std::count(bytes.begin(), bytes.begin() + bad, '\n');
       return stop(": line " + std::to_string(line) + " is not Shift-JIS text (byte offset " +
                   std::to_string(next_ - bytes.size() + bad) + ")");
     }
-    text += *decoded;
     lines_ += std::count(bytes.begin(), bytes.begin() + whole, '\n');
     bytes_.erase(0, whole);
     return true;

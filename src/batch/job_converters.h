@@ -13,9 +13,8 @@
 
 namespace kovari::batch {
 
-// The host of converters that run side by side: each call is passed on to the
-// run's own host one at a time. Window events and the progress stay with the
-// run, which shows them between its chunks of records.
+// The host of converters that run side by side, and of the run that feeds
+// them: each call is passed on to the run's own host one at a time.
 class SharedHost : public Host {
  public:
   explicit SharedHost(Host& host) : host_(host) {}
@@ -36,6 +35,26 @@ class SharedHost : public Host {
     const std::scoped_lock lock(mutex_);
     host_.status(text);
   }
+  void do_events() override {
+    const std::scoped_lock lock(mutex_);
+    host_.do_events();
+  }
+  void progress_caption(std::u16string_view caption) override {
+    const std::scoped_lock lock(mutex_);
+    host_.progress_caption(caption);
+  }
+  void progress_range(long minimum, long maximum) override {
+    const std::scoped_lock lock(mutex_);
+    host_.progress_range(minimum, maximum);
+  }
+  void progress_value(long value) override {
+    const std::scoped_lock lock(mutex_);
+    host_.progress_value(value);
+  }
+  void progress_rate(double items_per_second) override {
+    const std::scoped_lock lock(mutex_);
+    host_.progress_rate(items_per_second);
+  }
 
  private:
   Host& host_;
@@ -48,17 +67,21 @@ template <class Converter>
 class JobConverters {
  public:
   template <class Make>
-  JobConverters(int jobs, Host& host, const Make& make) : shared_(host) {
+  JobConverters(int jobs, Host& host, const Make& make)
+      : shared_(host), host_(jobs > 1 ? shared_ : host) {
     jobs = std::max(jobs, 1);
     for (int job = 0; job < jobs; ++job) {
-      owned_.push_back(make(jobs == 1 ? host : shared_, job));
+      owned_.push_back(make(host_, job));
       converters_.push_back(owned_.back().get());
     }
   }
   std::span<RecordConverter* const> converters() const { return converters_; }
+  // The host for the run that feeds the converters (they run while it reads).
+  Host& host() const { return host_; }
 
  private:
   SharedHost shared_;
+  Host& host_;
   std::vector<std::unique_ptr<Converter>> owned_;
   std::vector<RecordConverter*> converters_;
 };

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace kovari::text {
@@ -52,11 +53,6 @@ class IconvDescriptor {
   iconv_t cd_;
 };
 
-bool is_ascii(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(),
-                     [](char b) { return static_cast<unsigned char>(b) < 0x80; });
-}
-
 // The number of CP932 characters of valid text: a lead byte and the byte
 // after it make one character, any other byte one.
 std::size_t character_count(std::string_view bytes) {
@@ -92,19 +88,37 @@ class Cp932Table {
   // (lead * 256 + trail); kNone when there is none.
   char16_t unit(unsigned sequence) const { return units_[sequence]; }
 
-  // The whole of `bytes` into `text`; false when some character is not in the table.
-  bool decode(std::string_view bytes, std::u16string& text) const {
-    text.clear();
-    text.reserve(character_count(bytes));  // an input file may be large
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-      const auto byte = static_cast<unsigned char>(bytes[i]);
-      char16_t unit = units_[byte];
-      if (unit == kNone && i + 1 < bytes.size()) {
-        unit = units_[static_cast<unsigned>(byte) << 8 | static_cast<unsigned char>(bytes[++i])];
+  // The whole of `bytes` appended to `text`; false, with `text` as it was,
+  // when some character is not in the table.
+  bool append(std::string_view bytes, std::u16string& text) const {
+    const std::size_t kept = text.size();
+    // Every character takes at least one byte: room enough without counting.
+    text.resize(kept + bytes.size());
+    char16_t* out = text.data() + kept;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* const end = in + bytes.size();
+    while (in != end) {
+      // Eight ASCII bytes at a time (ASCII decodes to itself): the digits,
+      // commas and line ends of a batch file.
+      std::uint64_t block = 0;
+      if (end - in >= 8 && (std::memcpy(&block, in, 8), (block & 0x8080808080808080) == 0)) {
+        out = std::copy(in, in + 8, out);
+        in += 8;
+        continue;
       }
-      if (unit == kNone) return false;
-      text.push_back(unit);
+      char16_t unit = units_[*in];
+      if (unit == kNone && end - in >= 2) {
+        unit = units_[static_cast<unsigned>(in[0]) << 8 | in[1]];
+        ++in;
+      }
+      ++in;
+      if (unit == kNone) {
+        text.resize(kept);
+        return false;
+      }
+      *out++ = unit;
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return true;
   }
 
@@ -178,17 +192,23 @@ class Cp932Encoding {
     }
   }
 
-  // The whole of `text`, or nothing when some character is not in the table.
-  std::optional<std::string> encode(std::u16string_view text) const {
-    std::string bytes;
-    bytes.reserve(text.size() * 2);
+  // The whole of `text` appended to `bytes`; false, with `bytes` as it was,
+  // when some character is not in the table.
+  bool append(std::u16string_view text, std::string& bytes) const {
+    const std::size_t kept = bytes.size();
+    bytes.resize(kept + text.size() * 2);
+    char* out = bytes.data() + kept;
     for (const char16_t unit : text) {
       const std::uint16_t sequence = sequences_[unit];
-      if (sequence == kNone) return std::nullopt;
-      if (sequence > 0xFF) bytes.push_back(static_cast<char>(sequence >> 8));
-      bytes.push_back(static_cast<char>(sequence & 0xFF));
+      if (sequence == kNone) {
+        bytes.resize(kept);
+        return false;
+      }
+      if (sequence > 0xFF) *out++ = static_cast<char>(sequence >> 8);
+      *out++ = static_cast<char>(sequence & 0xFF);
     }
-    return bytes;
+    bytes.resize(static_cast<std::size_t>(out - bytes.data()));
+    return true;
   }
 
  private:
@@ -203,23 +223,25 @@ const Cp932Encoding& cp932_encoding() {
 
 }  // namespace
 
-bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset) {
-  if (is_ascii(bytes)) {
-    text.assign(bytes.begin(), bytes.end());
-    return true;
-  }
-  if (cp932_table().decode(bytes, text)) return true;
+bool append_decoded_sjis(std::string_view bytes, std::u16string& text, std::size_t& error_offset) {
+  const std::size_t kept = text.size();
+  if (cp932_table().append(bytes, text)) return true;
   // iconv says where the bytes go wrong.
   thread_local IconvDescriptor decoder(kUtf16, kCp932);
   // Every CP932 character, one byte or two, is one UTF-16 code unit: the text
   // takes no more room than it needs (an input file may be large). Invalid
   // text fails where it goes wrong, before the room runs out.
-  text.assign(character_count(bytes), u'\0');
+  const std::size_t count = character_count(bytes);
+  text.resize(kept + count);
   const std::optional<std::size_t> written = decoder.convert(
-      bytes, reinterpret_cast<char*>(text.data()), text.size() * sizeof(char16_t), error_offset);
-  if (!written) return false;
-  text.resize(*written / sizeof(char16_t));
-  return true;
+      bytes, reinterpret_cast<char*>(text.data() + kept), count * sizeof(char16_t), error_offset);
+  text.resize(written ? kept + *written / sizeof(char16_t) : kept);
+  return written.has_value();
+}
+
+bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset) {
+  text.clear();
+  return append_decoded_sjis(bytes, text, error_offset);
 }
 
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
@@ -233,22 +255,26 @@ std::optional<std::u16string> decode_sjis(std::string_view bytes) {
   return decode_sjis(bytes, ignored);
 }
 
-std::optional<std::string> encode_sjis(std::u16string_view text, std::size_t& error_position) {
-  if (std::optional<std::string> bytes = cp932_encoding().encode(text)) return bytes;
+bool append_sjis(std::string& bytes, std::u16string_view text, std::size_t& error_position) {
+  const std::size_t kept = bytes.size();
+  if (cp932_encoding().append(text, bytes)) return true;
   // iconv says where the text goes wrong, or encodes what the table leaves out.
   thread_local IconvDescriptor encoder(kCp932, kUtf16);
   // Every code unit becomes at most two bytes.
-  std::string bytes(text.size() * 2, '\0');
+  bytes.resize(kept + text.size() * 2);
   const std::string_view units(reinterpret_cast<const char*>(text.data()),
                                text.size() * sizeof(char16_t));
   std::size_t failed_at = 0;
   const std::optional<std::size_t> written =
-      encoder.convert(units, bytes.data(), bytes.size(), failed_at);
-  if (!written) {
-    error_position = failed_at / sizeof(char16_t);
-    return std::nullopt;
-  }
-  bytes.resize(*written);
+      encoder.convert(units, bytes.data() + kept, text.size() * 2, failed_at);
+  bytes.resize(written ? kept + *written : kept);
+  if (!written) error_position = failed_at / sizeof(char16_t);
+  return written.has_value();
+}
+
+std::optional<std::string> encode_sjis(std::u16string_view text, std::size_t& error_position) {
+  std::string bytes;
+  if (!append_sjis(bytes, text, error_position)) return std::nullopt;
   return bytes;
 }
 

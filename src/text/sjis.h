@@ -26,12 +26,16 @@ std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& e
 // The same into `text`, whose room is reused: false on failure (text then
 // holds no meaning).
 bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset);
+// The same appended to `text`: false on failure, and then `text` is as it was.
+bool append_decoded_sjis(std::string_view bytes, std::u16string& text, std::size_t& error_offset);
 
 // UTF-16 to CP932; std::nullopt when a character has no CP932 code.
 std::optional<std::string> encode_sjis(std::u16string_view text);
 // The same; on failure error_position is the 0-based UTF-16 index of the first
 // character that could not be encoded (on success it is left alone).
 std::optional<std::string> encode_sjis(std::u16string_view text, std::size_t& error_position);
+// The same appended to `bytes`: false on failure, and then `bytes` is as it was.
+bool append_sjis(std::string& bytes, std::u16string_view text, std::size_t& error_position);
 
 // Plain UTF-8 conversions for the command line and tests. Invalid input (bad
 // UTF-8, lone surrogates) becomes U+FFFD.
@@ -39,5 +43,7 @@ std::string to_utf8(std::u16string_view text);
 // to_utf8 appended to `out`.
 void append_utf8(std::string& out, std::u16string_view text);
 std::u16string from_utf8(std::string_view text);
+// from_utf8 into `out`, whose room is reused.
+void from_utf8_into(std::string_view text, std::u16string& out);
 
 }  // namespace kovari::text

@@ -8,31 +8,35 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool is_high_surrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool is_low_surrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-void append_utf8(std::string& out, char32_t c) {
+// Writes the UTF-8 bytes of `c` at `out` and returns the end.
+char* put_utf8(char* out, char32_t c) {
   if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
+    *out++ = static_cast<char>(c);
   } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    *out++ = static_cast<char>(0xC0 | (c >> 6));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    *out++ = static_cast<char>(0xE0 | (c >> 12));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    *out++ = static_cast<char>(0xF0 | (c >> 18));
+    *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
   }
+  return out;
 }
 
-void append_utf16(std::u16string& out, char32_t c) {
+// Writes the UTF-16 units of `c` at `out` and returns the end.
+char16_t* put_utf16(char16_t* out, char32_t c) {
   if (c < 0x10000) {
-    out.push_back(static_cast<char16_t>(c));
+    *out++ = static_cast<char16_t>(c);
   } else {
-    out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    *out++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+    *out++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
   }
+  return out;
 }
 
 // The code point of the UTF-8 sequence at text[pos], and its length; an
@@ -68,12 +72,15 @@ std::pair<char32_t, std::size_t> decode_utf8_at(std::string_view text, std::size
 
 std::string to_utf8(std::u16string_view text) {
   std::string out;
-  out.reserve(text.size() * 3);
   append_utf8(out, text);
   return out;
 }
 
 void append_utf8(std::string& out, std::u16string_view text) {
+  const std::size_t kept = out.size();
+  // At most three bytes per unit (a surrogate pair takes four for two).
+  out.resize(kept + text.size() * 3);
+  char* end = out.data() + kept;
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
     if (is_high_surrogate(c) && i + 1 < text.size() && is_low_surrogate(text[i + 1])) {
@@ -82,19 +89,27 @@ void append_utf8(std::string& out, std::u16string_view text) {
     } else if (is_high_surrogate(c) || is_low_surrogate(c)) {
       c = kReplacement;
     }
-    append_utf8(out, c);
+    end = put_utf8(end, c);
   }
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 std::u16string from_utf8(std::string_view text) {
   std::u16string out;
-  out.reserve(text.size());
+  from_utf8_into(text, out);
+  return out;
+}
+
+void from_utf8_into(std::string_view text, std::u16string& out) {
+  // At most one unit per byte (a four-byte sequence makes two).
+  out.resize(text.size());
+  char16_t* end = out.data();
   for (std::size_t pos = 0; pos < text.size();) {
     const auto [c, length] = decode_utf8_at(text, pos);
-    append_utf16(out, c);
+    end = put_utf16(end, c);
     pos += length;
   }
-  return out;
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace kovari::text

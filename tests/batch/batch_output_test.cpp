@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,34 @@ TEST(BatchOutputTest, QuotesOnlyItemsWithACommaOrAQuote) {
       {{}, u""},
   };
   for (const auto& c : cases) EXPECT_EQ(join_record(c.items), c.line);
+}
+
+// A record is encoded item by item after what the buffer holds: the bytes of
+// the joined line, or the position in the joined line of the first character
+// without a code, and the buffer as it was.
+TEST(BatchOutputTest, AppendsTheJoinedLineOrWhereItCannotBeEncoded) {
+  const struct {
+    std::vector<std::u16string> items;
+    std::optional<std::size_t> bad;  // none: it encodes
+  } cases[] = {
+      {{u"1000001", u"東京都,千代田区", u"町域に\"～\"を含む"}, std::nullopt},
+      {{}, std::nullopt},
+      {{u"東京都,千代田区", u"a\U0001F600"}, 12},
+      {{u"\"", u"x", u"\U0001F600"}, 7},
+      {{u"\U0001F600", u"x"}, 0},
+  };
+  for (const auto& c : cases) {
+    std::string bytes = "earlier\r\n";
+    std::u16string room;
+    std::size_t bad = 99;
+    EXPECT_EQ(append_record(c.items, room, bytes, bad), !c.bad);
+    if (c.bad) {
+      EXPECT_EQ(bad, *c.bad);
+      EXPECT_EQ(bytes, "earlier\r\n");
+    } else {
+      EXPECT_EQ(bytes, "earlier\r\n" + text::encode_sjis(join_record(c.items) + u"\r\n").value());
+    }
+  }
 }
 
 TEST(BatchOutputTest, WritesShiftJisLinesEndingInCrLf) {

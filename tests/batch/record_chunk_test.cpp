@@ -56,11 +56,13 @@ RunResult run_with(std::u16string_view text, int jobs, long start_line) {
 
 TEST(RecordChunkTest, SideBySideWritesWhatOneConverterWrites) {
   std::u16string lines, records;
-  for (int i = 1; i <= 9000; ++i) {
+  // More chunks than are on their way at once.
+  for (int i = 1; i <= 20000; ++i) {
     const std::u16string n = text_number(i);
     records += n + u",a" + n + u"\r\n";
-    // A short line now and then (line mode), a blank line, a warning.
-    if (i % 997 == 0) {
+    // A short line now and then (line mode; also first in a chunk), a blank
+    // line, a warning.
+    if (i % 997 == 0 || i % 4096 == 1) {
       lines += n + u"\r\n";
     } else if (i % 1999 == 0) {
       lines += u"\r\n";
@@ -85,19 +87,23 @@ TEST(RecordChunkTest, SideBySideWritesWhatOneConverterWrites) {
 }
 
 TEST(RecordChunkTest, ALineWithoutShiftJisFailsAtTheSameLine) {
-  std::u16string text;
-  for (int i = 1; i <= 5000; ++i) {
-    text += (i == 3210 ? u"\U0001F600" : u"x") + text_number(i) + u",a\r\n";
+  // In the first chunk, and in a later one while others are on their way.
+  for (const int bad_line : {3210, 17000}) {
+    std::u16string text;
+    for (int i = 1; i <= 20000; ++i) {
+      text += (i == bad_line ? u"\U0001F600" : u"x") + text_number(i) + u",a\r\n";
+    }
+    const RunResult one = run_with(text, 1, 1);
+    const RunResult several = run_with(text, 3, 1);
+    ASSERT_EQ(one.outcome.result, BatchResult::Failed);
+    EXPECT_NE(one.outcome.error.find("line " + std::to_string(bad_line)), std::string::npos)
+        << one.outcome.error;
+    EXPECT_EQ(several.outcome.result, BatchResult::Failed);
+    // The same but for the folder the file is in.
+    const auto reason = [](const std::string& error) { return error.substr(error.find("\" ")); };
+    EXPECT_EQ(reason(several.outcome.error), reason(one.outcome.error));
+    EXPECT_TRUE(several.output.empty());
   }
-  const RunResult one = run_with(text, 1, 1);
-  const RunResult several = run_with(text, 3, 1);
-  ASSERT_EQ(one.outcome.result, BatchResult::Failed);
-  EXPECT_NE(one.outcome.error.find("line 3210"), std::string::npos) << one.outcome.error;
-  EXPECT_EQ(several.outcome.result, BatchResult::Failed);
-  // The same but for the folder the file is in.
-  const auto reason = [](const std::string& error) { return error.substr(error.find("\" ")); };
-  EXPECT_EQ(reason(several.outcome.error), reason(one.outcome.error));
-  EXPECT_TRUE(several.output.empty());
 }
 
 }  // namespace

@@ -179,6 +179,42 @@ TEST(SjisTest, RandomBytesNeverCrashTheDecoder) {
   }
 }
 
+// The decoder takes ASCII eight bytes at a time: a two-byte character at any
+// place of a run, and text appended after what a buffer holds, decode as the
+// characters one by one do.
+TEST(SjisTest, AppendsWhateverTheRunsOfAsciiAroundACharacter) {
+  const std::string kanji = bytes_of({0x93, 0x8C});  // 東
+  for (std::size_t before = 0; before <= 17; ++before) {
+    for (const std::size_t after : {0, 1, 7, 8, 9}) {
+      const std::string bytes = std::string(before, 'a') + kanji + std::string(after, '5');
+      const std::u16string expected =
+          std::u16string(before, u'a') + u"東" + std::u16string(after, u'5');
+      std::u16string text = u"前";
+      std::size_t bad = 0;
+      ASSERT_TRUE(append_decoded_sjis(bytes, text, bad)) << before << " " << after;
+      EXPECT_EQ(text, u"前" + expected) << before << " " << after;
+      std::string encoded = "x";
+      ASSERT_TRUE(append_sjis(encoded, expected, bad));
+      EXPECT_EQ(encoded, "x" + bytes);
+    }
+  }
+}
+
+// A failed append leaves the buffer as it was and says where the text went
+// wrong, also past a run of ASCII.
+TEST(SjisTest, AFailedAppendLeavesTheBufferAsItWas) {
+  std::u16string text = u"前";
+  std::size_t bad = 0;
+  const std::string bytes = std::string(9, 'a') + bytes_of({0x93, 0x8C, 0x85, 0x40});
+  EXPECT_FALSE(append_decoded_sjis(bytes, text, bad));
+  EXPECT_EQ(text, u"前");
+  EXPECT_EQ(bad, 11u);
+  std::string encoded = "x";
+  EXPECT_FALSE(append_sjis(encoded, std::u16string(9, u'a') + u"東\U0001F600", bad));
+  EXPECT_EQ(encoded, "x");
+  EXPECT_EQ(bad, 10u);
+}
+
 TEST(Utf8Test, ConvertsBothWaysAndReplacesInvalidInput) {
   EXPECT_EQ(from_utf8("東京都 abc"), u"東京都 abc");
   EXPECT_EQ(to_utf8(u"東京都 abc"), "東京都 abc");
@@ -191,6 +227,19 @@ TEST(Utf8Test, ConvertsBothWaysAndReplacesInvalidInput) {
   EXPECT_EQ(from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong "/"
   EXPECT_EQ(from_utf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a surrogate
   EXPECT_EQ(to_utf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+// The conversions into a buffer that holds text already: from_utf8_into
+// replaces it (whatever room it had), append_utf8 adds to it.
+TEST(Utf8Test, ConvertsIntoABufferThatHoldsText) {
+  std::u16string units = u"a much longer text than the next one";
+  from_utf8_into("𠮷東a\xFF", units);
+  EXPECT_EQ(units, u"𠮷東a\uFFFD");
+  from_utf8_into("", units);
+  EXPECT_EQ(units, u"");
+  std::string bytes = "前";
+  append_utf8(bytes, u"𠮷東a" + std::u16string(1, char16_t{0xDC00}));
+  EXPECT_EQ(bytes, "前𠮷東a\xEF\xBF\xBD");
 }
 
 }  // namespace

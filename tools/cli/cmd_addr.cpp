@@ -31,10 +31,10 @@ namespace {
 // encoding), then what the conversion adds.
 enum AddrItem { kAddress = 1, kGiven, kCode, kMessage, kParts };
 
-std::u16string widened(std::string_view bytes) {
-  std::u16string units(bytes.size(), u'\0');
+// The bytes as units, one each, into `units` (its room reused).
+void widen_into(std::string_view bytes, std::u16string& units) {
+  units.resize(bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) units[i] = static_cast<unsigned char>(bytes[i]);
-  return units;
 }
 
 // The conversion of one job: with `memory` over the session read only (jobs
@@ -48,16 +48,16 @@ class AddrConverter : public batch::RecordConverter {
 
   void convert_record(batch::RecordBuffer& rec_item, batch::BatchOutcome&) override {
     const std::u16string_view address = rec_item[kAddress];
-    const AddressOutcome outcome =
+    AddressOutcome outcome =
         memory_ ? convert_address(std::as_const(session_), *memory_, host_, address,
                                   CallerMode::kClipboard)
                 : convert_address(session_, host_, address, CallerMode::kClipboard);
-    rec_item[kCode] = outcome.code;
     if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
-      rec_item[kCode] = text::Format(outcome.code, u"000-0000");
+      outcome.code = text::Format(outcome.code, u"000-0000");
     }
-    rec_item[kMessage] = outcome.message;
-    rec_item[kParts] = outcome.parts;
+    rec_item[kCode].swap(outcome.code);
+    rec_item[kMessage].swap(outcome.message);
+    rec_item[kParts].swap(outcome.parts);
   }
 
   std::size_t affinity(const batch::RecordBuffer& rec_item, std::size_t) const override {
@@ -74,7 +74,10 @@ class AddrConverter : public batch::RecordConverter {
     bytes += '\t';
     text::append_utf8(bytes, item(kParts));
     bytes += '\t';
-    for (const char16_t unit : item(kGiven)) bytes += static_cast<char>(unit);
+    const std::u16string& given = item(kGiven);
+    const std::size_t at = bytes.size();
+    bytes.resize(at + given.size());
+    for (std::size_t i = 0; i < given.size(); ++i) bytes[at + i] = static_cast<char>(given[i]);
     bytes += '\n';
     return true;
   }
@@ -120,8 +123,8 @@ int cmd_addr(Args& args) {
   std::u16string line_room;
   std::string answer;
   std::size_t unused = 0;
-  const auto write = [&out](std::string_view line) {
-    out << line;
+  const auto write = [&out](std::string_view lines, std::size_t) {
+    out << lines;
     out.end_answer();
     return true;
   };
@@ -132,17 +135,17 @@ int cmd_addr(Args& args) {
   for_each_input(
       addresses,
       [&](std::string_view address) {
-        rec_item[kAddress] = utf16(address);
-        rec_item[kGiven] = widened(address);
+        text::from_utf8_into(address, rec_item[kAddress]);
+        widen_into(address, rec_item[kGiven]);
         if (chunk) {
           chunk->add(rec_item);
-          if (chunk->full()) answer_held();
+          if (chunk->full()) chunk->pass_on(counts, write);
           return;
         }
         converter.convert_record(rec_item, counts);
         answer.clear();
         converter.append_line(std::span(rec_item).subspan(1, out_count), line_room, answer, unused);
-        write(answer);
+        write(answer, 1);
       },
       answer_held);
   return 0;
