@@ -42,7 +42,7 @@ constexpr std::array<std::u16string_view, 16> kCitiesCancellingCounty = {
 // Whether the blank-padded name of a table is name once trimmed. A padded name
 // that does not open with a blank keeps its first character when trimmed, and
 // most names of a table differ from name there.
-bool trimmed_equals(std::u16string_view padded, std::u16string_view name) {
+inline bool trimmed_equals(std::u16string_view padded, std::u16string_view name) {
   if (!padded.empty() && !name.empty() && padded[0] != name[0] && padded[0] != u' ') return false;
   return text::trim_view(padded) == name;
 }
