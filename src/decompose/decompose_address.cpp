@@ -27,17 +27,17 @@ void start(Decomposition& d) {
   slot.addr_part_copy[kChomeNumber].clear();
 }
 
-// The trimmed parts joined by ",", written in one piece.
+// The trimmed parts joined by ",", into the capacity joined has (grown at most
+// once, to what the untrimmed parts need).
 void join_trimmed_parts(const std::array<std::u16string, kAddrPartCount + 1>& part,
                         std::u16string& joined) {
-  std::size_t size = kAddrPartCount - 1;
-  for (int k = kPref; k <= kExtraNumber; ++k) size += text::trim_view(part[k]).size();
-  joined.resize(size);
-  char16_t* out = joined.data();
+  std::size_t untrimmed = kAddrPartCount - 1;
+  for (int k = kPref; k <= kExtraNumber; ++k) untrimmed += part[k].size();
+  joined.clear();
+  joined.reserve(untrimmed);
   for (int k = kPref; k <= kExtraNumber; ++k) {
-    if (k > kPref) *out++ = u',';
-    const std::u16string_view trimmed = text::trim_view(part[k]);
-    out = std::copy(trimmed.begin(), trimmed.end(), out);
+    if (k > kPref) joined.push_back(u',');
+    joined.append(text::trim_view(part[k]));
   }
 }
 

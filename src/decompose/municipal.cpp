@@ -39,13 +39,21 @@ constexpr std::array<std::u16string_view, 16> kCitiesCancellingCounty = {
     u"京都市", u"神戸市", u"浜松市",   u"福井市", u"勝山市", u"高槻市", u"寝屋川市", u"丸亀市",
     u"八代市", u"都城市", u"鹿児島市", u"七尾市", u"蒲郡市", u"小郡市", u"西都市",   u"鈴鹿市"};
 
+// Whether the blank-padded name of a table is name once trimmed. A padded name
+// that does not open with a blank keeps its first character when trimmed, and
+// most names of a table differ from name there.
+inline bool trimmed_equals(std::u16string_view padded, std::u16string_view name) {
+  if (!padded.empty() && !name.empty() && padded[0] != name[0] && padded[0] != u' ') return false;
+  return text::trim_view(padded) == name;
+}
+
 // The rows of the city table that hold the prefecture pref; all rows when pref
 // is none of the table's prefectures.
 std::pair<int, int> prefecture_rows(std::u16string_view pref, const postaldb::PostalTables& t) {
   const int last_row = static_cast<int>(t.city_name1.size()) - 1;
   const int prefs = static_cast<int>(std::min(t.pref_name.size(), t.pref_first_city.size())) - 1;
   for (int k = 1; k <= prefs; ++k) {
-    if (text::trim_view(t.pref_name[k]) != pref) continue;
+    if (!trimmed_equals(t.pref_name[k], pref)) continue;
     const int next = k < prefs ? t.pref_first_city[k + 1] : last_row + 1;
     return {std::max(t.pref_first_city[k], 1), std::min(next - 1, last_row)};
   }
@@ -67,7 +75,7 @@ bool opens_with_table_city(std::u16string_view text, int n, std::u16string_view 
   const std::u16string name = text::to_wide(text::left_view(text, n));
   const auto [first, last] = prefecture_rows(pref, tables);
   for (int r = first; r <= last; ++r) {
-    if (text::trim_view(tables.city_name1[r]) == name) return true;
+    if (trimmed_equals(tables.city_name1[r], name)) return true;
   }
   return false;
 }

@@ -35,7 +35,8 @@ void find_block_markers(std::u16string_view w, Marks& P) {
 // Kyoto addresses name the town after a street: in 京都市 the town area runs to
 // the last of (at most) two 町.
 int kyoto_town_end(std::u16string_view w, std::u16string_view city) {
-  if (city != u"京都市") return 0;
+  static constexpr std::u16string_view kKyotoCity = u"京都市";  // a length known when compiled
+  if (city != kKyotoCity) return 0;
   int a = InStr(w, u"町");
   if (a != 0) {
     if (const int second = InStr(a + 1, w, u"町"); second != 0) a = second;

@@ -35,6 +35,8 @@ class NameIndex {
     return std::uint32_t{first} << 16 | second;
   }
   static std::size_t pair_bit(std::uint32_t key) { return (key ^ key >> 13) & kBitMask; }
+  // The rows of the names that start with the pair key.
+  void add_rows(std::uint32_t key, std::vector<int>& rows) const;
 
   // Enough bits that a pair of no name rarely finds its bit set.
   static constexpr std::size_t kBitMask = 0xFFFF;

@@ -91,29 +91,50 @@ constexpr std::array<Range, 3> kNarrowChanged = {
 // The characters to_wide may change: the blank and ASCII, the half-width kana.
 constexpr std::array<Range, 2> kWideChanged = {{{0x20, 0x7E}, {kHalfFirst, kHalfLast}}};
 
+// The changed characters that convert by adding one offset: full-width ASCII
+// to ASCII and back (the backslash, in either form, stays).
+struct Shift {
+  Range range;
+  char16_t kept;
+  char16_t offset;  // added modulo 2^16
+};
+constexpr Shift kNarrowShift = {{0xFF01, 0xFF5E}, u'＼', static_cast<char16_t>(-kWideAsciiOffset)};
+constexpr Shift kWideShift = {{0x21, 0x7E}, u'\\', kWideAsciiOffset};
+
 constexpr std::size_t kBlock = 8;
 
-// Whether none of the kBlock characters at p lies in one of the ranges: most
-// of an address is kanji that both conversions copy unchanged, a block at a time.
+// Converts the kBlock characters at p to o when each of them either lies in
+// none of the changed ranges or converts by the shift, and returns whether it
+// did: most of an address is kanji that both conversions copy unchanged, and
+// digits and dashes that shift, a block at a time.
 template <std::size_t N>
-bool block_unchanged(const char16_t* p, const std::array<Range, N>& ranges) {
+bool convert_block(const char16_t* p, const std::array<Range, N>& changed, const Shift& shift,
+                   char16_t* o) {
 #if defined(__SSE2__)
-  const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-  __m128i inside = _mm_setzero_si128();
-  for (const Range& r : ranges) {
-    // c - first <= last - first, unsigned: the saturated difference is 0.
+  // The lanes of units within r: c - first <= last - first, unsigned, so the
+  // saturated difference is 0.
+  const auto within = [](__m128i units, Range r) {
     const __m128i offset = _mm_sub_epi16(units, _mm_set1_epi16(static_cast<short>(r.first)));
     const __m128i excess =
         _mm_subs_epu16(offset, _mm_set1_epi16(static_cast<short>(r.last - r.first)));
-    inside = _mm_or_si128(inside, _mm_cmpeq_epi16(excess, _mm_setzero_si128()));
-  }
-  return _mm_movemask_epi8(inside) == 0;
+    return _mm_cmpeq_epi16(excess, _mm_setzero_si128());
+  };
+  const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  __m128i inside = _mm_setzero_si128();
+  for (const Range& r : changed) inside = _mm_or_si128(inside, within(units, r));
+  const __m128i kept = _mm_cmpeq_epi16(units, _mm_set1_epi16(static_cast<short>(shift.kept)));
+  const __m128i shifted = _mm_andnot_si128(kept, within(units, shift.range));
+  if (_mm_movemask_epi8(_mm_andnot_si128(shifted, inside)) != 0) return false;
+  const __m128i offset = _mm_and_si128(shifted, _mm_set1_epi16(static_cast<short>(shift.offset)));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_add_epi16(units, offset));
+  return true;
 #else
   for (std::size_t i = 0; i < kBlock; ++i) {
-    for (const Range& r : ranges) {
+    for (const Range& r : changed) {
       if (p[i] >= r.first && p[i] <= r.last) return false;
     }
   }
+  std::copy_n(p, kBlock, o);
   return true;
 #endif
 }
@@ -153,17 +174,28 @@ std::size_t put_wide(std::u16string_view s, std::size_t i, char16_t*& o) {
   return i + 1;
 }
 
-// Converts s into o a block at a time where a block holds no character of
-// changed, else character by character with put.
+// Converts s into o a block at a time where convert_block can, else character
+// by character with put. A text's last, shorter block is converted as its
+// last kBlock characters when the block before went one to one: the
+// characters shared with it come out the same a second time.
 template <std::size_t N>
-char16_t* convert(std::u16string_view s, const std::array<Range, N>& changed,
+char16_t* convert(std::u16string_view s, const std::array<Range, N>& changed, const Shift& shift,
                   std::size_t (*put)(std::u16string_view, std::size_t, char16_t*&), char16_t* o) {
   std::size_t i = 0;
+  bool after_block = false;
   while (i < s.size()) {
-    if (i + kBlock <= s.size() && block_unchanged(s.data() + i, changed)) {
-      o = std::copy_n(s.data() + i, kBlock, o);
-      i += kBlock;
-      continue;
+    if (i + kBlock <= s.size()) {
+      after_block = convert_block(s.data() + i, changed, shift, o);
+      if (after_block) {
+        o += kBlock;
+        i += kBlock;
+        continue;
+      }
+    } else if (after_block) {
+      const std::size_t shared = i + kBlock - s.size();
+      if (convert_block(s.data() + s.size() - kBlock, changed, shift, o - shared)) {
+        return o + (kBlock - shared);
+      }
     }
     const std::size_t block_end = std::min(i + kBlock, s.size());
     while (i < block_end) i = put(s, i, o);
@@ -178,13 +210,13 @@ char16_t* convert(std::u16string_view s, const std::array<Range, N>& changed,
 // hundred thousand.
 void to_narrow(std::u16string_view s, std::u16string& out) {
   out.resize(2 * s.size());  // a voiced katakana becomes two characters
-  const char16_t* end = convert(s, kNarrowChanged, put_narrow, out.data());
+  const char16_t* end = convert(s, kNarrowChanged, kNarrowShift, put_narrow, out.data());
   out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 void to_wide(std::u16string_view s, std::u16string& out) {
   out.resize(s.size());
-  const char16_t* end = convert(s, kWideChanged, put_wide, out.data());
+  const char16_t* end = convert(s, kWideChanged, kWideShift, put_wide, out.data());
   out.resize(static_cast<std::size_t>(end - out.data()));
 }
 

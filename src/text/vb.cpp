@@ -70,7 +70,7 @@ std::optional<std::u16string> try_mid(std::u16string_view s, int start, int leng
   return Mid(s, start, length);
 }
 
-int InStr(int start, std::u16string_view s1, std::u16string_view s2) {
+int detail::instr_search(int start, std::u16string_view s1, std::u16string_view s2) {
   if (start < 1 || s1.empty()) return 0;
   const std::size_t from = static_cast<std::size_t>(start) - 1;
   if (s2.empty()) return from <= s1.size() ? start : 0;

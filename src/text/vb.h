@@ -57,16 +57,21 @@ inline std::u16string_view mid_view(std::u16string_view s, int start, int length
 // 1-based position of the first s2 in s1 at or after start; 0 when absent.
 // s1 empty gives 0; s2 empty gives start when start <= Len(s1) + 1, else 0.
 // start < 1 (an error in the runtime) gives 0. Binary comparison.
-int InStr(int start, std::u16string_view s1, std::u16string_view s2);
-inline int InStr(std::u16string_view s1, std::u16string_view s2) {
+namespace detail {
+// The general search behind InStr.
+int instr_search(int start, std::u16string_view s1, std::u16string_view s2);
+}  // namespace detail
+inline int InStr(int start, std::u16string_view s1, std::u16string_view s2) {
   // One character in a short text, the commonest search of the engine, costs
   // less looked for in place than through the general search.
   if (s2.size() == 1 && s1.size() < 16) {
-    const std::size_t found = s1.find(s2[0]);
+    if (start < 1 || static_cast<std::size_t>(start) > s1.size()) return 0;
+    const std::size_t found = s1.find(s2[0], static_cast<std::size_t>(start) - 1);
     return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
   }
-  return InStr(1, s1, s2);
+  return detail::instr_search(start, s1, s2);
 }
+inline int InStr(std::u16string_view s1, std::u16string_view s2) { return InStr(1, s1, s2); }
 
 // 1-based position of the last s2 in s1; 0 when absent or s1 is empty;
 // s2 empty gives Len(s1).
@@ -76,10 +81,13 @@ int InStrRev(std::u16string_view s1, std::u16string_view s2);
 // line ends stay.
 std::u16string Trim(std::u16string_view s);
 inline std::u16string_view trim_view(std::u16string_view s) {
-  constexpr char16_t kBlank = u' ';
-  const std::size_t first = s.find_first_not_of(kBlank);
-  if (first == std::u16string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(kBlank) - first + 1);
+  // Plain loops: most texts have no blank at either end, and the library's
+  // find_first_not_of searches a one-character set for every character.
+  std::size_t first = 0;
+  std::size_t end = s.size();
+  while (first < end && s[first] == u' ') ++first;
+  while (end > first && s[end - 1] == u' ') --end;
+  return s.substr(first, end - first);
 }
 
 // The leading number of a text. Blanks, tabs and line feeds are ignored

@@ -36,6 +36,31 @@ TEST(FixCityMarkerTest, MovesToTheCityEnding) {
   }
 }
 
+// The loader keeps the tables' names blank-padded: a padded name, with blanks
+// before it too, is the name it holds.
+TEST(FixCityMarkerTest, PaddedNamesOfTheTables) {
+  postaldb::PostalTables tables;
+  tables.pref_name = {u"", u" 富山県", u"石川県  "};
+  tables.pref_first_city = {0, 1, 3};
+  tables.city_name1 = {u"", u"富山市", u"  市市  ", u"金沢市 ", u"  野々市市  ", u" "};
+  struct Case {
+    std::u16string_view text, pref;
+    int p, expected;
+  };
+  const Case kCases[] = {
+      {u"野々市市本町", u"石川県", 3, 4},
+      {u"野々市市本町", u"", 3, 4},  // no prefecture: every row
+      {u"野々市市本町", u"富山県", 3, 3},
+      {u"市市市場", u"", 1, 2},
+      {u"市市市場", u"石川県", 1, 1},
+  };
+  for (const Case& c : kCases) {
+    int p = c.p;
+    fix_city_marker(c.text, p, c.pref, tables);
+    EXPECT_EQ(p, c.expected) << testing::utf8(c.text) << " " << testing::utf8(c.pref);
+  }
+}
+
 TEST(DropCountyMarkerTest, CitiesThatCancelACounty) {
   struct Case {
     std::u16string_view text;

@@ -20,14 +20,34 @@ TEST(NameIndexTest, RowsOfTheNamesThatMayOccur) {
   } kCases[] = {
       {u"千代田区丸の内ﾋﾞﾙ5階", {1}},  // 丸の and 丸ﾋ share no pair: one row, once
       {u"丸ﾋﾞﾙ", {1}},
-      {u"幕張ﾀﾜｰ芝", {2, 4}},           // a blank-padded name and a one-character name
-      {u"ﾀﾜ", {2}},                      // the pair is enough; the search decides
-      {u"ﾛｳﾋﾞﾙﾀﾜｰ丸の", {1, 2, 4}},     // ascending whatever the order in the text
-      {u"ﾀ", {}},                        // one character holds no pair
+      {u"幕張ﾀﾜｰ芝", {2, 4}},        // a blank-padded name and a one-character name
+      {u"ﾀﾜ", {2}},                  // the pair is enough; the search decides
+      {u"ﾛｳﾋﾞﾙﾀﾜｰ丸の", {1, 2, 4}},  // ascending whatever the order in the text
+      {u"ﾀ", {}},                    // one character holds no pair
       {u"", {}},
       {u"大阪府大阪市北区", {}},
   };
   std::vector<int> rows = {99};  // cleared by the lookup
+  for (const auto& c : kCases) {
+    index.rows_in(c.text, rows);
+    EXPECT_EQ(rows, c.rows) << c.text.size();
+  }
+}
+
+// Names whose first pairs share a slot of the index (Ax and B` do under its
+// hash) are still told apart by their pairs.
+TEST(NameIndexTest, PairsSharingASlotAreToldApart) {
+  const NameIndex::Names names = {u"", u"Ax1", u"B`2", u"Ay3"};
+  const NameIndex index({names});
+  const struct {
+    std::u16string_view text;
+    std::vector<int> rows;
+  } kCases[] = {{u"B`", {2}},
+                {u"zAx", {1}},
+                {u"AxB`Ay", {1, 2, 3}},
+                {u"AB`", {2}},
+                {u"..........B`....Ax", {1, 2}}};  // past the first eight pairs
+  std::vector<int> rows;
   for (const auto& c : kCases) {
     index.rows_in(c.text, rows);
     EXPECT_EQ(rows, c.rows) << c.text.size();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "text/sjis.h"
 
 namespace kovari::text {
@@ -60,6 +62,25 @@ TEST(StrConvTest, Narrow) {
 
 TEST(StrConvTest, Wide) {
   for (const Case& c : kWideCases) EXPECT_EQ(to_wide(c.from), c.to) << to_utf8(c.from);
+}
+
+// A text converts as its characters one by one (no mark follows a half-width
+// katakana here, so nothing joins), whatever mix of kanji, characters that
+// shift by one offset and others makes up each block of the fast path.
+TEST(StrConvTest, TextConvertsAsItsCharacters) {
+  const std::u16string_view alphabet = u"東京１－Ａ＼～ア　ｱ12-a\\~ 。｡’";
+  std::mt19937 random(7);
+  for (int round = 0; round < 2000; ++round) {
+    std::u16string text(random() % 30, u' ');
+    for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
+    std::u16string narrow, wide;
+    for (const char16_t& c : text) {
+      narrow += to_narrow(std::u16string_view(&c, 1));
+      wide += to_wide(std::u16string_view(&c, 1));
+    }
+    ASSERT_EQ(to_narrow(text), narrow) << to_utf8(text);
+    ASSERT_EQ(to_wide(text), wide) << to_utf8(text);
+  }
 }
 
 // Runs of characters that stay as they are are copied eight at a time: every
