@@ -10,12 +10,9 @@ const std::u16string kEmptyRow;
 
 }  // namespace
 
-const std::u16string& ResultColumn::operator[](int n) const {
-  if (n < 0 || static_cast<std::size_t>(n) >= used_) return kEmptyRow;
-  return rows_[static_cast<std::size_t>(n)];
-}
+const std::u16string& ResultColumn::empty_row() { return kEmptyRow; }
 
-std::u16string& ResultColumn::operator[](int n) {
+std::u16string& ResultColumn::row_past_used(int n) {
   if (n < 0 || n > kMaxResults) {
     discarded_.clear();
     return discarded_;

@@ -27,8 +27,14 @@ class ResultColumn {
   // The number of rows the column offers: 0..kMaxResults.
   static constexpr int size() { return kMaxResults + 1; }
 
-  const std::u16string& operator[](int n) const;
-  std::u16string& operator[](int n);
+  const std::u16string& operator[](int n) const {
+    return n >= 0 && static_cast<std::size_t>(n) < used_ ? rows_[static_cast<std::size_t>(n)]
+                                                         : empty_row();
+  }
+  std::u16string& operator[](int n) {
+    if (n >= 0 && static_cast<std::size_t>(n) < used_) return rows_[static_cast<std::size_t>(n)];
+    return row_past_used(n);
+  }
 
   // Empties row n without storing rows that are empty anyway.
   void clear(int n);
@@ -39,6 +45,10 @@ class ResultColumn {
   std::vector<std::u16string> rows(int first, int last) const;
 
  private:
+  static const std::u16string& empty_row();
+  // Row n at or past used_ (or outside the column) for writing.
+  std::u16string& row_past_used(int n);
+
   // Rows 0..used_ - 1 may hold text; the rest are empty, their room kept.
   std::vector<std::u16string> rows_;
   std::size_t used_ = 0;

@@ -37,49 +37,20 @@ Cursor DataFile::at(std::int64_t position1) const { return Cursor(*this, positio
 Cursor::Cursor(const DataFile& file, std::int64_t position1)
     : file_(&file), offset_(position1 >= 1 ? position1 - 1 : -1) {}  // below 1: fails on reading
 
-const unsigned char* Cursor::take(std::size_t n) {
+const unsigned char* Cursor::fail_outside(std::size_t n) {
   if (failed()) return nullptr;
-  const std::int64_t length = file_->length_;
-  // offset_ may hold any value a caller computed; compare without overflow.
-  if (offset_ < 0 || offset_ > length ||
-      static_cast<std::uint64_t>(n) > static_cast<std::uint64_t>(length - offset_)) {
-    fail("a read of " + std::to_string(n) + " bytes at position " + std::to_string(offset_ + 1) +
-         " lies outside the file (length " + std::to_string(length) + ")");
-    return nullptr;
-  }
-  const auto* bytes = reinterpret_cast<const unsigned char*>(file_->bytes_.get()) + offset_;
-  offset_ += static_cast<std::int64_t>(n);
-  return bytes;
+  fail("a read of " + std::to_string(n) + " bytes at position " + std::to_string(offset_ + 1) +
+       " lies outside the file (length " + std::to_string(file_->length_) + ")");
+  return nullptr;
 }
 
 void Cursor::fail(const std::string& what) {
   if (!failed()) error_ = file_->name() + ": " + what;
 }
 
-std::int16_t Cursor::read_integer() {
-  const unsigned char* b = take(2);
-  if (b == nullptr) return 0;
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
-}
-
-std::int32_t Cursor::read_long() {
-  const unsigned char* b = take(4);
-  if (b == nullptr) return 0;
-  const std::uint32_t value =
-      static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-      (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-  return static_cast<std::int32_t>(value);
-}
-
 std::string Cursor::read_code() { return read_bytes(7); }
 
 std::string Cursor::read_bytes(std::size_t n) { return std::string(read_view(n)); }
-
-std::string_view Cursor::read_view(std::size_t n) {
-  const unsigned char* b = take(n);
-  if (b == nullptr) return {};
-  return {reinterpret_cast<const char*>(b), n};
-}
 
 std::u16string Cursor::read_variant_string() {
   std::u16string text;

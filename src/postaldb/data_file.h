@@ -70,21 +70,49 @@ class Cursor {
 
   std::int64_t position() const { return offset_ + 1; }  // 1-based
 
-  std::int16_t read_integer();            // signed 16-bit, little-endian
-  std::int32_t read_long();               // signed 32-bit, little-endian
+  std::int16_t read_integer() {  // signed 16-bit, little-endian
+    const unsigned char* b = take(2);
+    if (b == nullptr) return 0;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+  }
+  std::int32_t read_long() {  // signed 32-bit, little-endian
+    const unsigned char* b = take(4);
+    if (b == nullptr) return 0;
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
+  }
   std::string read_code();                // 7 ASCII bytes
   std::u16string read_variant_string();   // tag (2), byte length (2), Shift-JIS bytes
   std::string read_bytes(std::size_t n);  // n raw bytes
   // The same without copies: n raw bytes as a view of the file's own, and a
   // text into `text` (its room reused; empty when it cannot be read).
-  std::string_view read_view(std::size_t n);
+  std::string_view read_view(std::size_t n) {
+    const unsigned char* b = take(n);
+    if (b == nullptr) return {};
+    return {reinterpret_cast<const char*>(b), n};
+  }
   void read_variant_string(std::u16string& text);
 
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }
 
  private:
-  const unsigned char* take(std::size_t n);
+  // The next n bytes, the cursor moved past them; nullptr (the cursor
+  // failed) when they do not lie inside the file. Inline: the code searches
+  // read a few fields of a record per lookup.
+  const unsigned char* take(std::size_t n) {
+    const std::int64_t length = file_->length_;
+    // offset_ may hold any value a caller computed; compare without overflow.
+    if (failed() || offset_ < 0 || offset_ > length ||
+        static_cast<std::uint64_t>(n) > static_cast<std::uint64_t>(length - offset_)) {
+      return fail_outside(n);
+    }
+    const auto* bytes = reinterpret_cast<const unsigned char*>(file_->bytes_.get()) + offset_;
+    offset_ += static_cast<std::int64_t>(n);
+    return bytes;
+  }
+  const unsigned char* fail_outside(std::size_t n);
   void fail(const std::string& what);
 
   const DataFile* file_;
