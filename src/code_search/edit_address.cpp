@@ -80,7 +80,6 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
   // The lines overwrite the base's own row: the base moves out of it first.
   std::u16string& base = state.base_line;
   base.swap(state.res_address[1][n]);
-  const bool kyoto = contains(base, u"京都市");
   int counter = n - 1;
 
   // The next row for a line, its other columns emptied; nothing when the
@@ -95,6 +94,7 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
 
   const std::size_t q = name.find(u'（');
   if (q != std::u16string_view::npos) {
+    const bool kyoto = contains(base, u"京都市");
     const std::u16string_view town = name.substr(0, q);
     // From after the "（" to the second-last character: the last is the "）".
     const std::u16string_view inner =
