@@ -82,6 +82,9 @@ struct TownRun {
 // lock and handed out read-only.
 class TownCache {
  public:
+  TownCache();
+  ~TownCache();
+
   // The records from `first` until the position reaches `last`, read on the
   // first request for that range.
   const TownRun& run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
@@ -96,7 +99,9 @@ class TownCache {
       return std::hash<std::int64_t>()(r.first * 1000003 + r.second);
     }
   };
+  class RunReader;
   mutable std::mutex mutex_;
+  const std::unique_ptr<RunReader> reader_;  // used under the lock
   mutable std::unordered_map<std::pair<std::int64_t, std::int64_t>, std::unique_ptr<const TownRun>,
                              RangeHash>
       runs_;
