@@ -202,9 +202,20 @@ struct RememberedChoices {
   }
 };
 
+// Buffers one resolution writes its passing texts into. They keep their room
+// from one address to the next and carry nothing else over: each use writes
+// them afresh.
+struct ResolveScratch {
+  std::u16string wide;  // a text in its wide form
+  // The scan's comparison forms of the town area, the address from the town
+  // area on and the 丁目 key.
+  std::u16string area_fold, typed_fold, chome_key;
+};
+
 // What resolution keeps of the loaded data: valid until the data is loaded
-// again.
+// again; and its scratch buffers.
 struct ResolveCaches {
+  ResolveScratch scratch;
   DetailCache detail_cache;
   // City names that occur in more than one block of the city table, derived
   // once from the loaded table.

@@ -47,9 +47,14 @@ class RecordScan {
         st_(w.st),
         slot_(w.slot()),
         area_(w.part(kTownArea)),
-        area_fold_(comparison_form(area_)),
-        typed_fold_(comparison_form(w.st.typed_town)),
-        chome_key_(comparison_form(chome_key(area_, slot_.addr_part[kChomeNumber], w.t))) {}
+        area_fold_(w.ctx.caches.scratch.area_fold),
+        typed_fold_(w.ctx.caches.scratch.typed_fold),
+        chome_key_(w.ctx.caches.scratch.chome_key) {
+    ResolveScratch& scratch = w.ctx.caches.scratch;
+    comparison_form(area_, scratch.area_fold);
+    comparison_form(st_.typed_town, scratch.typed_fold);
+    comparison_form(chome_key(area_, slot_.addr_part[kChomeNumber], w.t), scratch.chome_key);
+  }
 
   ScanOutcome run() {
     st_.part_match.clear();
@@ -186,9 +191,10 @@ class RecordScan {
   ResolveState& st_;
   decompose::DecompositionSlot& slot_;
   const std::u16string& area_;
-  const std::u16string area_fold_;
-  const std::u16string typed_fold_;
-  const std::u16string chome_key_;
+  // Written once by the constructor, into the resolution's scratch buffers.
+  const std::u16string& area_fold_;
+  const std::u16string& typed_fold_;
+  const std::u16string& chome_key_;
   bool minato_mode_ = false;
   bool exact_only_ = false;
   ScanOutcome out_;
