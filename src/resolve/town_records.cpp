@@ -116,11 +116,9 @@ class TownCache::RunReader {
                                       std::int64_t last) {
     text_.clear();
     records_.clear();
-    spans_.clear();
     for (std::int64_t pos = first; pos < last;) {
       TownRecord record;
-      if (!read_record(file, tables, pos, texts_, record)) break;
-      add(record);
+      if (!read_record(file, tables, pos, texts_, record) || !add(record)) break;
       pos += record.len;
     }
     auto run = std::make_unique<TownRun>();
@@ -132,47 +130,36 @@ class TownCache::RunReader {
   }
 
  private:
-  static constexpr std::size_t kForms = 8;
-  using Spans = std::array<std::pair<std::size_t, std::size_t>, kForms>;
-
-  void add(const TownRecord& r) {
+  // False when a form is too long to be kept, or the run's text (never in
+  // the national data).
+  bool add(TownRecord& r) {
     const RecordTexts& t = texts_;
-    const std::array<std::u16string_view, kForms> texts = {
+    const std::array<std::u16string_view, TownRecord::kForms> texts = {
         t.code,      t.name,       t.base_trimmed(), t.whole,
         t.base_fold, t.whole_fold, t.chiwari_name,   t.paren};
-    Spans spans;
-    for (std::size_t i = 0; i < kForms; ++i) spans[i] = place(texts[i], spans, i);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (texts[i].size() > UINT16_MAX || text_.size() > UINT32_MAX - UINT16_MAX) return false;
+      r.length[i] = static_cast<std::uint16_t>(texts[i].size());
+      r.at[i] = place(texts[i], r, i);
+    }
     records_.push_back(r);
-    spans_.push_back(spans);
+    return true;
   }
 
-  std::pair<std::size_t, std::size_t> place(std::u16string_view s, const Spans& spans,
-                                            std::size_t placed) {
+  // Where the text `s` of the record's form `placed` goes: where an equal
+  // form of the record already is, else at the end of the run's text.
+  std::uint32_t place(std::u16string_view s, const TownRecord& r, std::size_t placed) {
     const std::u16string_view text = text_;
     for (std::size_t i = 0; i < placed; ++i) {
-      if (text.substr(spans[i].first, spans[i].second) == s) return spans[i];
+      if (text.substr(r.at[i], r.length[i]) == s) return r.at[i];
     }
     const std::size_t at = text_.size();
     text_ += s;
-    return {at, s.size()};
+    return static_cast<std::uint32_t>(at);
   }
 
-  void set_views(TownRun& run) const {
-    const std::u16string_view text = run.text;
-    for (std::size_t i = 0; i < spans_.size(); ++i) {
-      const auto view = [&](std::size_t form) {
-        return text.substr(spans_[i][form].first, spans_[i][form].second);
-      };
-      TownRecord& r = run.records[i];
-      r.code = view(0);
-      r.name = view(1);
-      r.base = view(2);
-      r.whole = view(3);
-      r.base_fold = view(4);
-      r.whole_fold = view(5);
-      r.chiwari_name = view(6);
-      r.paren = view(7);
-    }
+  static void set_views(TownRun& run) {
+    for (TownRecord& r : run.records) r.texts = run.text.data();
   }
 
   void index_names(TownRun& run) {
@@ -183,13 +170,13 @@ class TownCache::RunReader {
     };
     for (std::uint32_t i = 0; i < run.records.size(); ++i) {
       const TownRecord& r = run.records[i];
-      if (!r.chiwari_name.empty()) run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
+      if (!r.chiwari_name().empty()) run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
       if (r.bracketed) run.bracketed.push_back(i);
-      add(r.base_fold, kNamed, i);
-      add(r.whole_fold, kNamed, i);
-      if (r.has_chome) add(r.base_fold, kChome, i);
+      add(r.base_fold(), kNamed, i);
+      add(r.whole_fold(), kNamed, i);
+      if (r.has_chome) add(r.base_fold(), kChome, i);
       if (r.listed) {
-        any_listed_name(r.whole_fold, [&](std::u16string_view name) {
+        any_listed_name(r.whole_fold(), [&](std::u16string_view name) {
           add(name, kNamed, i);
           return false;
         });
@@ -210,7 +197,6 @@ class TownCache::RunReader {
   RecordTexts texts_;
   std::u16string text_;
   std::vector<TownRecord> records_;
-  std::vector<Spans> spans_;
   std::vector<TownRun::FirstRecord> names_;
 };
 
@@ -240,15 +226,15 @@ std::size_t TownRun::scan_start(std::u16string_view area_fold,
   // A bracketed record whose base name begins the town area is a partial match.
   for (const std::uint32_t i : bracketed) {
     if (i >= start) break;
-    if (area_fold.starts_with(records[i].base_fold)) return 0;
+    if (area_fold.starts_with(records[i].base_fold())) return 0;
   }
   return start;
 }
 
 bool TownRecord::names(std::u16string_view fold) const {
-  if (base_fold == fold || whole_fold == fold) return true;
+  if (base_fold() == fold || whole_fold() == fold) return true;
   return listed &&
-         any_listed_name(whole_fold, [&](std::u16string_view name) { return name == fold; });
+         any_listed_name(whole_fold(), [&](std::u16string_view name) { return name == fold; });
 }
 
 const TownRun& TownCache::run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,

@@ -52,11 +52,11 @@ std::size_t walked_start(const TownRun& run, std::u16string_view area, std::u16s
   const std::vector<TownRecord>& records = run.records;
   for (std::size_t k = 0; k < records.size(); ++k) {
     const TownRecord& rec = records[k];
-    const bool deciding = rec.names(area) || (rec.has_chome && rec.base_fold == chome);
-    if (!rec.chiwari_name.empty() && !deciding) return 0;
-    if (rec.bracketed && (deciding || area.starts_with(rec.base_fold))) return 0;
+    const bool deciding = rec.names(area) || (rec.has_chome && rec.base_fold() == chome);
+    if (!rec.chiwari_name().empty() && !deciding) return 0;
+    if (rec.bracketed && (deciding || area.starts_with(rec.base_fold()))) return 0;
     if (!deciding) continue;
-    return rec.chiwari_name.empty() ? k : 0;
+    return rec.chiwari_name().empty() ? k : 0;
   }
   return 0;
 }
@@ -68,10 +68,10 @@ TEST_F(TownRecordsTest, TheNameTableFindsTheRecordAWalkInOrderFinds) {
     const TownRun& r = run(cache, range);
     std::vector<std::u16string> names;
     for (const TownRecord& rec : r.records) {
-      names.emplace_back(rec.base_fold);
-      names.emplace_back(rec.whole_fold);
-      names.push_back(std::u16string(rec.base_fold) + u"１");  // no record's name
-      if (rec.listed) names.emplace_back(rec.whole_fold.substr(0, rec.whole_fold.find(u'、')));
+      names.emplace_back(rec.base_fold());
+      names.emplace_back(rec.whole_fold());
+      names.push_back(std::u16string(rec.base_fold()) + u"１");  // no record's name
+      if (rec.listed) names.emplace_back(rec.whole_fold().substr(0, rec.whole_fold().find(u'、')));
     }
     for (const std::u16string& name : names) {
       for (const std::u16string_view chome : {std::u16string_view(name), std::u16string_view()}) {
