@@ -147,8 +147,10 @@ class TownCache::RunReader {
   }
 
   // Where the text `s` of the record's form `placed` goes: where an equal
-  // form of the record already is, else at the end of the run's text.
+  // form of the record already is, else at the end of the run's text. An
+  // empty form takes no text.
   std::uint32_t place(std::u16string_view s, const TownRecord& r, std::size_t placed) {
+    if (s.empty()) return 0;
     const std::u16string_view text = text_;
     for (std::size_t i = 0; i < placed; ++i) {
       if (text.substr(r.at[i], r.length[i]) == s) return r.at[i];
@@ -237,25 +239,46 @@ bool TownRecord::names(std::u16string_view fold) const {
          any_listed_name(whole_fold(), [&](std::u16string_view name) { return name == fold; });
 }
 
-const TownRun& TownCache::run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
-                              std::int64_t first, std::int64_t last) const {
-  const std::lock_guard lock(mutex_);
-  std::unique_ptr<const TownRun>& run = runs_[{first, last}];
-  if (!run) run = reader_->read(file, tables, first, last);
-  return *run;
-}
-
 TownCache::TownCache() : reader_(std::make_unique<RunReader>()) {}
 TownCache::~TownCache() = default;
 
+TownCache::Slot& TownCache::slot_of(std::int64_t first, std::int64_t last) const {
+  const std::size_t mask = slots_.size() - 1;
+  const auto mixed = static_cast<std::uint64_t>(first) * 0x9E3779B97F4A7C15ULL ^
+                     static_cast<std::uint64_t>(last);
+  for (std::size_t i = static_cast<std::size_t>(mixed >> 32) & mask;; i = (i + 1) & mask) {
+    Slot& slot = slots_[i];
+    if (!slot.run || (slot.first == first && slot.last == last)) return slot;
+  }
+}
+
+const TownRun& TownCache::run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
+                              std::int64_t first, std::int64_t last) const {
+  const std::lock_guard lock(mutex_);
+  if (2 * (count_ + 1) > slots_.size()) {
+    std::vector<Slot> old(std::max<std::size_t>(64, 2 * slots_.size()));
+    old.swap(slots_);
+    for (Slot& s : old) {
+      if (s.run) slot_of(s.first, s.last) = std::move(s);
+    }
+  }
+  Slot& slot = slot_of(first, last);
+  if (!slot.run) {
+    slot = {first, last, reader_->read(file, tables, first, last)};
+    ++count_;
+  }
+  return *slot.run;
+}
+
 void TownCache::clear() {
   const std::lock_guard lock(mutex_);
-  runs_.clear();
+  slots_.clear();
+  count_ = 0;
 }
 
 std::size_t TownCache::size() const {
   const std::lock_guard lock(mutex_);
-  return runs_.size();
+  return count_;
 }
 
 }  // namespace kovari::resolve

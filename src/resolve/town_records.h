@@ -10,8 +10,6 @@
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "postaldb/data_file.h"
@@ -112,17 +110,19 @@ class TownCache {
   std::size_t size() const;
 
  private:
-  struct RangeHash {
-    std::size_t operator()(const std::pair<std::int64_t, std::int64_t>& r) const {
-      return std::hash<std::int64_t>()(r.first * 1000003 + r.second);
-    }
+  // The runs read, by range, in a table of open addressing: a power of two
+  // of slots, at most half full. A run never moves once read.
+  struct Slot {
+    std::int64_t first = 0, last = 0;
+    std::unique_ptr<const TownRun> run;  // null: an empty slot
   };
+  Slot& slot_of(std::int64_t first, std::int64_t last) const;
+
   class RunReader;
   mutable std::mutex mutex_;
   const std::unique_ptr<RunReader> reader_;  // used under the lock
-  mutable std::unordered_map<std::pair<std::int64_t, std::int64_t>, std::unique_ptr<const TownRun>,
-                             RangeHash>
-      runs_;
+  mutable std::vector<Slot> slots_;
+  mutable std::size_t count_ = 0;
 };
 
 }  // namespace kovari::resolve
