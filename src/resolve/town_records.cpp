@@ -172,7 +172,8 @@ class TownCache::RunReader {
     };
     for (std::uint32_t i = 0; i < run.records.size(); ++i) {
       const TownRecord& r = run.records[i];
-      if (!r.chiwari_name().empty()) run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
+      if (!r.chiwari_name().empty())
+        run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
       if (r.bracketed) run.bracketed.push_back(i);
       add(r.base_fold(), kNamed, i);
       add(r.whole_fold(), kNamed, i);
@@ -244,8 +245,8 @@ TownCache::~TownCache() = default;
 
 TownCache::Slot& TownCache::slot_of(std::int64_t first, std::int64_t last) const {
   const std::size_t mask = slots_.size() - 1;
-  const auto mixed = static_cast<std::uint64_t>(first) * 0x9E3779B97F4A7C15ULL ^
-                     static_cast<std::uint64_t>(last);
+  const auto mixed =
+      static_cast<std::uint64_t>(first) * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(last);
   for (std::size_t i = static_cast<std::size_t>(mixed >> 32) & mask;; i = (i + 1) & mask) {
     Slot& slot = slots_[i];
     if (!slot.run || (slot.first == first && slot.last == last)) return slot;

@@ -22,11 +22,11 @@ namespace kovari::resolve {
 // (a run holds a municipality's records, read whole and kept).
 struct TownRecord {
   enum Form : std::uint8_t {
-    kCode,         // seven digits
-    kName,         // the stored name (its first character is the index initial)
-    kBase,         // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
-    kWhole,        // trimmed base name, ヶ normalised, numbers as stored
-    kBaseFold,     // base and whole in their comparison form (name_form.h)
+    kCode,      // seven digits
+    kName,      // the stored name (its first character is the index initial)
+    kBase,      // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
+    kWhole,     // trimmed base name, ヶ normalised, numbers as stored
+    kBaseFold,  // base and whole in their comparison form (name_form.h)
     kWholeFold,
     kChiwariName,  // base name before the 条/線 step, when it holds 地割
     kParen,        // trimmed bracketed part

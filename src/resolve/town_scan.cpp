@@ -152,8 +152,8 @@ class RecordScan {
   bool same_name(const TownRecord& rec) const { return rec.names(area_fold_); }
 
   void note_whole_name(const TownRecord& rec) {
-    if (rec.bracketed || rec.whole().size() <= area_.size() || rec.whole().size() <= out_.whole_len ||
-        !typed_fold_.starts_with(rec.whole_fold())) {
+    if (rec.bracketed || rec.whole().size() <= area_.size() ||
+        rec.whole().size() <= out_.whole_len || !typed_fold_.starts_with(rec.whole_fold())) {
       return;
     }
     out_.whole_code = rec.code();
@@ -174,7 +174,8 @@ class RecordScan {
         kind = '1';
         st_.part_match.part_match_seen = 1;
       }
-    } else if (minato_mode_ ? area_fold_ == rec.base_fold() : area_fold_.starts_with(rec.base_fold())) {
+    } else if (minato_mode_ ? area_fold_ == rec.base_fold()
+                            : area_fold_.starts_with(rec.base_fold())) {
       kind = '0';
     }
     if (kind == 0) return;

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "resolve/level_rules.h"
+#include "resolve/name_form.h"
 #include "support/data_folders.h"
 #include "support/loaded_session.h"
+#include "text/vb.h"
 
 namespace kovari::resolve {
 namespace {
@@ -107,10 +109,38 @@ TEST_F(TownRecordsTest, JobsSideBySideShareOneCopyOfEachRun) {
     const TownRun& read = run(alone, all[i]);
     ASSERT_EQ(read.records.size(), seen[0][i]->records.size());
     for (std::size_t k = 0; k < read.records.size(); ++k) {
-      EXPECT_EQ(read.records[k].code, seen[0][i]->records[k].code);
-      EXPECT_EQ(read.records[k].base_fold, seen[0][i]->records[k].base_fold);
+      EXPECT_EQ(read.records[k].code(), seen[0][i]->records[k].code());
+      EXPECT_EQ(read.records[k].base_fold(), seen[0][i]->records[k].base_fold());
     }
   }
+}
+
+// Every record's forms, kept as positions in its run's text (a form equal to
+// another of the record shares its text), read back as they were derived;
+// and every run, once read, found again as the same run however many the
+// cache holds.
+TEST_F(TownRecordsTest, EveryRunKeepsItsFormsAndIsFoundAgain) {
+  const std::vector<Range> all = ranges(1);
+  TownCache cache;
+  std::vector<const TownRun*> first_read;
+  std::size_t records = 0;
+  for (const Range range : all) {
+    const TownRun& r = run(cache, range);
+    first_read.push_back(&r);
+    records += r.records.size();
+    for (const TownRecord& rec : r.records) {
+      ASSERT_EQ(rec.code().size(), 7u);
+      EXPECT_EQ(rec.code_value, static_cast<std::int32_t>(text::Val(rec.code())));
+      EXPECT_EQ(rec.base_fold(), comparison_form(rec.base())) << range.first;
+      EXPECT_EQ(rec.whole_fold(), comparison_form(rec.whole())) << range.first;
+      EXPECT_TRUE(rec.chiwari_name().empty() ||
+                  rec.chiwari_name().find(u"地割") != std::u16string_view::npos);
+    }
+  }
+  EXPECT_GT(records, 100000u);
+  EXPECT_EQ(cache.size(), all.size());
+  for (std::size_t i = all.size(); i-- > 0;) ASSERT_EQ(&run(cache, all[i]), first_read[i]);
+  EXPECT_EQ(cache.size(), all.size());
 }
 
 }  // namespace
