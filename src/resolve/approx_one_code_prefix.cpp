@@ -20,10 +20,10 @@ std::optional<std::u16string> one_code_of_prefix(const Attempt& base, const Town
   bool numbered = false;  // a number follows the name in the record (湯田１９地割)
   for (const TownRecord* rec : view.records) {
     const std::u16string_view name =
-        rec->whole_fold.starts_with(area) ? rec->whole_fold : rec->base_fold;
+        rec->whole_fold().starts_with(area) ? rec->whole_fold() : rec->base_fold();
     if (name.size() <= area.size() || !name.starts_with(area)) continue;
-    if (code && *code != rec->code) return std::nullopt;
-    code = std::u16string(rec->code);
+    if (code && *code != rec->code()) return std::nullopt;
+    code = std::u16string(rec->code());
     ++records;
     const char16_t next = name[area.size()];
     numbered = numbered || is_any_digit(next) || is_kanji_numeral(next) || next == u'第';

@@ -46,21 +46,21 @@ std::optional<NameFit> fitting_name(const TownAreaView& view, OtherForm other_fo
   std::optional<NameFit> fit;
   bool tie = false;  // two names fit with forms of the same length
   for (const TownRecord* rec : view.records) {
-    if (!same_opening(typed, rec->whole_fold)) continue;
-    if (fit && fit->name == rec->whole) continue;  // the same name with another condition
-    const std::optional<std::u16string> form = other_form(rec->whole);
+    if (!same_opening(typed, rec->whole_fold())) continue;
+    if (fit && fit->name == rec->whole()) continue;  // the same name with another condition
+    const std::optional<std::u16string> form = other_form(rec->whole());
     if (!form || form->empty() || !typed.starts_with(comparison_form(*form))) continue;
     if (!continues(*form, std::u16string_view(typed).substr(form->size()))) continue;
     if (fit && form->size() < fit->typed_length) continue;
     tie = fit && form->size() == fit->typed_length;
-    if (!tie) fit = NameFit{std::u16string(rec->whole), form->size()};
+    if (!tie) fit = NameFit{std::u16string(rec->whole()), form->size()};
   }
   if (tie || !fit) return std::nullopt;
   // A form that is itself a name of the municipality (山目 of 山目（向野）, beside
   // 山目町) is the name typed, not another way of writing one.
   const std::u16string form = typed.substr(0, fit->typed_length);
   for (const TownRecord* rec : view.records) {
-    if (rec->whole_fold == form || rec->base_fold == form) return std::nullopt;
+    if (rec->whole_fold() == form || rec->base_fold() == form) return std::nullopt;
   }
   return fit;
 }

@@ -14,8 +14,6 @@
 namespace kovari::resolve {
 namespace {
 
-using text::Trim;
-
 // What a level the resolution could not settle is called; the selection
 // list's prompt asks to choose it.
 constexpr std::u16string_view kLevelUnknown[] = {
@@ -27,27 +25,25 @@ constexpr std::u16string_view kLevelUnknown[] = {
 };
 constexpr std::u16string_view kChoose = u"選択して下さい。";
 
-std::u16string joined_parts(const decompose::DecompositionSlot& slot) {
-  std::u16string s;
+void join_parts(const decompose::DecompositionSlot& slot, std::u16string& joined) {
+  joined.clear();
   for (int k = decompose::kPref; k <= decompose::kExtraNumber; ++k) {
-    if (k > decompose::kPref) s += u',';
-    s += Trim(slot.addr_part[k]);
+    if (k > decompose::kPref) joined += u',';
+    joined += text::trim_view(slot.addr_part[k]);
   }
-  return s;
 }
 
 // The normalised address less the prefecture, city and ward/town it begins
 // with (a level completed by decomposition does not stand in the text).
-std::u16string text_from_town_area(const decompose::Decomposition& d) {
+void text_from_town_area(const decompose::Decomposition& d, std::u16string& level,
+                         std::u16string& out) {
   std::u16string_view rest = d.addr_text;
-  std::u16string level;
   for (int k = decompose::kPref; k <= decompose::kWardTown; ++k) {
-    level = text::to_wide(Trim(d.slot[1].addr_part_copy[k]));
+    text::to_wide(text::trim_view(d.slot[1].addr_part_copy[k]), level);
     if (!level.empty() && rest.substr(0, level.size()) == level) rest.remove_prefix(level.size());
   }
-  std::u16string out(rest);
+  out = rest;
   decompose::normalize_ke(out);
-  return out;
 }
 
 void prepare_town_area(ResolveWalk& w) {
@@ -55,9 +51,9 @@ void prepare_town_area(ResolveWalk& w) {
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
-  st.typed_town = text_from_town_area(w.d);
+  text_from_town_area(w.d, w.ctx.caches.scratch.wide, st.typed_town);
   prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t);
-  st.result_parts = joined_parts(w.slot());
+  join_parts(w.slot(), st.result_parts);
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
 }
 
@@ -78,9 +74,12 @@ bool single_code_municipality(ResolveWalk& w) {
 void run(ResolveWalk& w) {
   ResolveState& st = w.st;
   decompose::Decomposition& d = w.d;
-  // The levels in the form of the tables (wide), for the batch pre-step too.
+  // The levels in the form of the tables (wide), for the batch pre-step too;
+  // the narrow text's room is kept for the next.
+  std::u16string& wide = w.ctx.caches.scratch.wide;
   for (decompose::AddrPart k : {decompose::kPref, decompose::kCity, decompose::kWardTown}) {
-    w.part(k) = text::to_wide(w.part(k));
+    text::to_wide(w.part(k), wide);
+    w.part(k).swap(wide);
   }
   if (w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
       !complete_from_old_code(d.slot[1], w.ctx.db, w.ctx.old_code, w.ctx.use_old_code)) {

@@ -30,6 +30,24 @@ const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
   return caches.shared_city_names;
 }
 
+// The first prefecture whose trimmed name is `typed` once the variant kanji
+// of both are folded (text::same_folded), as a walk of the table in order
+// finds it; 0 when none is.
+int prefecture_named(ResolveWalk& w, std::u16string_view typed) {
+  ResolveCaches& caches = w.ctx.caches;
+  if (!caches.prefecture_names_built) {
+    for (int p = w.pref_count(); p >= 1; --p) {  // the first of equal names is kept
+      caches.prefecture_by_name[text::fold_kanji_variants(text::trim_view(w.t.pref_name[p]))] = p;
+    }
+    caches.prefecture_names_built = true;
+  }
+  std::u16string& key = caches.scratch.folded;
+  key.resize(typed.size());
+  std::transform(typed.begin(), typed.end(), key.begin(), text::fold_kanji_variant);
+  const auto it = caches.prefecture_by_name.find(key);
+  return it == caches.prefecture_by_name.end() ? 0 : it->second;
+}
+
 // The last row of the block that begins at `row`: the rows that follow it
 // with the same city name. A name that recurs elsewhere in the table (a county
 // of several prefectures) has its ward/town search run up to the range's end,
@@ -135,14 +153,10 @@ Step resolve_prefecture(ResolveWalk& w) {
     st.found_pref = memory.last_pref;
   } else {
     st.cand.clear();
-    const std::u16string_view typed = text::trim_view(pref);
-    for (int p = 1; p <= w.pref_count(); ++p) {
-      st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
-      if (text::same_folded(typed, text::trim_view(w.t.pref_name[p]))) {
-        st.found_pref = p;
-        break;
-      }
-    }
+    st.found_pref = prefecture_named(w, text::trim_view(pref));
+    // The candidates: the prefectures in table order up to the one named.
+    const int listed = st.found_pref != 0 ? st.found_pref : w.pref_count();
+    for (int p = 1; p <= listed; ++p) st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
   }
   if (st.found_pref != 0) {
     st.level_mask = 1;

@@ -13,9 +13,14 @@ char16_t comparison_char(char16_t c) {
 }  // namespace
 
 std::u16string comparison_form(std::u16string_view s) {
-  std::u16string out(s);
-  for (char16_t& c : out) c = comparison_char(c);
+  std::u16string out;
+  comparison_form(s, out);
   return out;
+}
+
+void comparison_form(std::u16string_view s, std::u16string& out) {
+  out.resize(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) out[i] = comparison_char(s[i]);
 }
 
 bool has_comparison_form(std::u16string_view name, std::u16string_view form) {

@@ -13,6 +13,8 @@
 namespace kovari::resolve {
 
 std::u16string comparison_form(std::u16string_view s);
+// The same into `out`, whose room is reused.
+void comparison_form(std::u16string_view s, std::u16string& out);
 
 // Whether a name of the data, in its comparison form, is `form` (a
 // comparison form already), without building the name's form.

@@ -202,14 +202,30 @@ struct RememberedChoices {
   }
 };
 
+// Buffers one resolution writes its passing texts into. They keep their room
+// from one address to the next and carry nothing else over: each use writes
+// them afresh.
+struct ResolveScratch {
+  std::u16string wide;    // a text in its wide form
+  std::u16string folded;  // a typed name with its variant kanji folded
+  // The scan's comparison forms of the town area, the address from the town
+  // area on and the 丁目 key.
+  std::u16string area_fold, typed_fold, chome_key;
+};
+
 // What resolution keeps of the loaded data: valid until the data is loaded
-// again.
+// again; and its scratch buffers.
 struct ResolveCaches {
+  ResolveScratch scratch;
   DetailCache detail_cache;
   // City names that occur in more than one block of the city table, derived
   // once from the loaded table.
   std::unordered_set<std::u16string> shared_city_names;
   bool shared_names_built = false;
+  // Each prefecture name of the table, trimmed and with its variant kanji
+  // folded, with the first prefecture of that name; derived once.
+  std::unordered_map<std::u16string, int> prefecture_by_name;
+  bool prefecture_names_built = false;
 };
 
 // Where a code comes from: a record that names the town area (or the

@@ -1,5 +1,7 @@
 #include "resolve/town_area_form.h"
 
+#include <utility>
+
 #include "decompose/normalize.h"
 #include "resolve/kyoto_direction.h"
 #include "resolve/level_rules.h"
@@ -12,7 +14,8 @@ using decompose::kTownArea, decompose::kChomeNumber;
 
 void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
                             const postaldb::PostalTables& tables) {
-  std::u16string area = text::to_wide(text::Trim(slot.addr_part[kTownArea]));
+  std::u16string area;
+  text::to_wide(text::trim_view(slot.addr_part[kTownArea]), area);
   strip_aza(area, slot, 1, tables);
   const std::size_t typed_length = area.size();
   drop_kanji_chome(area, slot.addr_part[kChomeNumber], tables);
@@ -24,7 +27,7 @@ void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
   }
   strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
   decompose::normalize_ke(area);
-  slot.addr_part[kTownArea] = area;
+  slot.addr_part[kTownArea] = std::move(area);
 }
 
 }  // namespace kovari::resolve

@@ -32,39 +32,58 @@ bool any_listed_name(std::u16string_view list, F f) {
   return f(list);
 }
 
-// A record as read, with the texts of its forms before they move into the run.
+bool contains(std::u16string_view s, std::u16string_view part) {
+  return s.find(part) != std::u16string_view::npos;
+}
+
+// A record as read: its texts before they move into the run. The buffers
+// keep their room from one record to the next.
 struct RecordTexts {
-  std::u16string code, name, base, whole, base_fold, whole_fold, chiwari_name, paren;
+  std::u16string code, name, base, whole, base_fold, whole_fold, chiwari_name;
+  std::u16string_view paren;  // a view of `name`
+  std::u16string_view base_trimmed() const { return text::trim_view(base); }
 };
+
+// The value of a code of seven ASCII digits, as Val reads it.
+std::int32_t code_value(std::u16string_view code) {
+  std::int32_t value = 0;
+  for (const char16_t c : code) {
+    if (c < u'0' || c > u'9') return static_cast<std::int32_t>(text::Val(code));
+    value = value * 10 + (c - u'0');
+  }
+  return value;
+}
 
 // The forms the scan compares: the base name without its bracketed
 // condition, ヶ normalised and with a 条/線/区 number in kanji, as the names
 // typed by users are normalised.
 void derive_forms(const postaldb::PostalTables& tables, RecordTexts& t, TownRecord& r) {
-  r.code_value = static_cast<std::int32_t>(text::Val(t.code));
-  r.has_below = InStr(t.name, u"以下に") != 0;
-  r.has_next = InStr(t.name, u"次に") != 0;
-  std::u16string base = text::Mid(t.name, 2);
+  r.code_value = code_value(t.code);
+  r.has_below = contains(t.name, u"以下に");
+  r.has_next = contains(t.name, u"次に");
+  const std::u16string_view after_initial = text::mid_view(t.name, 2);
   const int open = r.word % 32;
   const int close = (r.word / 32) % 512;
   r.bracketed = open != 0;
-  t.paren.clear();
+  t.paren = {};
   if (r.bracketed) {
-    t.paren = text::Trim(text::Right(base, close - open + 1));
-    base = text::Left(base, open - 1);
+    t.paren = text::trim_view(text::right_view(after_initial, close - open + 1));
+    t.base.assign(text::left_view(after_initial, open - 1));
+  } else {
+    t.base.assign(after_initial);
   }
-  decompose::normalize_ke(base);
-  t.chiwari_name = InStr(base, u"地割") != 0 ? base : std::u16string();
-  t.whole = text::Trim(base);
-  if (InStr(base, u"条") != 0 || InStr(base, u"線") != 0 || numbered_ku(base)) {
+  decompose::normalize_ke(t.base);
+  t.chiwari_name.clear();
+  if (contains(t.base, u"地割")) t.chiwari_name.assign(t.base);
+  t.whole.assign(text::trim_view(t.base));
+  if (contains(t.base, u"条") || contains(t.base, u"線") || numbered_ku(t.base)) {
     int added = 0;
-    decompose::jo_sen_to_kanji(base, tables, added);
+    decompose::jo_sen_to_kanji(t.base, tables, added);
   }
-  r.has_chome = InStr(base, u"丁目") != 0;
-  t.base = text::Trim(base);
-  t.base_fold = comparison_form(t.base);
-  t.whole_fold = comparison_form(t.whole);
-  r.listed = !r.bracketed && InStr(t.whole_fold, u"、") != 0;
+  r.has_chome = contains(t.base, u"丁目");
+  comparison_form(t.base_trimmed(), t.base_fold);
+  comparison_form(t.whole, t.whole_fold);
+  r.listed = !r.bracketed && contains(t.whole_fold, u"、");
 }
 
 // Reads the record at `pos` into `t` and `r` (all but its texts' views);
@@ -72,9 +91,9 @@ void derive_forms(const postaldb::PostalTables& tables, RecordTexts& t, TownReco
 bool read_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
                  std::int64_t pos, RecordTexts& t, TownRecord& r) {
   postaldb::Cursor c = file.at(pos);
-  const std::string code = c.read_code();
+  const std::string_view code = c.read_view(7);
   c.read_long();
-  t.name = c.read_variant_string();
+  c.read_variant_string(t.name);
   r.word = c.read_long();
   if (c.failed() || c.position() <= pos) return false;
   t.code.assign(code.begin(), code.end());
@@ -83,75 +102,93 @@ bool read_record(const postaldb::DataFile& file, const postaldb::PostalTables& t
   return true;
 }
 
-// Builds a run's text while its records are read; the views are made once
-// the text stops growing. A form equal to another of the same record (base
-// and whole, and their folds, mostly are) shares its text.
-class RunBuilder {
- public:
-  void add(const RecordTexts& t, const TownRecord& r) {
-    const std::array<const std::u16string*, kForms> texts = {
-        &t.code,      &t.name,       &t.base,         &t.whole,
-        &t.base_fold, &t.whole_fold, &t.chiwari_name, &t.paren};
-    Spans spans;
-    for (std::size_t i = 0; i < kForms; ++i) spans[i] = place(*texts[i], spans, i);
-    run_->records.push_back(r);
-    spans_.push_back(spans);
-  }
+}  // namespace
 
-  std::unique_ptr<const TownRun> finish() {
-    run_->text.shrink_to_fit();
-    run_->records.shrink_to_fit();
-    set_views();
-    index_names();
-    return std::move(run_);
+// Reads a run's records into texts and lists of its own, which keep their
+// room from one run to the next, and copies them into the run once it is
+// whole: a run holds exactly what it needs, and reading it allocates little
+// more. A form equal to another of the same record (base and whole, and
+// their folds, mostly are) shares its text.
+class TownCache::RunReader {
+ public:
+  std::unique_ptr<const TownRun> read(const postaldb::DataFile& file,
+                                      const postaldb::PostalTables& tables, std::int64_t first,
+                                      std::int64_t last) {
+    text_.clear();
+    records_.clear();
+    for (std::int64_t pos = first; pos < last;) {
+      TownRecord record;
+      if (!read_record(file, tables, pos, texts_, record) || !add(record)) break;
+      pos += record.len;
+    }
+    auto run = std::make_unique<TownRun>();
+    run->text = text_;
+    run->records = records_;
+    set_views(*run);
+    index_names(*run);
+    return run;
   }
 
  private:
-  static constexpr std::size_t kForms = 8;
-  using Spans = std::array<std::pair<std::size_t, std::size_t>, kForms>;
-
-  void set_views() {
-    const std::u16string_view text = run_->text;
-    for (std::size_t i = 0; i < spans_.size(); ++i) {
-      const auto view = [&](std::size_t form) {
-        return text.substr(spans_[i][form].first, spans_[i][form].second);
-      };
-      TownRecord& r = run_->records[i];
-      r.code = view(0);
-      r.name = view(1);
-      r.base = view(2);
-      r.whole = view(3);
-      r.base_fold = view(4);
-      r.whole_fold = view(5);
-      r.chiwari_name = view(6);
-      r.paren = view(7);
+  // False when a form is too long to be kept, or the run's text (never in
+  // the national data).
+  bool add(TownRecord& r) {
+    const RecordTexts& t = texts_;
+    const std::array<std::u16string_view, TownRecord::kForms> texts = {
+        t.code,      t.name,       t.base_trimmed(), t.whole,
+        t.base_fold, t.whole_fold, t.chiwari_name,   t.paren};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (texts[i].size() > UINT16_MAX || text_.size() > UINT32_MAX - UINT16_MAX) return false;
+      r.length[i] = static_cast<std::uint16_t>(texts[i].size());
+      r.at[i] = place(texts[i], r, i);
     }
+    records_.push_back(r);
+    return true;
   }
 
-  void index_names() {
+  // Where the text `s` of the record's form `placed` goes: where an equal
+  // form of the record already is, else at the end of the run's text. An
+  // empty form takes no text.
+  std::uint32_t place(std::u16string_view s, const TownRecord& r, std::size_t placed) {
+    if (s.empty()) return 0;
+    const std::u16string_view text = text_;
+    for (std::size_t i = 0; i < placed; ++i) {
+      if (text.substr(r.at[i], r.length[i]) == s) return r.at[i];
+    }
+    const std::size_t at = text_.size();
+    text_ += s;
+    return static_cast<std::uint32_t>(at);
+  }
+
+  static void set_views(TownRun& run) {
+    for (TownRecord& r : run.records) r.texts = run.text.data();
+  }
+
+  void index_names(TownRun& run) {
     using enum TownRun::NameKind;
-    TownRun& run = *run_;
-    std::vector<TownRun::FirstRecord> names;
+    names_.clear();
     const auto add = [&](std::u16string_view fold, TownRun::NameKind kind, std::uint32_t i) {
-      names.push_back({fold, i, kind});
+      names_.push_back({fold, i, kind});
     };
     for (std::uint32_t i = 0; i < run.records.size(); ++i) {
       const TownRecord& r = run.records[i];
-      if (!r.chiwari_name.empty()) run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
+      if (!r.chiwari_name().empty())
+        run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
       if (r.bracketed) run.bracketed.push_back(i);
-      add(r.base_fold, kNamed, i);
-      add(r.whole_fold, kNamed, i);
-      if (r.has_chome) add(r.base_fold, kChome, i);
+      add(r.base_fold(), kNamed, i);
+      add(r.whole_fold(), kNamed, i);
+      if (r.has_chome) add(r.base_fold(), kChome, i);
       if (r.listed) {
-        any_listed_name(r.whole_fold, [&](std::u16string_view name) {
+        any_listed_name(r.whole_fold(), [&](std::u16string_view name) {
           add(name, kNamed, i);
           return false;
         });
       }
     }
     // In record order, so that the first record of a name is the one kept.
-    run.name_slots.assign(std::bit_ceil(2 * names.size() + 1), 0);
-    for (const TownRun::FirstRecord& name : names) {
+    run.name_slots.assign(std::bit_ceil(2 * names_.size() + 1), 0);
+    run.first_records.reserve(names_.size());
+    for (const TownRun::FirstRecord& name : names_) {
       std::uint32_t& slot = run.name_slots[run.slot_of(name.fold, name.kind)];
       if (slot != 0) continue;
       run.first_records.push_back(name);
@@ -160,36 +197,11 @@ class RunBuilder {
     run.first_records.shrink_to_fit();
   }
 
-  std::pair<std::size_t, std::size_t> place(const std::u16string& s, const Spans& spans,
-                                            std::size_t placed) {
-    const std::u16string_view text = run_->text;
-    for (std::size_t i = 0; i < placed; ++i) {
-      if (text.substr(spans[i].first, spans[i].second) == s) return spans[i];
-    }
-    const std::size_t at = run_->text.size();
-    run_->text += s;
-    return {at, s.size()};
-  }
-
-  std::unique_ptr<TownRun> run_ = std::make_unique<TownRun>();
-  std::vector<Spans> spans_;
+  RecordTexts texts_;
+  std::u16string text_;
+  std::vector<TownRecord> records_;
+  std::vector<TownRun::FirstRecord> names_;
 };
-
-std::unique_ptr<const TownRun> read_run(const postaldb::DataFile& file,
-                                        const postaldb::PostalTables& tables, std::int64_t first,
-                                        std::int64_t last) {
-  RunBuilder builder;
-  RecordTexts texts;
-  for (std::int64_t pos = first; pos < last;) {
-    TownRecord record;
-    if (!read_record(file, tables, pos, texts, record)) break;
-    builder.add(texts, record);
-    pos += record.len;
-  }
-  return builder.finish();
-}
-
-}  // namespace
 
 std::size_t TownRun::slot_of(std::u16string_view fold, NameKind kind) const {
   const std::size_t mask = name_slots.size() - 1;
@@ -217,33 +229,57 @@ std::size_t TownRun::scan_start(std::u16string_view area_fold,
   // A bracketed record whose base name begins the town area is a partial match.
   for (const std::uint32_t i : bracketed) {
     if (i >= start) break;
-    if (area_fold.starts_with(records[i].base_fold)) return 0;
+    if (area_fold.starts_with(records[i].base_fold())) return 0;
   }
   return start;
 }
 
 bool TownRecord::names(std::u16string_view fold) const {
-  if (base_fold == fold || whole_fold == fold) return true;
+  if (base_fold() == fold || whole_fold() == fold) return true;
   return listed &&
-         any_listed_name(whole_fold, [&](std::u16string_view name) { return name == fold; });
+         any_listed_name(whole_fold(), [&](std::u16string_view name) { return name == fold; });
+}
+
+TownCache::TownCache() : reader_(std::make_unique<RunReader>()) {}
+TownCache::~TownCache() = default;
+
+TownCache::Slot& TownCache::slot_of(std::int64_t first, std::int64_t last) const {
+  const std::size_t mask = slots_.size() - 1;
+  const auto mixed =
+      static_cast<std::uint64_t>(first) * 0x9E3779B97F4A7C15ULL ^ static_cast<std::uint64_t>(last);
+  for (std::size_t i = static_cast<std::size_t>(mixed >> 32) & mask;; i = (i + 1) & mask) {
+    Slot& slot = slots_[i];
+    if (!slot.run || (slot.first == first && slot.last == last)) return slot;
+  }
 }
 
 const TownRun& TownCache::run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
                               std::int64_t first, std::int64_t last) const {
   const std::lock_guard lock(mutex_);
-  std::unique_ptr<const TownRun>& run = runs_[{first, last}];
-  if (!run) run = read_run(file, tables, first, last);
-  return *run;
+  if (2 * (count_ + 1) > slots_.size()) {
+    std::vector<Slot> old(std::max<std::size_t>(64, 2 * slots_.size()));
+    old.swap(slots_);
+    for (Slot& s : old) {
+      if (s.run) slot_of(s.first, s.last) = std::move(s);
+    }
+  }
+  Slot& slot = slot_of(first, last);
+  if (!slot.run) {
+    slot = {first, last, reader_->read(file, tables, first, last)};
+    ++count_;
+  }
+  return *slot.run;
 }
 
 void TownCache::clear() {
   const std::lock_guard lock(mutex_);
-  runs_.clear();
+  slots_.clear();
+  count_ = 0;
 }
 
 std::size_t TownCache::size() const {
   const std::lock_guard lock(mutex_);
-  return runs_.size();
+  return count_;
 }
 
 }  // namespace kovari::resolve

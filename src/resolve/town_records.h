@@ -4,13 +4,12 @@
 // derived once, when its municipality is read.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "postaldb/data_file.h"
@@ -19,16 +18,33 @@
 namespace kovari::resolve {
 
 // One town-area record with the forms the scan compares. Its texts are views
-// into the text of the run that holds it.
+// into the text of the run that holds it, kept as positions and lengths there
+// (a run holds a municipality's records, read whole and kept).
 struct TownRecord {
-  std::u16string_view code;       // seven digits
-  std::u16string_view name;       // the stored name (its first character is the index initial)
-  std::u16string_view base;       // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
-  std::u16string_view whole;      // trimmed base name, ヶ normalised, numbers as stored
-  std::u16string_view base_fold;  // base and whole in their comparison form (name_form.h)
-  std::u16string_view whole_fold;
-  std::u16string_view chiwari_name;  // base name before the 条/線 step, when it holds 地割
-  std::u16string_view paren;         // trimmed bracketed part
+  enum Form : std::uint8_t {
+    kCode,      // seven digits
+    kName,      // the stored name (its first character is the index initial)
+    kBase,      // trimmed base name, ヶ normalised, 条/線/区 numbers in kanji
+    kWhole,     // trimmed base name, ヶ normalised, numbers as stored
+    kBaseFold,  // base and whole in their comparison form (name_form.h)
+    kWholeFold,
+    kChiwariName,  // base name before the 条/線 step, when it holds 地割
+    kParen,        // trimmed bracketed part
+    kForms
+  };
+  std::u16string_view form(Form f) const { return {texts + at[f], length[f]}; }
+  std::u16string_view code() const { return form(kCode); }
+  std::u16string_view name() const { return form(kName); }
+  std::u16string_view base() const { return form(kBase); }
+  std::u16string_view whole() const { return form(kWhole); }
+  std::u16string_view base_fold() const { return form(kBaseFold); }
+  std::u16string_view whole_fold() const { return form(kWholeFold); }
+  std::u16string_view chiwari_name() const { return form(kChiwariName); }
+  std::u16string_view paren() const { return form(kParen); }
+
+  const char16_t* texts = nullptr;  // the run's text
+  std::array<std::uint32_t, kForms> at{};
+  std::array<std::uint16_t, kForms> length{};
   std::int32_t code_value = 0;
   std::int32_t word = 0;  // the bracket-position word
   std::int32_t len = 0;   // bytes the record occupies in the file
@@ -82,6 +98,9 @@ struct TownRun {
 // lock and handed out read-only.
 class TownCache {
  public:
+  TownCache();
+  ~TownCache();
+
   // The records from `first` until the position reaches `last`, read on the
   // first request for that range.
   const TownRun& run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
@@ -91,15 +110,19 @@ class TownCache {
   std::size_t size() const;
 
  private:
-  struct RangeHash {
-    std::size_t operator()(const std::pair<std::int64_t, std::int64_t>& r) const {
-      return std::hash<std::int64_t>()(r.first * 1000003 + r.second);
-    }
+  // The runs read, by range, in a table of open addressing: a power of two
+  // of slots, at most half full. A run never moves once read.
+  struct Slot {
+    std::int64_t first = 0, last = 0;
+    std::unique_ptr<const TownRun> run;  // null: an empty slot
   };
+  Slot& slot_of(std::int64_t first, std::int64_t last) const;
+
+  class RunReader;
   mutable std::mutex mutex_;
-  mutable std::unordered_map<std::pair<std::int64_t, std::int64_t>, std::unique_ptr<const TownRun>,
-                             RangeHash>
-      runs_;
+  const std::unique_ptr<RunReader> reader_;  // used under the lock
+  mutable std::vector<Slot> slots_;
+  mutable std::size_t count_ = 0;
 };
 
 }  // namespace kovari::resolve

@@ -47,9 +47,14 @@ class RecordScan {
         st_(w.st),
         slot_(w.slot()),
         area_(w.part(kTownArea)),
-        area_fold_(comparison_form(area_)),
-        typed_fold_(comparison_form(w.st.typed_town)),
-        chome_key_(comparison_form(chome_key(area_, slot_.addr_part[kChomeNumber], w.t))) {}
+        area_fold_(w.ctx.caches.scratch.area_fold),
+        typed_fold_(w.ctx.caches.scratch.typed_fold),
+        chome_key_(w.ctx.caches.scratch.chome_key) {
+    ResolveScratch& scratch = w.ctx.caches.scratch;
+    comparison_form(area_, scratch.area_fold);
+    comparison_form(st_.typed_town, scratch.typed_fold);
+    comparison_form(chome_key(area_, slot_.addr_part[kChomeNumber], w.t), scratch.chome_key);
+  }
 
   ScanOutcome run() {
     st_.part_match.clear();
@@ -77,7 +82,7 @@ class RecordScan {
     if (!out_.found && !out_.partial && st_.cand.stored_for_reading) {
       for (std::size_t i = 0; i < scanned; ++i) {
         const TownRecord& rec = records.records[i];
-        st_.cand.add(Trim(text::Mid(rec.name, 2)), u"", rec.code_value, kMaxCandidates);
+        st_.cand.add(Trim(text::Mid(rec.name(), 2)), u"", rec.code_value, kMaxCandidates);
       }
     } else {
       st_.cand.cand_count = static_cast<int>(scanned);
@@ -88,18 +93,18 @@ class RecordScan {
  private:
   // True when the record ends the scan.
   bool examine(const TownRecord& rec) {
-    if (out_.below_code.empty() && rec.has_below) out_.below_code = rec.code;
-    if (out_.next_code.empty() && rec.has_next) out_.next_code = rec.code;
-    if (!rec.chiwari_name.empty() && chiwari_in_range(rec.chiwari_name, slot_)) {
-      return settle(rec.code);
+    if (out_.below_code.empty() && rec.has_below) out_.below_code = rec.code();
+    if (out_.next_code.empty() && rec.has_next) out_.next_code = rec.code();
+    if (!rec.chiwari_name().empty() && chiwari_in_range(rec.chiwari_name(), slot_)) {
+      return settle(rec.code());
     }
     if (rec.bracketed) collect_partial(rec);
 
     if (rec.has_chome) {
-      if (rec.base_fold == chome_key_) {
+      if (rec.base_fold() == chome_key_) {
         // As good as the exact name: no condition of a partial match decides.
         if (!rec.bracketed) out_.partial = false;
-        return settle(rec.code);
+        return settle(rec.code());
       }
       // The partial matches are complete here; only an exact name further
       // on may still decide.
@@ -109,7 +114,7 @@ class RecordScan {
       }
     }
     if (same_name(rec)) {
-      st_.result_code = rec.code;
+      st_.result_code = rec.code();
       out_.found = true;
       if (w_.kyoto_mode == 1) return !out_.partial;
       if (!rec.bracketed || !out_.partial) {
@@ -120,11 +125,11 @@ class RecordScan {
       st_.part_match.part_match_seen = 1;
       return false;
     }
-    if (!rec.bracketed && !rec.base_fold.empty() && area_fold_.starts_with(rec.base_fold)) {
-      if (w_.kyoto_mode != 1 && out_.prefix_code.empty()) out_.prefix_code = rec.code;
-      if (rec.base_fold.size() > out_.longest_prefix_len) {
-        out_.longest_prefix_code = rec.code;
-        out_.longest_prefix_len = rec.base_fold.size();
+    if (!rec.bracketed && !rec.base_fold().empty() && area_fold_.starts_with(rec.base_fold())) {
+      if (w_.kyoto_mode != 1 && out_.prefix_code.empty()) out_.prefix_code = rec.code();
+      if (rec.base_fold().size() > out_.longest_prefix_len) {
+        out_.longest_prefix_code = rec.code();
+        out_.longest_prefix_len = rec.base_fold().size();
       }
     }
     return false;
@@ -132,27 +137,27 @@ class RecordScan {
 
   bool examine_exact_only(const TownRecord& rec) {
     if (rec.bracketed) return false;
-    if (!same_name(rec) && !(rec.has_chome && rec.base_fold == chome_key_)) return false;
+    if (!same_name(rec) && !(rec.has_chome && rec.base_fold() == chome_key_)) return false;
     out_.partial = false;
-    return settle(rec.code);
+    return settle(rec.code());
   }
 
   bool whole_name_typed(const TownRecord& rec) {
-    if (rec.bracketed || rec.whole_fold != typed_fold_) return false;
+    if (rec.bracketed || rec.whole_fold() != typed_fold_) return false;
     out_.partial = false;
-    return settle(rec.code);
+    return settle(rec.code());
   }
 
   // The record's name is the town area, its numbers in kanji or as stored.
   bool same_name(const TownRecord& rec) const { return rec.names(area_fold_); }
 
   void note_whole_name(const TownRecord& rec) {
-    if (rec.bracketed || rec.whole.size() <= area_.size() || rec.whole.size() <= out_.whole_len ||
-        !typed_fold_.starts_with(rec.whole_fold)) {
+    if (rec.bracketed || rec.whole().size() <= area_.size() ||
+        rec.whole().size() <= out_.whole_len || !typed_fold_.starts_with(rec.whole_fold())) {
       return;
     }
-    out_.whole_code = rec.code;
-    out_.whole_len = rec.whole.size();
+    out_.whole_code = rec.code();
+    out_.whole_len = rec.whole().size();
   }
 
   bool settle(std::u16string_view code) {
@@ -165,20 +170,21 @@ class RecordScan {
     char kind = 0;
     if (slot_.building_found == 1 || slot_.building_split == 1) {
       const std::u16string typed = text::to_narrow(Trim(area_) + Trim(slot_.addr_part[kBuilding]));
-      if (typed.starts_with(text::to_narrow(rec.base))) {
+      if (typed.starts_with(text::to_narrow(rec.base()))) {
         kind = '1';
         st_.part_match.part_match_seen = 1;
       }
-    } else if (minato_mode_ ? area_fold_ == rec.base_fold : area_fold_.starts_with(rec.base_fold)) {
+    } else if (minato_mode_ ? area_fold_ == rec.base_fold()
+                            : area_fold_.starts_with(rec.base_fold())) {
       kind = '0';
     }
     if (kind == 0) return;
     out_.partial = true;
     PartialMatches& pm = st_.part_match;
     if (++pm.part_match_count > kMaxPartMatches) return;
-    pm.part_match_name.emplace_back(rec.base);
-    pm.part_match_paren.emplace_back(rec.paren);
-    pm.part_match_code.emplace_back(rec.code.begin(), rec.code.end());
+    pm.part_match_name.emplace_back(rec.base());
+    pm.part_match_paren.emplace_back(rec.paren());
+    pm.part_match_code.emplace_back(rec.code().begin(), rec.code().end());
     pm.part_match_kind.push_back(kind);
   }
 
@@ -186,9 +192,10 @@ class RecordScan {
   ResolveState& st_;
   decompose::DecompositionSlot& slot_;
   const std::u16string& area_;
-  const std::u16string area_fold_;
-  const std::u16string typed_fold_;
-  const std::u16string chome_key_;
+  // Written once by the constructor, into the resolution's scratch buffers.
+  const std::u16string& area_fold_;
+  const std::u16string& typed_fold_;
+  const std::u16string& chome_key_;
   bool minato_mode_ = false;
   bool exact_only_ = false;
   ScanOutcome out_;

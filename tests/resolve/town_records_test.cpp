@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "resolve/level_rules.h"
+#include "resolve/name_form.h"
 #include "support/data_folders.h"
 #include "support/loaded_session.h"
+#include "text/vb.h"
 
 namespace kovari::resolve {
 namespace {
@@ -52,11 +54,11 @@ std::size_t walked_start(const TownRun& run, std::u16string_view area, std::u16s
   const std::vector<TownRecord>& records = run.records;
   for (std::size_t k = 0; k < records.size(); ++k) {
     const TownRecord& rec = records[k];
-    const bool deciding = rec.names(area) || (rec.has_chome && rec.base_fold == chome);
-    if (!rec.chiwari_name.empty() && !deciding) return 0;
-    if (rec.bracketed && (deciding || area.starts_with(rec.base_fold))) return 0;
+    const bool deciding = rec.names(area) || (rec.has_chome && rec.base_fold() == chome);
+    if (!rec.chiwari_name().empty() && !deciding) return 0;
+    if (rec.bracketed && (deciding || area.starts_with(rec.base_fold()))) return 0;
     if (!deciding) continue;
-    return rec.chiwari_name.empty() ? k : 0;
+    return rec.chiwari_name().empty() ? k : 0;
   }
   return 0;
 }
@@ -68,10 +70,10 @@ TEST_F(TownRecordsTest, TheNameTableFindsTheRecordAWalkInOrderFinds) {
     const TownRun& r = run(cache, range);
     std::vector<std::u16string> names;
     for (const TownRecord& rec : r.records) {
-      names.emplace_back(rec.base_fold);
-      names.emplace_back(rec.whole_fold);
-      names.push_back(std::u16string(rec.base_fold) + u"１");  // no record's name
-      if (rec.listed) names.emplace_back(rec.whole_fold.substr(0, rec.whole_fold.find(u'、')));
+      names.emplace_back(rec.base_fold());
+      names.emplace_back(rec.whole_fold());
+      names.push_back(std::u16string(rec.base_fold()) + u"１");  // no record's name
+      if (rec.listed) names.emplace_back(rec.whole_fold().substr(0, rec.whole_fold().find(u'、')));
     }
     for (const std::u16string& name : names) {
       for (const std::u16string_view chome : {std::u16string_view(name), std::u16string_view()}) {
@@ -107,10 +109,38 @@ TEST_F(TownRecordsTest, JobsSideBySideShareOneCopyOfEachRun) {
     const TownRun& read = run(alone, all[i]);
     ASSERT_EQ(read.records.size(), seen[0][i]->records.size());
     for (std::size_t k = 0; k < read.records.size(); ++k) {
-      EXPECT_EQ(read.records[k].code, seen[0][i]->records[k].code);
-      EXPECT_EQ(read.records[k].base_fold, seen[0][i]->records[k].base_fold);
+      EXPECT_EQ(read.records[k].code(), seen[0][i]->records[k].code());
+      EXPECT_EQ(read.records[k].base_fold(), seen[0][i]->records[k].base_fold());
     }
   }
+}
+
+// Every record's forms, kept as positions in its run's text (a form equal to
+// another of the record shares its text), read back as they were derived;
+// and every run, once read, found again as the same run however many the
+// cache holds.
+TEST_F(TownRecordsTest, EveryRunKeepsItsFormsAndIsFoundAgain) {
+  const std::vector<Range> all = ranges(1);
+  TownCache cache;
+  std::vector<const TownRun*> first_read;
+  std::size_t records = 0;
+  for (const Range range : all) {
+    const TownRun& r = run(cache, range);
+    first_read.push_back(&r);
+    records += r.records.size();
+    for (const TownRecord& rec : r.records) {
+      ASSERT_EQ(rec.code().size(), 7u);
+      EXPECT_EQ(rec.code_value, static_cast<std::int32_t>(text::Val(rec.code())));
+      EXPECT_EQ(rec.base_fold(), comparison_form(rec.base())) << range.first;
+      EXPECT_EQ(rec.whole_fold(), comparison_form(rec.whole())) << range.first;
+      EXPECT_TRUE(rec.chiwari_name().empty() ||
+                  rec.chiwari_name().find(u"地割") != std::u16string_view::npos);
+    }
+  }
+  EXPECT_GT(records, 100000u);
+  EXPECT_EQ(cache.size(), all.size());
+  for (std::size_t i = all.size(); i-- > 0;) ASSERT_EQ(&run(cache, all[i]), first_read[i]);
+  EXPECT_EQ(cache.size(), all.size());
 }
 
 }  // namespace
