@@ -284,7 +284,7 @@ Step resolve_ward_town(ResolveWalk& w) {
   int hits = 0;
   bool walked_by_name = true;  // a new choice to remember
   const LevelWalkKey<std::u16string_view> walk{ward, range.first, range.last, counted_city,
-                                                first_hit_ends};
+                                               first_hit_ends};
   if (const int* row = RememberedChoices::find(memory.town_walks, walk)) {
     st.found_town = *row;
     hits = 1;

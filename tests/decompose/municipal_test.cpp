@@ -48,10 +48,8 @@ TEST(FixCityMarkerTest, PaddedNamesOfTheTables) {
     int p, expected;
   };
   const Case kCases[] = {
-      {u"野々市市本町", u"石川県", 3, 4},
-      {u"野々市市本町", u"", 3, 4},  // no prefecture: every row
-      {u"野々市市本町", u"富山県", 3, 3},
-      {u"市市市場", u"", 1, 2},
+      {u"野々市市本町", u"石川県", 3, 4}, {u"野々市市本町", u"", 3, 4},  // no prefecture: every row
+      {u"野々市市本町", u"富山県", 3, 3}, {u"市市市場", u"", 1, 2},
       {u"市市市場", u"石川県", 1, 1},
   };
   for (const Case& c : kCases) {
