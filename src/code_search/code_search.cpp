@@ -120,20 +120,19 @@ SearchOutcome not_found(const SearchContext& ctx, CodeSearchState& state) {
   return SearchOutcome::NotFound;
 }
 
-}  // namespace
-
-SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) {
+// sertch_kovari11 with the key already looked up.
+SearchOutcome detail_lookup(const SearchContext& ctx, CodeSearchState& state,
+                            std::u16string_view key, const CodeLookup& lookup) {
   state.out_address.clear();
   state.out_pobox.clear();
   state.out_office.clear();
-  const std::u16string_view key = text::trim_view(state.in_code);
-  const CodeIndex index = CodeIndex::detail_index(ctx.db);
-  const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
+  const std::optional<std::int32_t> mid = lookup.detail_record();
   if (!mid) return SearchOutcome::NotFound;
 
   state.status_msg = kMsgResultShown;
   int n = 0;
   DetailRecord& record = state.detail_record;
+  const CodeIndex index = CodeIndex::detail_index(ctx.db);
   const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
     if (!read_detail_record(ctx.db.detail_file, offset, record) || n >= kMaxResults) return;
     ++n;
@@ -144,12 +143,21 @@ SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) 
   return report(ctx, state, n, true);
 }
 
+}  // namespace
+
+SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) {
+  const std::u16string_view key = text::trim_view(state.in_code);
+  return detail_lookup(ctx, state, key, CodeLookup(ctx.db, key));
+}
+
 SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   // The town-area text of an earlier code must not stand for a code that
   // yields none.
   if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0].clear(1);
+  const std::u16string_view key = text::trim_view(state.in_code);
+  const CodeLookup lookup(ctx.db, key);
   if (detail_search_enabled(ctx)) {
-    const SearchOutcome outcome = sertch_kovari11(ctx, state);
+    const SearchOutcome outcome = detail_lookup(ctx, state, key, lookup);
     if (outcome != SearchOutcome::NotFound) return outcome;
   }
   // The batch converter clears these itself, before the detail search.
@@ -157,14 +165,13 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
     state.out_pobox.clear();
     state.out_office.clear();
   }
-  const std::u16string_view key = text::trim_view(state.in_code);
-  const CodeIndex index = CodeIndex::main_index(ctx.db);
-  const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
+  const std::optional<std::int32_t> mid = lookup.main_record();
   if (!mid) return not_found(ctx, state);
 
   state.status_msg = kMsgResultShown;
   int n = 0;
   TownRecord& record = state.town_record;
+  const CodeIndex index = CodeIndex::main_index(ctx.db);
   const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
     if (!read_town_record(ctx.db.main_file, offset, record) || record.kind() == kSkippedKind ||
         n >= kMaxResults) {

@@ -38,6 +38,7 @@ std::vector<std::uint64_t> read_code_numbers(const DataFile& file, std::int32_t 
 void read_index_codes(PostalDb& db) {
   db.main_codes = read_code_numbers(db.main_file, db.dir.blk1[3], db.dir.code_count);
   db.detail_codes = read_code_numbers(db.detail_file, db.dir.blk2[3], db.dir.code2_count);
+  db.codes = CodeDirectory(db.main_codes, db.dir.code_count, db.detail_codes, db.dir.code2_count);
 }
 
 }  // namespace kovari::postaldb

@@ -30,7 +30,8 @@ std::uint64_t code_number(std::string_view code);
 std::vector<std::uint64_t> read_code_numbers(const DataFile& file, std::int32_t block,
                                              std::int32_t count);
 
-// main_codes and detail_codes from the index blocks and counts of db.dir.
+// main_codes and detail_codes from the index blocks and counts of db.dir, and
+// the directory of their codes.
 void read_index_codes(PostalDb& db);
 
 }  // namespace kovari::postaldb

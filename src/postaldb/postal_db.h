@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "postaldb/code_directory.h"
 #include "postaldb/data_file.h"
 #include "postaldb/tables.h"
 
@@ -25,6 +26,9 @@ struct PostalDb {
   // (postaldb/code_numbers.h).
   std::vector<std::uint64_t> main_codes;
   std::vector<std::uint64_t> detail_codes;
+  // Their seven-digit codes, each with the first record of its run in each
+  // index (postaldb/code_directory.h).
+  CodeDirectory codes;
 };
 
 }  // namespace kovari::postaldb

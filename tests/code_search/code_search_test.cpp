@@ -287,6 +287,31 @@ TEST_F(CodeSearchTest, SearchEndsAfterTwentyStepsBetweenAdjacentCodes) {
   EXPECT_EQ(search_index(index, u"1000001", IndexSearch::Exact), 1);
 }
 
+// Damaged data: a town-area index out of order, and a detail index counting a
+// record past the end of its file, are searched as they lie; a key that is
+// not seven digits goes to the searches of the indexes too.
+TEST_F(CodeSearchTest, LookupFindsWhatTheIndexSearchesFindInDamagedIndexes) {
+  image.town("1000005", chiyoda, u"カ霞が関");
+  image.town("1000001", chiyoda, u"チ千代田");
+  image.town("1000003", chiyoda, u"ナ永田町");
+  image.town("1000009", chiyoda, u"ユ有楽町");
+  open();
+  EXPECT_FALSE(db.codes.ready());
+  db.dir.code2_count = 3;
+  postaldb::read_index_codes(db);
+  const CodeIndex main = CodeIndex::main_index(db);
+  for (std::u16string_view key :
+       {u"1000001", u"1000003", u"1000005", u"1000009", u"1000002", u"100000A", u"100"}) {
+    const CodeLookup lookup(db, key);
+    EXPECT_EQ(lookup.main_record(), search_index(main, key, IndexSearch::Exact))
+        << text::to_utf8(key);
+    EXPECT_EQ(lookup.detail_record(), std::nullopt) << text::to_utf8(key);
+  }
+  // The out-of-order record before the middle cannot be found.
+  EXPECT_EQ(CodeLookup(db, u"1000001").main_record(), std::nullopt);
+  EXPECT_EQ(CodeLookup(db, u"1000009").main_record(), 4);
+}
+
 TEST_F(CodeSearchTest, EmptyIndexFindsNothing) {
   open();
   options.prefix_fallback = false;

@@ -59,6 +59,32 @@ TEST_F(NationalDataTest, EveryDetailCodeGivesAnAddress) {
   EXPECT_EQ(codes_without_address(index), std::vector<std::u16string>{});
 }
 
+// The directory of codes made at load answers every code of both indexes,
+// and the code after each, as the search of each index does.
+TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
+  const CodeIndex main = CodeIndex::main_index(loaded.db);
+  const CodeIndex detail = CodeIndex::detail_index(loaded.db);
+  ASSERT_TRUE(loaded.db.codes.ready());
+  int found = 0;
+  for (const CodeIndex* index : {&main, &detail}) {
+    for (std::int32_t r = 1; r <= index->count(); ++r) {
+      const std::u16string code = index->code(r);
+      std::u16string next = code;
+      for (auto digit = next.rbegin(); digit != next.rend() && ++*digit > u'9'; ++digit)
+        *digit = u'0';
+      for (const std::u16string& key : {code, next}) {
+        const CodeLookup lookup(loaded.db, key);
+        const std::optional<std::int32_t> in_main = lookup.main_record();
+        const std::optional<std::int32_t> in_detail = lookup.detail_record();
+        ASSERT_EQ(in_main, search_index(main, key, IndexSearch::Exact)) << text::to_utf8(key);
+        ASSERT_EQ(in_detail, search_index(detail, key, IndexSearch::Exact)) << text::to_utf8(key);
+        if (in_main || in_detail) ++found;
+      }
+    }
+  }
+  EXPECT_GT(found, 140000);
+}
+
 TEST_F(NationalDataTest, WellKnownCodes) {
   const struct {
     std::u16string_view code, address;

@@ -1,0 +1,79 @@
+#include "postaldb/code_directory.h"
+
+#include <algorithm>
+
+#include "postaldb/code_numbers.h"
+
+namespace kovari::postaldb {
+
+namespace {
+
+constexpr std::uint32_t kCodeLimit = 10'000'000;  // seven digits
+constexpr std::uint32_t kGroupSize = 1000;        // codes sharing their first four digits
+constexpr std::uint32_t kGroups = kCodeLimit / kGroupSize;
+
+// The numbers an index's search can find: none when they stop short of its count.
+std::span<const std::uint64_t> searchable(std::span<const std::uint64_t> numbers,
+                                          std::int32_t count) {
+  if (count < 1 || numbers.size() < static_cast<std::size_t>(count)) return {};
+  return numbers;
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> CodeDirectory::digits_value(std::uint64_t number) {
+  if ((number & kCodeReadMark) == 0) return std::nullopt;
+  std::uint32_t value = 0;
+  for (int shift = 48; shift >= 0; shift -= 8) {
+    const auto byte = static_cast<unsigned>(number >> shift & 0xFF);
+    if (byte < '0' || byte > '9') return std::nullopt;
+    value = value * 10 + (byte - '0');
+  }
+  return value;
+}
+
+CodeDirectory::CodeDirectory(std::span<const std::uint64_t> main, std::int32_t main_count,
+                             std::span<const std::uint64_t> detail, std::int32_t detail_count) {
+  main = searchable(main, main_count);
+  detail = searchable(detail, detail_count);
+  if (!std::is_sorted(main.begin(), main.end()) || !std::is_sorted(detail.begin(), detail.end())) {
+    return;
+  }
+  // Both arrays merged, each code once with the first record of its run in
+  // each; a code that is not all digits is no key this directory answers.
+  entries_.reserve(main.size() + detail.size());
+  std::size_t m = 0;
+  std::size_t d = 0;
+  while (m < main.size() || d < detail.size()) {
+    const std::uint64_t number =
+        d == detail.size() || (m < main.size() && main[m] <= detail[d]) ? main[m] : detail[d];
+    CodeRecords records;
+    if (m < main.size() && main[m] == number) records.main = static_cast<std::int32_t>(m + 1);
+    if (d < detail.size() && detail[d] == number) records.detail = static_cast<std::int32_t>(d + 1);
+    while (m < main.size() && main[m] == number) ++m;
+    while (d < detail.size() && detail[d] == number) ++d;
+    if (const std::optional<std::uint32_t> value = digits_value(number)) {
+      entries_.push_back({*value, records});
+    }
+  }
+  group_start_.assign(kGroups + 1, 0);
+  std::size_t e = 0;
+  for (std::uint32_t g = 0; g <= kGroups; ++g) {
+    while (e < entries_.size() && entries_[e].code / kGroupSize < g) ++e;
+    group_start_[g] = static_cast<std::uint32_t>(e);
+  }
+  ready_ = true;
+}
+
+std::optional<CodeRecords> CodeDirectory::find(std::uint32_t code) const {
+  if (!ready_ || code >= kCodeLimit) return std::nullopt;
+  const std::uint32_t group = code / kGroupSize;
+  const auto first = entries_.begin() + group_start_[group];
+  const auto last = entries_.begin() + group_start_[group + 1];
+  const auto found = std::lower_bound(
+      first, last, code, [](const Entry& entry, std::uint32_t c) { return entry.code < c; });
+  if (found == last || found->code != code) return CodeRecords{};
+  return found->records;
+}
+
+}  // namespace kovari::postaldb
