@@ -6,11 +6,12 @@
 namespace kovari::code_search {
 
 CodeIndex CodeIndex::main_index(const postaldb::PostalDb& db) {
-  return CodeIndex(db.main_file, db.dir.blk1[3], db.dir.code_count, db.main_codes);
+  return CodeIndex(db.main_file, db.dir.blk1[3], db.dir.code_count, db.main_codes, db.main_offsets);
 }
 
 CodeIndex CodeIndex::detail_index(const postaldb::PostalDb& db) {
-  return CodeIndex(db.detail_file, db.dir.blk2[3], db.dir.code2_count, db.detail_codes);
+  return CodeIndex(db.detail_file, db.dir.blk2[3], db.dir.code2_count, db.detail_codes,
+                   db.detail_offsets);
 }
 
 namespace {

@@ -32,12 +32,15 @@ class CodeIndex {
   // The count records from table block `block` on, the numbers of their codes
   // in `numbers` (postaldb::read_code_numbers); those that do not lie wholly
   // inside the file read as empty.
+  // `offsets` are the records' offsets when every run is whole
+  // (postaldb::read_run_offsets), else empty.
   CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count,
-            std::span<const std::uint64_t> numbers)
+            std::span<const std::uint64_t> numbers, std::span<const std::int32_t> offsets = {})
       : file_(&file),
         start_(std::int64_t{block} * postaldb::kBlockSize),
         count_(count),
-        numbers_(numbers) {}
+        numbers_(numbers),
+        offsets_(offsets) {}
 
   // The index of town-area codes in "kovaritbl.dat" and of detail codes in "kovari2tbl.dat".
   static CodeIndex main_index(const postaldb::PostalDb& db);
@@ -59,6 +62,9 @@ class CodeIndex {
   std::span<const std::uint64_t> numbers() const { return numbers_; }
   // The number of record r's code (postaldb::code_number); 0 when its code
   // cannot be read.
+  // The offsets of records 1..count() read at load, element r - 1 of record r,
+  // when every run of the index is whole; else empty.
+  std::span<const std::int32_t> offsets() const { return offsets_; }
   std::uint64_t number(std::int32_t r) const {
     return r >= 1 && static_cast<std::size_t>(r) <= numbers_.size()
                ? numbers_[static_cast<std::size_t>(r - 1)]
@@ -81,6 +87,7 @@ class CodeIndex {
   std::int64_t start_;  // 0-based offset of the first record
   std::int32_t count_;
   std::span<const std::uint64_t> numbers_;
+  std::span<const std::int32_t> offsets_;
 };
 
 // What a search of the index is after.
@@ -140,6 +147,10 @@ class CodeLookup {
 
   std::optional<std::int32_t> main_record() const;
   std::optional<std::int32_t> detail_record() const;
+  // The records of the run the record found begins, when the directory knows
+  // them; else 0.
+  std::int32_t main_run() const { return found_ ? found_->main_run : 0; }
+  std::int32_t detail_run() const { return found_ ? found_->detail_run : 0; }
 
  private:
   const postaldb::PostalDb* db_;

@@ -59,6 +59,19 @@ bool walk_run(const CodeIndex& index, const IndexKey& key, std::int32_t mid, OnR
   }
 }
 
+// walk_run from the record a lookup found: a run whose length the lookup
+// knows, in an index whose runs are whole, is its records one after the other.
+template <typename OnRecord>
+bool walk_found_run(const CodeIndex& index, std::u16string_view key, std::int32_t first,
+                    std::int32_t run, OnRecord on_record) {
+  const std::span<const std::int32_t> offsets = index.offsets();
+  if (run == 0 || static_cast<std::size_t>(first - 1 + run) > offsets.size()) {
+    return walk_run(index, IndexKey(key), first, on_record);
+  }
+  for (std::int32_t r = first; r < first + run; ++r) on_record(offsets[r - 1]);
+  return true;
+}
+
 void report_broken_index(const SearchContext& ctx, CodeSearchState& state, ConvState batch_state) {
   switch (ctx.mode) {
     case CallerMode::kWindow:
@@ -133,12 +146,13 @@ SearchOutcome detail_lookup(const SearchContext& ctx, CodeSearchState& state,
   int n = 0;
   DetailRecord& record = state.detail_record;
   const CodeIndex index = CodeIndex::detail_index(ctx.db);
-  const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
-    if (!read_detail_record(ctx.db.detail_file, offset, record) || n >= kMaxResults) return;
-    ++n;
-    write_detail_address(ctx.db.tables, record, state.res_address[1][n], state.res_pobox[1][n],
-                         state.res_office[1][n]);
-  });
+  const bool run_found =
+      walk_found_run(index, key, *mid, lookup.detail_run(), [&](std::int32_t offset) {
+        if (!read_detail_record(ctx.db.detail_file, offset, record) || n >= kMaxResults) return;
+        ++n;
+        write_detail_address(ctx.db.tables, record, state.res_address[1][n], state.res_pobox[1][n],
+                             state.res_office[1][n]);
+      });
   if (!run_found) report_broken_index(ctx, state, ConvState::kDetailError);
   return report(ctx, state, n, true);
 }
@@ -172,17 +186,18 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   int n = 0;
   TownRecord& record = state.town_record;
   const CodeIndex index = CodeIndex::main_index(ctx.db);
-  const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
-    if (!read_town_record(ctx.db.main_file, offset, record) || record.kind() == kSkippedKind ||
-        n >= kMaxResults) {
-      return;
-    }
-    ++n;
-    std::u16string& base = state.res_address[1][n];
-    base.clear();
-    append_base_address(ctx.db.tables, record.location, base);
-    edit_address(ctx, state, n, record.town_name());
-  });
+  const bool run_found =
+      walk_found_run(index, key, *mid, lookup.main_run(), [&](std::int32_t offset) {
+        if (!read_town_record(ctx.db.main_file, offset, record) || record.kind() == kSkippedKind ||
+            n >= kMaxResults) {
+          return;
+        }
+        ++n;
+        std::u16string& base = state.res_address[1][n];
+        base.clear();
+        append_base_address(ctx.db.tables, record.location, base);
+        edit_address(ctx, state, n, record.town_name());
+      });
   if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);
   return report(ctx, state, n, false);
 }

@@ -1,6 +1,7 @@
 #include "postaldb/code_directory.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "postaldb/code_numbers.h"
 
@@ -17,6 +18,20 @@ std::span<const std::uint64_t> searchable(std::span<const std::uint64_t> numbers
                                           std::int32_t count) {
   if (count < 1 || numbers.size() < static_cast<std::size_t>(count)) return {};
   return numbers;
+}
+
+// Moves `next` past the run of `number` that begins there, if one does: its
+// first record (1-based) into `first` and its length into `run`. False when
+// the run is too long for a run length.
+bool take_run(std::span<const std::uint64_t> numbers, std::uint64_t number, std::size_t& next,
+              std::int32_t& first, std::uint16_t& run) {
+  const std::size_t begin = next;
+  while (next < numbers.size() && numbers[next] == number) ++next;
+  if (next == begin) return true;
+  if (next - begin > std::numeric_limits<std::uint16_t>::max()) return false;
+  first = static_cast<std::int32_t>(begin + 1);
+  run = static_cast<std::uint16_t>(next - begin);
+  return true;
 }
 
 }  // namespace
@@ -48,10 +63,11 @@ CodeDirectory::CodeDirectory(std::span<const std::uint64_t> main, std::int32_t m
     const std::uint64_t number =
         d == detail.size() || (m < main.size() && main[m] <= detail[d]) ? main[m] : detail[d];
     CodeRecords records;
-    if (m < main.size() && main[m] == number) records.main = static_cast<std::int32_t>(m + 1);
-    if (d < detail.size() && detail[d] == number) records.detail = static_cast<std::int32_t>(d + 1);
-    while (m < main.size() && main[m] == number) ++m;
-    while (d < detail.size() && detail[d] == number) ++d;
+    if (!take_run(main, number, m, records.main, records.main_run) ||
+        !take_run(detail, number, d, records.detail, records.detail_run)) {
+      entries_.clear();
+      return;
+    }
     if (const std::optional<std::uint32_t> value = digits_value(number)) {
       entries_.push_back({*value, records});
     }

@@ -12,11 +12,13 @@
 
 namespace kovari::postaldb {
 
-// The first record (1-based) of a code's run in each index; 0 where that index
-// does not hold the code.
+// The first record (1-based) of a code's run in each index, 0 where that index
+// does not hold the code, and the records of the run.
 struct CodeRecords {
   std::int32_t main = 0;
   std::int32_t detail = 0;
+  std::uint16_t main_run = 0;
+  std::uint16_t detail_run = 0;
 };
 
 class CodeDirectory {
@@ -25,8 +27,9 @@ class CodeDirectory {
   // From the numbers (code_number) of the main and detail index records and
   // the records each index counts. An index whose numbers stop short of its
   // count holds no code, as its own search finds none. The directory stays
-  // unready when the numbers of either index are out of order: only the
-  // index's own search knows what to make of those.
+  // unready when the numbers of either index are out of order (only the
+  // index's own search knows what to make of those) or a run is longer than
+  // a run length holds.
   CodeDirectory(std::span<const std::uint64_t> main, std::int32_t main_count,
                 std::span<const std::uint64_t> detail, std::int32_t detail_count);
 

@@ -26,6 +26,9 @@ struct PostalDb {
   // (postaldb/code_numbers.h).
   std::vector<std::uint64_t> main_codes;
   std::vector<std::uint64_t> detail_codes;
+  // Their records' offsets, where every run is whole (read_run_offsets).
+  std::vector<std::int32_t> main_offsets;
+  std::vector<std::int32_t> detail_offsets;
   // Their seven-digit codes, each with the first record of its run in each
   // index (postaldb/code_directory.h).
   CodeDirectory codes;

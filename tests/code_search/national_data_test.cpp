@@ -42,6 +42,22 @@ class NationalDataTest : public ::testing::Test {
     return missing;
   }
 
+  // The run the lookup found is the one the index's own walk meets: it
+  // begins with run ordinal 1 and ends where the code changes, and the
+  // offsets read at load are its records'.
+  static void expect_whole_run(const CodeIndex& index, std::optional<std::int32_t> first,
+                               std::int32_t run) {
+    if (!first) return;
+    ASSERT_GT(run, 0) << *first;
+    ASSERT_EQ(index.offsets().size(), static_cast<std::size_t>(index.count()));
+    EXPECT_EQ(index.record(*first).ordinal, 1) << *first;
+    for (std::int32_t r = *first; r < *first + run; ++r) {
+      EXPECT_EQ(index.number(r), index.number(*first)) << r;
+      EXPECT_EQ(index.offsets()[static_cast<std::size_t>(r - 1)], index.record(r).offset) << r;
+    }
+    EXPECT_NE(index.number(*first + run), index.number(*first)) << *first;
+  }
+
   testing::LoadedDb loaded;
 };
 
@@ -79,6 +95,8 @@ TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
         ASSERT_EQ(in_main, search_index(main, key, IndexSearch::Exact)) << text::to_utf8(key);
         ASSERT_EQ(in_detail, search_index(detail, key, IndexSearch::Exact)) << text::to_utf8(key);
         if (in_main || in_detail) ++found;
+        expect_whole_run(main, in_main, lookup.main_run());
+        expect_whole_run(detail, in_detail, lookup.detail_run());
       }
     }
   }

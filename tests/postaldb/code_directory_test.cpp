@@ -26,15 +26,20 @@ TEST(CodeDirectoryTest, GivesTheFirstRecordOfEachCodesRunInEachIndex) {
     std::uint32_t code;
     CodeRecords records;
   } kCases[] = {
-      {600000, {1, 0}},  {1000001, {2, 1}}, {1000002, {0, 2}}, {1000005, {4, 4}},
-      {9999999, {6, 0}}, {1000000, {0, 0}}, {1000003, {0, 0}}, {0, {0, 0}},
-      {1000999, {0, 0}}, {1001000, {0, 0}}, {9999998, {0, 0}},
+      {600000, {1, 0, 1, 0}},  {1000001, {2, 1, 2, 1}},
+      {1000002, {0, 2, 0, 2}}, {1000005, {4, 4, 1, 1}},
+      {9999999, {6, 0, 1, 0}}, {1000000, {}},
+      {1000003, {}},           {0, {}},
+      {1000999, {}},           {1001000, {}},
+      {9999998, {}},
   };
   for (const auto& c : kCases) {
     const std::optional<CodeRecords> found = directory.find(c.code);
     ASSERT_TRUE(found) << c.code;
     EXPECT_EQ(found->main, c.records.main) << c.code;
     EXPECT_EQ(found->detail, c.records.detail) << c.code;
+    EXPECT_EQ(found->main_run, c.records.main_run) << c.code;
+    EXPECT_EQ(found->detail_run, c.records.detail_run) << c.code;
   }
   EXPECT_EQ(directory.find(10'000'000), std::nullopt);
 }
@@ -56,6 +61,15 @@ TEST(CodeDirectoryTest, AnIndexCutShortOrEmptyHoldsNoCode) {
     EXPECT_EQ(found->main, c.of_1000005.main) << c.main_count << " " << c.detail_count;
     EXPECT_EQ(found->detail, c.of_1000005.detail) << c.main_count << " " << c.detail_count;
   }
+}
+
+TEST(CodeDirectoryTest, IsNotReadyWhenARunIsTooLongForItsLength) {
+  const std::vector<std::uint64_t> detail = numbers({"1000001"});
+  std::vector<std::uint64_t> main(65535, code_number("1000001"));
+  EXPECT_TRUE(CodeDirectory(main, 65535, detail, 1).ready());
+  main.push_back(code_number("1000001"));
+  EXPECT_FALSE(CodeDirectory(main, 65536, detail, 1).ready());
+  EXPECT_EQ(CodeDirectory(main, 65536, detail, 1).find(1000001), std::nullopt);
 }
 
 TEST(CodeDirectoryTest, IsNotReadyWhenAnIndexIsOutOfOrder) {
