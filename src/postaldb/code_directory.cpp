@@ -56,7 +56,9 @@ CodeDirectory::CodeDirectory(std::span<const std::uint64_t> main, std::int32_t m
   }
   // Both arrays merged, each code once with the first record of its run in
   // each; a code that is not all digits is no key this directory answers.
-  entries_.reserve(main.size() + detail.size());
+  std::vector<std::uint32_t> codes;
+  codes.reserve(main.size() + detail.size());
+  records_.reserve(main.size() + detail.size());
   std::size_t m = 0;
   std::size_t d = 0;
   while (m < main.size() || d < detail.size()) {
@@ -65,18 +67,23 @@ CodeDirectory::CodeDirectory(std::span<const std::uint64_t> main, std::int32_t m
     CodeRecords records;
     if (!take_run(main, number, m, records.main, records.main_run) ||
         !take_run(detail, number, d, records.detail, records.detail_run)) {
-      entries_.clear();
+      records_.clear();
       return;
     }
     if (const std::optional<std::uint32_t> value = digits_value(number)) {
-      entries_.push_back({*value, records});
+      codes.push_back(*value);
+      records_.push_back(records);
     }
   }
   group_start_.assign(kGroups + 1, 0);
+  last_digits_.reserve(codes.size());
   std::size_t e = 0;
   for (std::uint32_t g = 0; g <= kGroups; ++g) {
-    while (e < entries_.size() && entries_[e].code / kGroupSize < g) ++e;
+    while (e < codes.size() && codes[e] / kGroupSize < g) ++e;
     group_start_[g] = static_cast<std::uint32_t>(e);
+  }
+  for (const std::uint32_t code : codes) {
+    last_digits_.push_back(static_cast<std::uint16_t>(code % kGroupSize));
   }
   ready_ = true;
 }
@@ -84,12 +91,11 @@ CodeDirectory::CodeDirectory(std::span<const std::uint64_t> main, std::int32_t m
 std::optional<CodeRecords> CodeDirectory::find(std::uint32_t code) const {
   if (!ready_ || code >= kCodeLimit) return std::nullopt;
   const std::uint32_t group = code / kGroupSize;
-  const auto first = entries_.begin() + group_start_[group];
-  const auto last = entries_.begin() + group_start_[group + 1];
-  const auto found = std::lower_bound(
-      first, last, code, [](const Entry& entry, std::uint32_t c) { return entry.code < c; });
-  if (found == last || found->code != code) return CodeRecords{};
-  return found->records;
+  const auto last = static_cast<std::uint16_t>(code % kGroupSize);
+  for (std::uint32_t e = group_start_[group]; e < group_start_[group + 1]; ++e) {
+    if (last_digits_[e] >= last) return last_digits_[e] == last ? records_[e] : CodeRecords{};
+  }
+  return CodeRecords{};
 }
 
 }  // namespace kovari::postaldb

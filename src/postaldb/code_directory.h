@@ -1,8 +1,8 @@
 // Every seven-digit code of the two postal-code indexes with the first record
 // of its run in each, made at load from their code numbers: one look-up finds
 // a code in both indexes. The entries are grouped by the code's first four
-// digits, so a look-up reads a group of a dozen entries or so, not the whole
-// of two arrays.
+// digits, so a look-up reads the last digits of a group of a dozen codes or
+// so and the records of one.
 #pragma once
 
 #include <cstdint>
@@ -44,16 +44,14 @@ class CodeDirectory {
   static std::optional<std::uint32_t> digits_value(std::uint64_t number);
 
  private:
-  struct Entry {
-    std::uint32_t code;
-    CodeRecords records;
-  };
-
   bool ready_ = false;
-  // The entries of the codes whose first four digits make g lie from
-  // group_start_[g] up to group_start_[g + 1].
+  // The codes whose first four digits make g are entries group_start_[g] up
+  // to group_start_[g + 1], in ascending order: their last three digits in
+  // last_digits_ (a group's fit in a cache line or two), their records in
+  // records_.
   std::vector<std::uint32_t> group_start_;
-  std::vector<Entry> entries_;  // ascending by code
+  std::vector<std::uint16_t> last_digits_;
+  std::vector<CodeRecords> records_;
 };
 
 }  // namespace kovari::postaldb
