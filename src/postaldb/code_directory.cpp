@@ -56,8 +56,11 @@ CodeDirectory::CodeDirectory(std::span<const std::uint64_t> main, std::int32_t m
   }
   // Both arrays merged, each code once with the first record of its run in
   // each; a code that is not all digits is no key this directory answers.
-  std::vector<std::uint32_t> codes;
-  codes.reserve(main.size() + detail.size());
+  // Every group up to a code's own begins at or before it: the groups are
+  // filled as the codes come, in ascending order.
+  group_start_.assign(kGroups + 1, 0);
+  std::uint32_t next_group = 0;
+  last_digits_.reserve(main.size() + detail.size());
   records_.reserve(main.size() + detail.size());
   std::size_t m = 0;
   std::size_t d = 0;
@@ -71,19 +74,15 @@ CodeDirectory::CodeDirectory(std::span<const std::uint64_t> main, std::int32_t m
       return;
     }
     if (const std::optional<std::uint32_t> value = digits_value(number)) {
-      codes.push_back(*value);
+      for (; next_group <= *value / kGroupSize; ++next_group) {
+        group_start_[next_group] = static_cast<std::uint32_t>(records_.size());
+      }
+      last_digits_.push_back(static_cast<std::uint16_t>(*value % kGroupSize));
       records_.push_back(records);
     }
   }
-  group_start_.assign(kGroups + 1, 0);
-  last_digits_.reserve(codes.size());
-  std::size_t e = 0;
-  for (std::uint32_t g = 0; g <= kGroups; ++g) {
-    while (e < codes.size() && codes[e] / kGroupSize < g) ++e;
-    group_start_[g] = static_cast<std::uint32_t>(e);
-  }
-  for (const std::uint32_t code : codes) {
-    last_digits_.push_back(static_cast<std::uint16_t>(code % kGroupSize));
+  for (; next_group <= kGroups; ++next_group) {
+    group_start_[next_group] = static_cast<std::uint32_t>(records_.size());
   }
   ready_ = true;
 }
