@@ -6,12 +6,11 @@
 namespace kovari::code_search {
 
 CodeIndex CodeIndex::main_index(const postaldb::PostalDb& db) {
-  return CodeIndex(db.main_file, db.dir.blk1[3], db.dir.code_count, db.main_codes, db.main_offsets);
+  return CodeIndex(db.main_file, db.dir.blk1[3], db.dir.code_count, db.main_codes);
 }
 
 CodeIndex CodeIndex::detail_index(const postaldb::PostalDb& db) {
-  return CodeIndex(db.detail_file, db.dir.blk2[3], db.dir.code2_count, db.detail_codes,
-                   db.detail_offsets);
+  return CodeIndex(db.detail_file, db.dir.blk2[3], db.dir.code2_count, db.detail_codes);
 }
 
 namespace {
@@ -142,17 +141,25 @@ std::optional<std::uint32_t> digits_value(std::u16string_view key) {
   return value;
 }
 
-std::optional<postaldb::CodeRecords> directory_lookup(const postaldb::PostalDb& db,
-                                                      std::u16string_view key) {
-  const std::optional<std::uint32_t> value = digits_value(key);
-  if (!value) return std::nullopt;
-  return db.codes.find(*value);
+// The records a run of `length` records from record `first` (1-based) has
+// in `offsets`; empty when they do not hold it.
+std::span<const std::int32_t> run_offsets(std::span<const std::int32_t> offsets, std::int32_t first,
+                                          std::int32_t length) {
+  if (first < 1 || length < 1 || static_cast<std::size_t>(first - 1 + length) > offsets.size()) {
+    return {};
+  }
+  return offsets.subspan(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(length));
 }
 
 }  // namespace
 
 CodeLookup::CodeLookup(const postaldb::PostalDb& db, std::u16string_view key)
-    : db_(&db), key_(key), found_(directory_lookup(db, key)) {}
+    : db_(&db), key_(key) {
+  const std::optional<std::uint32_t> value = digits_value(key);
+  if (!value) return;
+  tables_ = &postaldb::code_lookup_tables(db);
+  found_ = tables_->codes.find(*value);
+}
 
 std::optional<std::int32_t> CodeLookup::main_record() const {
   if (found_) return found_record(found_->main);
@@ -162,6 +169,16 @@ std::optional<std::int32_t> CodeLookup::main_record() const {
 std::optional<std::int32_t> CodeLookup::detail_record() const {
   if (found_) return found_record(found_->detail);
   return search_index(CodeIndex::detail_index(*db_), key_, IndexSearch::Exact);
+}
+
+std::span<const std::int32_t> CodeLookup::main_run() const {
+  if (!found_) return {};
+  return run_offsets(tables_->main_offsets, found_->main, found_->main_run);
+}
+
+std::span<const std::int32_t> CodeLookup::detail_run() const {
+  if (!found_) return {};
+  return run_offsets(tables_->detail_offsets, found_->detail, found_->detail_run);
 }
 
 }  // namespace kovari::code_search

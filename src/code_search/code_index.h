@@ -32,15 +32,12 @@ class CodeIndex {
   // The count records from table block `block` on, the numbers of their codes
   // in `numbers` (postaldb::read_code_numbers); those that do not lie wholly
   // inside the file read as empty.
-  // `offsets` are the records' offsets when every run is whole
-  // (postaldb::read_run_offsets), else empty.
   CodeIndex(const postaldb::DataFile& file, std::int32_t block, std::int32_t count,
-            std::span<const std::uint64_t> numbers, std::span<const std::int32_t> offsets = {})
+            std::span<const std::uint64_t> numbers)
       : file_(&file),
         start_(std::int64_t{block} * postaldb::kBlockSize),
         count_(count),
-        numbers_(numbers),
-        offsets_(offsets) {}
+        numbers_(numbers) {}
 
   // The index of town-area codes in "kovaritbl.dat" and of detail codes in "kovari2tbl.dat".
   static CodeIndex main_index(const postaldb::PostalDb& db);
@@ -62,9 +59,6 @@ class CodeIndex {
   std::span<const std::uint64_t> numbers() const { return numbers_; }
   // The number of record r's code (postaldb::code_number); 0 when its code
   // cannot be read.
-  // The offsets of records 1..count() read at load, element r - 1 of record r,
-  // when every run of the index is whole; else empty.
-  std::span<const std::int32_t> offsets() const { return offsets_; }
   std::uint64_t number(std::int32_t r) const {
     return r >= 1 && static_cast<std::size_t>(r) <= numbers_.size()
                ? numbers_[static_cast<std::size_t>(r - 1)]
@@ -87,7 +81,6 @@ class CodeIndex {
   std::int64_t start_;  // 0-based offset of the first record
   std::int32_t count_;
   std::span<const std::uint64_t> numbers_;
-  std::span<const std::int32_t> offsets_;
 };
 
 // What a search of the index is after.
@@ -139,23 +132,25 @@ std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_
 
 // The exact search of one key in both indexes of the data: what
 // search_index(Exact) finds in each. A key of seven digits is looked up once
-// in the directory of codes made at load (postaldb::CodeDirectory); any other
-// key, or data whose directory could not be made, is searched in each index.
+// in the directory of codes (postaldb::code_lookup_tables, made by the first such
+// look-up); any other key, or data whose directory could not be made, is
+// searched in each index.
 class CodeLookup {
  public:
   CodeLookup(const postaldb::PostalDb& db, std::u16string_view key);
 
   std::optional<std::int32_t> main_record() const;
   std::optional<std::int32_t> detail_record() const;
-  // The records of the run the record found begins, when the directory knows
-  // them; else 0.
-  std::int32_t main_run() const { return found_ ? found_->main_run : 0; }
-  std::int32_t detail_run() const { return found_ ? found_->detail_run : 0; }
+  // The record offsets of the run the record found begins, when the
+  // directory knows it whole; else empty, and the run is walked in the index.
+  std::span<const std::int32_t> main_run() const;
+  std::span<const std::int32_t> detail_run() const;
 
  private:
   const postaldb::PostalDb* db_;
   std::u16string_view key_;
-  std::optional<postaldb::CodeRecords> found_;  // the directory's answer, when it gives one
+  const postaldb::CodeLookupTables* tables_ = nullptr;  // when the key is seven digits
+  std::optional<postaldb::CodeRecords> found_;          // the directory's answer, when it gives one
 };
 
 }  // namespace kovari::code_search

@@ -59,16 +59,13 @@ bool walk_run(const CodeIndex& index, const IndexKey& key, std::int32_t mid, OnR
   }
 }
 
-// walk_run from the record a lookup found: a run whose length the lookup
-// knows, in an index whose runs are whole, is its records one after the other.
+// walk_run from the record a lookup found, or the run's offsets when the
+// lookup knows them.
 template <typename OnRecord>
 bool walk_found_run(const CodeIndex& index, std::u16string_view key, std::int32_t first,
-                    std::int32_t run, OnRecord on_record) {
-  const std::span<const std::int32_t> offsets = index.offsets();
-  if (run == 0 || static_cast<std::size_t>(first - 1 + run) > offsets.size()) {
-    return walk_run(index, IndexKey(key), first, on_record);
-  }
-  for (std::int32_t r = first; r < first + run; ++r) on_record(offsets[r - 1]);
+                    std::span<const std::int32_t> run, OnRecord on_record) {
+  if (run.empty()) return walk_run(index, IndexKey(key), first, on_record);
+  for (const std::int32_t offset : run) on_record(offset);
   return true;
 }
 
@@ -185,6 +182,7 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   state.status_msg = kMsgResultShown;
   int n = 0;
   TownRecord& record = state.town_record;
+  const postaldb::LocationTexts& locations = postaldb::code_lookup_tables(ctx.db).locations;
   const CodeIndex index = CodeIndex::main_index(ctx.db);
   const bool run_found =
       walk_found_run(index, key, *mid, lookup.main_run(), [&](std::int32_t offset) {
@@ -195,7 +193,7 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
         ++n;
         std::u16string& base = state.res_address[1][n];
         base.clear();
-        append_base_address(ctx.db.tables, record.location, base);
+        locations.append(record.location, base);
         edit_address(ctx, state, n, record.town_name());
       });
   if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);

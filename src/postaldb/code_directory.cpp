@@ -91,10 +91,11 @@ std::optional<CodeRecords> CodeDirectory::find(std::uint32_t code) const {
   if (!ready_ || code >= kCodeLimit) return std::nullopt;
   const std::uint32_t group = code / kGroupSize;
   const auto last = static_cast<std::uint16_t>(code % kGroupSize);
-  for (std::uint32_t e = group_start_[group]; e < group_start_[group + 1]; ++e) {
-    if (last_digits_[e] >= last) return last_digits_[e] == last ? records_[e] : CodeRecords{};
-  }
-  return CodeRecords{};
+  const auto begin = last_digits_.begin() + group_start_[group];
+  const auto end = last_digits_.begin() + group_start_[group + 1];
+  const auto entry = std::lower_bound(begin, end, last);
+  if (entry == end || *entry != last) return CodeRecords{};
+  return records_[static_cast<std::size_t>(entry - last_digits_.begin())];
 }
 
 }  // namespace kovari::postaldb

@@ -1,8 +1,8 @@
 // Every seven-digit code of the two postal-code indexes with the first record
-// of its run in each, made at load from their code numbers: one look-up finds
+// of its run in each, made from their code numbers: one look-up finds
 // a code in both indexes. The entries are grouped by the code's first four
-// digits, so a look-up reads the last digits of a group of a dozen codes or
-// so and the records of one.
+// digits, so a look-up halves the last digits of one group (a few hundred
+// codes at most) and reads the records of one.
 #pragma once
 
 #include <cstdint>
@@ -47,7 +47,7 @@ class CodeDirectory {
   bool ready_ = false;
   // The codes whose first four digits make g are entries group_start_[g] up
   // to group_start_[g + 1], in ascending order: their last three digits in
-  // last_digits_ (a group's fit in a cache line or two), their records in
+  // last_digits_ (what a look-up halves), their records in
   // records_.
   std::vector<std::uint32_t> group_start_;
   std::vector<std::uint16_t> last_digits_;

@@ -63,11 +63,7 @@ std::vector<std::int32_t> read_run_offsets(const DataFile& file, std::int32_t bl
 void read_index_codes(PostalDb& db) {
   db.main_codes = read_code_numbers(db.main_file, db.dir.blk1[3], db.dir.code_count);
   db.detail_codes = read_code_numbers(db.detail_file, db.dir.blk2[3], db.dir.code2_count);
-  db.main_offsets =
-      read_run_offsets(db.main_file, db.dir.blk1[3], db.dir.code_count, db.main_codes);
-  db.detail_offsets =
-      read_run_offsets(db.detail_file, db.dir.blk2[3], db.dir.code2_count, db.detail_codes);
-  db.codes = CodeDirectory(db.main_codes, db.dir.code_count, db.detail_codes, db.dir.code2_count);
+  db.lookup_tables = {};
 }
 
 }  // namespace kovari::postaldb

@@ -39,8 +39,8 @@ std::vector<std::int32_t> read_run_offsets(const DataFile& file, std::int32_t bl
                                            std::int32_t count,
                                            std::span<const std::uint64_t> numbers);
 
-// main_codes and detail_codes from the index blocks and counts of db.dir,
-// main_offsets and detail_offsets, and the directory of their codes.
+// main_codes and detail_codes from the index blocks and counts of db.dir;
+// the tables of the look-ups (code_lookup_tables.h) are made again on first use.
 void read_index_codes(PostalDb& db);
 
 }  // namespace kovari::postaldb

@@ -43,19 +43,19 @@ class NationalDataTest : public ::testing::Test {
   }
 
   // The run the lookup found is the one the index's own walk meets: it
-  // begins with run ordinal 1 and ends where the code changes, and the
-  // offsets read at load are its records'.
+  // begins with run ordinal 1 and ends where the code changes, and its
+  // offsets are its records'.
   static void expect_whole_run(const CodeIndex& index, std::optional<std::int32_t> first,
-                               std::int32_t run) {
+                               std::span<const std::int32_t> run) {
     if (!first) return;
-    ASSERT_GT(run, 0) << *first;
-    ASSERT_EQ(index.offsets().size(), static_cast<std::size_t>(index.count()));
+    ASSERT_FALSE(run.empty()) << *first;
     EXPECT_EQ(index.record(*first).ordinal, 1) << *first;
-    for (std::int32_t r = *first; r < *first + run; ++r) {
+    const auto length = static_cast<std::int32_t>(run.size());
+    for (std::int32_t r = *first; r < *first + length; ++r) {
       EXPECT_EQ(index.number(r), index.number(*first)) << r;
-      EXPECT_EQ(index.offsets()[static_cast<std::size_t>(r - 1)], index.record(r).offset) << r;
+      EXPECT_EQ(run[static_cast<std::size_t>(r - *first)], index.record(r).offset) << r;
     }
-    EXPECT_NE(index.number(*first + run), index.number(*first)) << *first;
+    EXPECT_NE(index.number(*first + length), index.number(*first)) << *first;
   }
 
   testing::LoadedDb loaded;
@@ -75,12 +75,12 @@ TEST_F(NationalDataTest, EveryDetailCodeGivesAnAddress) {
   EXPECT_EQ(codes_without_address(index), std::vector<std::u16string>{});
 }
 
-// The directory of codes made at load answers every code of both indexes,
-// and the code after each, as the search of each index does.
+// The directory of codes answers every code of both indexes, and the code
+// after each, as the search of each index does.
 TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
   const CodeIndex main = CodeIndex::main_index(loaded.db);
   const CodeIndex detail = CodeIndex::detail_index(loaded.db);
-  ASSERT_TRUE(loaded.db.codes.ready());
+  ASSERT_TRUE(postaldb::code_lookup_tables(loaded.db).codes.ready());
   int found = 0;
   for (const CodeIndex* index : {&main, &detail}) {
     for (std::int32_t r = 1; r <= index->count(); ++r) {
@@ -101,6 +101,22 @@ TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
     }
   }
   EXPECT_GT(found, 140000);
+}
+
+// The names the look-ups begin a line with are the base address of every
+// location of the tables.
+TEST_F(NationalDataTest, LocationTextsAreTheBaseAddresses) {
+  const postaldb::PostalTables& tables = loaded.db.tables;
+  const postaldb::LocationTexts& texts = postaldb::code_lookup_tables(loaded.db).locations;
+  const auto prefs = static_cast<std::int32_t>(tables.pref_name.size());
+  const auto cities = static_cast<std::int32_t>(tables.city_name1.size());
+  for (std::int32_t city = 0; city <= cities; ++city) {
+    for (std::int32_t pref = 0; pref <= prefs; ++pref) {
+      std::u16string line;
+      texts.append(pref + 64 * city, line);
+      ASSERT_EQ(line, base_address(tables, pref + 64 * city)) << pref << " " << city;
+    }
+  }
 }
 
 TEST_F(NationalDataTest, WellKnownCodes) {
