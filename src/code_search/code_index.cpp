@@ -15,12 +15,11 @@ CodeIndex CodeIndex::detail_index(const postaldb::PostalDb& db) {
 
 namespace {
 
-// A stored little-endian integer.
-std::uint32_t little_endian(std::string_view bytes) {
+// A stored little-endian integer of N bytes.
+template <std::size_t N>
+std::uint32_t little_endian(const char* bytes) {
   std::uint32_t value = 0;
-  for (std::size_t i = bytes.size(); i-- > 0;) {
-    value = (value << 8) | static_cast<unsigned char>(bytes[i]);
-  }
+  for (std::size_t i = N; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
   return value;
 }
 
@@ -91,8 +90,8 @@ IndexRecord CodeIndex::record(std::int32_t r) const {
   const std::string_view bytes = record_bytes(r, kIndexRecordSize);
   if (bytes.empty()) return {};
   return {bytes.substr(0, kCodeSize),
-          static_cast<std::int32_t>(little_endian(bytes.substr(kCodeSize, 4))),
-          static_cast<std::int16_t>(little_endian(bytes.substr(kCodeSize + 4, 2)))};
+          static_cast<std::int32_t>(little_endian<4>(bytes.data() + kCodeSize)),
+          static_cast<std::int16_t>(little_endian<2>(bytes.data() + kCodeSize + 4))};
 }
 
 std::u16string CodeIndex::code(std::int32_t r) const {
@@ -123,6 +122,63 @@ std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_
   }
   return bounded_search(index.count(), kind,
                         [&](std::int32_t r) { return index_key.order(index, r); });
+}
+
+namespace {
+
+std::optional<std::int32_t> found_record(std::int32_t record) {
+  return record != 0 ? std::optional<std::int32_t>(record) : std::nullopt;
+}
+
+// The value of a key of seven digits.
+std::optional<std::uint32_t> digits_value(std::u16string_view key) {
+  if (key.size() != kCodeSize) return std::nullopt;
+  std::uint32_t value = 0;
+  for (const char16_t c : key) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint32_t>(c - u'0');
+  }
+  return value;
+}
+
+// The records a run of `length` records from record `first` (1-based) has
+// in `offsets`; empty when they do not hold it.
+std::span<const std::int32_t> run_offsets(std::span<const std::int32_t> offsets, std::int32_t first,
+                                          std::int32_t length) {
+  if (first < 1 || length < 1 || static_cast<std::size_t>(first - 1 + length) > offsets.size()) {
+    return {};
+  }
+  return offsets.subspan(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+CodeLookup::CodeLookup(const postaldb::PostalDb& db, std::u16string_view key)
+    : db_(&db), key_(key) {
+  const std::optional<std::uint32_t> value = digits_value(key);
+  if (!value) return;
+  tables_ = &postaldb::code_lookup_tables(db);
+  found_ = tables_->codes.find(*value);
+}
+
+std::optional<std::int32_t> CodeLookup::main_record() const {
+  if (found_) return found_record(found_->main);
+  return search_index(CodeIndex::main_index(*db_), key_, IndexSearch::Exact);
+}
+
+std::optional<std::int32_t> CodeLookup::detail_record() const {
+  if (found_) return found_record(found_->detail);
+  return search_index(CodeIndex::detail_index(*db_), key_, IndexSearch::Exact);
+}
+
+std::span<const std::int32_t> CodeLookup::main_run() const {
+  if (!found_) return {};
+  return run_offsets(tables_->main_offsets, found_->main, found_->main_run);
+}
+
+std::span<const std::int32_t> CodeLookup::detail_run() const {
+  if (!found_) return {};
+  return run_offsets(tables_->detail_offsets, found_->detail, found_->detail_run);
 }
 
 }  // namespace kovari::code_search

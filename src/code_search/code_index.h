@@ -130,4 +130,27 @@ inline constexpr int kMaxSearchSteps = 20;
 std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_view key,
                                          IndexSearch kind);
 
+// The exact search of one key in both indexes of the data: what
+// search_index(Exact) finds in each. A key of seven digits is looked up once
+// in the directory of codes (postaldb::code_lookup_tables, made by the first such
+// look-up); any other key, or data whose directory could not be made, is
+// searched in each index.
+class CodeLookup {
+ public:
+  CodeLookup(const postaldb::PostalDb& db, std::u16string_view key);
+
+  std::optional<std::int32_t> main_record() const;
+  std::optional<std::int32_t> detail_record() const;
+  // The record offsets of the run the record found begins, when the
+  // directory knows it whole; else empty, and the run is walked in the index.
+  std::span<const std::int32_t> main_run() const;
+  std::span<const std::int32_t> detail_run() const;
+
+ private:
+  const postaldb::PostalDb* db_;
+  std::u16string_view key_;
+  const postaldb::CodeLookupTables* tables_ = nullptr;  // when the key is seven digits
+  std::optional<postaldb::CodeRecords> found_;          // the directory's answer, when it gives one
+};
+
 }  // namespace kovari::code_search

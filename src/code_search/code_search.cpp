@@ -59,6 +59,16 @@ bool walk_run(const CodeIndex& index, const IndexKey& key, std::int32_t mid, OnR
   }
 }
 
+// walk_run from the record a lookup found, or the run's offsets when the
+// lookup knows them.
+template <typename OnRecord>
+bool walk_found_run(const CodeIndex& index, std::u16string_view key, std::int32_t first,
+                    std::span<const std::int32_t> run, OnRecord on_record) {
+  if (run.empty()) return walk_run(index, IndexKey(key), first, on_record);
+  for (const std::int32_t offset : run) on_record(offset);
+  return true;
+}
+
 void report_broken_index(const SearchContext& ctx, CodeSearchState& state, ConvState batch_state) {
   switch (ctx.mode) {
     case CallerMode::kWindow:
@@ -120,36 +130,45 @@ SearchOutcome not_found(const SearchContext& ctx, CodeSearchState& state) {
   return SearchOutcome::NotFound;
 }
 
-}  // namespace
-
-SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) {
+// sertch_kovari11 with the key already looked up.
+SearchOutcome detail_lookup(const SearchContext& ctx, CodeSearchState& state,
+                            std::u16string_view key, const CodeLookup& lookup) {
   state.out_address.clear();
   state.out_pobox.clear();
   state.out_office.clear();
-  const std::u16string_view key = text::trim_view(state.in_code);
-  const CodeIndex index = CodeIndex::detail_index(ctx.db);
-  const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
+  const std::optional<std::int32_t> mid = lookup.detail_record();
   if (!mid) return SearchOutcome::NotFound;
 
   state.status_msg = kMsgResultShown;
   int n = 0;
   DetailRecord& record = state.detail_record;
-  const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
-    if (!read_detail_record(ctx.db.detail_file, offset, record) || n >= kMaxResults) return;
-    ++n;
-    write_detail_address(ctx.db.tables, record, state.res_address[1][n], state.res_pobox[1][n],
-                         state.res_office[1][n]);
-  });
+  const CodeIndex index = CodeIndex::detail_index(ctx.db);
+  const bool run_found =
+      walk_found_run(index, key, *mid, lookup.detail_run(), [&](std::int32_t offset) {
+        if (!read_detail_record(ctx.db.detail_file, offset, record) || n >= kMaxResults) return;
+        ++n;
+        write_detail_address(ctx.db.tables, record, state.res_address[1][n], state.res_pobox[1][n],
+                             state.res_office[1][n]);
+      });
   if (!run_found) report_broken_index(ctx, state, ConvState::kDetailError);
   return report(ctx, state, n, true);
+}
+
+}  // namespace
+
+SearchOutcome sertch_kovari11(const SearchContext& ctx, CodeSearchState& state) {
+  const std::u16string_view key = text::trim_view(state.in_code);
+  return detail_lookup(ctx, state, key, CodeLookup(ctx.db, key));
 }
 
 SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   // The town-area text of an earlier code must not stand for a code that
   // yields none.
   if (ctx.mode == CallerMode::kBatchAddress) state.res_address[0].clear(1);
+  const std::u16string_view key = text::trim_view(state.in_code);
+  const CodeLookup lookup(ctx.db, key);
   if (detail_search_enabled(ctx)) {
-    const SearchOutcome outcome = sertch_kovari11(ctx, state);
+    const SearchOutcome outcome = detail_lookup(ctx, state, key, lookup);
     if (outcome != SearchOutcome::NotFound) return outcome;
   }
   // The batch converter clears these itself, before the detail search.
@@ -157,25 +176,26 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
     state.out_pobox.clear();
     state.out_office.clear();
   }
-  const std::u16string_view key = text::trim_view(state.in_code);
-  const CodeIndex index = CodeIndex::main_index(ctx.db);
-  const std::optional<std::int32_t> mid = search_index(index, key, IndexSearch::Exact);
+  const std::optional<std::int32_t> mid = lookup.main_record();
   if (!mid) return not_found(ctx, state);
 
   state.status_msg = kMsgResultShown;
   int n = 0;
   TownRecord& record = state.town_record;
-  const bool run_found = walk_run(index, IndexKey(key), *mid, [&](std::int32_t offset) {
-    if (!read_town_record(ctx.db.main_file, offset, record) || record.kind() == kSkippedKind ||
-        n >= kMaxResults) {
-      return;
-    }
-    ++n;
-    std::u16string& base = state.res_address[1][n];
-    base.clear();
-    append_base_address(ctx.db.tables, record.location, base);
-    edit_address(ctx, state, n, record.town_name());
-  });
+  const postaldb::LocationTexts& locations = postaldb::code_lookup_tables(ctx.db).locations;
+  const CodeIndex index = CodeIndex::main_index(ctx.db);
+  const bool run_found =
+      walk_found_run(index, key, *mid, lookup.main_run(), [&](std::int32_t offset) {
+        if (!read_town_record(ctx.db.main_file, offset, record) || record.kind() == kSkippedKind ||
+            n >= kMaxResults) {
+          return;
+        }
+        ++n;
+        std::u16string& base = state.res_address[1][n];
+        base.clear();
+        locations.append(record.location, base);
+        edit_address(ctx, state, n, record.town_name());
+      });
   if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);
   return report(ctx, state, n, false);
 }

@@ -17,10 +17,13 @@ bool contains(std::u16string_view s, std::u16string_view word) {
   return s.find(word) != std::u16string_view::npos;
 }
 
+// One pass over s: a word is compared only where its first character stands.
 template <std::size_t N>
 bool contains_any(std::u16string_view s, const std::array<std::u16string_view, N>& words) {
-  for (std::u16string_view word : words) {
-    if (contains(s, word)) return true;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    for (std::u16string_view word : words) {
+      if (s[i] == word.front() && s.substr(i).starts_with(word)) return true;
+    }
   }
   return false;
 }
@@ -117,7 +120,9 @@ void edit_address(const SearchContext& ctx, CodeSearchState& state, int& n,
   } else {
     const bool catch_all = contains_any(name, kCatchAllWords);
     if (std::u16string* line = next_row()) {
-      line->assign(base);
+      // The line's row is the base's own: the base goes back and the name
+      // after it.
+      line->swap(base);
       if (!catch_all) line->append(name);
       if (mode == CallerMode::kBatchAddress) {
         state.res_address[0][counter] =

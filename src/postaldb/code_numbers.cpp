@@ -35,9 +35,35 @@ std::vector<std::uint64_t> read_code_numbers(const DataFile& file, std::int32_t 
   return numbers;
 }
 
+std::vector<std::int32_t> read_run_offsets(const DataFile& file, std::int32_t block,
+                                           std::int32_t count,
+                                           std::span<const std::uint64_t> numbers) {
+  const std::int64_t start = std::int64_t{block} * kBlockSize;
+  const std::string_view bytes = file.bytes();
+  if (count < 1 || numbers.size() != static_cast<std::size_t>(count) || start < 0 ||
+      start > static_cast<std::int64_t>(bytes.size()) ||
+      (static_cast<std::int64_t>(bytes.size()) - start) / kIndexRecordSize < count) {
+    return {};
+  }
+  std::vector<std::int32_t> offsets;
+  offsets.reserve(numbers.size());
+  const auto* record = reinterpret_cast<const unsigned char*>(bytes.data() + start);
+  for (std::size_t r = 0; r < numbers.size(); ++r, record += kIndexRecordSize) {
+    const unsigned char* offset = record + kCodeSize;
+    const unsigned char* ordinal = offset + 4;
+    const bool run_start = r == 0 || numbers[r] != numbers[r - 1];
+    if (run_start && (ordinal[0] | ordinal[1] << 8) != 1) return {};
+    offsets.push_back(static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(offset[0]) | static_cast<std::uint32_t>(offset[1]) << 8 |
+        static_cast<std::uint32_t>(offset[2]) << 16 | static_cast<std::uint32_t>(offset[3]) << 24));
+  }
+  return offsets;
+}
+
 void read_index_codes(PostalDb& db) {
   db.main_codes = read_code_numbers(db.main_file, db.dir.blk1[3], db.dir.code_count);
   db.detail_codes = read_code_numbers(db.detail_file, db.dir.blk2[3], db.dir.code2_count);
+  db.lookup_tables = {};
 }
 
 }  // namespace kovari::postaldb

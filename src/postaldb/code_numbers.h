@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -30,7 +31,16 @@ std::uint64_t code_number(std::string_view code);
 std::vector<std::uint64_t> read_code_numbers(const DataFile& file, std::int32_t block,
                                              std::int32_t count);
 
-// main_codes and detail_codes from the index blocks and counts of db.dir.
+// The record offsets of the index records 1..count (element r - 1 of record
+// r) whose numbers are `numbers`, when every record lies whole inside the file
+// and the first record of every run of equal codes has run ordinal 1: a run's
+// records are then the ones its first record begins. Empty otherwise.
+std::vector<std::int32_t> read_run_offsets(const DataFile& file, std::int32_t block,
+                                           std::int32_t count,
+                                           std::span<const std::uint64_t> numbers);
+
+// main_codes and detail_codes from the index blocks and counts of db.dir;
+// the tables of the look-ups (code_lookup_tables.h) are made again on first use.
 void read_index_codes(PostalDb& db);
 
 }  // namespace kovari::postaldb

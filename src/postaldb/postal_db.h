@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "postaldb/code_lookup_tables.h"
 #include "postaldb/data_file.h"
+#include "postaldb/made_on_first_use.h"
 #include "postaldb/tables.h"
 
 namespace kovari::postaldb {
@@ -25,6 +27,9 @@ struct PostalDb {
   // (postaldb/code_numbers.h).
   std::vector<std::uint64_t> main_codes;
   std::vector<std::uint64_t> detail_codes;
+  // Their directory, record offsets and location names, made by the first
+  // exact look-up of a code (postaldb/code_lookup_tables.h).
+  MadeOnFirstUse<CodeLookupTables> lookup_tables;
 };
 
 }  // namespace kovari::postaldb

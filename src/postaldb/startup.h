@@ -31,7 +31,7 @@ inline constexpr std::u16string_view kPreparingCaption = u"ソラト郵便番号
 //  - reads the third directory when Flag::kDetailFile is not 0, the fourth when
 //    data4_present is 1, and checks that every table lies inside its file;
 //  - reads the codes of the two postal-code indexes into main_codes and
-//    detail_codes;
+//    detail_codes (their directory is made by the first look-up of a code);
 //  - sets the progress range and runs the table loaders (prefectures,
 //    cities, buildings, detail city positions and word table when kDetailFile
 //    is not 0, ward pairs, replacement pairs, 字 words, kanji numerals),

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "session/convert_address.h"
-#include "session/convert_code.h"
 
 namespace kovari {
 
@@ -11,8 +10,9 @@ clipboard::ClipConverter::Address SessionClipConverter::code_to_address(std::u16
                                                                         bool first_of_several) {
   code_search::SearchOptions options;
   options.first_of_several = first_of_several;
-  CodeOutcome found = convert_code(session_, host_, code, CallerMode::kClipboard, options);
-  return {std::move(found.address), std::move(found.pobox), std::move(found.office)};
+  const CodeOutcome& found =
+      convert_code(session_, host_, code, CallerMode::kClipboard, code_buffers_, options);
+  return {found.address, found.pobox, found.office};
 }
 
 clipboard::ClipConverter::Code SessionClipConverter::address_to_code(std::u16string_view address) {

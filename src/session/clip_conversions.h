@@ -5,6 +5,7 @@
 
 #include "clipboard/clip_watch.h"
 #include "host/host.h"
+#include "session/convert_code.h"
 #include "session/session.h"
 
 namespace kovari {
@@ -19,6 +20,7 @@ class SessionClipConverter : public clipboard::ClipConverter {
  private:
   Session& session_;
   Host& host_;
+  CodeBuffers code_buffers_;  // their room kept from one copied code to the next
 };
 
 }  // namespace kovari

@@ -101,7 +101,8 @@ class Cp932Table {
       // Eight ASCII bytes at a time (ASCII decodes to itself): the digits,
       // commas and line ends of a batch file.
       std::uint64_t block = 0;
-      if (end - in >= 8 && (std::memcpy(&block, in, 8), (block & 0x8080808080808080) == 0)) {
+      if (*in < 0x80 && end - in >= 8 &&
+          (std::memcpy(&block, in, 8), (block & 0x8080808080808080) == 0)) {
         out = std::copy(in, in + 8, out);
         in += 8;
         continue;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "code_search/code_index.h"
@@ -285,6 +286,64 @@ TEST_F(CodeSearchTest, SearchEndsAfterTwentyStepsBetweenAdjacentCodes) {
   EXPECT_EQ(search_index(index, u"1000004", IndexSearch::HighBound), std::nullopt);
   EXPECT_EQ(search_index(index, u"1000003", IndexSearch::Exact), 2);
   EXPECT_EQ(search_index(index, u"1000001", IndexSearch::Exact), 1);
+}
+
+// Damaged data: a town-area index out of order, and a detail index counting a
+// record past the end of its file, are searched as they lie; a key that is
+// not seven digits goes to the searches of the indexes too.
+TEST_F(CodeSearchTest, LookupFindsWhatTheIndexSearchesFindInDamagedIndexes) {
+  image.town("1000005", chiyoda, u"カ霞が関");
+  image.town("1000001", chiyoda, u"チ千代田");
+  image.town("1000003", chiyoda, u"ナ永田町");
+  image.town("1000009", chiyoda, u"ユ有楽町");
+  open();
+  EXPECT_FALSE(postaldb::code_lookup_tables(db).codes.ready());
+  db.dir.code2_count = 3;
+  postaldb::read_index_codes(db);
+  const CodeIndex main = CodeIndex::main_index(db);
+  for (std::u16string_view key :
+       {u"1000001", u"1000003", u"1000005", u"1000009", u"1000002", u"100000A", u"100"}) {
+    const CodeLookup lookup(db, key);
+    EXPECT_EQ(lookup.main_record(), search_index(main, key, IndexSearch::Exact))
+        << text::to_utf8(key);
+    EXPECT_EQ(lookup.detail_record(), std::nullopt) << text::to_utf8(key);
+  }
+  // The out-of-order record before the middle cannot be found.
+  EXPECT_EQ(CodeLookup(db, u"1000001").main_record(), std::nullopt);
+  EXPECT_EQ(CodeLookup(db, u"1000009").main_record(), 4);
+}
+
+// The batch jobs share one database: the first look-ups of two threads at
+// once make the directory once, and both find what the index search finds.
+TEST_F(CodeSearchTest, FirstLookupsFromTwoThreadsAtOnceFindTheRuns) {
+  const std::vector<std::u16string> codes = {u"0010000", u"1000005", u"1000009", u"6020000"};
+  image.town("0010000", sapporo, u"ア一");
+  image.town("1000005", chiyoda, u"マ丸の内（１丁目）");
+  image.town("1000005", chiyoda, u"マ丸の内（２丁目）");
+  image.town("1000009", chiyoda, u"ユ有楽町");
+  image.town("6020000", kamigyo, u"ア以下に掲載がない場合");
+  open();
+  const CodeIndex main = CodeIndex::main_index(db);
+  std::vector<std::optional<std::int32_t>> expected;
+  for (const std::u16string& code : codes) {
+    expected.push_back(search_index(main, code, IndexSearch::Exact));
+  }
+  auto look_up_all = [&](std::vector<std::optional<std::int32_t>>& found, std::size_t& runs) {
+    for (const std::u16string& code : codes) {
+      const CodeLookup lookup(db, code);
+      found.push_back(lookup.main_record());
+      runs += lookup.main_run().size();
+    }
+  };
+  std::vector<std::optional<std::int32_t>> first, second;
+  std::size_t first_runs = 0, second_runs = 0;
+  std::thread other([&] { look_up_all(second, second_runs); });
+  look_up_all(first, first_runs);
+  other.join();
+  EXPECT_EQ(first, expected);
+  EXPECT_EQ(second, expected);
+  EXPECT_EQ(first_runs, 5U);
+  EXPECT_EQ(second_runs, 5U);
 }
 
 TEST_F(CodeSearchTest, EmptyIndexFindsNothing) {

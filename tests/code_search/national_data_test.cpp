@@ -42,6 +42,22 @@ class NationalDataTest : public ::testing::Test {
     return missing;
   }
 
+  // The run the lookup found is the one the index's own walk meets: it
+  // begins with run ordinal 1 and ends where the code changes, and its
+  // offsets are its records'.
+  static void expect_whole_run(const CodeIndex& index, std::optional<std::int32_t> first,
+                               std::span<const std::int32_t> run) {
+    if (!first) return;
+    ASSERT_FALSE(run.empty()) << *first;
+    EXPECT_EQ(index.record(*first).ordinal, 1) << *first;
+    const auto length = static_cast<std::int32_t>(run.size());
+    for (std::int32_t r = *first; r < *first + length; ++r) {
+      EXPECT_EQ(index.number(r), index.number(*first)) << r;
+      EXPECT_EQ(run[static_cast<std::size_t>(r - *first)], index.record(r).offset) << r;
+    }
+    EXPECT_NE(index.number(*first + length), index.number(*first)) << *first;
+  }
+
   testing::LoadedDb loaded;
 };
 
@@ -57,6 +73,50 @@ TEST_F(NationalDataTest, EveryDetailCodeGivesAnAddress) {
   EXPECT_GT(index.count(), 10000);
   loaded.settings.set_flag(settings::Flag::kDetailFile, 1);
   EXPECT_EQ(codes_without_address(index), std::vector<std::u16string>{});
+}
+
+// The directory of codes answers every code of both indexes, and the code
+// after each, as the search of each index does.
+TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
+  const CodeIndex main = CodeIndex::main_index(loaded.db);
+  const CodeIndex detail = CodeIndex::detail_index(loaded.db);
+  ASSERT_TRUE(postaldb::code_lookup_tables(loaded.db).codes.ready());
+  int found = 0;
+  for (const CodeIndex* index : {&main, &detail}) {
+    for (std::int32_t r = 1; r <= index->count(); ++r) {
+      const std::u16string code = index->code(r);
+      std::u16string next = code;
+      for (auto digit = next.rbegin(); digit != next.rend() && ++*digit > u'9'; ++digit)
+        *digit = u'0';
+      for (const std::u16string& key : {code, next}) {
+        const CodeLookup lookup(loaded.db, key);
+        const std::optional<std::int32_t> in_main = lookup.main_record();
+        const std::optional<std::int32_t> in_detail = lookup.detail_record();
+        ASSERT_EQ(in_main, search_index(main, key, IndexSearch::Exact)) << text::to_utf8(key);
+        ASSERT_EQ(in_detail, search_index(detail, key, IndexSearch::Exact)) << text::to_utf8(key);
+        if (in_main || in_detail) ++found;
+        expect_whole_run(main, in_main, lookup.main_run());
+        expect_whole_run(detail, in_detail, lookup.detail_run());
+      }
+    }
+  }
+  EXPECT_GT(found, 140000);
+}
+
+// The names the look-ups begin a line with are the base address of every
+// location of the tables.
+TEST_F(NationalDataTest, LocationTextsAreTheBaseAddresses) {
+  const postaldb::PostalTables& tables = loaded.db.tables;
+  const postaldb::LocationTexts& texts = postaldb::code_lookup_tables(loaded.db).locations;
+  const auto prefs = static_cast<std::int32_t>(tables.pref_name.size());
+  const auto cities = static_cast<std::int32_t>(tables.city_name1.size());
+  for (std::int32_t city = 0; city <= cities; ++city) {
+    for (std::int32_t pref = 0; pref <= prefs; ++pref) {
+      std::u16string line;
+      texts.append(pref + 64 * city, line);
+      ASSERT_EQ(line, base_address(tables, pref + 64 * city)) << pref << " " << city;
+    }
+  }
 }
 
 TEST_F(NationalDataTest, WellKnownCodes) {

@@ -65,5 +65,58 @@ TEST_F(ReadCodeNumbersTest, ReadsTheCountedRecordsAsFarAsTheFileHoldsTheirCodes)
   }
 }
 
+// Index records (code, offset, run ordinal) in block 1 of a file.
+class ReadRunOffsetsTest : public ::testing::Test {
+ protected:
+  struct Record {
+    std::string code;
+    std::int32_t offset;
+    std::int16_t ordinal;
+  };
+  std::vector<std::int32_t> offsets(const std::vector<Record>& records, std::int32_t count,
+                                    std::size_t cut = 0) {
+    std::string bytes(static_cast<std::size_t>(kBlockSize), '\0');
+    for (const Record& r : records) {
+      bytes += r.code;
+      for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<char>(r.offset >> shift));
+      bytes.push_back(static_cast<char>(r.ordinal & 0xFF));
+      bytes.push_back(static_cast<char>(r.ordinal >> 8));
+    }
+    bytes.resize(bytes.size() - cut);
+    const std::filesystem::path path = folder.path() / "index.dat";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    DataFile file;
+    EXPECT_TRUE(file.open(path));
+    return read_run_offsets(file, 1, count, read_code_numbers(file, 1, count));
+  }
+
+  testing::TempFolder folder;
+};
+
+TEST_F(ReadRunOffsetsTest, GivesTheOffsetsOnlyWhenEveryRunBeginsWithOrdinalOneAndIsWhole) {
+  const std::vector<Record> whole = {
+      {"1000001", 10, 1}, {"1000001", 20, 2}, {"1000001", 30, 3}, {"1000005", 40, 1}};
+  EXPECT_EQ(offsets(whole, 4), (std::vector<std::int32_t>{10, 20, 30, 40}));
+  // Only the first record of a run must carry ordinal 1.
+  EXPECT_EQ(offsets({{"1000001", 10, 1}, {"1000001", 20, 7}}, 2),
+            (std::vector<std::int32_t>{10, 20}));
+  const struct {
+    const char* what;
+    std::vector<Record> records;
+    std::int32_t count;
+    std::size_t cut;
+  } kEmpty[] = {
+      {"a run that begins with ordinal 2", {{"1000001", 10, 2}, {"1000005", 40, 1}}, 2, 0},
+      {"a later run that begins with 0", {{"1000001", 10, 1}, {"1000005", 40, 0}}, 2, 0},
+      {"a count past the records", whole, 5, 0},
+      {"the last record's ordinal cut off", whole, 4, 1},
+      {"no records", whole, 0, 0},
+  };
+  for (const auto& c : kEmpty) {
+    EXPECT_EQ(offsets(c.records, c.count, c.cut), std::vector<std::int32_t>{}) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace kovari::postaldb

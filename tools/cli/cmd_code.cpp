@@ -50,7 +50,8 @@ class CodeLookup {
   // Seven digits: the code's results (one line with the message when it has
   // none); fewer: the codes that begin with them.
   void lookup_code(const std::u16string& digits) {
-    const CodeOutcome found = convert_code(session_, host_, digits, CallerMode::kClipboard);
+    const CodeOutcome& found =
+        convert_code(session_, host_, digits, CallerMode::kClipboard, buffers_);
     if (found.result == code_search::SearchOutcome::Single) {
       print(digits, {found.address, found.pobox, found.office}, found.message);
       return;
@@ -79,6 +80,7 @@ class CodeLookup {
   Host& host_;
   bool hyphen_;
   Output& out_;
+  CodeBuffers buffers_;  // their room kept from one code to the next
 };
 
 }  // namespace
