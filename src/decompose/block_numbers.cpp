@@ -167,6 +167,15 @@ void no_to_dash_outside_sonota(std::u16string& s) {
   if (no != 0 && !contains(s, u"その他")) no_to_dash(s, no);
 }
 
+// The same for a text read in place: tail itself when it holds no の to
+// change, else the changed copy in buffer.
+std::u16string_view no_to_dash_outside_sonota(std::u16string_view tail, std::u16string& buffer) {
+  if (!contains(tail, u"の")) return tail;
+  assign_part(buffer, tail);
+  no_to_dash_outside_sonota(buffer);
+  return buffer;
+}
+
 }  // namespace
 
 void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_flag, int ban_flag,
@@ -198,18 +207,16 @@ void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_da
                         int second_dash) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
-  std::u16string& s = d.tail_text;  // a copy: tail may be one of the parts written below
-  assign_part(s, tail);
   int& banchou = slot.addr_flag[kBanchou];
   if (banchou != 0) {
-    banchou = InStr(s, u"番町");
+    banchou = InStr(tail, u"番町");
     if (banchou != 0) {
-      part[kTownArea] += text::left_view(s, banchou + 1);
+      part[kTownArea] += text::left_view(tail, banchou + 1);
       part[kChomeNumber].clear();
       return;
     }
   }
-  no_to_dash_outside_sonota(s);
+  const std::u16string_view s = no_to_dash_outside_sonota(tail, d.tail_text);
   const int b = first_dash != 0 ? InStr(s, u"-") : 0;
   if (b == 0) return;
   const int c = second_dash != 0 ? InStr(b + 1, s, u"-") : 0;

@@ -23,7 +23,8 @@ void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_f
 
 // Splits a dash tail (3-5-7, 1-2-3-4) into parts 5 to 7 and 9; a dash flag of
 // 0 means "do not look for that dash". With 番町 in the town area (kBanchou)
-// the text up to 番町 joins the town area instead.
+// the text up to 番町 joins the town area instead. The tail is read in place:
+// it must not be one of the parts of d.
 void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash,
                         int second_dash);
 

@@ -61,10 +61,13 @@ void split_after_jo_sen(std::u16string_view w, int marker, Decomposition& d,
   parse_block_numbers(d, part[kChomeNumber], 1, 1, 1);
 }
 
-// Cases E/F: the town area ends at the first digit, or in 京都市 at its town.
-void split_at(std::u16string_view w, int end, std::u16string& town, std::u16string& tail) {
+// Cases E/F/G: the town area ends at the first digit, or in 京都市 at its town;
+// returns the block tail after it, which tail receives too.
+std::u16string_view split_at(std::u16string_view w, int end, std::u16string& town,
+                             std::u16string& tail) {
   set_left(town, w, end);
   set_mid(tail, w, end + 1);
+  return text::mid_view(w, end + 1);
 }
 
 // The number scan from the first digit of the town-area text; returns whether
@@ -95,16 +98,17 @@ bool scan_numbers(std::u16string_view w, Decomposition& d, const postaldb::Posta
       parse_block_numbers(d, part[kChomeNumber], P[kCho], P[kBan], P[kGo]);
     } else if (D != 0) {  // F: dashes
       const int a = kyoto_town_end(w, part[kCity]);
-      split_at(w, a > i ? a : i - 1, part[kTownArea], part[kChomeNumber]);
+      const std::u16string_view tail =
+          split_at(w, a > i ? a : i - 1, part[kTownArea], part[kChomeNumber]);
       slot.addr_part_copy[kChomeNumber] = part[kChomeNumber];
-      parse_dash_numbers(d, part[kChomeNumber], P[kDash1], P[kDash2]);
+      parse_dash_numbers(d, tail, P[kDash1], P[kDash2]);
     } else if (P[kBanchou] != 0) {  // G with 番町: the scan goes on
       part[kTownArea].assign(w);
       continue;
     } else {  // G
-      split_at(w, i - 1, part[kTownArea], part[kBanchiNumber]);
+      const std::u16string_view tail = split_at(w, i - 1, part[kTownArea], part[kBanchiNumber]);
       slot.addr_part_copy[kChomeNumber] = part[kBanchiNumber];
-      parse_dash_numbers(d, part[kBanchiNumber], 1, 1);
+      parse_dash_numbers(d, tail, 1, 1);
     }
     return digit_seen;
   }
