@@ -202,7 +202,7 @@ void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_f
 }
 
 void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash,
-                        int second_dash) {
+                        int second_dash, AddrPart unsplit) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
   int& banchou = slot.addr_flag[kBanchou];
@@ -216,7 +216,10 @@ void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_da
   }
   const std::u16string_view s = no_to_dash_outside_sonota(tail, d.tail_text);
   const int b = first_dash != 0 ? InStr(s, u"-") : 0;
-  if (b == 0) return;
+  if (b == 0) {
+    assign_part(part[unsplit], tail);
+    return;
+  }
   const int c = second_dash != 0 ? InStr(b + 1, s, u"-") : 0;
   set_left(part[kChomeNumber], s, b - 1);
   if (c != 0) {
