@@ -201,8 +201,8 @@ void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_f
   }
 }
 
-void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash,
-                        int second_dash, AddrPart unsplit) {
+void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash, int second_dash,
+                        AddrPart unsplit) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
   int& banchou = slot.addr_flag[kBanchou];
