@@ -31,8 +31,9 @@ void split_room_number(std::u16string& part8, std::u16string& part9) {
   part8.resize(h);
 }
 
-// A short run of ASCII digits: a number to the general test too, which is
-// left the long ones (a value beyond a double is no number to it).
+// At most 15 ASCII digits, which the general numeric test takes for a number
+// too; longer runs are left to that test (a value beyond a double is no
+// number to it).
 bool short_ascii_digits(std::u16string_view s) {
   return !s.empty() && s.size() <= 15 &&
          std::all_of(s.begin(), s.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });

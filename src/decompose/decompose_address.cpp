@@ -30,7 +30,8 @@ void start(Decomposition& d) {
 
 // Copies s to out and returns the end of the copy. Parts are mostly a few
 // characters long: up to 8 of them are copied by two fixed-size copies that
-// may overlap, which the compiler writes in place of a call to the library.
+// may overlap, which compile to plain loads and stores instead of a library
+// call.
 char16_t* copy_units(std::u16string_view s, char16_t* out) {
   const std::size_t n = s.size();
   if (n > 8) {
