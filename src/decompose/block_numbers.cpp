@@ -22,12 +22,12 @@ std::u16string_view between(std::u16string_view s, int a, int b) {
   return text::mid_view(s, a + 1, b - a - 1);
 }
 
-// kGoNumber holds what follows a dash; a further dash moves its rest to kExtraNumber.
-void split_fourth_number(std::u16string& part7, std::u16string& part9) {
-  const int q = InStr(part7, u"-");
-  if (q == 0) return;
-  part9.assign(text::mid_view(part7, q + 1));
-  part7.resize(q - 1);
+// kGoNumber gets what follows a dash, go; a further dash in it moves its rest
+// to kExtraNumber.
+void set_go_number(std::u16string_view go, std::u16string& part7, std::u16string& part9) {
+  const int q = InStr(go, u"-");
+  if (q != 0) part9.assign(text::mid_view(go, q + 1));
+  assign_part(part7, q != 0 ? text::left_view(go, q - 1) : go);
 }
 
 // Marker positions in a block tail (1-based, 0 = absent).
@@ -103,8 +103,7 @@ void split_with_chome(std::u16string_view s, const TailMarkers& m, Parts& part) 
       set_if_any(part[kBanchiNumber], text::mid_view(s, m.after_chome, m.dash - m.after_chome));
     }
     if (m.dash < text::Len(s)) {
-      set_mid(part[kGoNumber], s, m.dash + 1);
-      split_fourth_number(part[kGoNumber], part[kExtraNumber]);
+      set_go_number(text::mid_view(s, m.dash + 1), part[kGoNumber], part[kExtraNumber]);
       if (const int ban = InStr(part[kGoNumber], u"番"); ban != 0) {
         const int banchi = InStr(part[kGoNumber], u"番地");
         part[kBuilding].assign(text::mid_view(part[kGoNumber], banchi != 0 ? banchi + 2 : ban + 1));
@@ -136,8 +135,7 @@ void split_without_chome(std::u16string_view s, const TailMarkers& m, Parts& par
     if (second != 0) {
       set_left(part[kChomeNumber], s, m.dash - 1);
       set_mid(part[kBanchiNumber], s, m.dash + 1, second - m.dash - 1);
-      set_mid(part[kGoNumber], s, second + 1);
-      split_fourth_number(part[kGoNumber], part[kExtraNumber]);
+      set_go_number(text::mid_view(s, second + 1), part[kGoNumber], part[kExtraNumber]);
     } else {
       set_left(part[kBanchiNumber], s, m.dash - 1);
       set_mid(part[kGoNumber], s, m.dash + 1);
@@ -167,6 +165,15 @@ void no_to_dash_outside_sonota(std::u16string& s) {
   if (no != 0 && !contains(s, u"その他")) no_to_dash(s, no);
 }
 
+// The same for a text read in place: tail itself when it holds no の to
+// change, else the changed copy in buffer.
+std::u16string_view no_to_dash_outside_sonota(std::u16string_view tail, std::u16string& buffer) {
+  if (!contains(tail, u"の")) return tail;
+  assign_part(buffer, tail);
+  no_to_dash_outside_sonota(buffer);
+  return buffer;
+}
+
 }  // namespace
 
 void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_flag, int ban_flag,
@@ -194,30 +201,30 @@ void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_f
   }
 }
 
-void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash,
-                        int second_dash) {
+void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash, int second_dash,
+                        AddrPart unsplit) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
-  std::u16string& s = d.tail_text;  // a copy: tail may be one of the parts written below
-  assign_part(s, tail);
   int& banchou = slot.addr_flag[kBanchou];
   if (banchou != 0) {
-    banchou = InStr(s, u"番町");
+    banchou = InStr(tail, u"番町");
     if (banchou != 0) {
-      part[kTownArea] += text::left_view(s, banchou + 1);
+      part[kTownArea] += text::left_view(tail, banchou + 1);
       part[kChomeNumber].clear();
       return;
     }
   }
-  no_to_dash_outside_sonota(s);
+  const std::u16string_view s = no_to_dash_outside_sonota(tail, d.tail_text);
   const int b = first_dash != 0 ? InStr(s, u"-") : 0;
-  if (b == 0) return;
+  if (b == 0) {
+    assign_part(part[unsplit], tail);
+    return;
+  }
   const int c = second_dash != 0 ? InStr(b + 1, s, u"-") : 0;
   set_left(part[kChomeNumber], s, b - 1);
   if (c != 0) {
     set_mid(part[kBanchiNumber], s, b + 1, c - b - 1);
-    set_mid(part[kGoNumber], s, c + 1);
-    split_fourth_number(part[kGoNumber], part[kExtraNumber]);
+    set_go_number(text::mid_view(s, c + 1), part[kGoNumber], part[kExtraNumber]);
   } else {
     set_mid(part[kBanchiNumber], s, b + 1);
   }

@@ -22,10 +22,12 @@ void parse_block_numbers(Decomposition& d, std::u16string_view tail, int chome_f
                          int go_flag);
 
 // Splits a dash tail (3-5-7, 1-2-3-4) into parts 5 to 7 and 9; a dash flag of
-// 0 means "do not look for that dash". With 番町 in the town area (kBanchou)
-// the text up to 番町 joins the town area instead.
-void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash,
-                        int second_dash);
+// 0 means "do not look for that dash". A tail without a dash to split goes
+// whole to part unsplit. With 番町 in the town area (kBanchou) the text up to
+// 番町 joins the town area instead and part 5 is cleared. The tail is read in
+// place: it must not be one of the parts of d.
+void parse_dash_numbers(Decomposition& d, std::u16string_view tail, int first_dash, int second_dash,
+                        AddrPart unsplit);
 
 // A town area with a 区 number: text is the town-area text, i the position of
 // its first digit and k that of 区 (3区12 -> part 4 三区, part 5 12).

@@ -1,5 +1,7 @@
 // The split of a building or room text off the last number part at the end of
 // decomposition.
+#include <algorithm>
+
 #include "decompose/block_numbers.h"
 #include "decompose/text_scan.h"
 #include "text/vb.h"
@@ -29,13 +31,21 @@ void split_room_number(std::u16string& part8, std::u16string& part9) {
   part8.resize(h);
 }
 
+// At most 15 ASCII digits, which the general numeric test takes for a number
+// too; longer runs are left to that test (a value beyond a double is no
+// number to it).
+bool short_ascii_digits(std::u16string_view s) {
+  return !s.empty() && s.size() <= 15 &&
+         std::all_of(s.begin(), s.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
 }  // namespace
 
 void split_tail_text(Decomposition& d, AddrPart q) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
   if (q >= kChomeNumber && q <= kGoNumber) {
-    if (text::IsNumeric(part[q])) return;
+    if (short_ascii_digits(part[q]) || text::IsNumeric(part[q])) return;
     const std::u16string e = without_first_marker(part[q]);
     // A number starting at character 1 or 2 is kept; the text after it splits.
     int i = digit_at(e, 1) ? 1 : digit_at(e, 2) ? 2 : 0;

@@ -28,13 +28,16 @@ void apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables
 }
 
 void normalize_ke(std::u16string& text) {
-  const std::size_t ke = text.find(u'ヶ');
-  if (ke != std::u16string::npos) {
-    text[ke] = u'ケ';
-    return;
+  // One pass: the first ヶ wins over any ガ, before or after it.
+  char16_t* first_ga = nullptr;
+  for (char16_t& c : text) {
+    if (c == u'ヶ') {
+      c = u'ケ';
+      return;
+    }
+    if (c == u'ガ' && first_ga == nullptr) first_ga = &c;
   }
-  const std::size_t ga = text.find(u'ガ');
-  if (ga != std::u16string::npos) text[ga] = u'が';
+  if (first_ga != nullptr) *first_ga = u'が';
 }
 
 void jo_sen_to_kanji(std::u16string& text, const postaldb::PostalTables& tables, int& added_len) {

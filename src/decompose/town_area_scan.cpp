@@ -61,10 +61,21 @@ void split_after_jo_sen(std::u16string_view w, int marker, Decomposition& d,
   parse_block_numbers(d, part[kChomeNumber], 1, 1, 1);
 }
 
-// Cases E/F: the town area ends at the first digit, or in 京都市 at its town.
+// Case E: the town area ends at the first digit, or in 京都市 at its town.
 void split_at(std::u16string_view w, int end, std::u16string& town, std::u16string& tail) {
   set_left(town, w, end);
   set_mid(tail, w, end + 1);
+}
+
+// Cases F/G: as E, for a tail parse_dash_numbers reads in place; the tail as
+// typed is kept for the windows.
+void split_dash_tail(std::u16string_view w, int end, Decomposition& d, int first_dash,
+                     int second_dash, AddrPart unsplit) {
+  DecompositionSlot& slot = d.slot[1];
+  set_left(slot.addr_part[kTownArea], w, end);
+  const std::u16string_view tail = text::mid_view(w, end + 1);
+  assign_part(slot.addr_part_copy[kChomeNumber], tail);
+  parse_dash_numbers(d, tail, first_dash, second_dash, unsplit);
 }
 
 // The number scan from the first digit of the town-area text; returns whether
@@ -95,16 +106,12 @@ bool scan_numbers(std::u16string_view w, Decomposition& d, const postaldb::Posta
       parse_block_numbers(d, part[kChomeNumber], P[kCho], P[kBan], P[kGo]);
     } else if (D != 0) {  // F: dashes
       const int a = kyoto_town_end(w, part[kCity]);
-      split_at(w, a > i ? a : i - 1, part[kTownArea], part[kChomeNumber]);
-      slot.addr_part_copy[kChomeNumber] = part[kChomeNumber];
-      parse_dash_numbers(d, part[kChomeNumber], P[kDash1], P[kDash2]);
+      split_dash_tail(w, a > i ? a : i - 1, d, P[kDash1], P[kDash2], kChomeNumber);
     } else if (P[kBanchou] != 0) {  // G with 番町: the scan goes on
       part[kTownArea].assign(w);
       continue;
     } else {  // G
-      split_at(w, i - 1, part[kTownArea], part[kBanchiNumber]);
-      slot.addr_part_copy[kChomeNumber] = part[kBanchiNumber];
-      parse_dash_numbers(d, part[kBanchiNumber], 1, 1);
+      split_dash_tail(w, i - 1, d, 1, 1, kBanchiNumber);
     }
     return digit_seen;
   }

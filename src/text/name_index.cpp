@@ -39,18 +39,27 @@ void NameIndex::rows_in(std::u16string_view text, std::vector<int>& rows) const 
   // Few pairs of a text are the start of a name: the bits of eight pairs are
   // worked out at once, pair_bit in 16-bit lanes (the key's second character
   // ^ its first << 3 ^ its second >> 13), and only then looked up one by one.
+  // The pairs left after the last whole block are those of the text's last
+  // eight pairs not seen yet.
   static_assert(kBitMask == 0xFFFF, "a bit is one 16-bit lane");
   constexpr std::size_t kBlock = 8;
-  for (; i + kBlock < text.size(); i += kBlock) {
-    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i + 1));
+  const auto probe_block = [&](std::size_t start, std::size_t first_new) {
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + start));
+    const __m128i second =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + start + 1));
     const __m128i bits =
         _mm_xor_si128(_mm_xor_si128(second, _mm_slli_epi16(first, 3)), _mm_srli_epi16(second, 13));
     alignas(16) std::uint16_t bit[kBlock];
     _mm_store_si128(reinterpret_cast<__m128i*>(bit), bits);
-    for (std::size_t j = 0; j < kBlock; ++j) {
-      if (pair_bits_[bit[j]]) add_rows(pair_key(text[i + j], text[i + j + 1]), rows);
+    for (std::size_t j = first_new; j < kBlock; ++j) {
+      if (pair_bits_[bit[j]]) add_rows(pair_key(text[start + j], text[start + j + 1]), rows);
     }
+  };
+  for (; i + kBlock < text.size(); i += kBlock) probe_block(i, 0);
+  if (i != 0 && i + 1 < text.size()) {
+    const std::size_t start = text.size() - 1 - kBlock;
+    probe_block(start, i - start);
+    i = text.size();
   }
 #endif
   for (; i + 1 < text.size(); ++i) {

@@ -99,21 +99,25 @@ TEST(ParseDashNumbersTest, SplitsDashTails) {
   struct Case {
     std::u16string_view tail;
     int first, second;
+    AddrPart unsplit;
     Parts expected;
   };
   const Case kCases[] = {
-      {u"3-5-7", 1, 1, {u"3", u"5", u"7", u"", u""}},
-      {u"1-2-3-4", 1, 1, {u"1", u"2", u"3", u"", u"4"}},
+      {u"3-5-7", 1, 1, kChomeNumber, {u"3", u"5", u"7", u"", u""}},
+      {u"1-2-3-4", 1, 1, kChomeNumber, {u"1", u"2", u"3", u"", u"4"}},
       // Two numbers are 丁目-番地 here.
-      {u"5-7", 1, 1, {u"5", u"7", u"", u"", u""}},
-      {u"3の5", 1, 1, {u"3", u"5", u"", u"", u""}},
-      {u"その他5の3", 1, 1, {u"", u"", u"", u"", u""}},
-      {u"5-7-9", 1, 0, {u"5", u"7-9", u"", u"", u""}},
-      {u"123", 1, 1, {u"", u"", u"", u"", u""}},
+      {u"5-7", 1, 1, kBanchiNumber, {u"5", u"7", u"", u"", u""}},
+      {u"3の5", 1, 1, kChomeNumber, {u"3", u"5", u"", u"", u""}},
+      {u"5-7-9", 1, 0, kChomeNumber, {u"5", u"7-9", u"", u"", u""}},
+      // Without a dash to split, the tail goes whole to the part named, as typed.
+      {u"その他5の3", 1, 1, kChomeNumber, {u"その他5の3", u"", u"", u"", u""}},
+      {u"123", 1, 1, kChomeNumber, {u"123", u"", u"", u"", u""}},
+      {u"123", 1, 1, kBanchiNumber, {u"", u"123", u"", u"", u""}},
+      {u"5-7", 0, 1, kBanchiNumber, {u"", u"5-7", u"", u"", u""}},
   };
   for (const Case& c : kCases) {
     Decomposition d;
-    parse_dash_numbers(d, std::u16string(c.tail), c.first, c.second);
+    parse_dash_numbers(d, std::u16string(c.tail), c.first, c.second, c.unsplit);
     EXPECT_EQ(parts_5_to_9(d), c.expected) << testing::utf8(c.tail);
   }
 }
@@ -123,7 +127,7 @@ TEST(ParseDashNumbersTest, BanchouJoinsTheTownArea) {
   d.slot[1].addr_part[4] = u"";
   d.slot[1].addr_part[5] = u"5番町1-2";
   d.slot[1].addr_flag[24] = 2;
-  parse_dash_numbers(d, d.slot[1].addr_part[5], 1, 1);
+  parse_dash_numbers(d, std::u16string(u"5番町1-2"), 1, 1, kChomeNumber);
   EXPECT_EQ(d.slot[1].addr_part[4], u"5番町");
   EXPECT_EQ(parts_5_to_9(d), (Parts{u"", u"", u"", u"", u""}));
 }

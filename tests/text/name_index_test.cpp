@@ -68,7 +68,7 @@ TEST(NameIndexTest, NoOccurringNameIsMissed) {
     NameIndex::Names names(12);
     for (std::u16string& name : names) name = some_text(4);
     const NameIndex index({names});
-    const std::u16string text = some_text(10);
+    const std::u16string text = some_text(24);  // past a block of eight pairs too
     std::vector<int> rows;
     index.rows_in(text, rows);
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
