@@ -1,6 +1,7 @@
 #include "batch/item_reader.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace kovari::batch {
 
@@ -121,13 +122,43 @@ std::u16string_view records_text(std::u16string_view text) {
   return text.substr(0, line_end == std::u16string_view::npos ? text.size() : line_end);
 }
 
-long count_items(ItemReader& reader) {
-  long count = 0;
-  while (!reader.at_end()) {
-    reader.read_item();
-    ++count;
+template <class View>
+void ItemCounter::add_units(View piece) {
+  for (const auto unit : piece) {
+    const char16_t c = static_cast<std::make_unsigned_t<decltype(unit)>>(unit);
+    if (state_ == State::kAfterCr) {
+      state_ = State::kBetween;
+      if (c == u'\n') continue;  // the LF of a CR LF
+    }
+    if (state_ == State::kBetween) {
+      ++count_;  // a character follows: an item begins here
+      state_ = State::kBlanks;
+    }
+    if (state_ == State::kBlanks) {
+      if (c == u' ' || c == u'\t') continue;
+      state_ = c == u'"' ? State::kQuoted : State::kPlain;
+      if (state_ == State::kQuoted) continue;
+    }
+    if (state_ == State::kQuoted) {
+      if (c == u'"') state_ = State::kAfterQuote;
+      continue;
+    }
+    // In a plain item or past a closing quote: up to the separator.
+    if (c == u',' || c == u'\n') {
+      state_ = State::kBetween;
+    } else if (c == u'\r') {
+      state_ = State::kAfterCr;
+    }
   }
-  return count;
+}
+
+template void ItemCounter::add_units(std::string_view);
+template void ItemCounter::add_units(std::u16string_view);
+
+long count_items(std::u16string_view text) {
+  ItemCounter counter;
+  counter.add(text);
+  return counter.count();
 }
 
 }  // namespace kovari::batch
