@@ -124,30 +124,43 @@ std::u16string_view records_text(std::u16string_view text) {
 
 template <class View>
 void ItemCounter::add_units(View piece) {
-  for (const auto unit : piece) {
-    const char16_t c = static_cast<std::make_unsigned_t<decltype(unit)>>(unit);
-    if (state_ == State::kAfterCr) {
-      state_ = State::kBetween;
-      if (c == u'\n') continue;  // the LF of a CR LF
-    }
-    if (state_ == State::kBetween) {
-      ++count_;  // a character follows: an item begins here
-      state_ = State::kBlanks;
-    }
-    if (state_ == State::kBlanks) {
-      if (c == u' ' || c == u'\t') continue;
-      state_ = c == u'"' ? State::kQuoted : State::kPlain;
-      if (state_ == State::kQuoted) continue;
-    }
-    if (state_ == State::kQuoted) {
-      if (c == u'"') state_ = State::kAfterQuote;
-      continue;
-    }
-    // In a plain item or past a closing quote: up to the separator.
-    if (c == u',' || c == u'\n') {
-      state_ = State::kBetween;
-    } else if (c == u'\r') {
-      state_ = State::kAfterCr;
+  const auto unit = [&piece](std::size_t i) {
+    return static_cast<char16_t>(
+        static_cast<std::make_unsigned_t<typename View::value_type>>(piece[i]));
+  };
+  const std::size_t size = piece.size();
+  for (std::size_t i = 0; i < size;) {
+    switch (state_) {
+      case State::kAfterCr:
+        state_ = State::kBetween;
+        if (unit(i) == u'\n') ++i;  // the LF of a CR LF
+        break;
+      case State::kBetween:
+        ++count_;  // a character follows: an item begins here
+        state_ = State::kBlanks;
+        break;
+      case State::kBlanks:
+        while (i < size && (unit(i) == u' ' || unit(i) == u'\t')) ++i;
+        if (i == size) break;
+        if (unit(i) == u'"') {
+          ++i;
+          state_ = State::kQuoted;
+        } else {
+          state_ = State::kPlain;
+        }
+        break;
+      case State::kQuoted:
+        while (i < size && unit(i) != u'"') ++i;
+        if (i < size) {
+          ++i;  // the closing quote
+          state_ = State::kPlain;
+        }
+        break;
+      case State::kPlain:
+        // Up to the separator: most of the text.
+        while (i < size && unit(i) != u',' && unit(i) != u'\r' && unit(i) != u'\n') ++i;
+        if (i < size) state_ = unit(i++) == u'\r' ? State::kAfterCr : State::kBetween;
+        break;
     }
   }
 }

@@ -111,12 +111,11 @@ class ItemCounter {
 
  private:
   enum class State {
-    kBetween,     // where an item begins, if any character follows
-    kBlanks,      // in the blanks in front of an item
-    kPlain,       // in an item that runs to the next separator
-    kQuoted,      // between the quotes of a quoted item
-    kAfterQuote,  // past the closing quote, up to the separator
-    kAfterCr,     // right after a CR: an LF would be part of its line end
+    kBetween,  // where an item begins, if any character follows
+    kBlanks,   // in the blanks in front of an item
+    kQuoted,   // between the quotes of a quoted item
+    kPlain,    // in an item or past its closing quote: up to the separator
+    kAfterCr,  // right after a CR: an LF would be part of its line end
   };
   template <class View>
   void add_units(View piece);

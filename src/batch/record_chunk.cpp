@@ -81,8 +81,7 @@ void RecordChunk::convert_share(Chunk& chunk, std::size_t job, RecordBuffer& rec
     record.unencodable = !converters_[job]->append_line(std::span(rec_item).subspan(1, out_count_),
                                                         line, share.bytes, record.end);
     if (r + 1 == chunk.count) {
-      std::swap_ranges(rec_item.begin() + 1, rec_item.begin() + 1 + out_count_,
-                       chunk.last.begin());
+      std::swap_ranges(rec_item.begin() + 1, rec_item.begin() + 1 + out_count_, chunk.last.begin());
     }
     if (record.unencodable) return;  // record.end holds the position of the bad character
     record.end = share.bytes.size();

@@ -104,7 +104,8 @@ class Cp932Table {
 
   // Whether every character of `bytes` is in the table.
   bool holds(std::string_view bytes) const {
-    return walk(bytes, [](const unsigned char*) {}, [](char16_t) {});
+    return walk(
+        bytes, [](const unsigned char*) {}, [](char16_t) {});
   }
 
  private:

@@ -25,7 +25,7 @@ TEST(BatchRunTest, RecordsPerSecond) {
 // Seven digits are written without a pass through Format: whatever the code,
 // the result is Format's.
 TEST(BatchRunTest, ACodeIsFormattedAsFormatFormatsIt) {
-  const std::u16string_view codes[] = {u"0600007", u"9999999", u"0000000", u"123",
+  const std::u16string_view codes[] = {u"0600007",  u"9999999",        u"0000000",  u"123",
                                        u"12345678", u"１２３４５６７", u"060-0007", u"",
                                        u" 0600007", u"06000O7"};
   for (const std::u16string_view code : codes) {
