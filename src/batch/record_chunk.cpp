@@ -37,12 +37,11 @@ RecordChunk::~RecordChunk() {
   work_ready_.notify_all();
 }
 
-void RecordChunk::add(RecordBuffer& rec_item) {
+void RecordChunk::add(const RecordBuffer& rec_item) {
   Chunk& chunk = filling();
+  std::copy_n(rec_item.begin() + 1, out_count_, chunk.items.begin() + chunk.count * out_count_);
   chunk.records[chunk.count].job =
       converters_.front()->affinity(rec_item, added_++) % converters_.size();
-  std::swap_ranges(rec_item.begin() + 1, rec_item.begin() + 1 + out_count_,
-                   chunk.items.begin() + chunk.count * out_count_);
   ++chunk.count;
 }
 
@@ -73,16 +72,11 @@ void RecordChunk::convert_share(Chunk& chunk, std::size_t job, RecordBuffer& rec
   for (std::size_t r = 0; r < chunk.count; ++r) {
     Record& record = chunk.records[r];
     if (record.job != job) continue;
-    // The items change hands rather than being copied: what the chunk gets
-    // back is room to be filled again.
-    std::swap_ranges(chunk.items.begin() + r * out_count_,
-                     chunk.items.begin() + (r + 1) * out_count_, rec_item.begin() + 1);
+    std::copy_n(chunk.items.begin() + r * out_count_, out_count_, rec_item.begin() + 1);
     converters_[job]->convert_record(rec_item, share.counts);
+    if (r + 1 == chunk.count) std::copy_n(rec_item.begin() + 1, out_count_, chunk.last.begin());
     record.unencodable = !converters_[job]->append_line(std::span(rec_item).subspan(1, out_count_),
                                                         line, share.bytes, record.end);
-    if (r + 1 == chunk.count) {
-      std::swap_ranges(rec_item.begin() + 1, rec_item.begin() + 1 + out_count_, chunk.last.begin());
-    }
     if (record.unencodable) return;  // record.end holds the position of the bad character
     record.end = share.bytes.size();
   }

@@ -38,9 +38,8 @@ class RecordChunk {
 
   bool full() const { return filling().count == capacity_; }
 
-  // Takes rec_item(1..out_count) as the next record, leaving in their place
-  // texts of no meaning (reused room).
-  void add(RecordBuffer& rec_item);
+  // Takes a copy of rec_item(1..out_count) as the next record.
+  void add(const RecordBuffer& rec_item);
 
   // Hands the records held on to the jobs, which convert them while the run
   // reads on, and hands the lines of the chunks converted by then to `write`,
