@@ -14,7 +14,6 @@
 #include "batch/job_converters.h"
 #include "session/convert_address.h"
 #include "session/program_files.h"
-#include "text/format.h"
 #include "text/strconv.h"
 #include "text/vb.h"
 
@@ -115,8 +114,7 @@ class AddressBatchRun : public RecordConverter {
       }
       const std::u16string& code = outcome.code;
       if (!code.empty()) ++counts.converted_count;
-      rec_item[new_code_pos_] =
-          code.empty() ? u"" : text::Format(code, f_.hyphen ? u"000-0000" : u"0000000");
+      rec_item[new_code_pos_] = code.empty() ? u"" : format_code(code, f_.hyphen);
       bool low_confidence = false;
       if (msg_pos_ != 0) {
         low_confidence = text::Right(text::Trim(code), 2) == u"00";

@@ -159,12 +159,31 @@ std::optional<BatchOutcome> check_output(const std::filesystem::path& in,
 
 std::u16string set_kovari_no(std::u16string_view item, int max_length) {
   const std::u16string_view trimmed = text::trim_view(item);
-  if (text::IsNumeric(trimmed) && text::Len(trimmed) <= max_length) return std::u16string(item);
+  if (text::Len(trimmed) <= max_length && text::IsNumeric(trimmed)) return std::u16string(item);
+  // The digits of the narrowed item: the only characters that narrow to a
+  // digit are the full-width digits.
   std::u16string digits;
-  for (const char16_t c : text::to_narrow(item)) {
-    if (c >= u'0' && c <= u'9') digits += c;
+  for (const char16_t c : item) {
+    if (c >= u'0' && c <= u'9') {
+      digits += c;
+    } else if (c >= u'０' && c <= u'９') {
+      digits += static_cast<char16_t>(u'0' + (c - u'０'));
+    }
   }
   return digits;
+}
+
+std::u16string format_code(std::u16string_view code, bool hyphen) {
+  const bool seven_digits = code.size() == 7 && std::ranges::all_of(code, [](char16_t c) {
+                              return c >= u'0' && c <= u'9';
+                            });
+  if (!seven_digits) return text::Format(code, hyphen ? u"000-0000" : u"0000000");
+  // Seven digits are their own "0000000".
+  if (!hyphen) return std::u16string(code);
+  std::u16string formatted(code.substr(0, 3));
+  formatted += u'-';
+  formatted += code.substr(3);
+  return formatted;
 }
 
 bool RecordConverter::append_line(std::span<const std::u16string> items, std::u16string& line,

@@ -76,6 +76,10 @@ std::optional<BatchOutcome> check_output(const std::filesystem::path& in,
 // digits read as half-width ("〒１００－０００１" gives "1000001").
 std::u16string set_kovari_no(std::u16string_view item, int max_length);
 
+// A code as a record or an answer carries it: Format with "000-0000" when
+// `hyphen`, else "0000000".
+std::u16string format_code(std::u16string_view code, bool hyphen);
+
 // The progress bar moves at every step-th record: the integer part of
 // record_count / 100 + 0.99999, at least 1.
 long progress_step(long record_count);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "text/sjis.h"
 
@@ -33,16 +34,20 @@ std::size_t whole_characters(std::string_view bytes) {
   return pos;
 }
 
-// The text of the bytes [0, end) of a file, decoded a piece at a time. A
-// character cut by the end of a piece waits for the next piece. A failure
-// ends the text and is left in `error`.
-class SjisFileSource : public TextSource {
+// The bytes [0, end) of a file a piece at a time, each piece checked as
+// Shift-JIS text (and decoded where asked). A character cut by the end of a
+// piece waits for the next piece. A failure ends the pieces and is left in
+// `error`.
+class SjisPieces {
  public:
-  SjisFileSource(const std::filesystem::path& path, io::RegularFile& file, std::uint64_t end,
-                 std::size_t piece_bytes, std::string& error)
+  SjisPieces(const std::filesystem::path& path, io::RegularFile& file, std::uint64_t end,
+             std::size_t piece_bytes, std::string& error)
       : path_(path), file_(file), end_(end), piece_bytes_(piece_bytes), error_(error) {}
 
-  bool append_piece(std::u16string& text) override {
+  // The next piece into `piece` (valid until the next call), decoded onto
+  // `text` unless it is null; false once none is left or one failed.
+  bool next(std::string_view& piece, std::u16string* text) {
+    bytes_.erase(0, whole_);
     if (!error_.empty() || next_ >= end_) return false;
     const std::size_t carried = bytes_.size();
     const auto wanted =
@@ -56,15 +61,15 @@ class SjisFileSource : public TextSource {
     if (read < wanted) return stop(" changed while it was being read");
     next_ += wanted;
     const std::string_view bytes(bytes_);
-    const std::size_t whole = next_ >= end_ ? bytes.size() : whole_characters(bytes);
+    whole_ = next_ >= end_ ? bytes.size() : whole_characters(bytes);
+    piece = bytes.substr(0, whole_);
     std::size_t bad = 0;
-    if (!text::append_decoded_sjis(bytes.substr(0, whole), text, bad)) {
+    if (text ? !text::append_decoded_sjis(piece, *text, bad) : !text::check_sjis(piece, bad)) {
       const long line = lines_ + 1 + std::count(bytes.begin(), bytes.begin() + bad, '\n');
       return stop(": line " + std::to_string(line) + " is not Shift-JIS text (byte offset " +
                   std::to_string(next_ - bytes.size() + bad) + ")");
     }
-    lines_ += std::count(bytes.begin(), bytes.begin() + whole, '\n');
-    bytes_.erase(0, whole);
+    lines_ += std::count(piece.begin(), piece.end(), '\n');
     return true;
   }
 
@@ -81,8 +86,23 @@ class SjisFileSource : public TextSource {
   const std::size_t piece_bytes_;
   std::string& error_;
   std::uint64_t next_ = 0;  // the next byte to read
-  std::string bytes_;       // read, not decoded yet: the start of a character cut off
-  long lines_ = 0;          // LFs decoded so far
+  std::string bytes_;       // the last piece, then the start of a character it cut off
+  std::size_t whole_ = 0;   // the bytes of the last piece
+  long lines_ = 0;          // LFs in the pieces so far
+};
+
+// The text of the bytes [0, end) of a file, decoded a piece at a time.
+class SjisFileSource : public TextSource {
+ public:
+  explicit SjisFileSource(SjisPieces pieces) : pieces_(std::move(pieces)) {}
+
+  bool append_piece(std::u16string& text) override {
+    std::string_view piece;
+    return pieces_.next(piece, &text);
+  }
+
+ private:
+  SjisPieces pieces_;
 };
 
 }  // namespace
@@ -93,8 +113,11 @@ bool InputFile::open(const std::filesystem::path& path) {
   item_total_ = 0;
   if (!file_.open(path)) return fail(" " + file_.error());
   if (!find_records_end()) return false;
-  ItemReader reader = records();
-  item_total_ = count_items(reader);
+  // The items are counted on the bytes: the text is decoded when it is read.
+  SjisPieces pieces(path_, file_, records_end_, piece_bytes_, error_);
+  ItemCounter counter;
+  for (std::string_view piece; pieces.next(piece, nullptr);) counter.add(piece);
+  item_total_ = counter.count();
   return error_.empty();
 }
 
@@ -130,8 +153,8 @@ bool InputFile::find_records_end() {
 }
 
 ItemReader InputFile::records() {
-  return ItemReader(
-      std::make_unique<SjisFileSource>(path_, file_, records_end_, piece_bytes_, error_));
+  return ItemReader(std::make_unique<SjisFileSource>(
+      SjisPieces(path_, file_, records_end_, piece_bytes_, error_)));
 }
 
 InputText read_input_file(const std::filesystem::path& path) {
@@ -141,9 +164,9 @@ InputText read_input_file(const std::filesystem::path& path) {
     result.error = describe(path) + " " + file.error();
     return result;
   }
-  SjisFileSource source(path, file, file.size(), kInputPieceBytes, result.error);
+  SjisPieces pieces(path, file, file.size(), kInputPieceBytes, result.error);
   std::u16string text;
-  while (source.append_piece(text)) {
+  for (std::string_view piece; pieces.next(piece, &text);) {
   }
   if (result.error.empty()) result.text = std::move(text);
   return result;

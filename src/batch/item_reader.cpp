@@ -1,6 +1,7 @@
 #include "batch/item_reader.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace kovari::batch {
 
@@ -121,13 +122,56 @@ std::u16string_view records_text(std::u16string_view text) {
   return text.substr(0, line_end == std::u16string_view::npos ? text.size() : line_end);
 }
 
-long count_items(ItemReader& reader) {
-  long count = 0;
-  while (!reader.at_end()) {
-    reader.read_item();
-    ++count;
+template <class View>
+void ItemCounter::add_units(View piece) {
+  const auto unit = [&piece](std::size_t i) {
+    return static_cast<char16_t>(
+        static_cast<std::make_unsigned_t<typename View::value_type>>(piece[i]));
+  };
+  const std::size_t size = piece.size();
+  for (std::size_t i = 0; i < size;) {
+    switch (state_) {
+      case State::kAfterCr:
+        state_ = State::kBetween;
+        if (unit(i) == u'\n') ++i;  // the LF of a CR LF
+        break;
+      case State::kBetween:
+        ++count_;  // a character follows: an item begins here
+        state_ = State::kBlanks;
+        break;
+      case State::kBlanks:
+        while (i < size && (unit(i) == u' ' || unit(i) == u'\t')) ++i;
+        if (i == size) break;
+        if (unit(i) == u'"') {
+          ++i;
+          state_ = State::kQuoted;
+        } else {
+          state_ = State::kPlain;
+        }
+        break;
+      case State::kQuoted:
+        while (i < size && unit(i) != u'"') ++i;
+        if (i < size) {
+          ++i;  // the closing quote
+          state_ = State::kPlain;
+        }
+        break;
+      case State::kPlain:
+        // Up to the separator: most of the text.
+        while (i < size && unit(i) != u',' && unit(i) != u'\r' && unit(i) != u'\n') ++i;
+        if (i < size) state_ = unit(i++) == u'\r' ? State::kAfterCr : State::kBetween;
+        break;
+    }
   }
-  return count;
+}
+
+template void ItemCounter::add_units(std::string_view);
+template void ItemCounter::add_units(std::u16string_view);
+
+long count_items(std::u16string_view text) {
+  ItemCounter counter;
+  counter.add(text);
+  return counter.count();
 }
 
 }  // namespace kovari::batch

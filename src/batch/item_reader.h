@@ -98,7 +98,33 @@ int split_line(std::u16string_view line, RecordBuffer& rec_item, int max_items =
 // last record keep their place (an empty record each in line mode).
 std::u16string_view records_text(std::u16string_view text);
 
-// The number of items the reader has left.
-long count_items(ItemReader& reader);
+// Counts the items of a text handed over piece by piece, cut anywhere, as a
+// reader of the whole text reads them, keeping nothing of it. Every character
+// the rules look at is a single ASCII unit, and no byte of a two-byte
+// Shift-JIS character is one of them: the bytes of a Shift-JIS text count as
+// its decoded text does.
+class ItemCounter {
+ public:
+  void add(std::string_view piece) { add_units(piece); }
+  void add(std::u16string_view piece) { add_units(piece); }
+  long count() const { return count_; }
+
+ private:
+  enum class State {
+    kBetween,  // where an item begins, if any character follows
+    kBlanks,   // in the blanks in front of an item
+    kQuoted,   // between the quotes of a quoted item
+    kPlain,    // in an item or past its closing quote: up to the separator
+    kAfterCr,  // right after a CR: an LF would be part of its line end
+  };
+  template <class View>
+  void add_units(View piece);
+
+  State state_ = State::kBetween;
+  long count_ = 0;
+};
+
+// The number of items of a whole text.
+long count_items(std::u16string_view text);
 
 }  // namespace kovari::batch

@@ -95,15 +95,33 @@ class Cp932Table {
     // Every character takes at least one byte: room enough without counting.
     text.resize(kept + bytes.size());
     char16_t* out = text.data() + kept;
+    const bool whole = walk(
+        bytes, [&out](const unsigned char* ascii) { out = std::copy(ascii, ascii + 8, out); },
+        [&out](char16_t unit) { *out++ = unit; });
+    text.resize(whole ? static_cast<std::size_t>(out - text.data()) : kept);
+    return whole;
+  }
+
+  // Whether every character of `bytes` is in the table.
+  bool holds(std::string_view bytes) const {
+    return walk(
+        bytes, [](const unsigned char*) {}, [](char16_t) {});
+  }
+
+ private:
+  // Hands each character of `bytes` on, eight ASCII bytes at a time to
+  // `ascii` (ASCII decodes to itself: the digits, commas and line ends of a
+  // batch file), any other as its unit to `put`; false at the first that is
+  // not in the table.
+  template <class Ascii, class Put>
+  bool walk(std::string_view bytes, const Ascii& ascii, const Put& put) const {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned char* const end = in + bytes.size();
     while (in != end) {
-      // Eight ASCII bytes at a time (ASCII decodes to itself): the digits,
-      // commas and line ends of a batch file.
       std::uint64_t block = 0;
       if (*in < 0x80 && end - in >= 8 &&
           (std::memcpy(&block, in, 8), (block & 0x8080808080808080) == 0)) {
-        out = std::copy(in, in + 8, out);
+        ascii(in);
         in += 8;
         continue;
       }
@@ -113,17 +131,12 @@ class Cp932Table {
         ++in;
       }
       ++in;
-      if (unit == kNone) {
-        text.resize(kept);
-        return false;
-      }
-      *out++ = unit;
+      if (unit == kNone) return false;
+      put(unit);
     }
-    text.resize(static_cast<std::size_t>(out - text.data()));
     return true;
   }
 
- private:
   // One character into `unit`; false (errno from iconv) when `in` is not
   // exactly one character.
   static bool decode_one(IconvDescriptor& decoder, std::string_view in, char16_t& unit) {
@@ -238,6 +251,13 @@ bool append_decoded_sjis(std::string_view bytes, std::u16string& text, std::size
       bytes, reinterpret_cast<char*>(text.data() + kept), count * sizeof(char16_t), error_offset);
   text.resize(written ? kept + *written / sizeof(char16_t) : kept);
   return written.has_value();
+}
+
+bool check_sjis(std::string_view bytes, std::size_t& error_offset) {
+  if (cp932_table().holds(bytes)) return true;
+  // The decoding says where the bytes go wrong.
+  std::u16string unused;
+  return append_decoded_sjis(bytes, unused, error_offset);
 }
 
 bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset) {

@@ -29,6 +29,10 @@ bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t&
 // The same appended to `text`: false on failure, and then `text` is as it was.
 bool append_decoded_sjis(std::string_view bytes, std::u16string& text, std::size_t& error_offset);
 
+// Whether `bytes` are valid CP932 (as append_decoded_sjis decodes them),
+// without decoding them; on failure error_offset is set as there.
+bool check_sjis(std::string_view bytes, std::size_t& error_offset);
+
 // UTF-16 to CP932; std::nullopt when a character has no CP932 code.
 std::optional<std::string> encode_sjis(std::u16string_view text);
 // The same; on failure error_position is the 0-based UTF-16 index of the first

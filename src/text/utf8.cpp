@@ -45,6 +45,14 @@ std::pair<char32_t, std::size_t> decode_utf8_at(std::string_view text, std::size
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(pos);
   if (lead < 0x80) return {lead, 1};
+  // Most of a Japanese text: three bytes whose lead allows neither an
+  // overlong form (0xE0) nor a surrogate (0xED).
+  if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && pos + 2 < text.size() &&
+      (byte(pos + 1) & 0xC0) == 0x80 && (byte(pos + 2) & 0xC0) == 0x80) {
+    return {static_cast<char32_t>((lead & 0x0F) << 12 | (byte(pos + 1) & 0x3F) << 6 |
+                                  (byte(pos + 2) & 0x3F)),
+            3};
+  }
   std::size_t length = 0;
   char32_t c = 0;
   char32_t minimum = 0;

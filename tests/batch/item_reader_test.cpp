@@ -17,9 +17,13 @@ std::vector<std::u16string> all_items(std::u16string_view text) {
   return items;
 }
 
+// The items counted whole, and counted a unit at a time (every cut a piece
+// can have): different counts give -1.
 long items_in(std::u16string_view text) {
-  ItemReader reader(text);
-  return count_items(reader);
+  ItemCounter by_unit;
+  for (std::size_t i = 0; i < text.size(); ++i) by_unit.add(text.substr(i, 1));
+  const long whole = count_items(text);
+  return by_unit.count() == whole ? whole : -1;
 }
 
 using Items = std::vector<std::u16string>;
@@ -48,6 +52,9 @@ TEST(BatchItemReaderTest, ReadsItemsByTheFileRules) {
       {u",a", {u"", u"a"}},
       {u"a,\r\nb", {u"a", u"", u"b"}},
       {u"a\r\n\r\nb", {u"a", u"", u"b"}},
+      {u"a\r\rb", {u"a", u"", u"b"}},
+      {u"a\r\n\nb", {u"a", u"", u"b"}},
+      {u" \t", {u""}},
       {u"a,", {u"a"}},
       {u"a,b,\r\n", {u"a", u"b", u""}},
       {u"", {}},

@@ -11,10 +11,8 @@ namespace kovari::testing {
 
 class TextInput : public batch::BatchInput {
  public:
-  explicit TextInput(std::u16string_view text) : records_(batch::records_text(text)) {
-    batch::ItemReader reader(records_);
-    item_total_ = batch::count_items(reader);
-  }
+  explicit TextInput(std::u16string_view text)
+      : records_(batch::records_text(text)), item_total_(batch::count_items(records_)) {}
 
   batch::ItemReader records() override { return batch::ItemReader(records_); }
   long item_total() const override { return item_total_; }

@@ -227,6 +227,17 @@ TEST(Utf8Test, ConvertsBothWaysAndReplacesInvalidInput) {
   EXPECT_EQ(from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong "/"
   EXPECT_EQ(from_utf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a surrogate
   EXPECT_EQ(to_utf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+  EXPECT_EQ(from_utf8("\xE0\x80\xAF"), u"\uFFFD\uFFFD\uFFFD");  // overlong "/"
+  EXPECT_EQ(from_utf8("\xE6\x9DA"), u"\uFFFD\uFFFDA");          // cut by a letter
+  EXPECT_EQ(from_utf8("\xE6\x9D\x80"), u"\u6740");
+}
+
+TEST(Utf8Test, EveryCharacterOfTheBasicPlaneRoundTrips) {
+  for (char32_t c = 1; c < 0x10000; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const std::u16string unit(1, static_cast<char16_t>(c));
+    ASSERT_EQ(from_utf8(to_utf8(unit)), unit) << std::hex << static_cast<unsigned>(c);
+  }
 }
 
 // The conversions into a buffer that holds text already: from_utf8_into

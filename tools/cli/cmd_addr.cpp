@@ -19,7 +19,6 @@
 #include "batch/record_chunk.h"
 #include "cli_common.h"
 #include "session/convert_address.h"
-#include "text/format.h"
 #include "text/sjis.h"
 
 namespace kovari::cli {
@@ -53,7 +52,7 @@ class AddrConverter : public batch::RecordConverter {
                                   CallerMode::kClipboard)
                 : convert_address(session_, host_, address, CallerMode::kClipboard);
     if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
-      outcome.code = text::Format(outcome.code, u"000-0000");
+      outcome.code = batch::format_code(outcome.code, true);
     }
     rec_item[kCode].swap(outcome.code);
     rec_item[kMessage].swap(outcome.message);
