@@ -4,6 +4,7 @@
 #include <bit>
 #include <span>
 
+#include "resolve/name_form.h"
 #include "text/kanji_fold.h"
 #include "text/vb.h"
 
@@ -22,7 +23,7 @@ FoldedNameRows::FoldedNameRows(const std::vector<std::u16string>& column, int ro
   for (std::size_t i = 0; i < named.size(); ++i) {
     const std::u16string& folded = named[i].first;
     if (i == 0 || folded != named[i - 1].first) {
-      const std::uint32_t h = hash(folded);
+      const std::uint32_t h = name_hash(folded);
       names_.push_back({static_cast<std::uint32_t>(text_.size()),
                         static_cast<std::uint32_t>(folded.size()),
                         static_cast<std::uint32_t>(rows_.size()), 0});
@@ -34,12 +35,6 @@ FoldedNameRows::FoldedNameRows(const std::vector<std::u16string>& column, int ro
   }
 }
 
-std::uint32_t FoldedNameRows::hash(std::u16string_view folded) {
-  std::uint32_t h = 2166136261u;  // FNV-1a over the 16-bit units
-  for (const char16_t c : folded) h = (h ^ c) * 16777619u;
-  return h;
-}
-
 std::size_t FoldedNameRows::slot_of(std::u16string_view folded, std::uint32_t h) const {
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = h & mask;; i = (i + 1) & mask) {
@@ -49,7 +44,7 @@ std::size_t FoldedNameRows::slot_of(std::u16string_view folded, std::uint32_t h)
 }
 
 std::span<const int> FoldedNameRows::rows_of(std::u16string_view folded) const {
-  const Slot& slot = slots_[slot_of(folded, hash(folded))];
+  const Slot& slot = slots_[slot_of(folded, name_hash(folded))];
   if (slot.name == 0) return {};
   const Name& n = names_[slot.name - 1];
   return std::span(rows_).subspan(n.first, n.count);

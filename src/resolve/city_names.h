@@ -31,7 +31,6 @@ class FoldedNameRows {
     std::uint32_t at = 0, length = 0;    // the folded name in text_
     std::uint32_t first = 0, count = 0;  // its rows in rows_
   };
-  static std::uint32_t hash(std::u16string_view folded);
   // The slot that holds `folded`, or the empty slot where it belongs.
   std::size_t slot_of(std::u16string_view folded, std::uint32_t h) const;
   std::u16string_view name_text(const Name& n) const { return {text_.data() + n.at, n.length}; }

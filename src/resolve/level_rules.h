@@ -42,8 +42,8 @@ bool city_name_unique(std::u16string_view city,
 // The town area followed by the 丁目 number in kanji and "丁目" when `chome`
 // (part 5) is a number from 1 to 50 (本町 with 3 gives 本町三丁目), else the
 // town area followed by "丁目".
-std::u16string chome_key(std::u16string_view area, std::u16string_view chome,
-                         const postaldb::PostalTables& tables);
+void chome_key(std::u16string_view area, std::u16string_view chome,
+               const postaldb::PostalTables& tables, std::u16string& key);
 
 // A town area typed with its 丁目 in kanji (丸の内一丁目 with part 5 = 1) loses
 // that 丁目, so that it compares as the same address typed with digits does.

@@ -53,7 +53,8 @@ class RecordScan {
     ResolveScratch& scratch = w.ctx.caches.scratch;
     comparison_form(area_, scratch.area_fold);
     comparison_form(st_.typed_town, scratch.typed_fold);
-    comparison_form(chome_key(area_, slot_.addr_part[kChomeNumber], w.t), scratch.chome_key);
+    chome_key(area_, slot_.addr_part[kChomeNumber], w.t, scratch.chome_key);
+    comparison_form(scratch.chome_key, scratch.chome_key);  // in place: one form per character
   }
 
   ScanOutcome run() {
