@@ -38,6 +38,7 @@ std::u16string after_dai(std::u16string_view s) {
 // The kanji numeral of a 丁目 number from 1 to 50 (3 gives 三); empty for any
 // other text.
 std::u16string_view chome_kanji(std::u16string_view chome, const postaldb::PostalTables& tables) {
+  if (chome.empty()) return {};
   const std::optional<double> n = text::parse_numeric(chome);
   if (!n || *n <= 0 || *n > 50 || *n != std::floor(*n)) return {};
   const auto i = static_cast<std::size_t>(*n);
@@ -100,8 +101,8 @@ int prefecture_of_row(const postaldb::PostalTables& t, int row) {
   return 0;
 }
 
-std::unordered_set<std::u16string> recurring_city_names(const postaldb::PostalTables& tables) {
-  std::unordered_set<std::u16string> names;
+NameSet recurring_city_names(const postaldb::PostalTables& tables) {
+  NameSet names;
   const int rows = static_cast<int>(tables.city_name1.size()) - 1;
   if (rows < 1) {
     for (std::u16string_view n : kKnownRecurringNames) names.emplace(n);
@@ -127,10 +128,8 @@ bool is_ward_name(std::u16string_view name, const postaldb::PostalTables& tables
                      [name](const std::u16string& ward) { return text::trim_view(ward) == name; });
 }
 
-bool city_name_unique(std::u16string_view city,
-                      const std::unordered_set<std::u16string>& recurring) {
-  if (city.empty()) return true;
-  return recurring.find(std::u16string(city)) == recurring.end();
+bool city_name_unique(std::u16string_view city, const NameSet& recurring) {
+  return city.empty() || recurring.find(city) == recurring.end();
 }
 
 void chome_key(std::u16string_view area, std::u16string_view chome,

@@ -22,7 +22,7 @@ using text::Trim;
 // begins with 72 is the later of the two 府中市 rows.
 constexpr std::u16string_view kFuchuOldCodeHead = u"72";
 
-const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
+const NameSet& recurring_names(ResolveWalk& w) {
   ResolveCaches& caches = w.ctx.caches;
   if (!caches.shared_names_built) {
     caches.shared_city_names = recurring_city_names(w.t);

@@ -15,11 +15,11 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "host/focus.h"
 #include "resolve/city_names.h"
+#include "resolve/level_rules.h"
 
 namespace kovari::resolve {
 
@@ -150,7 +150,7 @@ struct ResolveCaches {
   DetailCache detail_cache;
   // City names that occur in more than one block of the city table, derived
   // once from the loaded table.
-  std::unordered_set<std::u16string> shared_city_names;
+  NameSet shared_city_names;
   bool shared_names_built = false;
   // Each prefecture name of the table, trimmed and with its variant kanji
   // folded, with the first prefecture of that name; derived once (empty
