@@ -35,6 +35,18 @@ std::u16string after_dai(std::u16string_view s) {
   return p == 0 ? std::u16string(s) : Mid(s, p + 1);
 }
 
+// The kanji numeral of a 丁目 number from 1 to 50 (3 gives 三); empty for any
+// other text.
+std::u16string_view chome_kanji(std::u16string_view chome, const postaldb::PostalTables& tables) {
+  if (chome.empty()) return {};
+  const std::optional<double> n = text::parse_numeric(chome);
+  if (!n || *n <= 0 || *n > 50 || *n != std::floor(*n)) return {};
+  const auto i = static_cast<std::size_t>(*n);
+  return i < tables.kanji_num.size() ? std::u16string_view(tables.kanji_num[i]) : u"";
+}
+
+constexpr std::u16string_view kChome = u"丁目";
+
 bool is_digit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９'); }
 
 // The 地割 number of one end of a range: the digits just before its "地割"
@@ -89,8 +101,8 @@ int prefecture_of_row(const postaldb::PostalTables& t, int row) {
   return 0;
 }
 
-std::unordered_set<std::u16string> recurring_city_names(const postaldb::PostalTables& tables) {
-  std::unordered_set<std::u16string> names;
+NameSet recurring_city_names(const postaldb::PostalTables& tables) {
+  NameSet names;
   const int rows = static_cast<int>(tables.city_name1.size()) - 1;
   if (rows < 1) {
     for (std::u16string_view n : kKnownRecurringNames) names.emplace(n);
@@ -116,29 +128,26 @@ bool is_ward_name(std::u16string_view name, const postaldb::PostalTables& tables
                      [name](const std::u16string& ward) { return text::trim_view(ward) == name; });
 }
 
-bool city_name_unique(std::u16string_view city,
-                      const std::unordered_set<std::u16string>& recurring) {
-  if (city.empty()) return true;
-  return recurring.find(std::u16string(city)) == recurring.end();
+bool city_name_unique(std::u16string_view city, const NameSet& recurring) {
+  return city.empty() || recurring.find(city) == recurring.end();
 }
 
-std::u16string chome_key(std::u16string_view area, std::u16string_view chome,
-                         const postaldb::PostalTables& tables) {
-  std::u16string key = Trim(area);
-  if (auto n = text::parse_numeric(chome); n && *n > 0 && *n <= 50 && *n == std::floor(*n)) {
-    const int i = static_cast<int>(*n);
-    if (i < static_cast<int>(tables.kanji_num.size())) key += tables.kanji_num[i];
-  }
-  key += u"丁目";
-  return key;
+void chome_key(std::u16string_view area, std::u16string_view chome,
+               const postaldb::PostalTables& tables, std::u16string& key) {
+  key = text::trim_view(area);
+  key += chome_kanji(chome, tables);
+  key += kChome;
 }
 
 void drop_kanji_chome(std::u16string& area, std::u16string_view chome,
                       const postaldb::PostalTables& tables) {
-  const std::u16string key = chome_key(u"", chome, tables);
-  if (key.size() <= 2 || area.size() <= key.size()) return;  // no number, or nothing left
-  if (std::u16string_view(area).substr(area.size() - key.size()) == key) {
-    area.resize(area.size() - key.size());
+  const std::u16string_view kanji = chome_kanji(chome, tables);
+  // No number, or nothing left.
+  if (kanji.empty() || area.size() <= kanji.size() + kChome.size()) return;
+  const std::u16string_view tail = std::u16string_view(area).substr(area.size() - kChome.size());
+  if (tail == kChome &&
+      std::u16string_view(area).substr(0, area.size() - kChome.size()).ends_with(kanji)) {
+    area.resize(area.size() - kanji.size() - kChome.size());
   }
 }
 

@@ -3,6 +3,7 @@
 // the removal of 大字/字 from a town area.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,23 +28,31 @@ CityRows prefecture_city_rows(const postaldb::PostalTables& tables, int pref);
 // The prefecture whose rows hold city row `row`; 0 when none does.
 int prefecture_of_row(const postaldb::PostalTables& tables, int row);
 
+// A set of names that is searched with a view of the name sought.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view s) const {
+    return std::hash<std::u16string_view>()(s);
+  }
+};
+using NameSet = std::unordered_set<std::u16string, NameHash, std::equal_to<>>;
+
 // City names whose rows form more than one block of the city table (a county
 // name used by several prefectures, or twice within one). Built from the
 // loaded table; with an empty table, the names known to recur.
-std::unordered_set<std::u16string> recurring_city_names(const postaldb::PostalTables& tables);
+NameSet recurring_city_names(const postaldb::PostalTables& tables);
 
 // True when `name` is the ward (区) of a city of the table.
 bool is_ward_name(std::u16string_view name, const postaldb::PostalTables& tables);
 
 // True ("yes") when the city text is empty or none of the recurring names.
-bool city_name_unique(std::u16string_view city,
-                      const std::unordered_set<std::u16string>& recurring);
+bool city_name_unique(std::u16string_view city, const NameSet& recurring);
 
 // The town area followed by the 丁目 number in kanji and "丁目" when `chome`
 // (part 5) is a number from 1 to 50 (本町 with 3 gives 本町三丁目), else the
 // town area followed by "丁目".
-std::u16string chome_key(std::u16string_view area, std::u16string_view chome,
-                         const postaldb::PostalTables& tables);
+void chome_key(std::u16string_view area, std::u16string_view chome,
+               const postaldb::PostalTables& tables, std::u16string& key);
 
 // A town area typed with its 丁目 in kanji (丸の内一丁目 with part 5 = 1) loses
 // that 丁目, so that it compares as the same address typed with digits does.

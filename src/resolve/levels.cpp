@@ -1,5 +1,6 @@
 // The level walk: prefecture, city (区市郡島名) and ward/town (区町村名), each
-// by exact match, then the remembered choice, then approximate matching.
+// by exact match (the rows of the typed name, found through the prepared
+// names of the tables), then approximate matching.
 #include <algorithm>
 
 #include "decompose/municipal.h"
@@ -21,7 +22,7 @@ using text::Trim;
 // begins with 72 is the later of the two 府中市 rows.
 constexpr std::u16string_view kFuchuOldCodeHead = u"72";
 
-const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
+const NameSet& recurring_names(ResolveWalk& w) {
   ResolveCaches& caches = w.ctx.caches;
   if (!caches.shared_names_built) {
     caches.shared_city_names = recurring_city_names(w.t);
@@ -34,18 +35,29 @@ const std::unordered_set<std::u16string>& recurring_names(ResolveWalk& w) {
 // of both are folded (text::same_folded), as a walk of the table in order
 // finds it; 0 when none is.
 int prefecture_named(ResolveWalk& w, std::u16string_view typed) {
-  ResolveCaches& caches = w.ctx.caches;
-  if (!caches.prefecture_names_built) {
+  std::unordered_map<std::u16string, int>& by_name = w.ctx.caches.prefecture_by_name;
+  if (by_name.empty()) {
     for (int p = w.pref_count(); p >= 1; --p) {  // the first of equal names is kept
-      caches.prefecture_by_name[text::fold_kanji_variants(text::trim_view(w.t.pref_name[p]))] = p;
+      by_name[text::fold_kanji_variants(text::trim_view(w.t.pref_name[p]))] = p;
     }
-    caches.prefecture_names_built = true;
   }
-  std::u16string& key = caches.scratch.folded;
-  key.resize(typed.size());
-  std::transform(typed.begin(), typed.end(), key.begin(), text::fold_kanji_variant);
-  const auto it = caches.prefecture_by_name.find(key);
-  return it == caches.prefecture_by_name.end() ? 0 : it->second;
+  std::u16string& key = w.ctx.caches.scratch.folded;
+  text::fold_kanji_variants(typed, key);
+  const auto it = by_name.find(key);
+  return it == by_name.end() ? 0 : it->second;
+}
+
+const CityNames& city_names(ResolveWalk& w) {
+  std::optional<CityNames>& names = w.ctx.caches.city_names;
+  if (!names) names.emplace(w.t);
+  return *names;
+}
+
+// `typed` with its variant kanji folded, the form the prepared names compare in.
+std::u16string_view folded(ResolveWalk& w, std::u16string_view typed) {
+  std::u16string& out = w.ctx.caches.scratch.folded;
+  text::fold_kanji_variants(typed, out);
+  return out;
 }
 
 // The last row of the block that begins at `row`: the rows that follow it
@@ -60,6 +72,24 @@ int own_block_end(const ResolveWalk& w, int row, int block_end) {
 
 int approx_enabled(const ResolveWalk& w) {
   return w.ctx.settings.flag(settings::Flag::kApproximate);
+}
+
+// The city of the typed name over `range` (CityNames::find_city). When no
+// row has the name, the candidates are the first rows of the range's blocks.
+void find_city(ResolveWalk& w, CityRows range) {
+  ResolveState& st = w.st;
+  const postaldb::PostalTables& t = w.t;
+  const std::u16string& city = w.part(kCity);
+  const CityNames::City found = city_names(w).find_city(folded(w, text::trim_view(city)), range,
+                                                        city_name_unique(city, recurring_names(w)));
+  st.found_city = found.row;
+  w.block_end = found.block_end;
+  if (found.row != 0) return;
+  st.cand.clear();
+  for (int r = range.first; r <= range.last; ++r) {
+    if (r > range.first && t.city_name1[r] == t.city_name1[r - 1]) continue;
+    st.cand.add(t.city_name1[r], u"", r, kMaxCityBlocks);
+  }
 }
 
 // When decomposition cut the municipal levels where no city of the table ends
@@ -178,7 +208,6 @@ Step resolve_prefecture(ResolveWalk& w) {
 
 Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
   ResolveState& st = w.st;
-  RememberedChoices& memory = w.ctx.remembered;
   const postaldb::PostalTables& t = w.t;
   municipality_settled = false;
   bool recut = false;
@@ -194,33 +223,7 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
         text::Left(w.ctx.old_code, 2) == kFuchuOldCodeHead && city == u"府中市") {
       range.first = std::max(1, t.city_group[postaldb::kFuchuGroup][1]);
     }
-    const LevelWalkKey<std::u16string_view> walk{city, range.first, range.last};
-    const CityChoice* remembered = RememberedChoices::find(memory.city_walks, walk);
-    if (remembered) {
-      st.found_city = remembered->last_city;
-      w.block_end = remembered->last_city_end;
-    } else {
-      const std::u16string_view typed = text::trim_view(city);
-      const bool unique = city_name_unique(city, recurring_names(w));
-      st.cand.clear();
-      for (int r = range.first; r <= range.last; ++r) {
-        if (r > range.first && t.city_name1[r] == t.city_name1[r - 1]) continue;
-        st.cand.add(t.city_name1[r], u"", r, kMaxCityBlocks);
-        if (st.found_city == 0) {
-          if (!text::same_folded(typed, text::trim_view(t.city_name1[r]))) continue;
-          st.found_city = r;
-          if (t.city_name2[r].empty()) break;
-          w.block_end = r;
-        } else if (unique) {
-          w.block_end = r - 1;
-          break;
-        } else {
-          w.block_end = r;
-        }
-      }
-      if (st.found_city != 0 && w.block_end == st.found_city) w.block_end = range.last;
-    }
-
+    find_city(w, range);
     if (st.found_city == 0 && !recut && recut_by_city_names(w, range)) {
       recut = true;
       --w.city_pass;  // the city is now found exactly on the same pass
@@ -238,13 +241,7 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
       continue;  // the picked name is now found exactly
     }
 
-    if (w.city_pass == 0) {
-      st.level_mask += 2;
-      if (!remembered) {
-        RememberedChoices::keep(memory.city_walks, {city, range.first, range.last},
-                                CityChoice{st.found_city, w.block_end});
-      }
-    }
+    if (w.city_pass == 0) st.level_mask += 2;
     if (t.city_name2[st.found_city].empty()) {
       w.set_record_range(st.found_city, st.found_city);
       if (w.city_pass == 0) st.level_mask += 4;
@@ -259,7 +256,6 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
 
 Step resolve_ward_town(ResolveWalk& w) {
   ResolveState& st = w.st;
-  RememberedChoices& memory = w.ctx.remembered;
   const postaldb::PostalTables& t = w.t;
   st.found_town = 0;
   std::u16string& ward = w.part(kWardTown);
@@ -275,46 +271,34 @@ Step resolve_ward_town(ResolveWalk& w) {
   if (st.level_mask == 1) range = prefecture_city_rows(w.t, st.found_pref);
   if (st.level_mask >= 2) range = {st.found_city, std::min(w.block_end, w.city_count())};
 
-  const std::u16string found_name =
-      st.found_city != 0 ? t.city_name1[st.found_city] : std::u16string();
+  const std::u16string* found_name = st.found_city != 0 ? &t.city_name1[st.found_city] : nullptr;
   // The rows of one city count, unless no city (or a city without a name) was found.
-  const std::u16string_view counted_city =
-      st.found_city == 0 ? std::u16string_view() : text::trim_view(found_name);
-  const bool first_hit_ends = st.level_mask > 1;
-  int hits = 0;
-  bool walked_by_name = true;  // a new choice to remember
-  const LevelWalkKey<std::u16string_view> walk{ward, range.first, range.last, counted_city,
-                                               first_hit_ends};
-  if (const int* row = RememberedChoices::find(memory.town_walks, walk)) {
-    st.found_town = *row;
-    hits = 1;
-    walked_by_name = false;
-  } else {
+  const std::u16string* counted_city =
+      found_name && !text::trim_view(*found_name).empty() ? found_name : nullptr;
+  // The typed name's rows of the range that count; with a city found, the
+  // first of them ends the walk.
+  const CityNames::Town found = city_names(w).find_town(folded(w, text::trim_view(ward)), range,
+                                                        counted_city, st.level_mask > 1, t);
+  st.found_town = found.row;
+  int hits = found.hits;
+  if (hits == 0) {
+    // The candidates: the wards/towns of the rows that count.
     st.cand.clear();
-    const std::u16string_view typed = text::trim_view(ward);
     for (int r = range.first; r <= range.last; ++r) {
-      if (!counted_city.empty() && t.city_name1[r] != found_name) continue;
+      if (counted_city && t.city_name1[r] != *counted_city) continue;
       if (!t.city_name2[r].empty()) {
         st.cand.add(t.city_name2[r], t.city_name1[r], r, kMaxCandidates);
       }
-      if (text::same_folded(typed, text::trim_view(t.city_name2[r]))) {
-        st.found_town = r;
-        ++hits;
-        if (first_hit_ends) break;
-      }
     }
-    if (hits == 0) {
-      const int count = std::min(st.cand.cand_count, kMaxCandidates);
-      const ApproxResult pick = match_approx(ward, count, st.cand, st.fuzzy, approx_enabled(w));
-      if (pick.ok && pick.index >= 1 && pick.index <= w.city_count()) {
-        // The picked row is taken as the single hit.
-        st.found_town = pick.index;
-        ward = t.city_name2[pick.index];
-        hits = 1;
-        walked_by_name = false;
-      } else if (w.ask_user(kListTown) == Step::kDone) {
-        return Step::kDone;
-      }
+    const int count = std::min(st.cand.cand_count, kMaxCandidates);
+    const ApproxResult pick = match_approx(ward, count, st.cand, st.fuzzy, approx_enabled(w));
+    if (pick.ok && pick.index >= 1 && pick.index <= w.city_count()) {
+      // The picked row is taken as the single hit.
+      st.found_town = pick.index;
+      ward = t.city_name2[pick.index];
+      hits = 1;
+    } else if (w.ask_user(kListTown) == Step::kDone) {
+      return Step::kDone;
     }
   }
 
@@ -325,7 +309,6 @@ Step resolve_ward_town(ResolveWalk& w) {
   }
   if (hits > 1) return w.fail_with(kMsgTownAmbiguous);
   if (w.city_pass == 0) st.level_mask += 4;
-  if (walked_by_name) RememberedChoices::keep(memory.town_walks, walk, st.found_town);
   w.set_record_range(st.found_town, st.found_town);
   return Step::kGoOn;
 }

@@ -7,6 +7,7 @@
 // name without variants compares exactly as it always has.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,13 @@ void comparison_form(std::u16string_view s, std::u16string& out);
 // Whether a name of the data, in its comparison form, is `form` (a
 // comparison form already), without building the name's form.
 bool has_comparison_form(std::u16string_view name, std::u16string_view form);
+
+// The hash by which the prepared name tables find a name (FNV-1a over its
+// 16-bit units: the names are short).
+inline std::uint32_t name_hash(std::u16string_view name) {
+  std::uint32_t h = 2166136261u;
+  for (const char16_t c : name) h = (h ^ c) * 16777619u;
+  return h;
+}
 
 }  // namespace kovari::resolve

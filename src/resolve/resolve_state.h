@@ -12,12 +12,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "host/focus.h"
+#include "resolve/city_names.h"
+#include "resolve/level_rules.h"
 
 namespace kovari::resolve {
 
@@ -123,83 +125,11 @@ struct PartialMatches {
   int stored() const { return static_cast<int>(part_match_name.size()); }
 };
 
-// The choices of earlier resolutions, kept as a cache of the level walks: a
-// choice is taken again only when a later address hands its walk the very
-// same inputs (the typed name and the rows the walk covers), so it saves the
-// walk and can never answer otherwise than the walk would, whatever addresses
-// came before. Only choices the walks found by name are kept, never an
-// approximate pick. Lists that alternate between addresses with and without
-// their prefecture walk other rows for the same name, so every walk's inputs
-// keep their own entry (up to kRememberedLimit, then the memory starts anew).
-inline constexpr std::size_t kRememberedLimit = 8192;
-
-// What a city or ward/town walk reads: the typed name, the rows walked (a
-// prefecture's, all rows, from the later 府中市 on, or a city's block), and
-// for the ward/town walk the city whose rows count (empty: every row) and
-// whether the first hit ends the walk.
-template <typename Text>
-struct LevelWalkKey {
-  Text name;
-  int first = 0, last = 0;
-  Text counted_city{};
-  bool first_hit_ends = false;
-};
-
-struct LevelWalkHash {
-  using is_transparent = void;
-  template <typename Text>
-  std::size_t operator()(const LevelWalkKey<Text>& k) const {
-    const std::hash<std::u16string_view> text;
-    std::size_t h = text(k.name);
-    for (std::size_t v : {std::size_t(k.first), std::size_t(k.last), text(k.counted_city),
-                          std::size_t(k.first_hit_ends)}) {
-      h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
-    }
-    return h;
-  }
-};
-
-struct LevelWalkEqual {
-  using is_transparent = void;
-  template <typename A, typename B>
-  bool operator()(const LevelWalkKey<A>& a, const LevelWalkKey<B>& b) const {
-    return a.first == b.first && a.last == b.last && a.first_hit_ends == b.first_hit_ends &&
-           std::u16string_view(a.name) == std::u16string_view(b.name) &&
-           std::u16string_view(a.counted_city) == std::u16string_view(b.counted_city);
-  }
-};
-
-template <typename Choice>
-using LevelWalkMemory =
-    std::unordered_map<LevelWalkKey<std::u16string>, Choice, LevelWalkHash, LevelWalkEqual>;
-
-// The row a city walk found and the last row of its block.
-struct CityChoice {
-  int last_city = 0;
-  int last_city_end = 0;
-};
-
+// The choice of the last prefecture walk, taken again when the next address
+// types the same prefecture name (the walk reads that name alone).
 struct RememberedChoices {
-  // The prefecture walk reads the typed name alone.
   std::u16string last_pref_text;
   int last_pref = 0;
-  LevelWalkMemory<CityChoice> city_walks;
-  LevelWalkMemory<int> town_walks;  // the row each ward/town walk found
-
-  template <typename Choice>
-  static const Choice* find(const LevelWalkMemory<Choice>& memory,
-                            const LevelWalkKey<std::u16string_view>& key) {
-    const auto it = memory.find(key);
-    return it == memory.end() ? nullptr : &it->second;
-  }
-  template <typename Choice>
-  static void keep(LevelWalkMemory<Choice>& memory, const LevelWalkKey<std::u16string_view>& key,
-                   Choice choice) {
-    if (memory.size() >= kRememberedLimit) memory.clear();
-    memory.insert_or_assign({std::u16string(key.name), key.first, key.last,
-                             std::u16string(key.counted_city), key.first_hit_ends},
-                            choice);
-  }
 };
 
 // Buffers one resolution writes its passing texts into. They keep their room
@@ -220,12 +150,14 @@ struct ResolveCaches {
   DetailCache detail_cache;
   // City names that occur in more than one block of the city table, derived
   // once from the loaded table.
-  std::unordered_set<std::u16string> shared_city_names;
+  NameSet shared_city_names;
   bool shared_names_built = false;
   // Each prefecture name of the table, trimmed and with its variant kanji
-  // folded, with the first prefecture of that name; derived once.
+  // folded, with the first prefecture of that name; derived once (empty
+  // until then).
   std::unordered_map<std::u16string, int> prefecture_by_name;
-  bool prefecture_names_built = false;
+  // The city table's names for the city and ward/town walks; derived once.
+  std::optional<CityNames> city_names;
 };
 
 // Where a code comes from: a record that names the town area (or the

@@ -168,13 +168,13 @@ class TownCache::RunReader {
     using enum TownRun::NameKind;
     names_.clear();
     const auto add = [&](std::u16string_view fold, TownRun::NameKind kind, std::uint32_t i) {
-      names_.push_back({fold, i, kind});
+      names_.push_back({fold, i, kind, run.records[i].bracketed});
     };
     for (std::uint32_t i = 0; i < run.records.size(); ++i) {
       const TownRecord& r = run.records[i];
       if (!r.chiwari_name().empty())
         run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
-      if (r.bracketed) run.bracketed.push_back(i);
+      if (r.bracketed) run.bracketed.push_back({i, r.base_fold()});
       add(r.base_fold(), kNamed, i);
       add(r.whole_fold(), kNamed, i);
       if (r.has_chome) add(r.base_fold(), kChome, i);
@@ -186,13 +186,14 @@ class TownCache::RunReader {
       }
     }
     // In record order, so that the first record of a name is the one kept.
-    run.name_slots.assign(std::bit_ceil(2 * names_.size() + 1), 0);
+    run.name_slots.assign(std::bit_ceil(2 * names_.size() + 1), {});
     run.first_records.reserve(names_.size());
     for (const TownRun::FirstRecord& name : names_) {
-      std::uint32_t& slot = run.name_slots[run.slot_of(name.fold, name.kind)];
-      if (slot != 0) continue;
+      const std::uint32_t hash = name_hash(name.fold);
+      TownRun::NameSlot& slot = run.name_slots[run.slot_of(name.fold, name.kind, hash)];
+      if (slot.name != 0) continue;
       run.first_records.push_back(name);
-      slot = static_cast<std::uint32_t>(run.first_records.size());
+      slot = {static_cast<std::uint32_t>(run.first_records.size()), hash};
     }
     run.first_records.shrink_to_fit();
   }
@@ -203,35 +204,36 @@ class TownCache::RunReader {
   std::vector<TownRun::FirstRecord> names_;
 };
 
-std::size_t TownRun::slot_of(std::u16string_view fold, NameKind kind) const {
+std::size_t TownRun::slot_of(std::u16string_view fold, NameKind kind, std::uint32_t hash) const {
   const std::size_t mask = name_slots.size() - 1;
-  std::size_t slot =
-      (std::hash<std::u16string_view>()(fold) + static_cast<std::size_t>(kind)) & mask;
-  for (;; slot = (slot + 1) & mask) {
-    const std::uint32_t at = name_slots[slot];
-    if (at == 0) return slot;
-    const FirstRecord& name = first_records[at - 1];
+  for (std::size_t slot = (hash + static_cast<std::size_t>(kind)) & mask;;
+       slot = (slot + 1) & mask) {
+    const NameSlot& at = name_slots[slot];
+    if (at.name == 0) return slot;
+    if (at.hash != hash) continue;
+    const FirstRecord& name = first_records[at.name - 1];
     if (name.kind == kind && name.fold == fold) return slot;
   }
 }
 
-std::size_t TownRun::first_of(std::u16string_view fold, NameKind kind) const {
-  if (name_slots.empty()) return SIZE_MAX;
-  const std::uint32_t at = name_slots[slot_of(fold, kind)];
-  return at == 0 ? SIZE_MAX : first_records[at - 1].record;
+const TownRun::FirstRecord* TownRun::first_of(std::u16string_view fold, NameKind kind) const {
+  if (name_slots.empty()) return nullptr;
+  const NameSlot& slot = name_slots[slot_of(fold, kind, name_hash(fold))];
+  return slot.name == 0 ? nullptr : &first_records[slot.name - 1];
 }
 
 std::size_t TownRun::scan_start(std::u16string_view area_fold,
                                 std::u16string_view chome_key) const {
-  const std::size_t start =
-      std::min(first_of(area_fold, NameKind::kNamed), first_of(chome_key, NameKind::kChome));
-  if (start == SIZE_MAX || start >= first_chiwari || records[start].bracketed) return 0;
+  const FirstRecord* named = first_of(area_fold, NameKind::kNamed);
+  const FirstRecord* chome = first_of(chome_key, NameKind::kChome);
+  const FirstRecord* first = !chome || (named && named->record < chome->record) ? named : chome;
+  if (!first || first->record >= first_chiwari || first->bracketed) return 0;
   // A bracketed record whose base name begins the town area is a partial match.
-  for (const std::uint32_t i : bracketed) {
-    if (i >= start) break;
-    if (area_fold.starts_with(records[i].base_fold())) return 0;
+  for (const Bracketed& b : bracketed) {
+    if (b.record >= first->record) break;
+    if (area_fold.starts_with(b.base_fold)) return 0;
   }
-  return start;
+  return first->record;
 }
 
 bool TownRecord::names(std::u16string_view fold) const {

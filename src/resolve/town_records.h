@@ -74,22 +74,34 @@ struct TownRun {
 
   // Each name a record answers to (TownRecord::names) and the base names of
   // the records with 丁目, once, with the first record of each; found through
-  // a hash table of their positions (plus one; 0 is an empty slot).
+  // a hash table of their positions (plus one; 0 is an empty slot) and
+  // hashes, so that a probe reads a name only when its hash is the one sought.
   enum class NameKind : std::uint8_t { kNamed, kChome };
   struct FirstRecord {
     std::u16string_view fold;
     std::uint32_t record = 0;
     NameKind kind = NameKind::kNamed;
+    bool bracketed = false;  // the record's
   };
   std::vector<FirstRecord> first_records;
-  std::vector<std::uint32_t> name_slots;  // a power of two, at most half full
-  // The slot that holds `fold` of `kind`, or the empty slot where it belongs.
-  std::size_t slot_of(std::u16string_view fold, NameKind kind) const;
-  std::vector<std::uint32_t> bracketed;  // the bracketed records
+  struct NameSlot {
+    std::uint32_t name = 0, hash = 0;
+  };
+  std::vector<NameSlot> name_slots;  // a power of two, at most half full
+  // The slot that holds `fold` of `kind` (whose name_hash is `hash`), or the
+  // empty slot where it belongs.
+  std::size_t slot_of(std::u16string_view fold, NameKind kind, std::uint32_t hash) const;
+  // The bracketed records with their base names (folded).
+  struct Bracketed {
+    std::uint32_t record = 0;
+    std::u16string_view base_fold;
+  };
+  std::vector<Bracketed> bracketed;
   std::size_t first_chiwari = SIZE_MAX;  // the first record with 地割 in its name
 
  private:
-  std::size_t first_of(std::u16string_view fold, NameKind kind) const;
+  // The first record of `fold` of `kind`, or null.
+  const FirstRecord* first_of(std::u16string_view fold, NameKind kind) const;
 };
 
 // Every municipality's records read so far. The main file does not change

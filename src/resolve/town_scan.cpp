@@ -2,6 +2,7 @@
 // area (exact, 丁目 key, 地割 range, prefix), records with bracketed conditions
 // are collected for the refinement, and the decision picks the code.
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -53,7 +54,8 @@ class RecordScan {
     ResolveScratch& scratch = w.ctx.caches.scratch;
     comparison_form(area_, scratch.area_fold);
     comparison_form(st_.typed_town, scratch.typed_fold);
-    comparison_form(chome_key(area_, slot_.addr_part[kChomeNumber], w.t), scratch.chome_key);
+    chome_key(area_, slot_.addr_part[kChomeNumber], w.t, scratch.chome_key);
+    comparison_form(scratch.chome_key, scratch.chome_key);  // in place: one form per character
   }
 
   ScanOutcome run() {
@@ -169,8 +171,10 @@ class RecordScan {
   void collect_partial(const TownRecord& rec) {
     char kind = 0;
     if (slot_.building_found == 1 || slot_.building_split == 1) {
-      const std::u16string typed = text::to_narrow(Trim(area_) + Trim(slot_.addr_part[kBuilding]));
-      if (typed.starts_with(text::to_narrow(rec.base()))) {
+      if (!area_with_building_) {
+        area_with_building_ = text::to_narrow(Trim(area_) + Trim(slot_.addr_part[kBuilding]));
+      }
+      if (area_with_building_->starts_with(text::to_narrow(rec.base()))) {
         kind = '1';
         st_.part_match.part_match_seen = 1;
       }
@@ -196,6 +200,8 @@ class RecordScan {
   const std::u16string& area_fold_;
   const std::u16string& typed_fold_;
   const std::u16string& chome_key_;
+  // The town area and the building typed, narrow; made when first compared.
+  std::optional<std::u16string> area_with_building_;
   bool minato_mode_ = false;
   bool exact_only_ = false;
   ScanOutcome out_;

@@ -155,9 +155,14 @@ char16_t fold_kanji_variant(char16_t c) {
 }
 
 std::u16string fold_kanji_variants(std::u16string_view s) {
-  std::u16string out(s);
-  for (char16_t& c : out) c = fold_kanji_variant(c);
+  std::u16string out;
+  fold_kanji_variants(s, out);
   return out;
+}
+
+void fold_kanji_variants(std::u16string_view s, std::u16string& out) {
+  out.resize(s.size());
+  std::transform(s.begin(), s.end(), out.begin(), fold_kanji_variant);
 }
 
 bool holds_kanji_variant(std::u16string_view s) {

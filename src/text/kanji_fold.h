@@ -15,6 +15,8 @@ char16_t fold_kanji_variant(char16_t c);
 
 // `s` with every variant kanji folded.
 std::u16string fold_kanji_variants(std::u16string_view s);
+// The same into `out` (its room is reused).
+void fold_kanji_variants(std::u16string_view s, std::u16string& out);
 
 // True when `s` holds a character that folds.
 bool holds_kanji_variant(std::u16string_view s);

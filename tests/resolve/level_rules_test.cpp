@@ -23,7 +23,30 @@ TEST(ChomeKey, NumberBecomesKanjiNumeral) {
       {u"本町", u"50", u"本町五十丁目"}, {u"本町", u"51", u"本町丁目"},
       {u"本町", u"0", u"本町丁目"},      {u"本町", u"", u"本町丁目"},
   };
-  for (const auto& c : cases) EXPECT_EQ(chome_key(c.area, c.chome, t), c.key) << c.chome.size();
+  std::u16string key = u"longer than every key, whose room is reused";
+  for (const auto& c : cases) {
+    chome_key(c.area, c.chome, t, key);
+    EXPECT_EQ(key, c.key) << c.chome.size();
+  }
+}
+
+TEST(DropKanjiChome, DropsOnlyTheTypedNumbersKanjiChome) {
+  const postaldb::PostalTables t = numeral_tables();
+  struct {
+    std::u16string area, chome, left;
+  } cases[] = {
+      {u"丸の内一丁目", u"1", u"丸の内"},
+      {u"丸の内十二丁目", u"12", u"丸の内"},
+      {u"丸の内一丁目", u"2", u"丸の内一丁目"},
+      {u"丸の内丁目", u"", u"丸の内丁目"},
+      {u"一丁目", u"1", u"一丁目"},
+      {u"丸の内二丁", u"2", u"丸の内二丁"},
+      {u"丸の内二十二丁目", u"2", u"丸の内二十"},
+  };
+  for (auto& c : cases) {
+    drop_kanji_chome(c.area, c.chome, t);
+    EXPECT_EQ(c.area, c.left) << c.chome.size();
+  }
 }
 
 TEST(ChiwariInRange, ReadsTheRangeOfTheName) {

@@ -26,7 +26,7 @@ TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
       convert_address(session, loaded.host, u"東京都千代田区千代田", CallerMode::kClipboard).code,
       u"1000001");
   EXPECT_NE(session.town_cache.size(), 0u);
-  EXPECT_FALSE(session.remembered.city_walks.empty());
+  EXPECT_TRUE(session.caches.city_names.has_value());
   session.clip_asked = true;
 
   // Other data into the same session: its 千代田区 is another row with other records.
@@ -34,8 +34,8 @@ TEST(SessionTest, ALoadEmptiesWhatDependedOnTheDataBefore) {
   EXPECT_EQ(session.town_cache.size(), 0u);
   EXPECT_TRUE(session.caches.detail_cache.records.empty());
   EXPECT_FALSE(session.caches.shared_names_built);
-  EXPECT_TRUE(session.remembered.city_walks.empty());
-  EXPECT_TRUE(session.remembered.town_walks.empty());
+  EXPECT_FALSE(session.caches.city_names.has_value());
+  EXPECT_TRUE(session.remembered.last_pref_text.empty());
   EXPECT_FALSE(session.clip_asked);
   EXPECT_EQ(
       convert_address(session, loaded.host, u"東京都千代田区九段南", CallerMode::kClipboard).code,
