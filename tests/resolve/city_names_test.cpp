@@ -97,12 +97,11 @@ TEST(CityNames, EveryWalkFindsWhatTheWalkOfTheRowsFinds) {
     const std::u16string_view ward = text::trim_view(t.city_name2[r]);
     if (ward.empty()) continue;
     const std::u16string folded = text::fold_kanji_variants(ward);
-    const CityNames::City city = names.find_city(text::fold_kanji_variants(text::trim_view(
-                                                     t.city_name1[r])),
-                                                 {1, rows}, false);
-    for (const CityRows range : {CityRows{city.row, std::min(city.block_end, rows)},
-                                 prefecture_city_rows(t, prefecture_of_row(t, r)),
-                                 CityRows{1, rows}}) {
+    const CityNames::City city = names.find_city(
+        text::fold_kanji_variants(text::trim_view(t.city_name1[r])), {1, rows}, false);
+    for (const CityRows range :
+         {CityRows{city.row, std::min(city.block_end, rows)},
+          prefecture_city_rows(t, prefecture_of_row(t, r)), CityRows{1, rows}}) {
       for (const std::u16string* counted : {&t.city_name1[r], (const std::u16string*)nullptr}) {
         for (const bool first_hit_ends : {true, false}) {
           const CityNames::Town want = walked_town(t, ward, range, counted, first_hit_ends);
