@@ -228,7 +228,9 @@ TEST(Utf8Test, ConvertsBothWaysAndReplacesInvalidInput) {
   EXPECT_EQ(from_utf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a surrogate
   EXPECT_EQ(to_utf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
   EXPECT_EQ(from_utf8("\xE0\x80\xAF"), u"\uFFFD\uFFFD\uFFFD");  // overlong "/"
-  EXPECT_EQ(from_utf8("\xE6\x9DA"), u"\uFFFD\uFFFDA");          // cut by a letter
+  EXPECT_EQ(from_utf8("\xE6\x9D"
+                      "A"),
+            u"\uFFFD\uFFFDA");  // cut by a letter
   EXPECT_EQ(from_utf8("\xE6\x9D\x80"), u"\u6740");
 }
 
