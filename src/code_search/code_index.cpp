@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "code_search/decoded_runs.h"
+
 namespace kovari::code_search {
 
 CodeIndex CodeIndex::main_index(const postaldb::PostalDb& db) {
@@ -141,14 +143,15 @@ std::optional<std::uint32_t> digits_value(std::u16string_view key) {
   return value;
 }
 
-// The records a run of `length` records from record `first` (1-based) has
-// in `offsets`; empty when they do not hold it.
-std::span<const std::int32_t> run_offsets(std::span<const std::int32_t> offsets, std::int32_t first,
-                                          std::int32_t length) {
-  if (first < 1 || length < 1 || static_cast<std::size_t>(first - 1 + length) > offsets.size()) {
+// The entries a run of `length` records from record `first` (1-based) has
+// in `entries` (one per index record); empty when they do not hold it.
+template <typename Entry>
+std::span<const Entry> run_entries(std::span<const Entry> entries, std::int32_t first,
+                                   std::int32_t length) {
+  if (first < 1 || length < 1 || static_cast<std::size_t>(first - 1 + length) > entries.size()) {
     return {};
   }
-  return offsets.subspan(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(length));
+  return entries.subspan(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(length));
 }
 
 }  // namespace
@@ -159,6 +162,7 @@ CodeLookup::CodeLookup(const postaldb::PostalDb& db, std::u16string_view key)
   if (!value) return;
   tables_ = &postaldb::code_lookup_tables(db);
   found_ = tables_->codes.find(*value);
+  if (found_) decoded_ = &decoded_records(db);
 }
 
 std::optional<std::int32_t> CodeLookup::main_record() const {
@@ -173,12 +177,23 @@ std::optional<std::int32_t> CodeLookup::detail_record() const {
 
 std::span<const std::int32_t> CodeLookup::main_run() const {
   if (!found_) return {};
-  return run_offsets(tables_->main_offsets, found_->main, found_->main_run);
+  return run_entries<std::int32_t>(tables_->main_offsets, found_->main, found_->main_run);
 }
 
 std::span<const std::int32_t> CodeLookup::detail_run() const {
   if (!found_) return {};
-  return run_offsets(tables_->detail_offsets, found_->detail, found_->detail_run);
+  return run_entries<std::int32_t>(tables_->detail_offsets, found_->detail, found_->detail_run);
+}
+
+std::span<const postaldb::DecodedTown> CodeLookup::main_towns() const {
+  if (!found_) return {};
+  return run_entries<postaldb::DecodedTown>(decoded_->towns, found_->main, found_->main_run);
+}
+
+std::span<const postaldb::DecodedDetail> CodeLookup::detail_records() const {
+  if (!found_) return {};
+  return run_entries<postaldb::DecodedDetail>(decoded_->details, found_->detail,
+                                              found_->detail_run);
 }
 
 }  // namespace kovari::code_search
