@@ -8,7 +8,9 @@
 
 #include "code_search/code_index.h"
 #include "code_search/code_search.h"
+#include "code_search/decoded_runs.h"
 #include "code_search/loaded_db.h"
+#include "code_search/records.h"
 #include "result_list/list_builders.h"
 #include "support/data_folders.h"
 #include "text/sjis.h"
@@ -101,6 +103,34 @@ TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
     }
   }
   EXPECT_GT(found, 140000);
+}
+
+// The decoded records are every record of both indexes as the readers read it.
+TEST_F(NationalDataTest, DecodedRecordsAreTheRecordsRead) {
+  const CodeIndex main = CodeIndex::main_index(loaded.db);
+  const CodeIndex detail = CodeIndex::detail_index(loaded.db);
+  const postaldb::DecodedRecords& decoded = decoded_records(loaded.db);
+  ASSERT_EQ(decoded.towns.size(), static_cast<std::size_t>(main.count()));
+  ASSERT_EQ(decoded.details.size(), static_cast<std::size_t>(detail.count()));
+  for (std::int32_t r = 1; r <= main.count(); ++r) {
+    const postaldb::DecodedTown& entry = decoded.towns[static_cast<std::size_t>(r - 1)];
+    const std::optional<TownRecord> record = read_town_record(main.file(), main.record(r).offset);
+    ASSERT_TRUE(record && entry.readable) << r;
+    ASSERT_EQ(entry.location, record->location) << r;
+    ASSERT_EQ(entry.kind, record->kind()) << r;
+    ASSERT_EQ(decoded.text(entry.town_name), record->town_name()) << r;
+  }
+  for (std::int32_t r = 1; r <= detail.count(); ++r) {
+    const postaldb::DecodedDetail& entry = decoded.details[static_cast<std::size_t>(r - 1)];
+    const std::optional<DetailRecord> record =
+        read_detail_record(detail.file(), detail.record(r).offset);
+    ASSERT_TRUE(record && entry.readable) << r;
+    ASSERT_EQ(entry.location, record->location) << r;
+    ASSERT_EQ(entry.attributes, record->attributes) << r;
+    ASSERT_EQ(decoded.text(entry.office_name), record->office_name) << r;
+    ASSERT_EQ(decoded.text(entry.town_name), record->town_name) << r;
+    ASSERT_EQ(decoded.text(entry.street), record->street) << r;
+  }
 }
 
 // The names the look-ups begin a line with are the base address of every
