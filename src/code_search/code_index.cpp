@@ -160,9 +160,12 @@ CodeLookup::CodeLookup(const postaldb::PostalDb& db, std::u16string_view key)
     : db_(&db), key_(key) {
   const std::optional<std::uint32_t> value = digits_value(key);
   if (!value) return;
-  tables_ = &postaldb::code_lookup_tables(db);
-  found_ = tables_->codes.find(*value);
-  if (found_) decoded_ = &decoded_records(db);
+  found_ = postaldb::code_lookup_tables(db).codes.find(*value);
+  if (!found_) return;
+  decoded_ = &decoded_records(db);
+  main_towns_ = run_entries<postaldb::DecodedTown>(decoded_->towns, found_->main, found_->main_run);
+  detail_records_ =
+      run_entries<postaldb::DecodedDetail>(decoded_->details, found_->detail, found_->detail_run);
 }
 
 std::optional<std::int32_t> CodeLookup::main_record() const {
@@ -173,27 +176,6 @@ std::optional<std::int32_t> CodeLookup::main_record() const {
 std::optional<std::int32_t> CodeLookup::detail_record() const {
   if (found_) return found_record(found_->detail);
   return search_index(CodeIndex::detail_index(*db_), key_, IndexSearch::Exact);
-}
-
-std::span<const std::int32_t> CodeLookup::main_run() const {
-  if (!found_) return {};
-  return run_entries<std::int32_t>(tables_->main_offsets, found_->main, found_->main_run);
-}
-
-std::span<const std::int32_t> CodeLookup::detail_run() const {
-  if (!found_) return {};
-  return run_entries<std::int32_t>(tables_->detail_offsets, found_->detail, found_->detail_run);
-}
-
-std::span<const postaldb::DecodedTown> CodeLookup::main_towns() const {
-  if (!found_) return {};
-  return run_entries<postaldb::DecodedTown>(decoded_->towns, found_->main, found_->main_run);
-}
-
-std::span<const postaldb::DecodedDetail> CodeLookup::detail_records() const {
-  if (!found_) return {};
-  return run_entries<postaldb::DecodedDetail>(decoded_->details, found_->detail,
-                                              found_->detail_run);
 }
 
 }  // namespace kovari::code_search

@@ -60,16 +60,6 @@ bool walk_run(const CodeIndex& index, const IndexKey& key, std::int32_t mid, OnR
   }
 }
 
-// walk_run from the record a lookup found, or the run's offsets when the
-// lookup knows them.
-template <typename OnRecord>
-bool walk_found_run(const CodeIndex& index, std::u16string_view key, std::int32_t first,
-                    std::span<const std::int32_t> run, OnRecord on_record) {
-  if (run.empty()) return walk_run(index, IndexKey(key), first, on_record);
-  for (const std::int32_t offset : run) on_record(offset);
-  return true;
-}
-
 void report_broken_index(const SearchContext& ctx, CodeSearchState& state, ConvState batch_state) {
   switch (ctx.mode) {
     case CallerMode::kWindow:
@@ -161,12 +151,12 @@ SearchOutcome detail_lookup(const SearchContext& ctx, CodeSearchState& state,
     }
   } else {
     DetailRecord& record = state.detail_record;
-    run_found = walk_found_run(CodeIndex::detail_index(ctx.db), key, *mid, lookup.detail_run(),
-                               [&](std::int32_t offset) {
-                                 if (read_detail_record(ctx.db.detail_file, offset, record)) {
-                                   add_result(record.fields());
-                                 }
-                               });
+    run_found =
+        walk_run(CodeIndex::detail_index(ctx.db), IndexKey(key), *mid, [&](std::int32_t offset) {
+          if (read_detail_record(ctx.db.detail_file, offset, record)) {
+            add_result(record.fields());
+          }
+        });
   }
   if (!run_found) report_broken_index(ctx, state, ConvState::kDetailError);
   return report(ctx, state, n, true);
@@ -216,12 +206,12 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
     }
   } else {
     TownRecord& record = state.town_record;
-    run_found = walk_found_run(CodeIndex::main_index(ctx.db), key, *mid, lookup.main_run(),
-                               [&](std::int32_t offset) {
-                                 if (read_town_record(ctx.db.main_file, offset, record)) {
-                                   add_results(record.location, record.kind(), record.town_name());
-                                 }
-                               });
+    run_found =
+        walk_run(CodeIndex::main_index(ctx.db), IndexKey(key), *mid, [&](std::int32_t offset) {
+          if (read_town_record(ctx.db.main_file, offset, record)) {
+            add_results(record.location, record.kind(), record.town_name());
+          }
+        });
   }
   if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);
   return report(ctx, state, n, false);

@@ -143,7 +143,7 @@ TEST_F(CodeSearchTest, RecordOutsideTheFileGivesNothing) {
   image.detail_index.push_back({"1000013", 1 << 24, 1});
   image.detail_index.push_back(
       {"1000013",
-       image.add_detail("1000013", chiyoda, u"某省", u"霞が関", u"１丁目（私書箱１号）", 6, 11),
+       image.add_detail("1000013", chiyoda, u"某省", u"霞が関", u"１丁目（私書箱１号）", 4, 10),
        2});
   open();
   settings.set_flag(settings::Flag::kDetailFile, 1);
@@ -354,7 +354,7 @@ TEST_F(CodeSearchTest, FirstLookupsFromTwoThreadsAtOnceFindTheRuns) {
     for (const std::u16string& code : codes) {
       const CodeLookup lookup(db, code);
       found.push_back(lookup.main_record());
-      runs += lookup.main_run().size();
+      runs += lookup.main_towns().size();
     }
   };
   std::vector<std::optional<std::int32_t>> first, second;
