@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "code_search/decoded_runs.h"
+
 namespace kovari::code_search {
 
 CodeIndex CodeIndex::main_index(const postaldb::PostalDb& db) {
@@ -141,14 +143,15 @@ std::optional<std::uint32_t> digits_value(std::u16string_view key) {
   return value;
 }
 
-// The records a run of `length` records from record `first` (1-based) has
-// in `offsets`; empty when they do not hold it.
-std::span<const std::int32_t> run_offsets(std::span<const std::int32_t> offsets, std::int32_t first,
-                                          std::int32_t length) {
-  if (first < 1 || length < 1 || static_cast<std::size_t>(first - 1 + length) > offsets.size()) {
+// The entries a run of `length` records from record `first` (1-based) has
+// in `entries` (one per index record); empty when they do not hold it.
+template <typename Entry>
+std::span<const Entry> run_entries(std::span<const Entry> entries, std::int32_t first,
+                                   std::int32_t length) {
+  if (first < 1 || length < 1 || static_cast<std::size_t>(first - 1 + length) > entries.size()) {
     return {};
   }
-  return offsets.subspan(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(length));
+  return entries.subspan(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(length));
 }
 
 }  // namespace
@@ -157,8 +160,12 @@ CodeLookup::CodeLookup(const postaldb::PostalDb& db, std::u16string_view key)
     : db_(&db), key_(key) {
   const std::optional<std::uint32_t> value = digits_value(key);
   if (!value) return;
-  tables_ = &postaldb::code_lookup_tables(db);
-  found_ = tables_->codes.find(*value);
+  found_ = postaldb::code_lookup_tables(db).codes.find(*value);
+  if (!found_) return;
+  decoded_ = &decoded_records(db);
+  main_towns_ = run_entries<postaldb::DecodedTown>(decoded_->towns, found_->main, found_->main_run);
+  detail_records_ =
+      run_entries<postaldb::DecodedDetail>(decoded_->details, found_->detail, found_->detail_run);
 }
 
 std::optional<std::int32_t> CodeLookup::main_record() const {
@@ -169,16 +176,6 @@ std::optional<std::int32_t> CodeLookup::main_record() const {
 std::optional<std::int32_t> CodeLookup::detail_record() const {
   if (found_) return found_record(found_->detail);
   return search_index(CodeIndex::detail_index(*db_), key_, IndexSearch::Exact);
-}
-
-std::span<const std::int32_t> CodeLookup::main_run() const {
-  if (!found_) return {};
-  return run_offsets(tables_->main_offsets, found_->main, found_->main_run);
-}
-
-std::span<const std::int32_t> CodeLookup::detail_run() const {
-  if (!found_) return {};
-  return run_offsets(tables_->detail_offsets, found_->detail, found_->detail_run);
 }
 
 }  // namespace kovari::code_search

@@ -13,6 +13,7 @@
 
 #include "postaldb/code_numbers.h"
 #include "postaldb/data_file.h"
+#include "postaldb/decoded_records.h"
 #include "postaldb/directory.h"
 #include "postaldb/postal_db.h"
 
@@ -141,16 +142,21 @@ class CodeLookup {
 
   std::optional<std::int32_t> main_record() const;
   std::optional<std::int32_t> detail_record() const;
-  // The record offsets of the run the record found begins, when the
-  // directory knows it whole; else empty, and the run is walked in the index.
-  std::span<const std::int32_t> main_run() const;
-  std::span<const std::int32_t> detail_run() const;
+  // The records of the run the record found begins, decoded
+  // (code_search/decoded_runs.h), when the directory knows the run whole;
+  // else empty, and the run is walked in the index.
+  std::span<const postaldb::DecodedTown> main_towns() const { return main_towns_; }
+  std::span<const postaldb::DecodedDetail> detail_records() const { return detail_records_; }
+  // The texts of those records.
+  const postaldb::DecodedRecords& decoded() const { return *decoded_; }
 
  private:
   const postaldb::PostalDb* db_;
   std::u16string_view key_;
-  const postaldb::CodeLookupTables* tables_ = nullptr;  // when the key is seven digits
-  std::optional<postaldb::CodeRecords> found_;          // the directory's answer, when it gives one
+  std::optional<postaldb::CodeRecords> found_;         // the directory's answer, when it gives one
+  const postaldb::DecodedRecords* decoded_ = nullptr;  // with found_
+  std::span<const postaldb::DecodedTown> main_towns_;
+  std::span<const postaldb::DecodedDetail> detail_records_;
 };
 
 }  // namespace kovari::code_search

@@ -1,6 +1,7 @@
 #include "code_search/code_search.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "code_search/code_index.h"
@@ -57,16 +58,6 @@ bool walk_run(const CodeIndex& index, const IndexKey& key, std::int32_t mid, OnR
     matched = true;
     on_record(index.record(p).offset);
   }
-}
-
-// walk_run from the record a lookup found, or the run's offsets when the
-// lookup knows them.
-template <typename OnRecord>
-bool walk_found_run(const CodeIndex& index, std::u16string_view key, std::int32_t first,
-                    std::span<const std::int32_t> run, OnRecord on_record) {
-  if (run.empty()) return walk_run(index, IndexKey(key), first, on_record);
-  for (const std::int32_t offset : run) on_record(offset);
-  return true;
 }
 
 void report_broken_index(const SearchContext& ctx, CodeSearchState& state, ConvState batch_state) {
@@ -141,15 +132,32 @@ SearchOutcome detail_lookup(const SearchContext& ctx, CodeSearchState& state,
 
   state.status_msg = kMsgResultShown;
   int n = 0;
-  DetailRecord& record = state.detail_record;
-  const CodeIndex index = CodeIndex::detail_index(ctx.db);
-  const bool run_found =
-      walk_found_run(index, key, *mid, lookup.detail_run(), [&](std::int32_t offset) {
-        if (!read_detail_record(ctx.db.detail_file, offset, record) || n >= kMaxResults) return;
-        ++n;
-        write_detail_address(ctx.db.tables, record, state.res_address[1][n], state.res_pobox[1][n],
-                             state.res_office[1][n]);
-      });
+  const postaldb::LocationTexts& locations = postaldb::code_lookup_tables(ctx.db).locations;
+  const auto add_result = [&](const DetailFields& record) {
+    if (n >= kMaxResults) return;
+    ++n;
+    std::u16string& address = state.res_address[1][n];
+    address.clear();
+    locations.append(record.location, address);
+    append_detail_address(record, address, state.res_pobox[1][n], state.res_office[1][n]);
+  };
+  bool run_found = true;
+  if (const std::span<const postaldb::DecodedDetail> run = lookup.detail_records(); !run.empty()) {
+    const postaldb::DecodedRecords& decoded = lookup.decoded();
+    for (const postaldb::DecodedDetail& entry : run) {
+      if (!entry.readable) continue;
+      add_result({entry.location, entry.attributes, decoded.text(entry.office_name),
+                  decoded.text(entry.town_name), decoded.text(entry.street)});
+    }
+  } else {
+    DetailRecord& record = state.detail_record;
+    run_found =
+        walk_run(CodeIndex::detail_index(ctx.db), IndexKey(key), *mid, [&](std::int32_t offset) {
+          if (read_detail_record(ctx.db.detail_file, offset, record)) {
+            add_result(record.fields());
+          }
+        });
+  }
   if (!run_found) report_broken_index(ctx, state, ConvState::kDetailError);
   return report(ctx, state, n, true);
 }
@@ -181,21 +189,30 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
 
   state.status_msg = kMsgResultShown;
   int n = 0;
-  TownRecord& record = state.town_record;
   const postaldb::LocationTexts& locations = postaldb::code_lookup_tables(ctx.db).locations;
-  const CodeIndex index = CodeIndex::main_index(ctx.db);
-  const bool run_found =
-      walk_found_run(index, key, *mid, lookup.main_run(), [&](std::int32_t offset) {
-        if (!read_town_record(ctx.db.main_file, offset, record) || record.kind() == kSkippedKind ||
-            n >= kMaxResults) {
-          return;
-        }
-        ++n;
-        std::u16string& base = state.res_address[1][n];
-        base.clear();
-        locations.append(record.location, base);
-        edit_address(ctx, state, n, record.town_name());
-      });
+  const auto add_results = [&](std::int32_t location, int kind, std::u16string_view town_name) {
+    if (kind == kSkippedKind || n >= kMaxResults) return;
+    ++n;
+    std::u16string& base = state.res_address[1][n];
+    base.clear();
+    locations.append(location, base);
+    edit_address(ctx, state, n, town_name);
+  };
+  bool run_found = true;
+  if (const std::span<const postaldb::DecodedTown> run = lookup.main_towns(); !run.empty()) {
+    const postaldb::DecodedRecords& decoded = lookup.decoded();
+    for (const postaldb::DecodedTown& entry : run) {
+      if (entry.readable) add_results(entry.location, entry.kind, decoded.text(entry.town_name));
+    }
+  } else {
+    TownRecord& record = state.town_record;
+    run_found =
+        walk_run(CodeIndex::main_index(ctx.db), IndexKey(key), *mid, [&](std::int32_t offset) {
+          if (read_town_record(ctx.db.main_file, offset, record)) {
+            add_results(record.location, record.kind(), record.town_name());
+          }
+        });
+  }
   if (!run_found) report_broken_index(ctx, state, ConvState::kMainIndexError);
   return report(ctx, state, n, false);
 }

@@ -92,7 +92,7 @@ std::u16string base_address(const postaldb::PostalTables& tables, std::int32_t l
   return address;
 }
 
-void append_detail_town(const DetailRecord& record, std::u16string& town, std::u16string& pobox) {
+void append_detail_town(const DetailFields& record, std::u16string& town, std::u16string& pobox) {
   town.append(text::trim_view(record.town_name));
   const int open = record.bracket_open();
   if (record.bracket_flag() && open != 0) {
@@ -108,21 +108,20 @@ void append_detail_town(const DetailRecord& record, std::u16string& town, std::u
 
 DetailTown detail_town(const DetailRecord& record) {
   DetailTown result;
-  append_detail_town(record, result.town, result.pobox);
+  append_detail_town(record.fields(), result.town, result.pobox);
   return result;
 }
 
-void write_detail_address(const postaldb::PostalTables& tables, const DetailRecord& record,
-                          std::u16string& address, std::u16string& pobox, std::u16string& office) {
-  address.clear();
-  append_base_address(tables, record.location, address);
+void append_detail_address(const DetailFields& record, std::u16string& address,
+                           std::u16string& pobox, std::u16string& office) {
   append_detail_town(record, address, pobox);
   office.assign(record.office_name);
 }
 
 DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record) {
   DetailAddress result;
-  write_detail_address(tables, record, result.address, result.pobox, result.office);
+  append_base_address(tables, record.location, result.address);
+  append_detail_address(record.fields(), result.address, result.pobox, result.office);
   return result;
 }
 

@@ -28,6 +28,19 @@ struct TownRecord {
 // A record of kind 6 yields no address in the code searches.
 inline constexpr int kSkippedKind = 6;
 
+// What a detail record's address is made of, its texts as views.
+struct DetailFields {
+  std::int32_t location = 0;
+  std::int32_t attributes = 0;  // bracket flag and bracket positions
+  std::u16string_view office_name;
+  std::u16string_view town_name;
+  std::u16string_view street;  // block numbers; may carry the post-office box in brackets
+
+  bool bracket_flag() const { return (attributes % 16) / 8 == 1; }
+  int bracket_open() const { return (attributes / 16) % 50; }
+  int bracket_close() const { return ((attributes / 16) % 2500) / 50; }
+};
+
 struct DetailRecord {
   std::u16string code;
   std::int32_t location = 0;
@@ -37,9 +50,7 @@ struct DetailRecord {
   std::u16string street;  // block numbers; may carry the post-office box in brackets
   std::int32_t size = 0;  // bytes: the next record of the city starts after them
 
-  bool bracket_flag() const { return (attributes % 16) / 8 == 1; }
-  int bracket_open() const { return (attributes / 16) % 50; }
-  int bracket_close() const { return ((attributes / 16) % 2500) / 50; }
+  DetailFields fields() const { return {location, attributes, office_name, town_name, street}; }
 };
 
 // The record at a 0-based offset; nothing when it does not lie inside the file.
@@ -74,7 +85,7 @@ struct DetailTown {
 };
 DetailTown detail_town(const DetailRecord& record);
 // The same, the town part appended to `town` and the box into `pobox`.
-void append_detail_town(const DetailRecord& record, std::u16string& town, std::u16string& pobox);
+void append_detail_town(const DetailFields& record, std::u16string& town, std::u16string& pobox);
 
 // The address, post-office box and office name of a detail record.
 struct DetailAddress {
@@ -83,8 +94,10 @@ struct DetailAddress {
   std::u16string office;
 };
 DetailAddress detail_address(const postaldb::PostalTables& tables, const DetailRecord& record);
-// The same into the texts given, whose room a search reuses.
-void write_detail_address(const postaldb::PostalTables& tables, const DetailRecord& record,
-                          std::u16string& address, std::u16string& pobox, std::u16string& office);
+// The same into the texts given, whose room a search reuses: the address
+// after its base (the location's names, which the caller has put into
+// `address`) appended, the box and the office name assigned.
+void append_detail_address(const DetailFields& record, std::u16string& address,
+                           std::u16string& pobox, std::u16string& office);
 
 }  // namespace kovari::code_search

@@ -91,11 +91,21 @@ std::optional<CodeRecords> CodeDirectory::find(std::uint32_t code) const {
   if (!ready_ || code >= kCodeLimit) return std::nullopt;
   const std::uint32_t group = code / kGroupSize;
   const auto last = static_cast<std::uint16_t>(code % kGroupSize);
-  const auto begin = last_digits_.begin() + group_start_[group];
-  const auto end = last_digits_.begin() + group_start_[group + 1];
-  const auto entry = std::lower_bound(begin, end, last);
+  const std::uint16_t* const begin = last_digits_.data() + group_start_[group];
+  const std::uint16_t* const end = last_digits_.data() + group_start_[group + 1];
+  if (begin == end) return CodeRecords{};
+  // The first entry not below `last` (a lower bound), halving without a
+  // branch on the comparisons, which no look-up can predict: the answer stays
+  // within [base, base + count].
+  const std::uint16_t* base = begin;
+  for (std::size_t count = static_cast<std::size_t>(end - begin); count > 1;) {
+    const std::size_t half = count / 2;
+    base = base[half] < last ? base + half : base;
+    count -= half;
+  }
+  const std::uint16_t* const entry = base + (*base < last ? 1 : 0);
   if (entry == end || *entry != last) return CodeRecords{};
-  return records_[static_cast<std::size_t>(entry - last_digits_.begin())];
+  return records_[static_cast<std::size_t>(entry - last_digits_.data())];
 }
 
 }  // namespace kovari::postaldb

@@ -64,6 +64,7 @@ void read_index_codes(PostalDb& db) {
   db.main_codes = read_code_numbers(db.main_file, db.dir.blk1[3], db.dir.code_count);
   db.detail_codes = read_code_numbers(db.detail_file, db.dir.blk2[3], db.dir.code2_count);
   db.lookup_tables = {};
+  db.decoded_records = {};
 }
 
 }  // namespace kovari::postaldb

@@ -25,10 +25,13 @@ const CodeOutcome& convert_code(Session& session, Host& host, std::u16string_vie
   code_search::CodeSearchState& state = buffers.state;
   state.reset();
   state.in_code = code;
-  state.out_address = shown.address;
-  state.out_pobox = shown.pobox;
-  state.out_office = shown.office;
-  state.status_msg = shown.message;
+  // The reset has emptied the outputs: only the texts a caller shows go back.
+  for (const auto& [output, text] : {std::pair{&state.out_address, &shown.address},
+                                     std::pair{&state.out_pobox, &shown.pobox},
+                                     std::pair{&state.out_office, &shown.office},
+                                     std::pair{&state.status_msg, &shown.message}}) {
+    if (!text->empty()) output->assign(*text);
+  }
   const bool prefix = !batch && text::Len(text::trim_view(code)) < 7;
   CodeOutcome& out = buffers.outcome;
   out.result =
@@ -47,7 +50,12 @@ const CodeOutcome& convert_code(Session& session, Host& host, std::u16string_vie
   out.pobox.swap(state.out_pobox);
   out.office.swap(state.out_office);
   out.message.swap(state.status_msg);
-  out.town_text = std::as_const(state.res_address[0])[1];
+  // Only the batch address search writes town-area texts.
+  if (mode == CallerMode::kBatchAddress) {
+    out.town_text = std::as_const(state.res_address[0])[1];
+  } else {
+    out.town_text.clear();
+  }
   out.conv_state = state.conv_state;
   out.focus = state.focus;
   return out;

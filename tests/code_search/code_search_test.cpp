@@ -134,6 +134,28 @@ TEST_F(CodeSearchTest, RecordsOfKindSixGiveNothing) {
   EXPECT_EQ(state.out_address, u"東京都千代田区皇居外苑");
 }
 
+// A record of a run that lies outside its file gives no result; the others
+// of the run still do, from the first look-up on.
+TEST_F(CodeSearchTest, RecordOutsideTheFileGivesNothing) {
+  image.town("1000005", chiyoda, u"マ丸の内（１丁目）");
+  image.main_index.push_back({"1000005", 1 << 24, 2});
+  image.town("1000005", chiyoda, u"マ丸の内（３丁目）");
+  image.detail_index.push_back({"1000013", 1 << 24, 1});
+  image.detail_index.push_back(
+      {"1000013",
+       image.add_detail("1000013", chiyoda, u"某省", u"霞が関", u"１丁目（私書箱１号）", 4, 10),
+       2});
+  open();
+  settings.set_flag(settings::Flag::kDetailFile, 1);
+  EXPECT_EQ(lookup(u"1000005"), SearchOutcome::Several);
+  EXPECT_EQ(results(), (std::vector<std::u16string>{u"東京都千代田区丸の内１丁目",
+                                                    u"東京都千代田区丸の内３丁目"}));
+  EXPECT_EQ(lookup(u"1000013"), SearchOutcome::Single);
+  EXPECT_EQ(state.out_address, u"東京都千代田区霞が関１丁目");
+  EXPECT_EQ(state.out_pobox, u"私書箱１号");
+  EXPECT_EQ(state.out_office, u"某省");
+}
+
 TEST_F(CodeSearchTest, KyotoStreetDirectionsStandInFront) {
   image.town("6020000", kamigyo, u"ア相生町（寺町通今出川上る）");
   open();
@@ -332,7 +354,7 @@ TEST_F(CodeSearchTest, FirstLookupsFromTwoThreadsAtOnceFindTheRuns) {
     for (const std::u16string& code : codes) {
       const CodeLookup lookup(db, code);
       found.push_back(lookup.main_record());
-      runs += lookup.main_run().size();
+      runs += lookup.main_towns().size();
     }
   };
   std::vector<std::optional<std::int32_t>> first, second;

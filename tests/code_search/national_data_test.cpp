@@ -8,7 +8,9 @@
 
 #include "code_search/code_index.h"
 #include "code_search/code_search.h"
+#include "code_search/decoded_runs.h"
 #include "code_search/loaded_db.h"
+#include "code_search/records.h"
 #include "result_list/list_builders.h"
 #include "support/data_folders.h"
 #include "text/sjis.h"
@@ -44,16 +46,17 @@ class NationalDataTest : public ::testing::Test {
 
   // The run the lookup found is the one the index's own walk meets: it
   // begins with run ordinal 1 and ends where the code changes, and its
-  // offsets are its records'.
+  // entries are those of its index records.
+  template <typename Entry>
   static void expect_whole_run(const CodeIndex& index, std::optional<std::int32_t> first,
-                               std::span<const std::int32_t> run) {
+                               std::span<const Entry> run, const std::vector<Entry>& entries) {
     if (!first) return;
     ASSERT_FALSE(run.empty()) << *first;
+    EXPECT_EQ(run.data(), entries.data() + (*first - 1)) << *first;
     EXPECT_EQ(index.record(*first).ordinal, 1) << *first;
     const auto length = static_cast<std::int32_t>(run.size());
     for (std::int32_t r = *first; r < *first + length; ++r) {
       EXPECT_EQ(index.number(r), index.number(*first)) << r;
-      EXPECT_EQ(run[static_cast<std::size_t>(r - *first)], index.record(r).offset) << r;
     }
     EXPECT_NE(index.number(*first + length), index.number(*first)) << *first;
   }
@@ -81,6 +84,7 @@ TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
   const CodeIndex main = CodeIndex::main_index(loaded.db);
   const CodeIndex detail = CodeIndex::detail_index(loaded.db);
   ASSERT_TRUE(postaldb::code_lookup_tables(loaded.db).codes.ready());
+  const postaldb::DecodedRecords& decoded = decoded_records(loaded.db);
   int found = 0;
   for (const CodeIndex* index : {&main, &detail}) {
     for (std::int32_t r = 1; r <= index->count(); ++r) {
@@ -95,12 +99,40 @@ TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
         ASSERT_EQ(in_main, search_index(main, key, IndexSearch::Exact)) << text::to_utf8(key);
         ASSERT_EQ(in_detail, search_index(detail, key, IndexSearch::Exact)) << text::to_utf8(key);
         if (in_main || in_detail) ++found;
-        expect_whole_run(main, in_main, lookup.main_run());
-        expect_whole_run(detail, in_detail, lookup.detail_run());
+        expect_whole_run(main, in_main, lookup.main_towns(), decoded.towns);
+        expect_whole_run(detail, in_detail, lookup.detail_records(), decoded.details);
       }
     }
   }
   EXPECT_GT(found, 140000);
+}
+
+// The decoded records are every record of both indexes as the readers read it.
+TEST_F(NationalDataTest, DecodedRecordsAreTheRecordsRead) {
+  const CodeIndex main = CodeIndex::main_index(loaded.db);
+  const CodeIndex detail = CodeIndex::detail_index(loaded.db);
+  const postaldb::DecodedRecords& decoded = decoded_records(loaded.db);
+  ASSERT_EQ(decoded.towns.size(), static_cast<std::size_t>(main.count()));
+  ASSERT_EQ(decoded.details.size(), static_cast<std::size_t>(detail.count()));
+  for (std::int32_t r = 1; r <= main.count(); ++r) {
+    const postaldb::DecodedTown& entry = decoded.towns[static_cast<std::size_t>(r - 1)];
+    const std::optional<TownRecord> record = read_town_record(main.file(), main.record(r).offset);
+    ASSERT_TRUE(record && entry.readable) << r;
+    ASSERT_EQ(entry.location, record->location) << r;
+    ASSERT_EQ(entry.kind, record->kind()) << r;
+    ASSERT_EQ(decoded.text(entry.town_name), record->town_name()) << r;
+  }
+  for (std::int32_t r = 1; r <= detail.count(); ++r) {
+    const postaldb::DecodedDetail& entry = decoded.details[static_cast<std::size_t>(r - 1)];
+    const std::optional<DetailRecord> record =
+        read_detail_record(detail.file(), detail.record(r).offset);
+    ASSERT_TRUE(record && entry.readable) << r;
+    ASSERT_EQ(entry.location, record->location) << r;
+    ASSERT_EQ(entry.attributes, record->attributes) << r;
+    ASSERT_EQ(decoded.text(entry.office_name), record->office_name) << r;
+    ASSERT_EQ(decoded.text(entry.town_name), record->town_name) << r;
+    ASSERT_EQ(decoded.text(entry.street), record->street) << r;
+  }
 }
 
 // The names the look-ups begin a line with are the base address of every
