@@ -76,6 +76,8 @@ class JobConverters {
     }
   }
   std::span<RecordConverter* const> converters() const { return converters_; }
+  // The converter of the first job, the one that runs alone with one job.
+  Converter& front() const { return *owned_.front(); }
   // The host for the run that feeds the converters (they run while it reads).
   Host& host() const { return host_; }
 

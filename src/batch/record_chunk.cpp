@@ -72,7 +72,10 @@ void RecordChunk::convert_share(Chunk& chunk, std::size_t job, RecordBuffer& rec
   for (std::size_t r = 0; r < chunk.count; ++r) {
     Record& record = chunk.records[r];
     if (record.job != job) continue;
-    std::copy_n(chunk.items.begin() + r * out_count_, out_count_, rec_item.begin() + 1);
+    // The record's items are moved in: the chunk's room for them is written
+    // over by the next add.
+    std::swap_ranges(chunk.items.begin() + r * out_count_,
+                     chunk.items.begin() + (r + 1) * out_count_, rec_item.begin() + 1);
     converters_[job]->convert_record(rec_item, share.counts);
     if (r + 1 == chunk.count) std::copy_n(rec_item.begin() + 1, out_count_, chunk.last.begin());
     record.unencodable = !converters_[job]->append_line(std::span(rec_item).subspan(1, out_count_),

@@ -21,11 +21,12 @@ std::optional<AddressChoiceList> choice_list(const resolve::ResolveState& st) {
 }
 
 AddressOutcome convert_with(const Session& session, resolve::RememberedChoices& remembered,
-                            resolve::ResolveCaches& caches, Host& host, std::u16string_view text,
-                            CallerMode mode, const AddressRequest& request) {
+                            resolve::ResolveCaches& caches, const resolve::TownCache& town_cache,
+                            Host& host, std::u16string_view text, CallerMode mode,
+                            const AddressRequest& request) {
   const resolve::ResolveContext ctx{
-      session.db,         session.settings, session.running,     mode, host, remembered, caches,
-      session.town_cache, request.old_code, request.use_old_code};
+      session.db, session.settings, session.running,     mode, host, remembered, caches,
+      town_cache, request.old_code, request.use_old_code};
   AddressOutcome out;
   resolve::Resolved r = resolve::resolve_address(text, ctx, out.decomposition);
   resolve::ResolveState& st = r.st;
@@ -45,13 +46,15 @@ AddressOutcome convert_with(const Session& session, resolve::RememberedChoices& 
 
 AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
                                CallerMode mode, const AddressRequest& request) {
-  return convert_with(session, session.remembered, session.caches, host, text, mode, request);
+  return convert_with(session, session.remembered, session.caches, session.town_cache, host, text,
+                      mode, request);
 }
 
 AddressOutcome convert_address(const Session& session, ResolveMemory& memory, Host& host,
                                std::u16string_view text, CallerMode mode,
                                const AddressRequest& request) {
-  return convert_with(session, memory.remembered, memory.caches, host, text, mode, request);
+  return convert_with(session, memory.remembered, memory.caches, memory.town_cache, host, text,
+                      mode, request);
 }
 
 }  // namespace kovari

@@ -76,15 +76,17 @@ AddressOutcome convert_address(Session& session, Host& host, std::u16string_view
                                CallerMode mode, const AddressRequest& request = {});
 
 // What resolution carries from one address to the next. Conversions that run
-// side by side over one session's data each keep their own.
+// side by side over one session's data each keep their own, the town-area
+// records read included: a job never waits while another reads (jobs given
+// the addresses of their own places read each record once).
 struct ResolveMemory {
   resolve::RememberedChoices remembered;
   resolve::ResolveCaches caches;
+  resolve::TownCache town_cache;
 };
 
 // The same over the session's data and settings, read only, with `memory` in
-// place of the session's own remembered choices and caches. The session's
-// town-area records are shared: they are read under a lock.
+// place of the session's own remembered choices, caches and town-area records.
 AddressOutcome convert_address(const Session& session, ResolveMemory& memory, Host& host,
                                std::u16string_view text, CallerMode mode,
                                const AddressRequest& request = {});

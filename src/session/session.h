@@ -30,8 +30,8 @@ struct Session {
   int edit_type = 1;
   resolve::RememberedChoices remembered;
   resolve::ResolveCaches caches;
-  // The town-area records read so far, shared with the conversions that run
-  // side by side over this session's data.
+  // The town-area records read so far (conversions that run side by side
+  // over this session's data keep their own: ResolveMemory).
   resolve::TownCache town_cache;
   // The program's own files of this run: the settings are read from and saved
   // to them, and no output replaces one of them (is_program_file).

@@ -39,20 +39,20 @@ char16_t* put_utf16(char16_t* out, char32_t c) {
   return out;
 }
 
+// Whether `lead` begins a three-byte sequence that is neither overlong (0xE0)
+// nor a surrogate (0xED): most of a Japanese text.
+bool is_plain_three_byte_lead(unsigned char lead) {
+  return lead >= 0xE1 && lead <= 0xEF && lead != 0xED;
+}
+
+bool is_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
 // The code point of the UTF-8 sequence at text[pos], and its length; an
 // invalid sequence gives U+FFFD with length 1.
 std::pair<char32_t, std::size_t> decode_utf8_at(std::string_view text, std::size_t pos) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(pos);
   if (lead < 0x80) return {lead, 1};
-  // Most of a Japanese text: three bytes whose lead allows neither an
-  // overlong form (0xE0) nor a surrogate (0xED).
-  if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && pos + 2 < text.size() &&
-      (byte(pos + 1) & 0xC0) == 0x80 && (byte(pos + 2) & 0xC0) == 0x80) {
-    return {static_cast<char32_t>((lead & 0x0F) << 12 | (byte(pos + 1) & 0x3F) << 6 |
-                                  (byte(pos + 2) & 0x3F)),
-            3};
-  }
   std::size_t length = 0;
   char32_t c = 0;
   char32_t minimum = 0;
@@ -67,7 +67,7 @@ std::pair<char32_t, std::size_t> decode_utf8_at(std::string_view text, std::size
   }
   if (pos + length > text.size()) return {kReplacement, 1};
   for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(pos + i) & 0xC0) != 0x80) return {kReplacement, 1};
+    if (!is_continuation(byte(pos + i))) return {kReplacement, 1};
     c = (c << 6) | (byte(pos + i) & 0x3F);
   }
   if (c < minimum || c > 0x10FFFF || is_high_surrogate(c) || is_low_surrogate(c)) {
@@ -85,12 +85,29 @@ std::string to_utf8(std::u16string_view text) {
 }
 
 void append_utf8(std::string& out, std::u16string_view text) {
-  const std::size_t kept = out.size();
-  // At most three bytes per unit (a surrogate pair takes four for two).
-  out.resize(kept + text.size() * 3);
-  char* end = out.data() + kept;
+  // Encoded into a piece on the stack and appended a piece at a time, so
+  // that no room is made (and cleared) in `out` beyond the bytes written.
+  char piece[256];
+  char* end = piece;
   for (std::size_t i = 0; i < text.size(); ++i) {
+    // Room for the longest sequence: a surrogate pair, four bytes.
+    if (end > piece + sizeof piece - 4) {
+      out.append(piece, static_cast<std::size_t>(end - piece));
+      end = piece;
+    }
     char32_t c = text[i];
+    if (c < 0x80) {
+      *end++ = static_cast<char>(c);
+      continue;
+    }
+    if (c >= 0x800 && !is_high_surrogate(c) && !is_low_surrogate(c)) {
+      // Most of a Japanese text: three bytes.
+      end[0] = static_cast<char>(0xE0 | (c >> 12));
+      end[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      end[2] = static_cast<char>(0x80 | (c & 0x3F));
+      end += 3;
+      continue;
+    }
     if (is_high_surrogate(c) && i + 1 < text.size() && is_low_surrogate(text[i + 1])) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
@@ -99,7 +116,7 @@ void append_utf8(std::string& out, std::u16string_view text) {
     }
     end = put_utf8(end, c);
   }
-  out.resize(static_cast<std::size_t>(end - out.data()));
+  out.append(piece, static_cast<std::size_t>(end - piece));
 }
 
 std::u16string from_utf8(std::string_view text) {
@@ -112,10 +129,22 @@ void from_utf8_into(std::string_view text, std::u16string& out) {
   // At most one unit per byte (a four-byte sequence makes two).
   out.resize(text.size());
   char16_t* end = out.data();
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
   for (std::size_t pos = 0; pos < text.size();) {
-    const auto [c, length] = decode_utf8_at(text, pos);
-    end = put_utf16(end, c);
-    pos += length;
+    const unsigned char lead = bytes[pos];
+    if (lead < 0x80) {
+      *end++ = lead;
+      ++pos;
+    } else if (is_plain_three_byte_lead(lead) && pos + 2 < text.size() &&
+               is_continuation(bytes[pos + 1]) && is_continuation(bytes[pos + 2])) {
+      *end++ = static_cast<char16_t>((lead & 0x0F) << 12 | (bytes[pos + 1] & 0x3F) << 6 |
+                                     (bytes[pos + 2] & 0x3F));
+      pos += 3;
+    } else {
+      const auto [c, length] = decode_utf8_at(text, pos);
+      end = put_utf16(end, c);
+      pos += length;
+    }
   }
   out.resize(static_cast<std::size_t>(end - out.data()));
 }

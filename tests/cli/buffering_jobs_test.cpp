@@ -34,7 +34,13 @@ TEST(BufferingCliTest, LineBufferedAnswersEachLineBeforeTheInputEnds) {
     GTEST_SKIP() << "kovari-cli or the basic fixture not built";
   }
   std::signal(SIGPIPE, SIG_IGN);
-  for (const char* command : {"code", "addr", "decompose"}) {
+  // addr --jobs 2 holds the lines it reads for its jobs, and answers them once
+  // no more input waits.
+  const struct {
+    const char* command;
+    const char* jobs;
+  } commands[] = {{"code", "1"}, {"addr", "1"}, {"addr", "2"}, {"decompose", "1"}};
+  for (const auto [command, jobs] : commands) {
     int to_child[2], from_child[2];
     ASSERT_EQ(pipe(to_child), 0);
     ASSERT_EQ(pipe(from_child), 0);
@@ -45,20 +51,29 @@ TEST(BufferingCliTest, LineBufferedAnswersEachLineBeforeTheInputEnds) {
       dup2(from_child[1], STDOUT_FILENO);
       close(to_child[1]);
       close(from_child[0]);
-      execl(cli_program().c_str(), "kovari-cli", command, "--line-buffered", "--data", data.c_str(),
-            static_cast<char*>(nullptr));
+      if (std::string(command) == "addr") {
+        execl(cli_program().c_str(), "kovari-cli", command, "--line-buffered", "--data",
+              data.c_str(), "--jobs", jobs, static_cast<char*>(nullptr));
+      } else {
+        execl(cli_program().c_str(), "kovari-cli", command, "--line-buffered", "--data",
+              data.c_str(), static_cast<char*>(nullptr));
+      }
       _exit(127);
     }
     close(to_child[0]);
     close(from_child[1]);
     const std::string line =
         std::string(command) == "code" ? "1000001\n" : "東京都千代田区千代田\n";
-    ASSERT_EQ(write(to_child[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
-    const std::string answer = read_within(from_child[0], 60);
-    EXPECT_FALSE(answer.empty()) << command << ": no answer while the input is open";
-    EXPECT_EQ(answer.back(), '\n') << command;
+    // Each line is answered before the next is written, the second too.
+    for (int turn = 0; turn < 2; ++turn) {
+      ASSERT_EQ(write(to_child[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+      const std::string answer = read_within(from_child[0], 60);
+      EXPECT_FALSE(answer.empty()) << command << " --jobs " << jobs << ": no answer to line "
+                                   << turn + 1 << " while the input is open";
+      EXPECT_EQ(std::count(answer.begin(), answer.end(), '\n'), 1) << command << " " << turn;
+    }
     close(to_child[1]);
-    EXPECT_EQ(read_within(from_child[0], 60), "") << command << ": more than one answer";
+    EXPECT_EQ(read_within(from_child[0], 60), "") << command << ": more than two answers";
     close(from_child[0]);
     int status = 0;
     waitpid(child, &status, 0);

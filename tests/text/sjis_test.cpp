@@ -255,5 +255,22 @@ TEST(Utf8Test, ConvertsIntoABufferThatHoldsText) {
   EXPECT_EQ(bytes, "前𠮷東a\xEF\xBF\xBD");
 }
 
+// Long texts are encoded a piece at a time: a surrogate pair, a three-byte
+// character or a letter falls on every boundary of a piece somewhere.
+TEST(Utf8Test, LongTextsConvertWhereverTheirCharactersFall) {
+  for (std::size_t lead = 0; lead < 4; ++lead) {
+    std::u16string text(lead, u'a');
+    std::string expected(lead, 'a');
+    for (int i = 0; i < 300; ++i) {
+      text += i % 3 == 0 ? u"𠮷" : i % 3 == 1 ? u"東" : u"b";
+      expected += i % 3 == 0 ? "𠮷" : i % 3 == 1 ? "東" : "b";
+    }
+    std::string bytes = "x";
+    append_utf8(bytes, text);
+    EXPECT_EQ(bytes, "x" + expected) << lead;
+    EXPECT_EQ(from_utf8(expected), text) << lead;
+  }
+}
+
 }  // namespace
 }  // namespace kovari::text

@@ -1,5 +1,6 @@
 #include "cli_common.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -252,6 +253,12 @@ bool write_all(std::string_view bytes) {
   return true;
 }
 
+// Whether standard input has more to read (or its end) without waiting.
+bool input_waiting() {
+  pollfd input{STDIN_FILENO, POLLIN, 0};
+  return ::poll(&input, 1, 0) > 0;
+}
+
 }  // namespace
 
 void for_each_input(const std::vector<std::string>& arguments,
@@ -263,7 +270,9 @@ void for_each_input(const std::vector<std::string>& arguments,
     return;
   }
   // Whatever a read returns is handed on up to its last LF, so a line typed
-  // by a caller is answered before the next one comes.
+  // by a caller is answered before the next one comes; the lines held are
+  // answered once no more input waits (a caller waiting for an answer), so a
+  // file or a fast pipe is not answered a read at a time.
   std::string pending;
   std::vector<char> piece(kPieceSize);
   for (;;) {
@@ -280,7 +289,7 @@ void for_each_input(const std::vector<std::string>& arguments,
       whole.remove_prefix(lf + 1);
     }
     pending.erase(0, last_lf + 1);
-    if (read_done) read_done();
+    if (read_done && !input_waiting()) read_done();
   }
   if (!pending.empty()) for_each_line(pending, each);
   if (read_done) read_done();

@@ -88,8 +88,9 @@ std::vector<std::string> positional_arguments(Args& args);
 
 // Hands each input to `each`: the arguments when there are any, else the lines
 // of standard input, in order, each as soon as it has been read. Lines end
-// with LF, CR LF or CR. `read_done`, when given, is called once the lines of
-// each read of standard input (or all the arguments) have been handed on.
+// with LF, CR LF or CR. `read_done`, when given, is called once the lines
+// handed on should be answered: when no more of standard input waits to be
+// read, and after the last line (or all the arguments).
 void for_each_input(const std::vector<std::string>& arguments,
                     const std::function<void(std::string_view)>& each,
                     const std::function<void()>& read_done = nullptr);
@@ -115,6 +116,8 @@ class Output {
   }
   // Engine text, in UTF-8.
   Output& operator<<(std::u16string_view text);
+  // The bytes not yet written, for an answer to be appended in place.
+  std::string& pending() { return buffer_; }
   // Ends the answer to one input (its lines written, maybe none): written out
   // now with --line-buffered, else once the buffer is large.
   void end_answer();

@@ -5,16 +5,20 @@
 // tab-separated line per input: the code, the message, the decomposed parts
 // and the input as given. Each line is converted as soon as it is read; the
 // output is written at the end (or per line with --line-buffered). With
-// --jobs N (N > 1) the lines of each read convert on N jobs side by side and
-// are answered in input order, as one job answers them.
-#include <iostream>
+// --jobs N (N > 1) the lines convert on N jobs side by side, each job taking
+// the lines of its own places; they are held until no more input waits and
+// answered in input order, as one job answers them.
+#include <algorithm>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
-#include "batch/address_to_code.h"
+#include "batch/batch_run.h"
 #include "batch/job_converters.h"
 #include "batch/record_chunk.h"
 #include "cli_common.h"
@@ -25,15 +29,29 @@ namespace kovari::cli {
 
 namespace {
 
-// Items of an address as a record: the address, the line as given (one unit
-// per byte, so that it is written back byte for byte, whatever its
-// encoding), then what the conversion adds.
-enum AddrItem { kAddress = 1, kGiven, kCode, kMessage, kParts };
+// Items of an address as a record: the line as given (one unit per byte, so
+// that it is written back byte for byte, whatever its encoding), then what
+// the conversion adds.
+enum AddrItem { kGiven = 1, kCode, kMessage, kParts };
 
-// The bytes as units, one each, into `units` (its room reused).
-void widen_into(std::string_view bytes, std::u16string& units) {
-  units.resize(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i) units[i] = static_cast<unsigned char>(bytes[i]);
+// Appends the first items of an answer line, each followed by a tab: the
+// code, the message and the decomposed parts. The line as given and the LF
+// come next.
+void append_outcome(std::string& bytes, std::u16string_view code, std::u16string_view message,
+                    std::u16string_view parts) {
+  text::append_utf8(bytes, code);
+  bytes += '\t';
+  text::append_utf8(bytes, message);
+  bytes += '\t';
+  text::append_utf8(bytes, parts);
+  bytes += '\t';
+}
+
+// Whether the three units (UTF-8 bytes) are 都, 道, 府 or 県.
+bool ends_prefecture_name(std::u16string_view units) {
+  static constexpr std::u16string_view kEnds[] = {u"\xE9\x83\xBD", u"\xE9\x81\x93", u"\xE5\xBA\x9C",
+                                                  u"\xE7\x9C\x8C"};
+  return std::ranges::find(kEnds, units) != std::end(kEnds);
 }
 
 // The conversion of one job: with `memory` over the session read only (jobs
@@ -43,48 +61,71 @@ class AddrConverter : public batch::RecordConverter {
   AddrConverter(Session& session, Host& host, std::unique_ptr<ResolveMemory> memory)
       : session_(session), host_(host), memory_(std::move(memory)) {}
 
+  // Converts the UTF-8 line `given` and appends its answer line to `bytes`.
+  void answer(std::string_view given, std::string& bytes) {
+    text::from_utf8_into(given, address_);
+    AddressOutcome outcome = convert();
+    append_outcome(bytes, outcome.code, outcome.message, outcome.parts);
+    bytes += given;
+    bytes += '\n';
+  }
+
   int lay_out(int) override { return kParts; }
 
   void convert_record(batch::RecordBuffer& rec_item, batch::BatchOutcome&) override {
-    const std::u16string_view address = rec_item[kAddress];
-    AddressOutcome outcome =
-        memory_ ? convert_address(std::as_const(session_), *memory_, host_, address,
-                                  CallerMode::kClipboard)
-                : convert_address(session_, host_, address, CallerMode::kClipboard);
-    if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
-      outcome.code = batch::format_code(outcome.code, true);
-    }
+    const std::u16string& units = rec_item[kGiven];
+    given_.resize(units.size());
+    std::copy(units.begin(), units.end(), given_.begin());
+    text::from_utf8_into(given_, address_);
+    AddressOutcome outcome = convert();
     rec_item[kCode].swap(outcome.code);
     rec_item[kMessage].swap(outcome.message);
     rec_item[kParts].swap(outcome.parts);
   }
 
+  // Each job reads the town areas of its own places: the line's first two
+  // characters after a prefecture name of three or four kanji (taken as
+  // their UTF-8 bytes), else its first two.
   std::size_t affinity(const batch::RecordBuffer& rec_item, std::size_t) const override {
-    return batch::place_affinity(rec_item[kAddress]);
+    std::u16string_view place = rec_item[kGiven];
+    for (const std::size_t end : {6, 9}) {
+      if (place.size() >= end + 3 && ends_prefecture_name(place.substr(end, 3))) {
+        place.remove_prefix(end + 3);
+        break;
+      }
+    }
+    return std::hash<std::u16string_view>{}(place.substr(0, 6));
   }
 
-  // The answer line: code, message, parts and the line as given.
   bool append_line(std::span<const std::u16string> items, std::u16string&, std::string& bytes,
                    std::size_t&) const override {
     const auto item = [&items](AddrItem k) -> const std::u16string& { return items[k - 1]; };
-    text::append_utf8(bytes, item(kCode));
-    bytes += '\t';
-    text::append_utf8(bytes, item(kMessage));
-    bytes += '\t';
-    text::append_utf8(bytes, item(kParts));
-    bytes += '\t';
+    append_outcome(bytes, item(kCode), item(kMessage), item(kParts));
     const std::u16string& given = item(kGiven);
     const std::size_t at = bytes.size();
     bytes.resize(at + given.size());
-    for (std::size_t i = 0; i < given.size(); ++i) bytes[at + i] = static_cast<char>(given[i]);
+    std::copy(given.begin(), given.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
     bytes += '\n';
     return true;
   }
 
  private:
+  AddressOutcome convert() {
+    AddressOutcome outcome =
+        memory_ ? convert_address(std::as_const(session_), *memory_, host_, address_,
+                                  CallerMode::kClipboard)
+                : convert_address(session_, host_, address_, CallerMode::kClipboard);
+    if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
+      outcome.code = batch::format_code(outcome.code, true);
+    }
+    return outcome;
+  }
+
   Session& session_;
   Host& host_;
   std::unique_ptr<ResolveMemory> memory_;
+  std::string given_;       // the line as given, as bytes again
+  std::u16string address_;  // the line read as UTF-8
 };
 
 }  // namespace
@@ -113,15 +154,11 @@ int cmd_addr(Args& args) {
     return std::make_unique<AddrConverter>(session, job_host,
                                            job == 0 ? nullptr : std::make_unique<ResolveMemory>());
   });
-  batch::RecordConverter& converter = *converters.converters().front();
-  const int out_count = converter.lay_out(1);
+  AddrConverter& converter = converters.front();
   std::optional<batch::RecordChunk> chunk;
-  if (*jobs > 1) chunk.emplace(converters.converters(), out_count);
+  if (*jobs > 1) chunk.emplace(converters.converters(), converter.lay_out(1));
   batch::RecordBuffer rec_item;
   batch::BatchOutcome counts;
-  std::u16string line_room;
-  std::string answer;
-  std::size_t unused = 0;
   const auto write = [&out](std::string_view lines, std::size_t) {
     out << lines;
     out.end_answer();
@@ -133,18 +170,19 @@ int cmd_addr(Args& args) {
 
   for_each_input(
       addresses,
-      [&](std::string_view address) {
-        text::from_utf8_into(address, rec_item[kAddress]);
-        widen_into(address, rec_item[kGiven]);
-        if (chunk) {
-          chunk->add(rec_item);
-          if (chunk->full()) chunk->pass_on(counts, write);
+      [&](std::string_view given) {
+        if (!chunk) {
+          converter.answer(given, out.pending());
+          out.end_answer();
           return;
         }
-        converter.convert_record(rec_item, counts);
-        answer.clear();
-        converter.append_line(std::span(rec_item).subspan(1, out_count), line_room, answer, unused);
-        write(answer, 1);
+        std::u16string& units = rec_item[kGiven];
+        units.resize(given.size());
+        for (std::size_t i = 0; i < given.size(); ++i) {
+          units[i] = static_cast<unsigned char>(given[i]);
+        }
+        chunk->add(rec_item);
+        if (chunk->full()) chunk->pass_on(counts, write);
       },
       answer_held);
   return 0;

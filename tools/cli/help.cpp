@@ -99,9 +99,9 @@ constexpr CommandHelp kHelp[] = {
      "  --fuzzy          approximate name matching\n"
      "  --detail-pass    look among the offices and post-office boxes too\n"
      "  --hyphen         print codes as 000-0000\n"
-     "  --jobs N         convert the lines of each read with N jobs side by side,\n"
-     "                   answered in input order (default: 1, each line alone; the\n"
-     "                   output is the same whatever N)\n",
+     "  --jobs N         convert the lines with N jobs side by side, answered in\n"
+     "                   input order once no more input waits (default: 1, each\n"
+     "                   line alone; the output is the same whatever N)\n",
      "\n"
      "output, one tab-separated line per address:\n"
      "  code, message, decomposed parts, the input as given\n"},
