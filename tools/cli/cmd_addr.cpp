@@ -47,16 +47,18 @@ class AddrConverter : public batch::RecordConverter {
 
   void convert_record(batch::RecordBuffer& rec_item, batch::BatchOutcome&) override {
     const std::u16string_view address = rec_item[kAddress];
-    AddressOutcome outcome =
-        memory_ ? convert_address(std::as_const(session_), *memory_, host_, address,
-                                  CallerMode::kClipboard)
-                : convert_address(session_, host_, address, CallerMode::kClipboard);
-    if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
-      outcome.code = batch::format_code(outcome.code, true);
+    if (memory_) {
+      convert_address(std::as_const(session_), *memory_, host_, address, CallerMode::kClipboard, {},
+                      outcome_);
+    } else {
+      convert_address(session_, host_, address, CallerMode::kClipboard, {}, outcome_);
     }
-    rec_item[kCode].swap(outcome.code);
-    rec_item[kMessage].swap(outcome.message);
-    rec_item[kParts].swap(outcome.parts);
+    if (!outcome_.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
+      outcome_.code = batch::format_code(outcome_.code, true);
+    }
+    rec_item[kCode].swap(outcome_.code);
+    rec_item[kMessage].swap(outcome_.message);
+    rec_item[kParts].swap(outcome_.parts);
   }
 
   std::size_t affinity(const batch::RecordBuffer& rec_item, std::size_t) const override {
@@ -85,6 +87,7 @@ class AddrConverter : public batch::RecordConverter {
   Session& session_;
   Host& host_;
   std::unique_ptr<ResolveMemory> memory_;
+  AddressOutcome outcome_;  // kept, so that its texts keep their room
 };
 
 }  // namespace
