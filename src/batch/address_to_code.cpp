@@ -108,7 +108,8 @@ class AddressBatchRun : public RecordConverter {
       ++counts.converted_count;
       if (msg_pos_ != 0) rec_item[msg_pos_].clear();
     } else {
-      const AddressOutcome outcome = convert(joined_address(rec_item), {old_code, f_.use_old_code});
+      const AddressOutcome& outcome =
+          convert(joined_address(rec_item), {old_code, f_.use_old_code});
       if (session_.settings.flag(settings::Flag::kMonitor) == 1) {
         host_.monitor(outcome.decomposition.addr_text, outcome.parts);
       }
@@ -139,11 +140,15 @@ class AddressBatchRun : public RecordConverter {
   }
 
  private:
-  AddressOutcome convert(std::u16string_view address, const AddressRequest& request) {
-    if (!memory_)
-      return convert_address(session_, host_, address, CallerMode::kBatchAddress, request);
-    return convert_address(std::as_const(session_), *memory_, host_, address,
-                           CallerMode::kBatchAddress, request);
+  // Into the kept outcome, whose texts keep their room from one record to the next.
+  const AddressOutcome& convert(std::u16string_view address, const AddressRequest& request) {
+    if (!memory_) {
+      convert_address(session_, host_, address, CallerMode::kBatchAddress, request, outcome_);
+    } else {
+      convert_address(std::as_const(session_), *memory_, host_, address, CallerMode::kBatchAddress,
+                      request, outcome_);
+    }
+    return outcome_;
   }
 
   // 住所１-３ joined, each position used once.
@@ -162,6 +167,7 @@ class AddressBatchRun : public RecordConverter {
   Session& session_;
   Host& host_;
   std::unique_ptr<ResolveMemory> memory_;
+  AddressOutcome outcome_;
   int new_code_pos_ = 0;
   int msg_pos_ = 0;
   int latest_pos_ = 0;

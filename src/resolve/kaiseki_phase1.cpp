@@ -52,7 +52,7 @@ void prepare_town_area(ResolveWalk& w) {
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
   text_from_town_area(w.d, w.ctx.caches.scratch.wide, st.typed_town);
-  prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t);
+  prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
   join_parts(w.slot(), st.result_parts);
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
 }

@@ -176,7 +176,7 @@ Step resolve_prefecture(ResolveWalk& w) {
   ResolveState& st = w.st;
   RememberedChoices& memory = w.ctx.remembered;
   std::u16string& pref = w.part(kPref);
-  if (Trim(pref).empty()) return Step::kGoOn;
+  if (text::trim_view(pref).empty()) return Step::kGoOn;
 
   if (!memory.last_pref_text.empty() && memory.last_pref_text == pref &&
       memory.last_pref <= w.pref_count()) {
@@ -214,7 +214,7 @@ Step resolve_city(ResolveWalk& w, bool& municipality_settled) {
   for (w.city_pass = 0;; ++w.city_pass) {
     st.found_city = 0;
     std::u16string& city = w.part(kCity);
-    if (w.city_pass > 1 || Trim(city).empty()) return Step::kGoOn;
+    if (w.city_pass > 1 || text::trim_view(city).empty()) return Step::kGoOn;
     w.block_end = 0;
 
     CityRows range =
@@ -261,7 +261,7 @@ Step resolve_ward_town(ResolveWalk& w) {
   std::u16string& ward = w.part(kWardTown);
   const bool nothing_settled = st.level_mask <= 1;
 
-  if (Trim(ward).empty()) {
+  if (text::trim_view(ward).empty()) {
     if (nothing_settled) return w.fail_unsettled();
     w.set_record_range(st.found_city, own_block_end(w, st.found_city, w.block_end));
     return Step::kGoOn;

@@ -153,16 +153,15 @@ Attempt resolve_text(std::u16string_view text, const ResolveContext& ctx, bool n
   return a;
 }
 
-Resolved resolve_address(std::u16string_view text, const ResolveContext& ctx,
-                         decompose::Decomposition& d) {
-  Resolved r;
-  resolve_into(text, ctx, false, d, r.st);
-  if (!settled(r.st) && d.decomp_status != decompose::DecompStatus::kBuilding) {
-    Attempt best = Fallbacks(ctx, {std::move(d), std::move(r.st), 0}).run();
-    d = std::move(best.d);
-    r = {std::move(best.st), best.rules};
-  }
-  return r;
+unsigned resolve_address(std::u16string_view text, const ResolveContext& ctx,
+                         decompose::Decomposition& d, ResolveState& st) {
+  st.reset();
+  resolve_into(text, ctx, false, d, st);
+  if (settled(st) || d.decomp_status == decompose::DecompStatus::kBuilding) return 0;
+  Attempt best = Fallbacks(ctx, {std::move(d), std::move(st), 0}).run();
+  d = std::move(best.d);
+  st = std::move(best.st);
+  return best.rules;
 }
 
 }  // namespace kovari::resolve

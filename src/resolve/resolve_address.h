@@ -25,12 +25,6 @@ struct LevelCompletion {
   bool several = false;  // several places hold the town area: attempt lists them
 };
 
-// What resolve_address hands back beside the decomposition.
-struct Resolved {
-  ResolveState st;
-  unsigned rules = 0;
-};
-
 // A code that settles the address: neither none nor the catch-all.
 inline bool settled(const ResolveState& st) {
   return !st.result_code.empty() && st.code_from != CodeFrom::kCatchAll;
@@ -48,9 +42,11 @@ inline bool named(const Attempt& a) {
 Attempt resolve_text(std::u16string_view text, const ResolveContext& ctx, bool normalized = false);
 
 // resolve_text, then the approximate rules while nothing settles the address.
-// The answer's decomposition is written into `d`, the caller's, so that the
-// common case (the address as written settles) never moves it.
-Resolved resolve_address(std::u16string_view text, const ResolveContext& ctx,
-                         decompose::Decomposition& d);
+// The answer is written into `d` and `st`, the caller's (st is reset first), so
+// that the common case (the address as written settles) never moves them and
+// a caller that keeps them for the next address keeps their room. Returns the
+// ApproxRule bits of the rules that wrote the answer's text.
+unsigned resolve_address(std::u16string_view text, const ResolveContext& ctx,
+                         decompose::Decomposition& d, ResolveState& st);
 
 }  // namespace kovari::resolve

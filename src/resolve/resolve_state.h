@@ -61,6 +61,7 @@ struct CandidateList {
     cand_index.push_back(index);
   }
   int stored() const { return static_cast<int>(cand_name.size()); }
+  bool operator==(const CandidateList&) const = default;
 };
 
 // The hit list of approximate matching, read by the selection list.
@@ -76,6 +77,7 @@ struct FuzzyHits {
     fuzzy_index.clear();
     fuzzy_count = 0;
   }
+  bool operator==(const FuzzyHits&) const = default;
 };
 
 // One detail record (large-volume office or post-office box) of the detail
@@ -123,6 +125,7 @@ struct PartialMatches {
     part_match_seen = 0;
   }
   int stored() const { return static_cast<int>(part_match_name.size()); }
+  bool operator==(const PartialMatches&) const = default;
 };
 
 // The choice of the last prefecture walk, taken again when the next address
@@ -130,34 +133,6 @@ struct PartialMatches {
 struct RememberedChoices {
   std::u16string last_pref_text;
   int last_pref = 0;
-};
-
-// Buffers one resolution writes its passing texts into. They keep their room
-// from one address to the next and carry nothing else over: each use writes
-// them afresh.
-struct ResolveScratch {
-  std::u16string wide;    // a text in its wide form
-  std::u16string folded;  // a typed name with its variant kanji folded
-  // The scan's comparison forms of the town area, the address from the town
-  // area on and the 丁目 key.
-  std::u16string area_fold, typed_fold, chome_key;
-};
-
-// What resolution keeps of the loaded data: valid until the data is loaded
-// again; and its scratch buffers.
-struct ResolveCaches {
-  ResolveScratch scratch;
-  DetailCache detail_cache;
-  // City names that occur in more than one block of the city table, derived
-  // once from the loaded table.
-  NameSet shared_city_names;
-  bool shared_names_built = false;
-  // Each prefecture name of the table, trimmed and with its variant kanji
-  // folded, with the first prefecture of that name; derived once (empty
-  // until then).
-  std::unordered_map<std::u16string, int> prefecture_by_name;
-  // The city table's names for the city and ward/town walks; derived once.
-  std::optional<CityNames> city_names;
 };
 
 // Where a code comes from: a record that names the town area (or the
@@ -197,6 +172,42 @@ struct ResolveState {
   // the town area with whatever decomposition cut off after it. Set when the
   // levels led to a municipality's records.
   std::u16string typed_town;
+
+  // Back to the values of a fresh state, its texts and lists keeping their
+  // room: a caller that resolves one address after another keeps one state.
+  void reset();
+  bool operator==(const ResolveState&) const = default;
+};
+
+// Buffers one resolution writes its passing texts into. They keep their room
+// from one address to the next and carry nothing else over: each use writes
+// them afresh.
+struct ResolveScratch {
+  std::u16string wide;    // a text in its wide form
+  std::u16string folded;  // a typed name with its variant kanji folded
+  // The scan's comparison forms of the town area, the address from the town
+  // area on and the 丁目 key.
+  std::u16string area_fold, typed_fold, chome_key;
+  // The state of the last resolution, for a caller that hands its results
+  // on by exchanging texts with it (convert_address into a kept outcome).
+  ResolveState state;
+};
+
+// What resolution keeps of the loaded data: valid until the data is loaded
+// again; and its scratch buffers.
+struct ResolveCaches {
+  ResolveScratch scratch;
+  DetailCache detail_cache;
+  // City names that occur in more than one block of the city table, derived
+  // once from the loaded table.
+  NameSet shared_city_names;
+  bool shared_names_built = false;
+  // Each prefecture name of the table, trimmed and with its variant kanji
+  // folded, with the first prefecture of that name; derived once (empty
+  // until then).
+  std::unordered_map<std::u16string, int> prefecture_by_name;
+  // The city table's names for the city and ward/town walks; derived once.
+  std::optional<CityNames> city_names;
 };
 
 }  // namespace kovari::resolve

@@ -1,7 +1,5 @@
 #include "resolve/town_area_form.h"
 
-#include <utility>
-
 #include "decompose/normalize.h"
 #include "resolve/kyoto_direction.h"
 #include "resolve/level_rules.h"
@@ -13,8 +11,8 @@ namespace kovari::resolve {
 using decompose::kTownArea, decompose::kChomeNumber;
 
 void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
-                            const postaldb::PostalTables& tables) {
-  std::u16string area;
+                            const postaldb::PostalTables& tables, std::u16string& room) {
+  std::u16string& area = room;
   text::to_wide(text::trim_view(slot.addr_part[kTownArea]), area);
   strip_aza(area, slot, 1, tables);
   const std::size_t typed_length = area.size();
@@ -27,7 +25,7 @@ void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
   }
   strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
   decompose::normalize_ke(area);
-  slot.addr_part[kTownArea] = std::move(area);
+  slot.addr_part[kTownArea].swap(area);
 }
 
 }  // namespace kovari::resolve

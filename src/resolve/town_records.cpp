@@ -36,6 +36,28 @@ bool contains(std::u16string_view s, std::u16string_view part) {
   return s.find(part) != std::u16string_view::npos;
 }
 
+// Whether `name` holds a first character of the words derive_forms looks
+// for. Most names hold none of them, and one pass over the name tells so; the
+// forms made from the name (ヶ normalised, numbers in kanji, compared alike)
+// add none.
+bool holds_marker_start(std::u16string_view name) {
+  return std::any_of(name.begin(), name.end(), [](char16_t c) {
+    switch (c) {
+      case u'以':  // 以下に
+      case u'次':  // 次に
+      case u'地':  // 地割
+      case u'条':
+      case u'線':
+      case u'区':
+      case u'丁':  // 丁目
+      case u'、':  // a list of names
+        return true;
+      default:
+        return false;
+    }
+  });
+}
+
 // A record as read: its texts before they move into the run. The buffers
 // keep their room from one record to the next.
 struct RecordTexts {
@@ -59,8 +81,12 @@ std::int32_t code_value(std::u16string_view code) {
 // typed by users are normalised.
 void derive_forms(const postaldb::PostalTables& tables, RecordTexts& t, TownRecord& r) {
   r.code_value = code_value(t.code);
-  r.has_below = contains(t.name, u"以下に");
-  r.has_next = contains(t.name, u"次に");
+  const bool marked = holds_marker_start(t.name);
+  const auto holds = [marked](std::u16string_view s, std::u16string_view word) {
+    return marked && contains(s, word);
+  };
+  r.has_below = holds(t.name, u"以下に");
+  r.has_next = holds(t.name, u"次に");
   const std::u16string_view after_initial = text::mid_view(t.name, 2);
   const int open = r.word % 32;
   const int close = (r.word / 32) % 512;
@@ -74,16 +100,21 @@ void derive_forms(const postaldb::PostalTables& tables, RecordTexts& t, TownReco
   }
   decompose::normalize_ke(t.base);
   t.chiwari_name.clear();
-  if (contains(t.base, u"地割")) t.chiwari_name.assign(t.base);
+  if (holds(t.base, u"地割")) t.chiwari_name.assign(t.base);
   t.whole.assign(text::trim_view(t.base));
-  if (contains(t.base, u"条") || contains(t.base, u"線") || numbered_ku(t.base)) {
+  if (holds(t.base, u"条") || holds(t.base, u"線") || (marked && numbered_ku(t.base))) {
     int added = 0;
     decompose::jo_sen_to_kanji(t.base, tables, added);
   }
-  r.has_chome = contains(t.base, u"丁目");
+  r.has_chome = holds(t.base, u"丁目");
   comparison_form(t.base_trimmed(), t.base_fold);
-  comparison_form(t.whole, t.whole_fold);
-  r.listed = !r.bracketed && contains(t.whole_fold, u"、");
+  // Base and whole differ only where a number went into kanji.
+  if (t.base_trimmed() == t.whole) {
+    t.whole_fold = t.base_fold;
+  } else {
+    comparison_form(t.whole, t.whole_fold);
+  }
+  r.listed = !r.bracketed && holds(t.whole_fold, u"、");
 }
 
 // Reads the record at `pos` into `t` and `r` (all but its texts' views);

@@ -1,60 +1,102 @@
 #include "session/convert_address.h"
 
+#include <span>
+
 #include "resolve/resolve_address.h"
 
 namespace kovari {
 namespace {
 
-std::optional<AddressChoiceList> choice_list(const resolve::ResolveState& st) {
-  if (st.list_kind == resolve::kListNone) return std::nullopt;
-  AddressChoiceList list{st.list_kind, resolve::list_prompt(st.list_kind), {}};
+void fill_choice_list(const resolve::ResolveState& st, std::optional<AddressChoiceList>& list) {
+  if (st.list_kind == resolve::kListNone) {
+    list.reset();
+    return;
+  }
+  list = AddressChoiceList{st.list_kind, resolve::list_prompt(st.list_kind), {}};
   // Several approximate hits are offered instead of the whole level.
   const bool hits = st.fuzzy.fuzzy_count > 1;
   const auto& names = hits ? st.fuzzy.fuzzy_name : st.cand.cand_name;
   const auto& names1 = hits ? st.fuzzy.fuzzy_name1 : st.cand.cand_name1;
   const auto& indexes = hits ? st.fuzzy.fuzzy_index : st.cand.cand_index;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    list.choices.push_back(
+    list->choices.push_back(
         {names[i], i < names1.size() ? names1[i] : u"", i < indexes.size() ? indexes[i] : 0});
   }
-  return list;
 }
 
-AddressOutcome convert_with(const Session& session, resolve::RememberedChoices& remembered,
-                            resolve::ResolveCaches& caches, const resolve::TownCache& town_cache,
-                            Host& host, std::u16string_view text, CallerMode mode,
-                            const AddressRequest& request) {
+// A kept decomposition back to the values of a fresh one, its texts keeping
+// their room (the decomposition itself rewrites only what it finds).
+void start_afresh(decompose::Decomposition& d) {
+  for (decompose::DecompositionSlot& slot : std::span(d.slot).subspan(1)) {  // slot 0 is unused
+    for (std::u16string& part : slot.addr_part) part.clear();
+    slot.addr_flag = {};
+    for (std::u16string& copy : slot.addr_part_copy) copy.clear();
+    slot.part_len = {};
+    slot.added_len = 0;
+    slot.building_found = 0;
+    slot.building_split = 0;
+    slot.koaza_text.clear();
+    slot.kyoto_direction.clear();
+  }
+  d.addr_slot = 1;
+  d.addr_text.clear();
+  d.decomp_status = decompose::DecompStatus::kParts;
+  d.result_code.clear();
+  d.result_parts.clear();
+  d.building_rows.clear();
+}
+
+// The results are exchanged with the kept state's texts, never copied.
+void convert_with(const Session& session, resolve::RememberedChoices& remembered,
+                  resolve::ResolveCaches& caches, const resolve::TownCache& town_cache, Host& host,
+                  std::u16string_view text, CallerMode mode, const AddressRequest& request,
+                  AddressOutcome& out) {
   const resolve::ResolveContext ctx{
       session.db, session.settings, session.running,     mode, host, remembered, caches,
       town_cache, request.old_code, request.use_old_code};
-  AddressOutcome out;
-  resolve::Resolved r = resolve::resolve_address(text, ctx, out.decomposition);
-  resolve::ResolveState& st = r.st;
-  out.code = std::move(st.result_code);
+  start_afresh(out.decomposition);
+  resolve::ResolveState& st = caches.scratch.state;
+  out.approximate = resolve::resolve_address(text, ctx, out.decomposition, st);
+  out.code.swap(st.result_code);
   out.catch_all = st.code_from == resolve::CodeFrom::kCatchAll;
-  out.message = std::move(st.result_msg);
-  out.parts = std::move(st.result_parts);
+  out.message.swap(st.result_msg);
+  out.parts.swap(st.result_parts);
   out.focus = st.focus;
-  out.list = choice_list(st);
+  fill_choice_list(st, out.list);
   out.levels = {st.found_pref, st.found_city,   st.found_town, st.town_first,
                 st.town_last,  st.detail_first, st.detail_last};
-  out.approximate = r.rules;
-  return out;
 }
 
 }  // namespace
 
 AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
                                CallerMode mode, const AddressRequest& request) {
-  return convert_with(session, session.remembered, session.caches, session.town_cache, host, text,
-                      mode, request);
+  AddressOutcome out;
+  convert_with(session, session.remembered, session.caches, session.town_cache, host, text, mode,
+               request, out);
+  return out;
+}
+
+void convert_address(Session& session, Host& host, std::u16string_view text, CallerMode mode,
+                     const AddressRequest& request, AddressOutcome& out) {
+  convert_with(session, session.remembered, session.caches, session.town_cache, host, text, mode,
+               request, out);
 }
 
 AddressOutcome convert_address(const Session& session, ResolveMemory& memory, Host& host,
                                std::u16string_view text, CallerMode mode,
                                const AddressRequest& request) {
-  return convert_with(session, memory.remembered, memory.caches, memory.town_cache, host, text,
-                      mode, request);
+  AddressOutcome out;
+  convert_with(session, memory.remembered, memory.caches, memory.town_cache, host, text, mode,
+               request, out);
+  return out;
+}
+
+void convert_address(const Session& session, ResolveMemory& memory, Host& host,
+                     std::u16string_view text, CallerMode mode, const AddressRequest& request,
+                     AddressOutcome& out) {
+  convert_with(session, memory.remembered, memory.caches, memory.town_cache, host, text, mode,
+               request, out);
 }
 
 }  // namespace kovari

@@ -74,6 +74,11 @@ struct AddressOutcome {
 // kanji (set_kansuuji).
 AddressOutcome convert_address(Session& session, Host& host, std::u16string_view text,
                                CallerMode mode, const AddressRequest& request = {});
+// The same into `out`, which a caller that converts one address after another
+// keeps: its texts keep their room from one address to the next, and nothing
+// else of the last address carries over.
+void convert_address(Session& session, Host& host, std::u16string_view text, CallerMode mode,
+                     const AddressRequest& request, AddressOutcome& out);
 
 // What resolution carries from one address to the next. Conversions that run
 // side by side over one session's data each keep their own, the town-area
@@ -90,5 +95,8 @@ struct ResolveMemory {
 AddressOutcome convert_address(const Session& session, ResolveMemory& memory, Host& host,
                                std::u16string_view text, CallerMode mode,
                                const AddressRequest& request = {});
+void convert_address(const Session& session, ResolveMemory& memory, Host& host,
+                     std::u16string_view text, CallerMode mode, const AddressRequest& request,
+                     AddressOutcome& out);
 
 }  // namespace kovari

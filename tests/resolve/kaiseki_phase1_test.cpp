@@ -318,5 +318,21 @@ TEST(KaisekiPhase1, BuildingFoundByDecompositionIsTheResult) {
   EXPECT_EQ(run.st.result_parts, u"");  // a building's code comes without parts
 }
 
+TEST(KaisekiPhase1, AResetStateIsAFreshOne) {
+  // Each leaves other values behind: the window's candidates, a code with
+  // its levels and parts, the partial matches of a bracketed name.
+  const Typed typed[] = {{u"北海道", u"見当たらない市", u"", u"本町"},
+                         {u"北海道", u"旭川市", u"", u"本町", u"3"},
+                         {u"", u"和賀郡", u"西和賀町", u"湯本", u"29"}};
+  for (const Typed& t : typed) {
+    Resolution run;
+    run.mode = CallerMode::kWindow;
+    run.resolve(t);
+    ASSERT_NE(run.st, ResolveState());
+    run.st.reset();
+    EXPECT_EQ(run.st, ResolveState());
+  }
+}
+
 }  // namespace
 }  // namespace kovari::resolve

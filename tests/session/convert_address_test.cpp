@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/loaded_session.h"
+#include "text/sjis.h"
 
 namespace kovari {
 namespace {
@@ -73,6 +74,60 @@ TEST_F(ConvertAddressTest, ABuildingOfTheBuildingTableDecidesWithoutParts) {
   EXPECT_EQ(o.code, u"1630402");
   EXPECT_EQ(o.parts, u"");
   EXPECT_EQ(o.decomposition.decomp_status, decompose::DecompStatus::kBuilding);
+}
+
+// What a caller reads of an outcome, and what decomposition leaves in it.
+void expect_same(const AddressOutcome& kept, const AddressOutcome& fresh) {
+  EXPECT_EQ(kept.code, fresh.code);
+  EXPECT_EQ(kept.catch_all, fresh.catch_all);
+  EXPECT_EQ(kept.message, fresh.message);
+  EXPECT_EQ(kept.parts, fresh.parts);
+  EXPECT_EQ(kept.focus, fresh.focus);
+  ASSERT_EQ(kept.list.has_value(), fresh.list.has_value());
+  if (kept.list) {
+    EXPECT_EQ(kept.list->prompt, fresh.list->prompt);
+    EXPECT_EQ(kept.list->choices.size(), fresh.list->choices.size());
+  }
+  EXPECT_EQ(kept.levels.city, fresh.levels.city);
+  EXPECT_EQ(kept.levels.town_first, fresh.levels.town_first);
+  EXPECT_EQ(kept.approximate, fresh.approximate);
+  const decompose::Decomposition& k = kept.decomposition;
+  const decompose::Decomposition& f = fresh.decomposition;
+  EXPECT_EQ(k.addr_text, f.addr_text);
+  EXPECT_EQ(k.decomp_status, f.decomp_status);
+  EXPECT_EQ(k.result_code, f.result_code);
+  EXPECT_EQ(k.result_parts, f.result_parts);
+  for (int s = 1; s <= 2; ++s) {
+    EXPECT_EQ(k.slot[s].addr_part, f.slot[s].addr_part);
+    EXPECT_EQ(k.slot[s].addr_flag, f.slot[s].addr_flag);
+    EXPECT_EQ(k.slot[s].addr_part_copy, f.slot[s].addr_part_copy);
+    EXPECT_EQ(k.slot[s].part_len, f.slot[s].part_len);
+    EXPECT_EQ(k.slot[s].added_len, f.slot[s].added_len);
+    EXPECT_EQ(k.slot[s].building_found, f.slot[s].building_found);
+    EXPECT_EQ(k.slot[s].building_split, f.slot[s].building_split);
+    EXPECT_EQ(k.slot[s].koaza_text, f.slot[s].koaza_text);
+    EXPECT_EQ(k.slot[s].kyoto_direction, f.slot[s].kyoto_direction);
+  }
+}
+
+TEST_F(ConvertAddressTest, AKeptOutcomeCarriesNothingOverFromTheAddressBefore) {
+  // A failure, a code, a level to choose, a 条 number in kanji with the part
+  // lengths of the batch window, a building of the building table.
+  const std::u16string_view addresses[] = {
+      u"どこでもない", u"東京都千代田区外神田1-1", u"北海道見当たらない市本町",
+      u"北海道札幌市北区北10条西3丁目", u"東京都新宿区西新宿2-2-1新宿三井ビル2階"};
+  loaded.session.running.set(ConversionWindow::kBatchAddressToCode);
+  for (const CallerMode mode : {CallerMode::kWindow, CallerMode::kBatchAddress}) {
+    for (const std::u16string_view before : addresses) {
+      for (const std::u16string_view address : addresses) {
+        SCOPED_TRACE(text::to_utf8(before) + " then " + text::to_utf8(address));
+        AddressOutcome kept;
+        convert_address(loaded.session, loaded.host, before, mode, {}, kept);
+        convert_address(loaded.session, loaded.host, address, mode, {}, kept);
+        expect_same(kept, convert(address, mode));
+      }
+    }
+  }
 }
 
 }  // namespace

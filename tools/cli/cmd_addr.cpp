@@ -64,7 +64,7 @@ class AddrConverter : public batch::RecordConverter {
   // Converts the UTF-8 line `given` and appends its answer line to `bytes`.
   void answer(std::string_view given, std::string& bytes) {
     text::from_utf8_into(given, address_);
-    AddressOutcome outcome = convert();
+    const AddressOutcome& outcome = convert();
     append_outcome(bytes, outcome.code, outcome.message, outcome.parts);
     bytes += given;
     bytes += '\n';
@@ -77,7 +77,7 @@ class AddrConverter : public batch::RecordConverter {
     given_.resize(units.size());
     std::copy(units.begin(), units.end(), given_.begin());
     text::from_utf8_into(given_, address_);
-    AddressOutcome outcome = convert();
+    AddressOutcome& outcome = convert();
     rec_item[kCode].swap(outcome.code);
     rec_item[kMessage].swap(outcome.message);
     rec_item[kParts].swap(outcome.parts);
@@ -110,15 +110,18 @@ class AddrConverter : public batch::RecordConverter {
   }
 
  private:
-  AddressOutcome convert() {
-    AddressOutcome outcome =
-        memory_ ? convert_address(std::as_const(session_), *memory_, host_, address_,
-                                  CallerMode::kClipboard)
-                : convert_address(session_, host_, address_, CallerMode::kClipboard);
-    if (!outcome.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
-      outcome.code = batch::format_code(outcome.code, true);
+  // The address read into outcome_.
+  AddressOutcome& convert() {
+    if (memory_) {
+      convert_address(std::as_const(session_), *memory_, host_, address_, CallerMode::kClipboard,
+                      {}, outcome_);
+    } else {
+      convert_address(session_, host_, address_, CallerMode::kClipboard, {}, outcome_);
     }
-    return outcome;
+    if (!outcome_.code.empty() && session_.settings.flag(settings::Flag::kHyphen) == 1) {
+      outcome_.code = batch::format_code(outcome_.code, true);
+    }
+    return outcome_;
   }
 
   Session& session_;
@@ -126,6 +129,7 @@ class AddrConverter : public batch::RecordConverter {
   std::unique_ptr<ResolveMemory> memory_;
   std::string given_;       // the line as given, as bytes again
   std::u16string address_;  // the line read as UTF-8
+  AddressOutcome outcome_;  // kept, so that its texts keep their room
 };
 
 }  // namespace
