@@ -76,7 +76,8 @@ void find_municipal_markers(std::u16string_view w, const MarkerPositions& marker
     P[kGun] = first(u'群');
     if (word_from(w, P[kGun], u"群馬") != 0) P[kGun] = 0;
   }
-  if (P[kShi] != 0) fix_city_marker(w, P[kShi], pref, tables);
+  // fix_city_marker moves the marker only to a later 市, which most addresses lack.
+  if (P[kShi] != 0 && first(u'市', P[kShi] + 1) != 0) fix_city_marker(w, P[kShi], pref, tables);
   if (P[kGun] == 1) {
     if (const int again = first(u'郡', 2); again != 0) P[kGun] = again;
   }

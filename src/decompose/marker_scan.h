@@ -61,11 +61,16 @@ class MarkerPositions {
   // Scans text; the positions asked for later are those of parts of it.
   explicit MarkerPositions(std::u16string_view text) : text_(text) {
     using namespace marker_table;
+    // Plain stores: the string instruction the compiler makes of a fill this
+    // small costs more, once per address.
+#pragma GCC unroll 32
+    for (std::uint64_t& mask : at_) mask = 0;
     if (text.size() > kMaskBits) return;  // searched plainly
+    // Without a branch: markers and other characters alternate unpredictably.
     for (std::size_t i = 0; i < text.size(); ++i) {
       const char16_t c = text[i];
       const std::uint8_t k = kIndex[slot_of(c)];
-      if (kChars[k] == c) at_[k] |= std::uint64_t{1} << i;
+      at_[k] |= std::uint64_t{kChars[k] == c} << i;
     }
   }
 
@@ -114,7 +119,7 @@ class MarkerPositions {
   }
 
   std::u16string_view text_;
-  std::array<std::uint64_t, marker_table::kCount + 1> at_{};  // bit i: text_[i] is the marker
+  std::array<std::uint64_t, marker_table::kCount + 1> at_;  // bit i: text_[i] is the marker
 };
 
 // InStr(text, word), given the first position of word's first character.
