@@ -168,7 +168,7 @@ void no_to_dash_outside_sonota(std::u16string& s) {
 // The same for a text read in place: tail itself when it holds no の to
 // change, else the changed copy in buffer.
 std::u16string_view no_to_dash_outside_sonota(std::u16string_view tail, std::u16string& buffer) {
-  if (!contains(tail, u"の")) return tail;
+  if (!contains(tail, u'の')) return tail;
   assign_part(buffer, tail);
   no_to_dash_outside_sonota(buffer);
   return buffer;

@@ -125,7 +125,9 @@ void find_building(std::u16string& text, Decomposition& d, const postaldb::Posta
     set_floor_code(d, tables, i);
     return;
   }
-  // No name occurs: the approximate pick over the second names.
+  // No name occurs: the approximate pick over the second names, when it is on
+  // (most addresses are looked up without it).
+  if (options.approximate_match == 0) return;
   const std::optional<int> pick =
       pick_similar_building(w, tables.bill_name2, count, options.approximate_match);
   if (!pick) return;

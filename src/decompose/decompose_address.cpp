@@ -93,13 +93,14 @@ void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
   if (d.decomp_status == DecompStatus::kBuilding) return;
 
   std::u16string_view w = narrow;  // what is left after the levels taken so far
+  const MarkerPositions markers(narrow);
 
-  take_prefecture(w, d);
+  take_prefecture(w, markers, d);
   Marks& P = d.slot[1].addr_flag;
-  find_municipal_markers(w, d.slot[1].addr_part[kPref], P, tables);
+  find_municipal_markers(w, markers, d.slot[1].addr_part[kPref], P, tables);
   apply_marker_rules(w, P);
   cut_municipal_levels(w, d, tables);
-  if (!w.empty()) decompose_town_area(w, d, tables);
+  if (!w.empty()) decompose_town_area(w, markers, d, tables);
   finish(d, options);
 }
 

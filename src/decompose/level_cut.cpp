@@ -25,17 +25,16 @@ bool set(int p) { return p != 0; }
 
 }  // namespace
 
-void take_prefecture(std::u16string_view& w, Decomposition& d) {
-  static constexpr MarkerScan kPrefectureMarkers{u"東北大県市諸京件"};
-  const auto first = kPrefectureMarkers.scan(w);
+void take_prefecture(std::u16string_view& w, const MarkerPositions& markers, Decomposition& d) {
+  const auto first = markers.in(w);
   Marks& P = d.slot[1].addr_flag;
-  P[kTokyoTo] = word_from(w, first.of(u'東'), u"東京都");
-  P[kHokkaido] = word_from(w, first.of(u'北'), u"北海道");
-  P[kFu] = word_from(w, first.of(u'大'), u"大阪府");
-  P[kKen] = first.of(u'県');
-  P[kShi] = first.of(u'市');
+  P[kTokyoTo] = word_from(w, first(u'東'), u"東京都");
+  P[kHokkaido] = word_from(w, first(u'北'), u"北海道");
+  P[kFu] = word_from(w, first(u'大'), u"大阪府");
+  P[kKen] = first(u'県');
+  P[kShi] = first(u'市');
   int morokata = 0;
-  if (word_from(w, first.of(u'諸'), u"諸県郡") != 0) {
+  if (word_from(w, first(u'諸'), u"諸県郡") != 0) {
     for (std::u16string_view county : kMorokataCounties) {
       morokata = InStr(w, county);
       if (morokata != 0) break;
@@ -45,8 +44,8 @@ void take_prefecture(std::u16string_view& w, Decomposition& d) {
   if (morokata == 1) P[kKen] = 0;
   if (P[kShi] != 0 && P[kShi] < P[kKen]) P[kKen] = 0;
   if (P[kTokyoTo] + P[kHokkaido] + P[kFu] + P[kKen] == 0) {
-    P[kFu] = word_from(w, first.of(u'京'), u"京都府");
-    P[kKen] = first.of(u'件');
+    P[kFu] = word_from(w, first(u'京'), u"京都府");
+    P[kKen] = first(u'件');
   }
   // A three-character name opening the text ends at character 3.
   for (int k = kTokyoTo; k <= kFu; ++k) {
@@ -63,35 +62,36 @@ void take_prefecture(std::u16string_view& w, Decomposition& d) {
   if (m != 0) cut_at(w, m, d.slot[1].addr_part[kPref]);
 }
 
-void find_municipal_markers(std::u16string_view w, std::u16string_view pref, Marks& P,
+void find_municipal_markers(std::u16string_view w, const MarkerPositions& markers,
+                            std::u16string_view pref, Marks& P,
                             const postaldb::PostalTables& tables) {
-  static constexpr MarkerScan kMunicipalMarkers{u"市区郡島町村群大鹿姫"};
-  const auto first = kMunicipalMarkers.scan(w);
-  P[kShi] = first.of(u'市');
-  P[kKu] = first.of(u'区');
-  P[kGun] = first.of(u'郡');
-  P[kShima] = first.of(u'島');
-  P[kMachi] = first.of(u'町');
-  P[kMura] = first.of(u'村');
+  const auto first = markers.in(w);
+  P[kShi] = first(u'市');
+  P[kKu] = first(u'区');
+  P[kGun] = first(u'郡');
+  P[kShima] = first(u'島');
+  P[kMachi] = first(u'町');
+  P[kMura] = first(u'村');
   if (P[kGun] == 0) {
-    P[kGun] = first.of(u'群');
+    P[kGun] = first(u'群');
     if (word_from(w, P[kGun], u"群馬") != 0) P[kGun] = 0;
   }
-  if (P[kShi] != 0) fix_city_marker(w, P[kShi], pref, tables);
+  // fix_city_marker moves the marker only to a later 市, which most addresses lack.
+  if (P[kShi] != 0 && first(u'市', P[kShi] + 1) != 0) fix_city_marker(w, P[kShi], pref, tables);
   if (P[kGun] == 1) {
-    if (const int again = InStr(2, w, u"郡"); again != 0) P[kGun] = again;
+    if (const int again = first(u'郡', 2); again != 0) P[kGun] = again;
   }
   if (P[kGun] != 0) drop_county_marker(w, P[kGun], P[kShi], pref, tables);
   if (P[kMachi] != 0) {  // towns named 〇町町 end at their second 町
-    if (const int a = word_from(w, first.of(u'大'), u"大町町"); a != 0) P[kMachi] = a + 2;
-    if (const int a = word_from(w, first.of(u'鹿'), u"鹿町町"); a != 0) P[kMachi] = a + 2;
+    if (const int a = word_from(w, first(u'大'), u"大町町"); a != 0) P[kMachi] = a + 2;
+    if (const int a = word_from(w, first(u'鹿'), u"鹿町町"); a != 0) P[kMachi] = a + 2;
   }
   if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) &&
-      word_from(w, first.of(u'郡'), u"郡山市") != 0) {
+      word_from(w, first(u'郡'), u"郡山市") != 0) {
     P[kGun] = 0;
     P[kMachi] = 0;
   }
-  if (set(P[kShi]) && set(P[kKu]) && word_from(w, first.of(u'姫'), u"姫路市") != 0) P[kKu] = 0;
+  if (set(P[kShi]) && set(P[kKu]) && word_from(w, first(u'姫'), u"姫路市") != 0) P[kKu] = 0;
 }
 
 void apply_marker_rules(std::u16string_view w, Marks& P) {

@@ -1,9 +1,10 @@
-// The first positions of a stage's marker characters, found in one pass over
-// the text instead of one search per marker. A stage lists its characters once
-// (static constexpr MarkerScan kMarkers{u"市区郡"}) and reads each first
-// position by its character. A longer marker word can only start at or after
-// the first position of its first character: word_from starts its search there
-// and skips it where that character is absent.
+// The positions of the marker characters of an address (the prefecture, the
+// municipal and the block markers), found in one pass over the working text
+// instead of one search per marker and stage. Each stage asks for the first
+// position of a marker in what is left of the text (a part of the scanned
+// text) by its character: markers.in(w)(u'市'). A longer marker word can only start at or after the
+// first position of its first character: word_from starts its search there and
+// skips it where that character is absent.
 #pragma once
 
 #include <array>
@@ -11,111 +12,119 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string_view>
 
 #include "text/vb.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace kovari::decompose {
 
-template <std::size_t N>
-class MarkerScan {
-  static constexpr std::uint8_t kNone = 0xFF;
-  static_assert(N < kNone);
+namespace marker_table {
 
-  // Each marker of a scan has a slot of its own under this hash.
-  static constexpr std::size_t slot_of(char16_t c) { return (c ^ c >> 8) & 0xFF; }
+inline constexpr std::u16string_view kMarkers =
+    u"東北大県市諸京件"  // prefectures
+    u"区郡島町村群鹿姫"  // municipal levels
+    u"丁番号-条線地";    // blocks
+inline constexpr std::size_t kCount = kMarkers.size();
+inline constexpr std::uint8_t kNone = kCount;  // a spare mask no one reads
 
+// Each marker has a slot of its own under this hash.
+constexpr std::size_t slot_of(char16_t c) { return (c ^ c >> 7) & 0xFF; }
+
+// The marker index of each slot, kNone for none.
+inline constexpr std::array<std::uint8_t, 256> kIndex = [] {
+  std::array<std::uint8_t, 256> index{};
+  index.fill(kNone);
+  for (std::size_t k = 0; k < kCount; ++k) index[slot_of(kMarkers[k])] = k;
+  return index;
+}();
+
+// The markers by index; the spare holds no character.
+inline constexpr std::array<char16_t, kCount + 1> kChars = [] {
+  std::array<char16_t, kCount + 1> chars{};
+  for (std::size_t k = 0; k < kCount; ++k) chars[k] = kMarkers[k];
+  return chars;
+}();
+
+static_assert(
+    [] {
+      for (std::size_t k = 0; k < kCount; ++k) {
+        if (kIndex[slot_of(kMarkers[k])] != k) return false;
+      }
+      return true;
+    }(),
+    "two markers share a slot");
+
+}  // namespace marker_table
+
+class MarkerPositions {
  public:
-  // The 1-based first position of every marker character, 0 where absent.
-  class Positions {
+  // Scans text; the positions asked for later are those of parts of it.
+  explicit MarkerPositions(std::u16string_view text) : text_(text) {
+    using namespace marker_table;
+    // Plain stores: the string instruction the compiler makes of a fill this
+    // small costs more, once per address.
+#pragma GCC unroll 32
+    for (std::uint64_t& mask : at_) mask = 0;
+    if (text.size() > kMaskBits) return;  // searched plainly
+    // Without a branch: markers and other characters alternate unpredictably.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const char16_t c = text[i];
+      const std::uint8_t k = kIndex[slot_of(c)];
+      at_[k] |= std::uint64_t{kChars[k] == c} << i;
+    }
+  }
+
+  // The marker positions within w, a part of the scanned text.
+  class In {
    public:
-    int of(char16_t c) const {
-      const std::uint8_t k = scan_->marker_[slot_of(c)];
-      assert(k != kNone && scan_->chars_[k] == c && "not a marker of this scan");
-      return first_[k];
+    // The 1-based position in w of the first marker c at or after position
+    // from (InStr(from, w, c)); 0 when none.
+    int operator()(char16_t c, int from = 1) const {
+      if (from < 1 || static_cast<std::size_t>(from) > w_.size()) return 0;
+      if (at_ == nullptr) {  // a long text
+        const std::size_t i = w_.find(c, static_cast<std::size_t>(from) - 1);
+        return i == std::u16string_view::npos ? 0 : static_cast<int>(i) + 1;
+      }
+      // Bits from the start of w up to its end, shifted to w's first position.
+      const std::uint64_t after = ((*at_)[index_of(c)] & within_) >> (offset_ + from - 1);
+      return after == 0 ? 0 : std::countr_zero(after) + from;
     }
 
    private:
-    friend class MarkerScan;
-    explicit Positions(const MarkerScan& scan) : scan_(&scan) {}
-    const MarkerScan* scan_;
-    std::array<int, N> first_{};
+    friend class MarkerPositions;
+    In(const MarkerPositions& m, std::u16string_view w) : w_(w) {
+      assert(w.data() >= m.text_.data() && w.data() + w.size() <= m.text_.data() + m.text_.size());
+      if (m.text_.size() > kMaskBits) return;
+      at_ = &m.at_;
+      offset_ = static_cast<std::size_t>(w.data() - m.text_.data());
+      const std::size_t end = offset_ + w.size();
+      within_ = end == kMaskBits ? ~std::uint64_t{0} : (std::uint64_t{1} << end) - 1;
+    }
+    std::u16string_view w_;
+    const std::array<std::uint64_t, marker_table::kCount + 1>* at_ = nullptr;
+    std::size_t offset_ = 0;
+    std::uint64_t within_ = 0;
   };
 
-  consteval explicit MarkerScan(const char16_t (&markers)[N + 1]) {
-    marker_.fill(kNone);
-    for (std::size_t k = 0; k < N; ++k) {
-      // Two markers in one slot: no constant scan compiles.
-      if (marker_[slot_of(markers[k])] != kNone) throw std::logic_error("markers share a slot");
-      marker_[slot_of(markers[k])] = static_cast<std::uint8_t>(k);
-      chars_[k] = markers[k];
-      repeated_[k].fill(markers[k]);
-    }
-  }
-
-  Positions scan(std::u16string_view text) const {
-    Positions p(*this);
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    // Most characters are no marker: a block of kBlock characters is compared
-    // with every marker at once, and only the markers it holds are recorded.
-    // The last, shorter block is read as the last kBlock characters of the
-    // text (a marker among those seen already keeps its first position); a
-    // text shorter than a block is read character by character.
-    for (; i + kBlock <= text.size(); i += kBlock) record_block(text.data() + i, i, p);
-    if (i < text.size() && text.size() >= kBlock) {
-      record_block(text.data() + text.size() - kBlock, text.size() - kBlock, p);
-      i = text.size();
-    }
-#endif
-    for (; i < text.size(); ++i) record(text[i], i, p);
-    return p;
-  }
+  In in(std::u16string_view w) const { return In(*this, w); }
 
  private:
-  static constexpr std::size_t kBlock = 8;
+  static constexpr std::size_t kMaskBits = 64;
 
-  // The character c at 0-based index i, if it is a marker seen for the first time.
-  void record(char16_t c, std::size_t i, Positions& p) const {
-    const std::uint8_t k = marker_[slot_of(c)];
-    if (k != kNone && chars_[k] == c && p.first_[k] == 0) p.first_[k] = static_cast<int>(i) + 1;
+  static constexpr std::size_t index_of(char16_t c) {
+    using namespace marker_table;
+    const std::uint8_t k = kIndex[slot_of(c)];
+    assert(k != kNone && kChars[k] == c && "not a marker");
+    return k;
   }
 
-#if defined(__SSE2__)
-  // The markers among the kBlock characters at block, which start at index first.
-  void record_block(const char16_t* block, std::size_t first, Positions& p) const {
-    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
-    __m128i hits = _mm_setzero_si128();
-    for (std::size_t k = 0; k < N; ++k) {
-      const __m128i marker = _mm_load_si128(reinterpret_cast<const __m128i*>(repeated_[k].data()));
-      hits = _mm_or_si128(hits, _mm_cmpeq_epi16(units, marker));
-    }
-    // Two mask bits per character, in text order.
-    for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0;
-         mask &= mask - 1) {
-      const unsigned j = static_cast<unsigned>(std::countr_zero(mask)) / 2;
-      mask &= mask - 1;
-      record(block[j], first + j, p);
-    }
-  }
-#endif
-
-  std::array<std::uint8_t, 256> marker_{};  // marker index by slot, kNone for none
-  std::array<char16_t, N> chars_{};
-  // Each marker repeated across a block, for the block comparison.
-  alignas(16) std::array<std::array<char16_t, kBlock>, N> repeated_{};
+  std::u16string_view text_;
+  std::array<std::uint64_t, marker_table::kCount + 1> at_;  // bit i: text_[i] is the marker
 };
 
-template <std::size_t M>
-MarkerScan(const char16_t (&)[M]) -> MarkerScan<M - 1>;
-
 // InStr(text, word), given the first position of word's first character.
-inline int word_from(std::u16string_view text, int first_char_pos, std::u16string_view word) {
+template <std::size_t N>
+int word_from(std::u16string_view text, int first_char_pos, const char16_t (&word)[N]) {
   return first_char_pos == 0 ? 0 : text::InStr(first_char_pos, text, word);
 }
 

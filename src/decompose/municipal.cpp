@@ -105,7 +105,7 @@ void fix_city_marker(std::u16string_view text, int& p, std::u16string_view pref,
 
 void drop_county_marker(std::u16string_view text, int& p, int city_end, std::u16string_view pref,
                         const postaldb::PostalTables& tables) {
-  if (contains(text, u"市")) {
+  if (contains(text, u'市')) {
     for (std::u16string_view city : kCitiesCancellingCounty) {
       if (contains(text, city)) {
         p = 0;

@@ -27,6 +27,14 @@ inline bool digit_at(std::u16string_view s, int pos) { return is_digit(char_at(s
 inline bool contains(std::u16string_view s, std::u16string_view x) {
   return s.find(x) != std::u16string_view::npos;
 }
+inline bool contains(std::u16string_view s, char16_t c) {
+  return s.find(c) != std::u16string_view::npos;
+}
+// A literal: its length is known when compiled.
+template <std::size_t N>
+bool contains(std::u16string_view s, const char16_t (&x)[N]) {
+  return contains(s, std::u16string_view(x, N - 1));
+}
 
 // 1-based position of the first digit at or after start; 0 when none.
 int first_digit(std::u16string_view s, int start = 1);

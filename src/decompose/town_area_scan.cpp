@@ -2,7 +2,6 @@
 // the number scan and the kanji block numbers.
 #include "decompose/block_numbers.h"
 #include "decompose/decompose_steps.h"
-#include "decompose/marker_scan.h"
 #include "decompose/normalize.h"
 #include "decompose/text_scan.h"
 #include "decompose/town_area_exceptions.h"
@@ -13,23 +12,22 @@ namespace {
 
 using text::InStr;
 
-void find_block_markers(std::u16string_view w, Marks& P) {
-  static constexpr MarkerScan kBlockMarkers{u"丁番号-条線区地"};
-  const auto first = kBlockMarkers.scan(w);
-  P[kCho] = first.of(u'丁');
-  P[kBan] = first.of(u'番');
+void find_block_markers(std::u16string_view w, const MarkerPositions& markers, Marks& P) {
+  const auto first = markers.in(w);
+  P[kCho] = first(u'丁');
+  P[kBan] = first(u'番');
   if (P[kBan] != 0) {
     P[kBanchou] = InStr(P[kBan], w, u"番町");
     if (P[kBanchou] != 0) P[kBan] = 0;
   }
-  P[kGo] = first.of(u'号');
-  P[kDash1] = first.of(u'-');
-  P[kJo] = first.of(u'条');
-  P[kSen] = first.of(u'線');
-  P[kTownKu] = first.of(u'区');
-  P[kChiwari] = word_from(w, first.of(u'地'), u"地割");
-  if (P[kDash1] != 0) P[kDash2] = InStr(P[kDash1] + 1, w, u"-");
-  if (P[kDash2] != 0) P[kDash3] = InStr(P[kDash2] + 1, w, u"-");
+  P[kGo] = first(u'号');
+  P[kDash1] = first(u'-');
+  P[kJo] = first(u'条');
+  P[kSen] = first(u'線');
+  P[kTownKu] = first(u'区');
+  P[kChiwari] = word_from(w, first(u'地'), u"地割");
+  if (P[kDash1] != 0) P[kDash2] = first(u'-', P[kDash1] + 1);
+  if (P[kDash2] != 0) P[kDash3] = first(u'-', P[kDash2] + 1);
 }
 
 // Kyoto addresses name the town after a street: in 京都市 the town area runs to
@@ -145,12 +143,12 @@ void read_kanji_block_numbers(Decomposition& d, const postaldb::PostalTables& ta
 
 }  // namespace
 
-void decompose_town_area(std::u16string_view w, Decomposition& d,
+void decompose_town_area(std::u16string_view w, const MarkerPositions& markers, Decomposition& d,
                          const postaldb::PostalTables& tables) {
   DecompositionSlot& slot = d.slot[1];
   Marks& P = slot.addr_flag;
   auto& part = slot.addr_part;
-  find_block_markers(w, P);
+  find_block_markers(w, markers, P);
   const int B = P[kCho] + P[kBan] + P[kGo];
   const int D = P[kDash1] + P[kDash2] + P[kDash3];
   town_area_exceptions(part[kCity], part[kWardTown], w, P);

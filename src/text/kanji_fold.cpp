@@ -169,8 +169,7 @@ bool holds_kanji_variant(std::u16string_view s) {
   return std::any_of(s.begin(), s.end(), [](char16_t c) { return fold_kanji_variant(c) != c; });
 }
 
-bool same_folded(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
+bool same_folded_units(std::u16string_view a, std::u16string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (a[i] != b[i] && fold_kanji_variant(a[i]) != fold_kanji_variant(b[i])) return false;
   }

@@ -21,8 +21,15 @@ void fold_kanji_variants(std::u16string_view s, std::u16string& out);
 // True when `s` holds a character that folds.
 bool holds_kanji_variant(std::u16string_view s);
 
+// Whether a and b, of the same length, are the same text once their variant
+// kanji are folded.
+bool same_folded_units(std::u16string_view a, std::u16string_view b);
+
 // Whether a and b are the same text once their variant kanji are folded
-// (八郞潟町 and 八郎潟町); without variants, whether they are equal.
-bool same_folded(std::u16string_view a, std::u16string_view b);
+// (八郞潟町 and 八郎潟町); without variants, whether they are equal. Most texts
+// compared differ in length, which is told without a call.
+inline bool same_folded(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && same_folded_units(a, b);
+}
 
 }  // namespace kovari::text

@@ -72,6 +72,16 @@ inline int InStr(int start, std::u16string_view s1, std::u16string_view s2) {
   return detail::instr_search(start, s1, s2);
 }
 inline int InStr(std::u16string_view s1, std::u16string_view s2) { return InStr(1, s1, s2); }
+// A literal looked for: its length is known when compiled, where the view made
+// from it would count its characters at every call.
+template <std::size_t N>
+inline int InStr(int start, std::u16string_view s1, const char16_t (&s2)[N]) {
+  return InStr(start, s1, std::u16string_view(s2, N - 1));
+}
+template <std::size_t N>
+inline int InStr(std::u16string_view s1, const char16_t (&s2)[N]) {
+  return InStr(1, s1, std::u16string_view(s2, N - 1));
+}
 
 // 1-based position of the last s2 in s1; 0 when absent or s1 is empty;
 // s2 empty gives Len(s1).

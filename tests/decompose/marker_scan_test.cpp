@@ -10,28 +10,38 @@
 namespace kovari::decompose {
 namespace {
 
-// Whatever the text, a marker's first position is where InStr finds it, and
-// word_from finds a word where InStr does.
-TEST(MarkerScanTest, AgreesWithInStrOnRandomTexts) {
-  static constexpr std::u16string_view kMarkers = u"市区郡町村-";
-  static constexpr MarkerScan kScan{u"市区郡町村-"};
-  // The markers, characters that share a scan slot with one (丧 with 区, 丿
-  // with 郡, 丒 with 市), and others.
-  const std::u16string_view alphabet = u"市区郡町村-丧丿丒東京1a 山";
-  const std::u16string_view words[] = {u"郡山", u"市区", u"-1", u"町村町"};
+// Whatever the text, the part of it asked about and the start, a marker's
+// first position is where InStr finds it, and word_from finds a word where
+// InStr does. Texts run past the 64 characters of the one-pass scan.
+TEST(MarkerPositionsTest, AgreesWithInStrOnRandomTexts) {
+  // Markers, characters that share a scan slot with one (丢 with 市, 一 with
+  // 区, 乜 with 郡, 亰 with -, 乌 with 町, 1 with 京), and others.
+  const std::u16string_view alphabet = u"市区郡町村-京地丢一乜亰乌1東a 山";
+  const std::u16string_view markers = u"市区郡町村-京地";
   std::mt19937 random(11);
-  for (int round = 0; round < 3000; ++round) {
-    std::u16string text(random() % 41, u' ');
+  for (int round = 0; round < 4000; ++round) {
+    std::u16string text(random() % 90, u' ');
     for (char16_t& c : text) c = alphabet[random() % alphabet.size()];
-    const auto first = kScan.scan(text);
-    for (char16_t marker : kMarkers) {
-      ASSERT_EQ(first.of(marker), text::InStr(text, std::u16string_view(&marker, 1)))
-          << text.size() << " " << round;
+    const MarkerPositions positions(text);
+    const std::size_t cut = text.empty() ? 0 : random() % (text.size() + 1);
+    const std::size_t kept = random() % (text.size() - cut + 1);
+    const std::u16string_view w = std::u16string_view(text).substr(cut, kept);
+    for (char16_t marker : markers) {
+      const std::u16string_view m(&marker, 1);
+      for (int from = 0; from <= static_cast<int>(w.size()) + 1; ++from) {
+        const int expected = from < 1 ? 0 : text::InStr(from, w, m);
+        ASSERT_EQ(positions.in(w)(marker, from), expected)
+            << round << " " << text.size() << " " << cut << " " << from;
+      }
     }
-    for (std::u16string_view word : words) {
-      const int start = text::InStr(text, word.substr(0, 1));
-      ASSERT_EQ(word_from(text, start, word), text::InStr(text, word)) << round;
-    }
+    const auto check_word = [&](const auto& word) {
+      const int start = text::InStr(w, std::u16string_view(word, 1));
+      ASSERT_EQ(word_from(w, start, word), text::InStr(w, std::u16string_view(word))) << round;
+    };
+    check_word(u"郡山");
+    check_word(u"市区");
+    check_word(u"-1");
+    check_word(u"町村町");
   }
 }
 
