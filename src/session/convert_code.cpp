@@ -26,10 +26,10 @@ const CodeOutcome& convert_code(Session& session, Host& host, std::u16string_vie
   state.reset();
   state.in_code = code;
   // The reset has emptied the outputs: only the texts a caller shows go back.
-  for (const auto& [output, text] : {std::pair{&state.out_address, &shown.address},
-                                     std::pair{&state.out_pobox, &shown.pobox},
-                                     std::pair{&state.out_office, &shown.office},
-                                     std::pair{&state.status_msg, &shown.message}}) {
+  for (const auto& [output, text] :
+       {std::pair{&state.out_address, &shown.address}, std::pair{&state.out_pobox, &shown.pobox},
+        std::pair{&state.out_office, &shown.office},
+        std::pair{&state.status_msg, &shown.message}}) {
     if (!text->empty()) output->assign(*text);
   }
   const bool prefix = !batch && text::Len(text::trim_view(code)) < 7;
