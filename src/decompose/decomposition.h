@@ -76,6 +76,8 @@ struct DecompositionSlot {
   // Written by the resolution side.
   std::u16string koaza_text;
   std::u16string kyoto_direction;
+
+  bool operator==(const DecompositionSlot&) const = default;
 };
 
 // How decomposition ended.
@@ -96,6 +98,11 @@ struct Decomposition {
   std::u16string work_text;
   std::u16string tail_text;
   std::vector<int> building_rows;  // the rows the building lookup searched
+
+  // Back to the values of a fresh decomposition, the texts keeping their room.
+  void reset();
+
+  bool operator==(const Decomposition&) const = default;
 
   DecompositionSlot& current() { return slot[addr_slot == 2 ? 2 : 1]; }
   const DecompositionSlot& current() const { return slot[addr_slot == 2 ? 2 : 1]; }
