@@ -27,6 +27,7 @@ void Decomposition::reset() {
   result_code.clear();
   result_parts.clear();
   work_text.clear();
+  wide_text.clear();
   tail_text.clear();
   building_rows.clear();
 }
