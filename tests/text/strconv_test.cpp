@@ -125,7 +125,7 @@ TEST(StrConvTest, BothFormsInOnePassOnlyForShiftedTexts) {
   // block of a text overlaps the one before).
   constexpr BothCase kCases[] = {
       {u"東京都千代田区丸の内1-2-3", true}, {u"東京都千代田区丸の内１－２－３", true},
-      {u"あいうえおかきく\＼~～", true},    {u"北海道札幌市", false},
+      {u"あいうえおかきく\\＼~～", true},   {u"北海道札幌市", false},
       {u"東京都千代田区丸の内 1", false},   {u"東京都千代田区丸の内　1", false},
       {u"東京都千代田区丸の内1ケ", false},  {u"ケ東京都千代田区丸の内1", false},
       {u"東京都千代田区ﾏﾙﾉｳﾁ1", false},     {u"東京都千代田区丸の内‐1", false},
