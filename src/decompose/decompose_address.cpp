@@ -64,6 +64,24 @@ void join_trimmed_parts(const std::array<std::u16string, kAddrPartCount + 1>& pa
   joined.resize(static_cast<std::size_t>(out - joined.data()));
 }
 
+// d.work_text becomes the narrow form of d.addr_text without its blanks and
+// with the replacement pairs applied, d.addr_text the wide form of that.
+void normalize_text(Decomposition& d, const postaldb::PostalTables& tables,
+                    const DecomposeOptions& options) {
+  std::u16string& narrow = d.work_text;
+  const bool replace = !options.normalized;
+  // Most addresses hold neither blanks nor kana: both forms come from one pass.
+  if (text::to_narrow_and_wide(d.addr_text, narrow, d.wide_text)) {
+    d.addr_text.swap(d.wide_text);
+    if (!(replace && apply_char_pairs(narrow, tables))) return;
+  } else {
+    text::to_narrow(d.addr_text, narrow);
+    strip_blanks(narrow);
+    if (replace) apply_char_pairs(narrow, tables);
+  }
+  text::to_wide(narrow, d.addr_text);
+}
+
 void finish(Decomposition& d, const DecomposeOptions& options) {
   DecompositionSlot& slot = d.slot[1];
   auto& part = slot.addr_part;
@@ -84,10 +102,7 @@ void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
                        const DecomposeOptions& options) {
   start(d);
   std::u16string& narrow = d.work_text;
-  text::to_narrow(d.addr_text, narrow);
-  strip_blanks(narrow);
-  if (!options.normalized) apply_char_pairs(narrow, tables);
-  text::to_wide(narrow, d.addr_text);
+  normalize_text(d, tables, options);
 
   find_building(narrow, d, tables, options);
   if (d.decomp_status == DecompStatus::kBuilding) return;

@@ -76,6 +76,8 @@ struct DecompositionSlot {
   // Written by the resolution side.
   std::u16string koaza_text;
   std::u16string kyoto_direction;
+
+  bool operator==(const DecompositionSlot&) const = default;
 };
 
 // How decomposition ended.
@@ -91,11 +93,17 @@ struct Decomposition {
   DecompStatus decomp_status = DecompStatus::kParts;
   std::u16string result_code;   // cleared at the start; set by the building lookup
   std::u16string result_parts;  // trimmed parts 1..9 of slot 1 joined by ","
-  // The narrow working text of the last decomposition and the block tail of
-  // the last parse, kept for their buffers.
+  // The narrow working text of the last decomposition, the wide text made
+  // beside it and the block tail of the last parse, kept for their buffers.
   std::u16string work_text;
+  std::u16string wide_text;
   std::u16string tail_text;
   std::vector<int> building_rows;  // the rows the building lookup searched
+
+  // Back to the values of a fresh decomposition, the texts keeping their room.
+  void reset();
+
+  bool operator==(const Decomposition&) const = default;
 
   DecompositionSlot& current() { return slot[addr_slot == 2 ? 2 : 1]; }
   const DecompositionSlot& current() const { return slot[addr_slot == 2 ? 2 : 1]; }

@@ -11,7 +11,8 @@ void strip_blanks(std::u16string& text) {
   text.erase(std::remove(text.begin(), text.end(), u' '), text.end());
 }
 
-void apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables) {
+bool apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables) {
+  bool applied = false;
   const int count = std::min<int>({tables.chr_count, static_cast<int>(tables.chr_from.size()) - 1,
                                    static_cast<int>(tables.chr_to.size()) - 1});
   for (int b = 1; b <= count; ++b) {
@@ -24,7 +25,9 @@ void apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables
     replaced += text::trim_view(tables.chr_to[b]);
     replaced += text::mid_view(text, p + f);
     text = std::move(replaced);
+    applied = true;
   }
+  return applied;
 }
 
 void normalize_ke(std::u16string& text) {

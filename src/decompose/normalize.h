@@ -14,7 +14,8 @@ void strip_blanks(std::u16string& text);
 
 // Applies the character-replacement pairs 1..chr_count in order, each to its
 // first occurrence only (a later pair sees the result of an earlier one).
-void apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables);
+// Returns whether any pair applied.
+bool apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables);
 
 // The first "ヶ" becomes "ケ"; without one, the first "ガ" becomes "が".
 void normalize_ke(std::u16string& text);

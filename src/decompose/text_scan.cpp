@@ -1,6 +1,5 @@
 #include "decompose/text_scan.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -13,13 +12,6 @@ int first_digit(std::u16string_view s, int start) {
     if (is_digit(s[i - 1])) return i;
   }
   return 0;
-}
-
-void cut_at(std::u16string_view& text, int n, std::u16string& part) {
-  if (n < 0) return;
-  const std::size_t count = std::min(text.size(), static_cast<std::size_t>(n));
-  assign_part(part, text.substr(0, count));
-  text.remove_prefix(count);
 }
 
 std::int64_t digits_value(std::u16string_view digits) {

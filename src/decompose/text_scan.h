@@ -3,6 +3,7 @@
 // unchanged).
 #pragma once
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <string>
@@ -64,7 +65,12 @@ inline void set_mid(std::u16string& target, std::u16string_view s, int start, in
 
 // Cut at n: the first n characters of text go to part and text keeps the rest.
 // Nothing changes when n < 0.
-void cut_at(std::u16string_view& text, int n, std::u16string& part);
+inline void cut_at(std::u16string_view& text, int n, std::u16string& part) {
+  if (n < 0) return;
+  const std::size_t count = std::min(text.size(), static_cast<std::size_t>(n));
+  assign_part(part, {text.data(), count});
+  text.remove_prefix(count);
+}
 
 // The value of the leading digits (ASCII or full-width) of a text, saturating
 // far above any floor or block number; 0 without a leading digit.

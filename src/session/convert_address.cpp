@@ -1,7 +1,5 @@
 #include "session/convert_address.h"
 
-#include <span>
-
 #include "resolve/resolve_address.h"
 
 namespace kovari {
@@ -24,28 +22,6 @@ void fill_choice_list(const resolve::ResolveState& st, std::optional<AddressChoi
   }
 }
 
-// A kept decomposition back to the values of a fresh one, its texts keeping
-// their room (the decomposition itself rewrites only what it finds).
-void start_afresh(decompose::Decomposition& d) {
-  for (decompose::DecompositionSlot& slot : std::span(d.slot).subspan(1)) {  // slot 0 is unused
-    for (std::u16string& part : slot.addr_part) part.clear();
-    slot.addr_flag = {};
-    for (std::u16string& copy : slot.addr_part_copy) copy.clear();
-    slot.part_len = {};
-    slot.added_len = 0;
-    slot.building_found = 0;
-    slot.building_split = 0;
-    slot.koaza_text.clear();
-    slot.kyoto_direction.clear();
-  }
-  d.addr_slot = 1;
-  d.addr_text.clear();
-  d.decomp_status = decompose::DecompStatus::kParts;
-  d.result_code.clear();
-  d.result_parts.clear();
-  d.building_rows.clear();
-}
-
 // The results are exchanged with the kept state's texts, never copied.
 void convert_with(const Session& session, resolve::RememberedChoices& remembered,
                   resolve::ResolveCaches& caches, const resolve::TownCache& town_cache, Host& host,
@@ -54,7 +30,7 @@ void convert_with(const Session& session, resolve::RememberedChoices& remembered
   const resolve::ResolveContext ctx{
       session.db, session.settings, session.running,     mode, host, remembered, caches,
       town_cache, request.old_code, request.use_old_code};
-  start_afresh(out.decomposition);
+  out.decomposition.reset();
   resolve::ResolveState& st = caches.scratch.state;
   out.approximate = resolve::resolve_address(text, ctx, out.decomposition, st);
   out.code.swap(st.result_code);

@@ -103,6 +103,35 @@ constexpr Shift kWideShift = {{0x21, 0x7E}, u'\\', kWideAsciiOffset};
 
 constexpr std::size_t kBlock = 8;
 
+#if defined(__SSE2__)
+// The lanes of units within r: c - first <= last - first, unsigned, so the
+// saturated difference is 0.
+__m128i within(__m128i units, Range r) {
+  const __m128i offset = _mm_sub_epi16(units, _mm_set1_epi16(static_cast<short>(r.first)));
+  const __m128i excess =
+      _mm_subs_epu16(offset, _mm_set1_epi16(static_cast<short>(r.last - r.first)));
+  return _mm_cmpeq_epi16(excess, _mm_setzero_si128());
+}
+
+// The lanes of units the shift converts.
+__m128i shifted_lanes(__m128i units, const Shift& shift) {
+  const __m128i kept = _mm_cmpeq_epi16(units, _mm_set1_epi16(static_cast<short>(shift.kept)));
+  return _mm_andnot_si128(kept, within(units, shift.range));
+}
+
+// units with the shift added in the lanes of shifted.
+__m128i add_shift(__m128i units, __m128i shifted, const Shift& shift) {
+  return _mm_add_epi16(units,
+                       _mm_and_si128(shifted, _mm_set1_epi16(static_cast<short>(shift.offset))));
+}
+#endif
+
+// c converted by the shift, or unchanged.
+constexpr char16_t shift_unit(char16_t c, const Shift& shift) {
+  const bool shifted = c >= shift.range.first && c <= shift.range.last && c != shift.kept;
+  return shifted ? static_cast<char16_t>(c + shift.offset) : c;
+}
+
 // Converts the kBlock characters at p to o when each of them either lies in
 // none of the changed ranges or converts by the shift, and returns whether it
 // did: most of an address is kanji that both conversions copy unchanged, and
@@ -111,22 +140,12 @@ template <std::size_t N>
 bool convert_block(const char16_t* p, const std::array<Range, N>& changed, const Shift& shift,
                    char16_t* o) {
 #if defined(__SSE2__)
-  // The lanes of units within r: c - first <= last - first, unsigned, so the
-  // saturated difference is 0.
-  const auto within = [](__m128i units, Range r) {
-    const __m128i offset = _mm_sub_epi16(units, _mm_set1_epi16(static_cast<short>(r.first)));
-    const __m128i excess =
-        _mm_subs_epu16(offset, _mm_set1_epi16(static_cast<short>(r.last - r.first)));
-    return _mm_cmpeq_epi16(excess, _mm_setzero_si128());
-  };
   const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
   __m128i inside = _mm_setzero_si128();
   for (const Range& r : changed) inside = _mm_or_si128(inside, within(units, r));
-  const __m128i kept = _mm_cmpeq_epi16(units, _mm_set1_epi16(static_cast<short>(shift.kept)));
-  const __m128i shifted = _mm_andnot_si128(kept, within(units, shift.range));
+  const __m128i shifted = shifted_lanes(units, shift);
   if (_mm_movemask_epi8(_mm_andnot_si128(shifted, inside)) != 0) return false;
-  const __m128i offset = _mm_and_si128(shifted, _mm_set1_epi16(static_cast<short>(shift.offset)));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_add_epi16(units, offset));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(o), add_shift(units, shifted, shift));
   return true;
 #else
   for (std::size_t i = 0; i < kBlock; ++i) {
@@ -135,6 +154,39 @@ bool convert_block(const char16_t* p, const std::array<Range, N>& changed, const
     }
   }
   std::copy_n(p, kBlock, o);
+  return true;
+#endif
+}
+
+// The characters that one of the conversions changes otherwise than by its
+// shift: the blank, the quotes and ‐, the CJK symbols and katakana around the
+// hiragana, the half-width kana.
+constexpr std::array<Range, 5> kChangedBeyondShifts = {
+    {{0x20, 0x20}, {0x2010, 0x201D}, {0x3000, 0x3040}, {0x3097, 0x30FF}, {kHalfFirst, kHalfLast}}};
+
+// Both conversions of the kBlock characters at p, to narrow and to wide, when
+// each of them converts by the shifts alone; returns whether it did.
+bool convert_block_both(const char16_t* p, char16_t* narrow, char16_t* wide) {
+#if defined(__SSE2__)
+  const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  __m128i inside = _mm_setzero_si128();
+  for (const Range& r : kChangedBeyondShifts) inside = _mm_or_si128(inside, within(units, r));
+  if (_mm_movemask_epi8(inside) != 0) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(narrow),
+                   add_shift(units, shifted_lanes(units, kNarrowShift), kNarrowShift));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(wide),
+                   add_shift(units, shifted_lanes(units, kWideShift), kWideShift));
+  return true;
+#else
+  for (std::size_t i = 0; i < kBlock; ++i) {
+    for (const Range& r : kChangedBeyondShifts) {
+      if (p[i] >= r.first && p[i] <= r.last) return false;
+    }
+  }
+  for (std::size_t i = 0; i < kBlock; ++i) {
+    narrow[i] = shift_unit(p[i], kNarrowShift);
+    wide[i] = shift_unit(p[i], kWideShift);
+  }
   return true;
 #endif
 }
@@ -218,6 +270,18 @@ void to_wide(std::u16string_view s, std::u16string& out) {
   out.resize(s.size());
   const char16_t* end = convert(s, kWideChanged, kWideShift, put_wide, out.data());
   out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+bool to_narrow_and_wide(std::u16string_view s, std::u16string& narrow, std::u16string& wide) {
+  const std::size_t n = s.size();
+  if (n < kBlock) return false;
+  narrow.resize(n);
+  wide.resize(n);
+  for (std::size_t i = 0;; i += kBlock) {
+    const std::size_t at = std::min(i, n - kBlock);  // the last block ends with the text
+    if (!convert_block_both(s.data() + at, narrow.data() + at, wide.data() + at)) return false;
+    if (at + kBlock == n) return true;
+  }
 }
 
 std::u16string to_narrow(std::u16string_view s) {

@@ -28,6 +28,12 @@ std::u16string to_wide(std::u16string_view s);
 void to_narrow(std::u16string_view s, std::u16string& out);
 void to_wide(std::u16string_view s, std::u16string& out);
 
+// Both forms at once, in one pass, of a text that converts by the ASCII shifts
+// alone (kanji, hiragana, ASCII and full-width ASCII, but no blank): false, with
+// narrow and wide unspecified, for any other text or one shorter than 8
+// characters, which the conversions above take.
+bool to_narrow_and_wide(std::u16string_view s, std::u16string& narrow, std::u16string& wide);
+
 // ASCII digits and "," to their full-width forms, everything else unchanged
 // ("12,345" -> "１２，３４５"); used for counts shown in messages.
 std::u16string to_full_width_digits(std::u16string_view s);

@@ -35,23 +35,26 @@ std::optional<std::u16string> try_mid(std::u16string_view s, int start);
 std::optional<std::u16string> try_mid(std::u16string_view s, int start, int length);
 
 // Allocation-free views into s with the rules of Left/Right/Mid (error cases
-// give an empty view). The view lives as long as the text behind s.
+// give an empty view). The view lives as long as the text behind s. Made
+// directly, not by substr: the bounds are checked here once.
 inline std::u16string_view left_view(std::u16string_view s, int n) {
   if (n < 0) return {};
-  return s.substr(0, static_cast<std::size_t>(n));
+  return {s.data(), std::min(s.size(), static_cast<std::size_t>(n))};
 }
 inline std::u16string_view right_view(std::u16string_view s, int n) {
   if (n < 0) return {};
   const std::size_t count = std::min(s.size(), static_cast<std::size_t>(n));
-  return s.substr(s.size() - count);
+  return {s.data() + (s.size() - count), count};
 }
 inline std::u16string_view mid_view(std::u16string_view s, int start) {
   if (start < 1 || static_cast<std::size_t>(start) > s.size()) return {};
-  return s.substr(static_cast<std::size_t>(start) - 1);
+  const std::size_t skipped = static_cast<std::size_t>(start) - 1;
+  return {s.data() + skipped, s.size() - skipped};
 }
 inline std::u16string_view mid_view(std::u16string_view s, int start, int length) {
   if (length < 0) return {};
-  return mid_view(s, start).substr(0, static_cast<std::size_t>(length));
+  const std::u16string_view rest = mid_view(s, start);
+  return {rest.data(), std::min(rest.size(), static_cast<std::size_t>(length))};
 }
 
 // 1-based position of the first s2 in s1 at or after start; 0 when absent.
@@ -97,7 +100,7 @@ inline std::u16string_view trim_view(std::u16string_view s) {
   std::size_t end = s.size();
   while (first < end && s[first] == u' ') ++first;
   while (end > first && s[end - 1] == u' ') --end;
-  return s.substr(first, end - first);
+  return {s.data() + first, end - first};
 }
 
 // The leading number of a text. Blanks, tabs and line feeds are ignored

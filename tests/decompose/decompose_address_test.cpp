@@ -134,5 +134,30 @@ TEST(DecomposeAddressTest, SlotTwoIsLeftAlone) {
   EXPECT_EQ(d.slot[1].addr_part[4], u"丸の内");
 }
 
+TEST(DecomposeAddressTest, AResetDecompositionDecomposesAsAFreshOne) {
+  // A building code, kanji numbers with the part lengths of the batch window, a
+  // 番町 scan, a room after the numbers, an empty text.
+  const std::u16string_view kAddresses[] = {
+      u"東京都千代田区丸の内ビルディング3階", u"北海道札幌市中央区北1条西3丁目",
+      u"東京都千代田区一番町5", u"東京都千代田区丸の内1-2-3号マンション101", u""};
+  const postaldb::PostalTables tables = make_test_tables();
+  const DecomposeOptions options{.batch_window_open = 1};
+  for (const std::u16string_view before : kAddresses) {
+    for (const std::u16string_view address : kAddresses) {
+      SCOPED_TRACE(testing::utf8(before) + " then " + testing::utf8(address));
+      Decomposition kept = decompose(before, tables, options);
+      // What the resolution side leaves in slot 2 and beside the parts.
+      kept.addr_slot = 2;
+      kept.slot[2].addr_part[kTownArea] = u"丸の内";
+      kept.slot[2].koaza_text = u"字";
+      kept.slot[1].kyoto_direction = u"上る";
+      kept.reset();
+      kept.addr_text = address;
+      decompose_address(kept, tables, options);
+      EXPECT_TRUE(kept == decompose(address, tables, options));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kovari::decompose

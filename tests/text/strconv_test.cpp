@@ -115,6 +115,32 @@ TEST(StrConvTest, BufferOverloadsReuseTheirOutput) {
   EXPECT_EQ(out, u"ガ");
 }
 
+TEST(StrConvTest, BothFormsInOnePassOnlyForShiftedTexts) {
+  struct BothCase {
+    std::u16string_view text;
+    bool in_one_pass;
+  };
+  // Kanji, hiragana, ASCII and full-width ASCII convert by the shifts; the
+  // others need the character conversions, wherever they stand (the last
+  // block of a text overlaps the one before).
+  constexpr BothCase kCases[] = {
+      {u"東京都千代田区丸の内1-2-3", true}, {u"東京都千代田区丸の内１－２－３", true},
+      {u"あいうえおかきく\\＼~～", true},   {u"北海道札幌市", false},
+      {u"東京都千代田区丸の内 1", false},   {u"東京都千代田区丸の内　1", false},
+      {u"東京都千代田区丸の内1ケ", false},  {u"ケ東京都千代田区丸の内1", false},
+      {u"東京都千代田区ﾏﾙﾉｳﾁ1", false},     {u"東京都千代田区丸の内‐1", false},
+      {u"東京都千代田区丸の内1。", false},
+  };
+  for (const BothCase& c : kCases) {
+    std::u16string narrow = u"old";
+    std::u16string wide;
+    ASSERT_EQ(to_narrow_and_wide(c.text, narrow, wide), c.in_one_pass) << to_utf8(c.text);
+    if (!c.in_one_pass) continue;
+    EXPECT_EQ(narrow, to_narrow(c.text)) << to_utf8(c.text);
+    EXPECT_EQ(wide, to_wide(to_narrow(c.text))) << to_utf8(c.text);
+  }
+}
+
 TEST(StrConvTest, FullWidthDigits) {
   EXPECT_EQ(to_full_width_digits(u"12,345件"), u"１２，３４５件");
   EXPECT_EQ(to_full_width_digits(u"-5.0"), u"-５.０");
