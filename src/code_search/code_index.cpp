@@ -149,10 +149,9 @@ CodeLookup::CodeLookup(const postaldb::PostalDb& db, std::u16string_view key)
     : db_(&db), key_(key) {
   const std::optional<std::uint32_t> value = digits_value(key);
   if (!value) return;
-  if (!postaldb::code_lookup_tables(db).codes.ready()) return;
-  group_ = &decoded_group(db, *value / postaldb::CodeDirectory::kGroupSize);
-  found_ =
-      group_->codes.find(static_cast<std::uint16_t>(*value % postaldb::CodeDirectory::kGroupSize));
+  group_ = decoded_group(db, *value);
+  if (group_ == nullptr) return;
+  found_ = group_->codes.find(*value);
   if (!found_) return;
   main_towns_ = group_->town_run(*found_);
   detail_records_ = group_->detail_run(*found_);

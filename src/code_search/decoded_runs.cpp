@@ -54,9 +54,11 @@ DecodedGroup decode_group(const postaldb::PostalDb& db, postaldb::CodeGroup code
 
 }  // namespace
 
-const DecodedGroup& decoded_group(const postaldb::PostalDb& db, std::uint32_t g) {
+const DecodedGroup* decoded_group(const postaldb::PostalDb& db, std::uint32_t code) {
   const postaldb::CodeLookupTables& tables = postaldb::code_lookup_tables(db);
-  return tables.groups.get(g, [&] { return decode_group(db, tables.codes.group(g)); });
+  if (!tables.codes.ready()) return nullptr;
+  const std::uint32_t g = code / postaldb::CodeDirectory::kGroupSize;
+  return &tables.groups.get(g, [&] { return decode_group(db, tables.codes.group(g)); });
 }
 
 }  // namespace kovari::code_search

@@ -11,10 +11,11 @@
 
 namespace kovari::code_search {
 
-// Group g (below postaldb::CodeDirectory::kGroups) of db's ready directory of
-// codes, made on the first call for it: an entry for each of its index
-// records when their runs are known whole, the record read as
-// read_town_record or read_detail_record reads it.
-const postaldb::DecodedGroup& decoded_group(const postaldb::PostalDb& db, std::uint32_t g);
+// The group of a seven-digit code given as its value (below 10,000,000),
+// made on the first call for a code of the group: an entry for each of its
+// index records when their runs are known whole, the record read as
+// read_town_record or read_detail_record reads it. Nothing when db's
+// directory of codes is not ready.
+const postaldb::DecodedGroup* decoded_group(const postaldb::PostalDb& db, std::uint32_t code);
 
 }  // namespace kovari::code_search

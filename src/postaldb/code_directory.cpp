@@ -86,9 +86,10 @@ CodeGroup::CodeGroup(std::span<const std::uint64_t> main, RecordRange main_recor
   ready_ = true;
 }
 
-std::optional<CodeRecords> CodeGroup::find(std::uint16_t last_digits) const {
+std::optional<CodeRecords> CodeGroup::find(std::uint32_t code) const {
   if (!ready_) return std::nullopt;
   if (last_digits_.empty()) return CodeRecords{};
+  const auto last_digits = static_cast<std::uint16_t>(code % CodeDirectory::kGroupSize);
   // The first entry not below `last_digits` (a lower bound), halving without
   // a branch on the comparisons, which no look-up can predict: the answer
   // stays within [base, base + count].

@@ -37,9 +37,9 @@ class CodeGroup {
   CodeGroup(std::span<const std::uint64_t> main, RecordRange main_records,
             std::span<const std::uint64_t> detail, RecordRange detail_records);
 
-  // The records of a code of the group given as its last three digits; both
+  // The records of a seven-digit code of the group given as its value; both
   // 0 when neither index holds it. Nothing when the group is not ready.
-  std::optional<CodeRecords> find(std::uint16_t last_digits) const;
+  std::optional<CodeRecords> find(std::uint32_t code) const;
 
   // The index records the group was made from.
   RecordRange main_records() const { return main_records_; }

@@ -120,7 +120,8 @@ TEST_F(NationalDataTest, DecodedGroupsAreTheRecordsRead) {
   std::int32_t towns = 0;
   std::int32_t details = 0;
   for (std::uint32_t g = 0; g < postaldb::CodeDirectory::kGroups; ++g) {
-    const postaldb::DecodedGroup& group = decoded_group(loaded.db, g);
+    const postaldb::DecodedGroup& group =
+        *decoded_group(loaded.db, g * postaldb::CodeDirectory::kGroupSize);
     ASSERT_EQ(group.towns.size(), static_cast<std::size_t>(group.codes.main_records().count));
     ASSERT_EQ(group.details.size(), static_cast<std::size_t>(group.codes.detail_records().count));
     for (std::size_t i = 0; i < group.towns.size(); ++i) {

@@ -18,8 +18,7 @@ std::vector<std::uint64_t> numbers(std::initializer_list<std::string_view> codes
 
 // The records of `code` as its group answers them.
 std::optional<CodeRecords> find(const CodeDirectory& directory, std::uint32_t code) {
-  return directory.group(code / CodeDirectory::kGroupSize)
-      .find(static_cast<std::uint16_t>(code % CodeDirectory::kGroupSize));
+  return directory.group(code / CodeDirectory::kGroupSize).find(code);
 }
 
 TEST(CodeDirectoryTest, GivesTheFirstRecordOfEachCodesRunInEachIndex) {
