@@ -143,29 +143,18 @@ std::optional<std::uint32_t> digits_value(std::u16string_view key) {
   return value;
 }
 
-// The entries a run of `length` records from record `first` (1-based) has
-// in `entries` (one per index record); empty when they do not hold it.
-template <typename Entry>
-std::span<const Entry> run_entries(std::span<const Entry> entries, std::int32_t first,
-                                   std::int32_t length) {
-  if (first < 1 || length < 1 || static_cast<std::size_t>(first - 1 + length) > entries.size()) {
-    return {};
-  }
-  return entries.subspan(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(length));
-}
-
 }  // namespace
 
 CodeLookup::CodeLookup(const postaldb::PostalDb& db, std::u16string_view key)
     : db_(&db), key_(key) {
   const std::optional<std::uint32_t> value = digits_value(key);
   if (!value) return;
-  found_ = postaldb::code_lookup_tables(db).codes.find(*value);
+  group_ = decoded_group(db, *value);
+  if (group_ == nullptr) return;
+  found_ = group_->codes.find(*value);
   if (!found_) return;
-  decoded_ = &decoded_records(db);
-  main_towns_ = run_entries<postaldb::DecodedTown>(decoded_->towns, found_->main, found_->main_run);
-  detail_records_ =
-      run_entries<postaldb::DecodedDetail>(decoded_->details, found_->detail, found_->detail_run);
+  main_towns_ = group_->town_run(*found_);
+  detail_records_ = group_->detail_run(*found_);
 }
 
 std::optional<std::int32_t> CodeLookup::main_record() const {

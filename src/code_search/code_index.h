@@ -133,28 +133,27 @@ std::optional<std::int32_t> search_index(const CodeIndex& index, std::u16string_
 
 // The exact search of one key in both indexes of the data: what
 // search_index(Exact) finds in each. A key of seven digits is looked up once
-// in the directory of codes (postaldb::code_lookup_tables, made by the first such
-// look-up); any other key, or data whose directory could not be made, is
-// searched in each index.
+// in its group of the directory of codes (postaldb::code_lookup_tables and
+// code_search/decoded_runs.h, made by the first such look-up); any other key,
+// or data whose directory could not be made, is searched in each index.
 class CodeLookup {
  public:
   CodeLookup(const postaldb::PostalDb& db, std::u16string_view key);
 
   std::optional<std::int32_t> main_record() const;
   std::optional<std::int32_t> detail_record() const;
-  // The records of the run the record found begins, decoded
-  // (code_search/decoded_runs.h), when the directory knows the run whole;
-  // else empty, and the run is walked in the index.
+  // The records of the run the record found begins, decoded, when the group
+  // knows the run whole; else empty, and the run is walked in the index.
   std::span<const postaldb::DecodedTown> main_towns() const { return main_towns_; }
   std::span<const postaldb::DecodedDetail> detail_records() const { return detail_records_; }
   // The texts of those records.
-  const postaldb::DecodedRecords& decoded() const { return *decoded_; }
+  const postaldb::DecodedGroup& decoded() const { return *group_; }
 
  private:
   const postaldb::PostalDb* db_;
   std::u16string_view key_;
-  std::optional<postaldb::CodeRecords> found_;         // the directory's answer, when it gives one
-  const postaldb::DecodedRecords* decoded_ = nullptr;  // with found_
+  std::optional<postaldb::CodeRecords> found_;     // the directory's answer, when it gives one
+  const postaldb::DecodedGroup* group_ = nullptr;  // with found_
   std::span<const postaldb::DecodedTown> main_towns_;
   std::span<const postaldb::DecodedDetail> detail_records_;
 };

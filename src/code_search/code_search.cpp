@@ -143,7 +143,7 @@ SearchOutcome detail_lookup(const SearchContext& ctx, CodeSearchState& state,
   };
   bool run_found = true;
   if (const std::span<const postaldb::DecodedDetail> run = lookup.detail_records(); !run.empty()) {
-    const postaldb::DecodedRecords& decoded = lookup.decoded();
+    const postaldb::DecodedGroup& decoded = lookup.decoded();
     for (const postaldb::DecodedDetail& entry : run) {
       if (!entry.readable) continue;
       add_result({entry.location, entry.attributes, decoded.text(entry.office_name),
@@ -200,7 +200,7 @@ SearchOutcome sertch_kovari1(const SearchContext& ctx, CodeSearchState& state) {
   };
   bool run_found = true;
   if (const std::span<const postaldb::DecodedTown> run = lookup.main_towns(); !run.empty()) {
-    const postaldb::DecodedRecords& decoded = lookup.decoded();
+    const postaldb::DecodedGroup& decoded = lookup.decoded();
     for (const postaldb::DecodedTown& entry : run) {
       if (entry.readable) add_results(entry.location, entry.kind, decoded.text(entry.town_name));
     }

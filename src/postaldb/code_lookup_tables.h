@@ -1,15 +1,15 @@
 // What the exact look-ups of a code read besides the data files: the
-// directory of the codes of both indexes, the offsets of their records, and
-// the names an address line begins with. Made by the first look-up (of any
-// thread) and kept with the database: the start-up load and the windows that
-// look up no code do not pay for them.
+// directory of the codes of both indexes, their groups with their records
+// decoded, each made by the first look-up of one of its codes, and the names
+// an address line begins with. Made by the first look-up (of any thread) and
+// kept with the database: the start-up load and the windows that look up no
+// code do not pay for them.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "postaldb/code_directory.h"
+#include "postaldb/decoded_records.h"
 #include "postaldb/location_texts.h"
+#include "postaldb/made_on_first_use.h"
 
 namespace kovari::postaldb {
 
@@ -17,10 +17,8 @@ struct PostalDb;
 
 struct CodeLookupTables {
   CodeDirectory codes;
-  // The offsets of the index records, where every run of the index is whole
-  // (read_run_offsets); else empty.
-  std::vector<std::int32_t> main_offsets;
-  std::vector<std::int32_t> detail_offsets;
+  // One for each group of the directory (code_search/decoded_runs.h).
+  EachMadeOnFirstUse<DecodedGroup> groups;
   LocationTexts locations;
 };
 

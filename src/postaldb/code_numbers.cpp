@@ -36,19 +36,22 @@ std::vector<std::uint64_t> read_code_numbers(const DataFile& file, std::int32_t 
 }
 
 std::vector<std::int32_t> read_run_offsets(const DataFile& file, std::int32_t block,
-                                           std::int32_t count,
-                                           std::span<const std::uint64_t> numbers) {
+                                           std::span<const std::uint64_t> numbers,
+                                           RecordRange range) {
   const std::int64_t start = std::int64_t{block} * kBlockSize;
   const std::string_view bytes = file.bytes();
-  if (count < 1 || numbers.size() != static_cast<std::size_t>(count) || start < 0 ||
-      start > static_cast<std::int64_t>(bytes.size()) ||
-      (static_cast<std::int64_t>(bytes.size()) - start) / kIndexRecordSize < count) {
+  const std::int64_t end = std::int64_t{range.first} - 1 + range.count;  // past the last record
+  if (range.first < 1 || range.count < 1 || static_cast<std::uint64_t>(end) > numbers.size() ||
+      start < 0 || start > static_cast<std::int64_t>(bytes.size()) ||
+      (static_cast<std::int64_t>(bytes.size()) - start) / kIndexRecordSize < end) {
     return {};
   }
   std::vector<std::int32_t> offsets;
-  offsets.reserve(numbers.size());
-  const auto* record = reinterpret_cast<const unsigned char*>(bytes.data() + start);
-  for (std::size_t r = 0; r < numbers.size(); ++r, record += kIndexRecordSize) {
+  offsets.reserve(static_cast<std::size_t>(range.count));
+  const auto* record = reinterpret_cast<const unsigned char*>(bytes.data() + start) +
+                       std::int64_t{kIndexRecordSize} * (range.first - 1);
+  for (auto r = static_cast<std::size_t>(range.first - 1); r < static_cast<std::size_t>(end);
+       ++r, record += kIndexRecordSize) {
     const unsigned char* offset = record + kCodeSize;
     const unsigned char* ordinal = offset + 4;
     const bool run_start = r == 0 || numbers[r] != numbers[r - 1];
@@ -64,7 +67,6 @@ void read_index_codes(PostalDb& db) {
   db.main_codes = read_code_numbers(db.main_file, db.dir.blk1[3], db.dir.code_count);
   db.detail_codes = read_code_numbers(db.detail_file, db.dir.blk2[3], db.dir.code2_count);
   db.lookup_tables = {};
-  db.decoded_records = {};
 }
 
 }  // namespace kovari::postaldb

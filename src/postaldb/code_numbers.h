@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "postaldb/code_directory.h"
 #include "postaldb/data_file.h"
 #include "postaldb/postal_db.h"
 
@@ -31,13 +32,14 @@ std::uint64_t code_number(std::string_view code);
 std::vector<std::uint64_t> read_code_numbers(const DataFile& file, std::int32_t block,
                                              std::int32_t count);
 
-// The record offsets of the index records 1..count (element r - 1 of record
-// r) whose numbers are `numbers`, when every record lies whole inside the file
-// and the first record of every run of equal codes has run ordinal 1: a run's
-// records are then the ones its first record begins. Empty otherwise.
+// The record offsets of the index records of `range` (element i of record
+// range.first + i) of an index whose numbers are `numbers`, when every one
+// lies whole inside the file and the first record of every run of equal codes
+// among them has run ordinal 1: a run's records are then the ones its first
+// record begins. Empty otherwise.
 std::vector<std::int32_t> read_run_offsets(const DataFile& file, std::int32_t block,
-                                           std::int32_t count,
-                                           std::span<const std::uint64_t> numbers);
+                                           std::span<const std::uint64_t> numbers,
+                                           RecordRange range);
 
 // main_codes and detail_codes from the index blocks and counts of db.dir;
 // the tables of the look-ups (code_lookup_tables.h) are made again on first use.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 
@@ -33,6 +34,38 @@ class MadeOnFirstUse {
     T value;
   };
   std::unique_ptr<Slot> slot_ = std::make_unique<Slot>();
+};
+
+// A row of values, each made by the first caller that asks for it: what the
+// searches make piece by piece, as they need them. Two threads that ask for
+// the same value at once may both make it; the first to finish keeps its
+// own, the other's is dropped, and both read the kept one.
+template <typename T>
+class EachMadeOnFirstUse {
+ public:
+  EachMadeOnFirstUse() = default;
+  explicit EachMadeOnFirstUse(std::size_t count) : slots_(std::make_unique<Slot[]>(count)) {}
+
+  // Value i (below the count), made by make() when no caller has asked before.
+  template <typename Make>
+  const T& get(std::size_t i, Make make) const {
+    std::atomic<const T*>& made = slots_[i].made;
+    if (const T* value = made.load(std::memory_order_acquire)) return *value;
+    auto mine = std::make_unique<const T>(make());
+    const T* kept = nullptr;
+    if (made.compare_exchange_strong(kept, mine.get(), std::memory_order_acq_rel,
+                                     std::memory_order_acquire)) {
+      return *mine.release();
+    }
+    return *kept;
+  }
+
+ private:
+  struct Slot {
+    std::atomic<const T*> made{nullptr};
+    ~Slot() { delete made.load(std::memory_order_relaxed); }
+  };
+  std::unique_ptr<Slot[]> slots_;
 };
 
 }  // namespace kovari::postaldb

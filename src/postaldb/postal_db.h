@@ -9,7 +9,6 @@
 
 #include "postaldb/code_lookup_tables.h"
 #include "postaldb/data_file.h"
-#include "postaldb/decoded_records.h"
 #include "postaldb/made_on_first_use.h"
 #include "postaldb/tables.h"
 
@@ -28,12 +27,9 @@ struct PostalDb {
   // (postaldb/code_numbers.h).
   std::vector<std::uint64_t> main_codes;
   std::vector<std::uint64_t> detail_codes;
-  // Their directory, record offsets and location names, made by the first
+  // Their directory, decoded records and location names, made by the first
   // exact look-up of a code (postaldb/code_lookup_tables.h).
   MadeOnFirstUse<CodeLookupTables> lookup_tables;
-  // The records their runs point at, decoded by the first exact look-up
-  // (postaldb/decoded_records.h).
-  MadeOnFirstUse<DecodedRecords> decoded_records;
 };
 
 }  // namespace kovari::postaldb

@@ -46,13 +46,15 @@ class NationalDataTest : public ::testing::Test {
 
   // The run the lookup found is the one the index's own walk meets: it
   // begins with run ordinal 1 and ends where the code changes, and its
-  // entries are those of its index records.
+  // entries are those of its index records, the entries of its group
+  // beginning with those of `records`.
   template <typename Entry>
   static void expect_whole_run(const CodeIndex& index, std::optional<std::int32_t> first,
-                               std::span<const Entry> run, const std::vector<Entry>& entries) {
+                               std::span<const Entry> run, const std::vector<Entry>& entries,
+                               postaldb::RecordRange records) {
     if (!first) return;
     ASSERT_FALSE(run.empty()) << *first;
-    EXPECT_EQ(run.data(), entries.data() + (*first - 1)) << *first;
+    EXPECT_EQ(run.data(), entries.data() + (*first - records.first)) << *first;
     EXPECT_EQ(index.record(*first).ordinal, 1) << *first;
     const auto length = static_cast<std::int32_t>(run.size());
     for (std::int32_t r = *first; r < *first + length; ++r) {
@@ -84,7 +86,6 @@ TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
   const CodeIndex main = CodeIndex::main_index(loaded.db);
   const CodeIndex detail = CodeIndex::detail_index(loaded.db);
   ASSERT_TRUE(postaldb::code_lookup_tables(loaded.db).codes.ready());
-  const postaldb::DecodedRecords& decoded = decoded_records(loaded.db);
   int found = 0;
   for (const CodeIndex* index : {&main, &detail}) {
     for (std::int32_t r = 1; r <= index->count(); ++r) {
@@ -99,40 +100,56 @@ TEST_F(NationalDataTest, CodeLookupFindsWhatTheIndexSearchesFind) {
         ASSERT_EQ(in_main, search_index(main, key, IndexSearch::Exact)) << text::to_utf8(key);
         ASSERT_EQ(in_detail, search_index(detail, key, IndexSearch::Exact)) << text::to_utf8(key);
         if (in_main || in_detail) ++found;
-        expect_whole_run(main, in_main, lookup.main_towns(), decoded.towns);
-        expect_whole_run(detail, in_detail, lookup.detail_records(), decoded.details);
+        if (!in_main && !in_detail) continue;
+        const postaldb::DecodedGroup& group = lookup.decoded();
+        expect_whole_run(main, in_main, lookup.main_towns(), group.towns,
+                         group.codes.main_records());
+        expect_whole_run(detail, in_detail, lookup.detail_records(), group.details,
+                         group.codes.detail_records());
       }
     }
   }
   EXPECT_GT(found, 140000);
 }
 
-// The decoded records are every record of both indexes as the readers read it.
-TEST_F(NationalDataTest, DecodedRecordsAreTheRecordsRead) {
+// The decoded groups hold every record of both indexes as the readers read it.
+TEST_F(NationalDataTest, DecodedGroupsAreTheRecordsRead) {
   const CodeIndex main = CodeIndex::main_index(loaded.db);
   const CodeIndex detail = CodeIndex::detail_index(loaded.db);
-  const postaldb::DecodedRecords& decoded = decoded_records(loaded.db);
-  ASSERT_EQ(decoded.towns.size(), static_cast<std::size_t>(main.count()));
-  ASSERT_EQ(decoded.details.size(), static_cast<std::size_t>(detail.count()));
-  for (std::int32_t r = 1; r <= main.count(); ++r) {
-    const postaldb::DecodedTown& entry = decoded.towns[static_cast<std::size_t>(r - 1)];
-    const std::optional<TownRecord> record = read_town_record(main.file(), main.record(r).offset);
-    ASSERT_TRUE(record && entry.readable) << r;
-    ASSERT_EQ(entry.location, record->location) << r;
-    ASSERT_EQ(entry.kind, record->kind()) << r;
-    ASSERT_EQ(decoded.text(entry.town_name), record->town_name()) << r;
+  ASSERT_TRUE(postaldb::code_lookup_tables(loaded.db).codes.ready());
+  std::int32_t towns = 0;
+  std::int32_t details = 0;
+  for (std::uint32_t g = 0; g < postaldb::CodeDirectory::kGroups; ++g) {
+    const postaldb::DecodedGroup& group =
+        *decoded_group(loaded.db, g * postaldb::CodeDirectory::kGroupSize);
+    ASSERT_EQ(group.towns.size(), static_cast<std::size_t>(group.codes.main_records().count));
+    ASSERT_EQ(group.details.size(), static_cast<std::size_t>(group.codes.detail_records().count));
+    for (std::size_t i = 0; i < group.towns.size(); ++i) {
+      const postaldb::DecodedTown& entry = group.towns[i];
+      const std::int32_t r = group.codes.main_records().first + static_cast<std::int32_t>(i);
+      const std::optional<TownRecord> record = read_town_record(main.file(), main.record(r).offset);
+      ASSERT_TRUE(record && entry.readable) << r;
+      ASSERT_EQ(entry.location, record->location) << r;
+      ASSERT_EQ(entry.kind, record->kind()) << r;
+      ASSERT_EQ(group.text(entry.town_name), record->town_name()) << r;
+    }
+    for (std::size_t i = 0; i < group.details.size(); ++i) {
+      const postaldb::DecodedDetail& entry = group.details[i];
+      const std::int32_t r = group.codes.detail_records().first + static_cast<std::int32_t>(i);
+      const std::optional<DetailRecord> record =
+          read_detail_record(detail.file(), detail.record(r).offset);
+      ASSERT_TRUE(record && entry.readable) << r;
+      ASSERT_EQ(entry.location, record->location) << r;
+      ASSERT_EQ(entry.attributes, record->attributes) << r;
+      ASSERT_EQ(group.text(entry.office_name), record->office_name) << r;
+      ASSERT_EQ(group.text(entry.town_name), record->town_name) << r;
+      ASSERT_EQ(group.text(entry.street), record->street) << r;
+    }
+    towns += static_cast<std::int32_t>(group.towns.size());
+    details += static_cast<std::int32_t>(group.details.size());
   }
-  for (std::int32_t r = 1; r <= detail.count(); ++r) {
-    const postaldb::DecodedDetail& entry = decoded.details[static_cast<std::size_t>(r - 1)];
-    const std::optional<DetailRecord> record =
-        read_detail_record(detail.file(), detail.record(r).offset);
-    ASSERT_TRUE(record && entry.readable) << r;
-    ASSERT_EQ(entry.location, record->location) << r;
-    ASSERT_EQ(entry.attributes, record->attributes) << r;
-    ASSERT_EQ(decoded.text(entry.office_name), record->office_name) << r;
-    ASSERT_EQ(decoded.text(entry.town_name), record->town_name) << r;
-    ASSERT_EQ(decoded.text(entry.street), record->street) << r;
-  }
+  EXPECT_EQ(towns, main.count());
+  EXPECT_EQ(details, detail.count());
 }
 
 // The names the look-ups begin a line with are the base address of every

@@ -16,6 +16,11 @@ std::vector<std::uint64_t> numbers(std::initializer_list<std::string_view> codes
   return result;
 }
 
+// The records of `code` as its group answers them.
+std::optional<CodeRecords> find(const CodeDirectory& directory, std::uint32_t code) {
+  return directory.group(code / CodeDirectory::kGroupSize).find(code);
+}
+
 TEST(CodeDirectoryTest, GivesTheFirstRecordOfEachCodesRunInEachIndex) {
   const std::vector<std::uint64_t> main =
       numbers({"0600000", "1000001", "1000001", "1000005", "10000\x41\x41", "9999999"});
@@ -34,14 +39,36 @@ TEST(CodeDirectoryTest, GivesTheFirstRecordOfEachCodesRunInEachIndex) {
       {9999998, {}},
   };
   for (const auto& c : kCases) {
-    const std::optional<CodeRecords> found = directory.find(c.code);
+    const std::optional<CodeRecords> found = find(directory, c.code);
     ASSERT_TRUE(found) << c.code;
     EXPECT_EQ(found->main, c.records.main) << c.code;
     EXPECT_EQ(found->detail, c.records.detail) << c.code;
     EXPECT_EQ(found->main_run, c.records.main_run) << c.code;
     EXPECT_EQ(found->detail_run, c.records.detail_run) << c.code;
   }
-  EXPECT_EQ(directory.find(10'000'000), std::nullopt);
+}
+
+// A group holds the index records whose numbers lie between its lowest and
+// highest code, those of codes that are not all digits among them.
+TEST(CodeDirectoryTest, AGroupIsMadeFromTheRecordsOfItsCodes) {
+  const std::vector<std::uint64_t> main =
+      numbers({"0600000", "1000001", "1000001", "10000\x41\x41", "1000999", "1001000"});
+  const std::vector<std::uint64_t> detail = numbers({"1000002", "9999999"});
+  const CodeDirectory directory(main, 6, detail, 2);
+  const struct {
+    std::uint32_t group;
+    RecordRange main, detail;
+  } kCases[] = {
+      {600, {1, 1}, {1, 0}},  {1000, {2, 4}, {1, 1}}, {1001, {6, 1}, {2, 0}},
+      {1002, {7, 0}, {2, 0}}, {9999, {7, 0}, {2, 1}}, {0, {1, 0}, {1, 0}},
+  };
+  for (const auto& c : kCases) {
+    const CodeGroup group = directory.group(c.group);
+    EXPECT_EQ(group.main_records().first, c.main.first) << c.group;
+    EXPECT_EQ(group.main_records().count, c.main.count) << c.group;
+    EXPECT_EQ(group.detail_records().first, c.detail.first) << c.group;
+    EXPECT_EQ(group.detail_records().count, c.detail.count) << c.group;
+  }
 }
 
 TEST(CodeDirectoryTest, AnIndexCutShortOrEmptyHoldsNoCode) {
@@ -56,29 +83,32 @@ TEST(CodeDirectoryTest, AnIndexCutShortOrEmptyHoldsNoCode) {
   };
   for (const auto& c : kCases) {
     const CodeDirectory directory(main, c.main_count, detail, c.detail_count);
-    const std::optional<CodeRecords> found = directory.find(1000005);
+    const std::optional<CodeRecords> found = find(directory, 1000005);
     ASSERT_TRUE(found) << c.main_count << " " << c.detail_count;
     EXPECT_EQ(found->main, c.of_1000005.main) << c.main_count << " " << c.detail_count;
     EXPECT_EQ(found->detail, c.of_1000005.detail) << c.main_count << " " << c.detail_count;
   }
 }
 
-TEST(CodeDirectoryTest, IsNotReadyWhenARunIsTooLongForItsLength) {
-  const std::vector<std::uint64_t> detail = numbers({"1000001"});
+TEST(CodeDirectoryTest, AGroupWithARunTooLongForItsLengthAnswersNothing) {
+  const std::vector<std::uint64_t> detail = numbers({"1000001", "2000001"});
   std::vector<std::uint64_t> main(65535, code_number("1000001"));
-  EXPECT_TRUE(CodeDirectory(main, 65535, detail, 1).ready());
+  EXPECT_TRUE(find(CodeDirectory(main, 65535, detail, 2), 1000001));
   main.push_back(code_number("1000001"));
-  EXPECT_FALSE(CodeDirectory(main, 65536, detail, 1).ready());
-  EXPECT_EQ(CodeDirectory(main, 65536, detail, 1).find(1000001), std::nullopt);
+  const CodeDirectory directory(main, 65536, detail, 2);
+  EXPECT_EQ(find(directory, 1000001), std::nullopt);
+  EXPECT_EQ(find(directory, 1000002), std::nullopt);
+  ASSERT_TRUE(find(directory, 2000001));
+  EXPECT_EQ(find(directory, 2000001)->detail, 2);
 }
 
 TEST(CodeDirectoryTest, IsNotReadyWhenAnIndexIsOutOfOrder) {
   const std::vector<std::uint64_t> sorted = numbers({"1000001", "1000005"});
   const std::vector<std::uint64_t> unsorted = numbers({"1000005", "1000001"});
+  EXPECT_TRUE(CodeDirectory(sorted, 2, sorted, 2).ready());
   EXPECT_FALSE(CodeDirectory(unsorted, 2, sorted, 2).ready());
   EXPECT_FALSE(CodeDirectory(sorted, 2, unsorted, 2).ready());
-  EXPECT_EQ(CodeDirectory(sorted, 2, unsorted, 2).find(1000001), std::nullopt);
-  EXPECT_EQ(CodeDirectory().find(1000001), std::nullopt);
+  EXPECT_FALSE(CodeDirectory().ready());
 }
 
 TEST(CodeDirectoryTest, DigitsValueTakesOnlySevenDigits) {

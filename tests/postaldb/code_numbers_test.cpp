@@ -73,7 +73,7 @@ class ReadRunOffsetsTest : public ::testing::Test {
     std::int32_t offset;
     std::int16_t ordinal;
   };
-  std::vector<std::int32_t> offsets(const std::vector<Record>& records, std::int32_t count,
+  std::vector<std::int32_t> offsets(const std::vector<Record>& records, RecordRange range,
                                     std::size_t cut = 0) {
     std::string bytes(static_cast<std::size_t>(kBlockSize), '\0');
     for (const Record& r : records) {
@@ -88,7 +88,8 @@ class ReadRunOffsetsTest : public ::testing::Test {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
     DataFile file;
     EXPECT_TRUE(file.open(path));
-    return read_run_offsets(file, 1, count, read_code_numbers(file, 1, count));
+    const auto count = static_cast<std::int32_t>(records.size());
+    return read_run_offsets(file, 1, read_code_numbers(file, 1, count), range);
   }
 
   testing::TempFolder folder;
@@ -97,24 +98,29 @@ class ReadRunOffsetsTest : public ::testing::Test {
 TEST_F(ReadRunOffsetsTest, GivesTheOffsetsOnlyWhenEveryRunBeginsWithOrdinalOneAndIsWhole) {
   const std::vector<Record> whole = {
       {"1000001", 10, 1}, {"1000001", 20, 2}, {"1000001", 30, 3}, {"1000005", 40, 1}};
-  EXPECT_EQ(offsets(whole, 4), (std::vector<std::int32_t>{10, 20, 30, 40}));
-  // Only the first record of a run must carry ordinal 1.
-  EXPECT_EQ(offsets({{"1000001", 10, 1}, {"1000001", 20, 7}}, 2),
+  EXPECT_EQ(offsets(whole, {1, 4}), (std::vector<std::int32_t>{10, 20, 30, 40}));
+  EXPECT_EQ(offsets(whole, {4, 1}), (std::vector<std::int32_t>{40}));
+  // Only the first record of a run must carry ordinal 1, and only a run that
+  // begins inside the range is checked.
+  EXPECT_EQ(offsets({{"1000001", 10, 1}, {"1000001", 20, 7}}, {1, 2}),
             (std::vector<std::int32_t>{10, 20}));
+  EXPECT_EQ(offsets({{"1000001", 10, 2}, {"1000005", 40, 1}}, {2, 1}),
+            (std::vector<std::int32_t>{40}));
   const struct {
     const char* what;
     std::vector<Record> records;
-    std::int32_t count;
+    RecordRange range;
     std::size_t cut;
   } kEmpty[] = {
-      {"a run that begins with ordinal 2", {{"1000001", 10, 2}, {"1000005", 40, 1}}, 2, 0},
-      {"a later run that begins with 0", {{"1000001", 10, 1}, {"1000005", 40, 0}}, 2, 0},
-      {"a count past the records", whole, 5, 0},
-      {"the last record's ordinal cut off", whole, 4, 1},
-      {"no records", whole, 0, 0},
+      {"a run that begins with ordinal 2", {{"1000001", 10, 2}, {"1000005", 40, 1}}, {1, 2}, 0},
+      {"a later run that begins with 0", {{"1000001", 10, 1}, {"1000005", 40, 0}}, {1, 2}, 0},
+      {"a range past the records", whole, {2, 4}, 0},
+      {"the last record's ordinal cut off", whole, {4, 1}, 1},
+      {"no records", whole, {1, 0}, 0},
+      {"a range before the first record", whole, {0, 2}, 0},
   };
   for (const auto& c : kEmpty) {
-    EXPECT_EQ(offsets(c.records, c.count, c.cut), std::vector<std::int32_t>{}) << c.what;
+    EXPECT_EQ(offsets(c.records, c.range, c.cut), std::vector<std::int32_t>{}) << c.what;
   }
 }
 
