@@ -33,17 +33,26 @@ void join_parts(const decompose::DecompositionSlot& slot, std::u16string& joined
   }
 }
 
-// The normalised address less the prefecture, city and ward/town it begins
-// with (a level completed by decomposition does not stand in the text).
-void text_from_town_area(const decompose::Decomposition& d, std::u16string& level,
-                         std::u16string& out) {
-  std::u16string_view rest = d.addr_text;
-  for (int k = decompose::kPref; k <= decompose::kWardTown; ++k) {
-    text::to_wide(text::trim_view(d.slot[1].addr_part_copy[k]), level);
-    if (!level.empty() && rest.substr(0, level.size()) == level) rest.remove_prefix(level.size());
+// Puts the levels in the form of the tables (wide), for the batch pre-step
+// too, and returns where the normalised address goes on after the levels as
+// decomposition cut them (a level completed by decomposition does not stand
+// in the text).
+std::size_t widen_levels(ResolveWalk& w) {
+  std::u16string_view rest = w.d.addr_text;
+  std::u16string& room = w.ctx.caches.scratch.wide;
+  for (decompose::AddrPart k : {decompose::kPref, decompose::kCity, decompose::kWardTown}) {
+    std::u16string& part = w.part(k);
+    text::to_wide(part, room);
+    part.swap(room);  // the room now holds the level as cut
+    const std::u16string_view cut = text::trim_view(w.slot().addr_part_copy[k]);
+    std::u16string_view typed = part;
+    if (cut != room) {
+      text::to_wide(cut, room);
+      typed = room;
+    }
+    if (!typed.empty() && rest.starts_with(typed)) rest.remove_prefix(typed.size());
   }
-  out = rest;
-  decompose::normalize_ke(out);
+  return w.d.addr_text.size() - rest.size();
 }
 
 void prepare_town_area(ResolveWalk& w) {
@@ -51,7 +60,9 @@ void prepare_town_area(ResolveWalk& w) {
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
-  text_from_town_area(w.d, w.ctx.caches.scratch.wide, st.typed_town);
+  // The address as typed from the town area on.
+  st.typed_town.assign(std::u16string_view(w.d.addr_text).substr(w.town_text_at));
+  decompose::normalize_ke(st.typed_town);
   prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
   join_parts(w.slot(), st.result_parts);
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
@@ -74,13 +85,7 @@ bool single_code_municipality(ResolveWalk& w) {
 void run(ResolveWalk& w) {
   ResolveState& st = w.st;
   decompose::Decomposition& d = w.d;
-  // The levels in the form of the tables (wide), for the batch pre-step too;
-  // the narrow text's room is kept for the next.
-  std::u16string& wide = w.ctx.caches.scratch.wide;
-  for (decompose::AddrPart k : {decompose::kPref, decompose::kCity, decompose::kWardTown}) {
-    text::to_wide(w.part(k), wide);
-    w.part(k).swap(wide);
-  }
+  w.town_text_at = widen_levels(w);
   if (w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode) &&
       !complete_from_old_code(d.slot[1], w.ctx.db, w.ctx.old_code, w.ctx.use_old_code)) {
     // Its ward is one that several cities share.
@@ -131,7 +136,7 @@ void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const Resolve
   st.cand.stored_for_reading =
       ctx.mode == CallerMode::kWindow || ctx.settings.flag(settings::Flag::kApproximate) != 0;
   const postaldb::PostalTables& t = ctx.db.tables;
-  ResolveWalk w{st, d, ctx, t, 0, 0, 0};
+  ResolveWalk w{st, d, ctx, t};
   run(w);
 }
 

@@ -164,17 +164,20 @@ bool chiwari_in_range(std::u16string_view name, const decompose::DecompositionSl
 void strip_aza(std::u16string& area, decompose::DecompositionSlot& slot, int slot_number,
                const postaldb::PostalTables& tables) {
   slot.koaza_text.clear();
-  if (const int p = InStr(area, u"大字"); p == 1) {
-    area = Mid(area, 3);
-  } else if (p > 1) {
-    area = Trim(text::Left(area, p - 1)) + Mid(area, p + 2);
-  }
-  if (const int q = InStr(area, u"字"); q != 0 && !holds_ji_word(area, tables)) {
-    if (q == 1) {
-      area = Mid(area, 2);
-    } else {
-      slot.koaza_text = Mid(area, q + 1);
-      area = Trim(text::Left(area, q - 1));
+  // Both words hold 字, which most town areas do not.
+  if (area.find(u'字') != std::u16string::npos) {
+    if (const int p = InStr(area, u"大字"); p == 1) {
+      area = Mid(area, 3);
+    } else if (p > 1) {
+      area = Trim(text::Left(area, p - 1)) + Mid(area, p + 2);
+    }
+    if (const int q = InStr(area, u"字"); q != 0 && !holds_ji_word(area, tables)) {
+      if (q == 1) {
+        area = Mid(area, 2);
+      } else {
+        slot.koaza_text = Mid(area, q + 1);
+        area = Trim(text::Left(area, q - 1));
+      }
     }
   }
   if (slot_number == 2) area += slot.koaza_text;

@@ -14,8 +14,13 @@
 namespace kovari::resolve {
 
 std::u16string comparison_form(std::u16string_view s);
-// The same into `out`, whose room is reused.
+// The same into `out`, whose room is reused (`s` may be a view of it).
 void comparison_form(std::u16string_view s, std::u16string& out);
+// The same for a text that may begin with `head`, whose form `head_form` is
+// already made: the form goes character by character, so that only the rest
+// needs making.
+void comparison_form(std::u16string_view s, std::u16string_view head, std::u16string_view head_form,
+                     std::u16string& out);
 
 // Whether a name of the data, in its comparison form, is `form` (a
 // comparison form already), without building the name's form.

@@ -3,18 +3,12 @@
 namespace kovari::resolve {
 
 void ResolveState::reset() {
+  static_cast<ResolveValues&>(*this) = ResolveValues{};
   result_code.clear();
   result_msg.clear();
   result_parts.clear();
-  focus = Focus::kNone;
-  code_from = CodeFrom::kRecord;
-  found_pref = found_city = found_town = 0;
-  level_mask = 0;
-  town_first = town_last = 0;
-  detail_first = detail_last = 0;
   cand.clear();
-  cand.stored_for_reading = true;
-  list_kind = kListNone;
+  cand.stored_for_reading = CandidateList{}.stored_for_reading;
   fuzzy.clear();
   part_match.clear();
   typed_town.clear();

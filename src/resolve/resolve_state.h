@@ -141,13 +141,10 @@ struct RememberedChoices {
 // ("以下に掲載がない場合") when no record names it.
 enum class CodeFrom { kRecord, kLongestPrefix, kCatchAll };
 
-// The working values and the result of one resolution.
-struct ResolveState {
-  // Outputs.
-  std::u16string result_code;   // seven digits, or empty
-  std::u16string result_msg;    // message text, or empty
-  std::u16string result_parts;  // the nine trimmed parts joined by ","
-  Focus focus = Focus::kNone;   // the field an unsettled level sends the user back to
+// The values of one resolution besides its texts and lists: what a fresh
+// state holds is given here once, by the initialisers.
+struct ResolveValues {
+  Focus focus = Focus::kNone;  // the field an unsettled level sends the user back to
   // How the town-area scan came to its code.
   CodeFrom code_from = CodeFrom::kRecord;
 
@@ -159,10 +156,21 @@ struct ResolveState {
   std::int64_t town_first = 0, town_last = 0;  // main-file record range
   std::int64_t detail_first = 0, detail_last = 0;  // detail-file record range
 
+  int list_kind = kListNone;  // the level of the selection list (window mode)
+
+  bool operator==(const ResolveValues&) const = default;
+};
+
+// The working values and the result of one resolution.
+struct ResolveState : ResolveValues {
+  // Outputs, beside focus and code_from.
+  std::u16string result_code;   // seven digits, or empty
+  std::u16string result_msg;    // message text, or empty
+  std::u16string result_parts;  // the nine trimmed parts joined by ","
+
   // The selection list: the candidates of the level that ended the
   // resolution (window mode), and the hits of approximate matching.
   CandidateList cand;
-  int list_kind = kListNone;
   FuzzyHits fuzzy;
 
   // The list handed to the condition refinement.
@@ -173,8 +181,9 @@ struct ResolveState {
   // levels led to a municipality's records.
   std::u16string typed_town;
 
-  // Back to the values of a fresh state, its texts and lists keeping their
-  // room: a caller that resolves one address after another keeps one state.
+  // Back to the values of a fresh state, its texts and lists emptied keeping
+  // their room: a caller that resolves one address after another keeps one
+  // state.
   void reset();
   bool operator==(const ResolveState&) const = default;
 };

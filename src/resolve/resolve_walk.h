@@ -34,6 +34,8 @@ struct ResolveWalk {
   int city_pass = 0;  // 1 after an approximate city pick
   int block_end = 0;  // last row of the found city's block
   int kyoto_mode = 0;
+  // Where the normalised address goes on after the levels as typed.
+  std::size_t town_text_at = 0;
 
   std::u16string& part(decompose::AddrPart k) { return d.slot[1].addr_part[k]; }
   decompose::DecompositionSlot& slot() { return d.slot[1]; }

@@ -207,7 +207,7 @@ class TownCache::RunReader {
         run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
       if (r.bracketed) run.bracketed.push_back({i, r.base_fold()});
       add(r.base_fold(), kNamed, i);
-      add(r.whole_fold(), kNamed, i);
+      if (r.whole_fold() != r.base_fold()) add(r.whole_fold(), kNamed, i);
       if (r.has_chome) add(r.base_fold(), kChome, i);
       if (r.listed) {
         any_listed_name(r.whole_fold(), [&](std::u16string_view name) {

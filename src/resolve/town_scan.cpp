@@ -53,9 +53,10 @@ class RecordScan {
         chome_key_(w.ctx.caches.scratch.chome_key) {
     ResolveScratch& scratch = w.ctx.caches.scratch;
     comparison_form(area_, scratch.area_fold);
-    comparison_form(st_.typed_town, scratch.typed_fold);
+    // Both mostly begin with the town area.
+    comparison_form(st_.typed_town, area_, scratch.area_fold, scratch.typed_fold);
     chome_key(area_, slot_.addr_part[kChomeNumber], w.t, scratch.chome_key);
-    comparison_form(scratch.chome_key, scratch.chome_key);  // in place: one form per character
+    comparison_form(scratch.chome_key, area_, scratch.area_fold, scratch.chome_key);  // in place
   }
 
   ScanOutcome run() {
