@@ -1,13 +1,14 @@
 #include "io/read_file.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <utility>
+
+#include "io/pages.h"
 
 namespace kovari::io {
 
@@ -29,24 +30,9 @@ FileBytes refusal(ReadProblem problem, std::string error) {
   return result;
 }
 
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
-
-// Memory for `size` bytes, from the system directly, in huge pages when it is
-// large enough to fill one; nullptr when there is none to have.
-std::unique_ptr<char, ReleaseBytes> allocate(std::size_t size) {
-  if (size == 0) return {};
-  const std::size_t mapped = (size + kHugePage - 1) / kHugePage * kHugePage;
-  void* memory = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (memory == MAP_FAILED) return {};
-  if (size >= kHugePage) madvise(memory, mapped, MADV_HUGEPAGE);
-  return std::unique_ptr<char, ReleaseBytes>(static_cast<char*>(memory), ReleaseBytes{mapped});
-}
-
 }  // namespace
 
-void ReleaseBytes::operator()(char* bytes) const {
-  if (bytes != nullptr) munmap(bytes, mapped);
-}
+void ReleaseBytes::operator()(char* bytes) const { unmap_pages(bytes, size); }
 
 RegularFile::RegularFile(RegularFile&& other) noexcept { *this = std::move(other); }
 
@@ -117,7 +103,7 @@ FileBytes read_regular_file(const std::filesystem::path& path, std::uint64_t max
   FileBytes result;
   result.id = file.id();
   result.size = static_cast<std::size_t>(file.size());
-  result.bytes = allocate(result.size);
+  result.bytes = {map_pages(result.size), ReleaseBytes{result.size}};
   if (result.size > 0 && !result.bytes) {
     return refusal(ReadProblem::kUnreadable, "cannot be read: no memory for it");
   }

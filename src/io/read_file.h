@@ -26,7 +26,7 @@ enum class ReadProblem {
 
 // Releases the memory of a file's bytes (see read_regular_file).
 struct ReleaseBytes {
-  std::size_t mapped = 0;
+  std::size_t size = 0;
   void operator()(char* bytes) const;
 };
 

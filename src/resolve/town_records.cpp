@@ -137,14 +137,14 @@ bool read_record(const postaldb::DataFile& file, const postaldb::PostalTables& t
 
 // Reads a run's records into texts and lists of its own, which keep their
 // room from one run to the next, and copies them into the run once it is
-// whole: a run holds exactly what it needs, and reading it allocates little
-// more. A form equal to another of the same record (base and whole, and
-// their folds, mostly are) shares its text.
+// whole: a run holds exactly what it needs (in `memory`), and reading it
+// allocates little more. A form equal to another of the same record (base
+// and whole, and their folds, mostly are) shares its text.
 class TownCache::RunReader {
  public:
   std::unique_ptr<const TownRun> read(const postaldb::DataFile& file,
                                       const postaldb::PostalTables& tables, std::int64_t first,
-                                      std::int64_t last) {
+                                      std::int64_t last, std::pmr::memory_resource* memory) {
     text_.clear();
     records_.clear();
     for (std::int64_t pos = first; pos < last;) {
@@ -152,9 +152,9 @@ class TownCache::RunReader {
       if (!read_record(file, tables, pos, texts_, record) || !add(record)) break;
       pos += record.len;
     }
-    auto run = std::make_unique<TownRun>();
+    auto run = std::make_unique<TownRun>(memory);
     run->text = text_;
-    run->records = records_;
+    run->records.assign(records_.begin(), records_.end());
     set_views(*run);
     index_names(*run);
     return run;
@@ -198,6 +198,7 @@ class TownCache::RunReader {
   void index_names(TownRun& run) {
     using enum TownRun::NameKind;
     names_.clear();
+    bracketed_.clear();
     const auto add = [&](std::u16string_view fold, TownRun::NameKind kind, std::uint32_t i) {
       names_.push_back({fold, i, kind, run.records[i].bracketed});
     };
@@ -205,8 +206,9 @@ class TownCache::RunReader {
       const TownRecord& r = run.records[i];
       if (!r.chiwari_name().empty())
         run.first_chiwari = std::min<std::size_t>(run.first_chiwari, i);
-      if (r.bracketed) run.bracketed.push_back({i, r.base_fold()});
+      if (r.bracketed) bracketed_.push_back({i, r.base_fold()});
       add(r.base_fold(), kNamed, i);
+      // Mostly the same name: once is enough, and leaves no room unused.
       if (r.whole_fold() != r.base_fold()) add(r.whole_fold(), kNamed, i);
       if (r.has_chome) add(r.base_fold(), kChome, i);
       if (r.listed) {
@@ -217,6 +219,8 @@ class TownCache::RunReader {
       }
     }
     // In record order, so that the first record of a name is the one kept.
+    // Room for every name, so that the list never moves in the arena; what a
+    // name said again leaves unused is never written.
     run.name_slots.assign(std::bit_ceil(2 * names_.size() + 1), {});
     run.first_records.reserve(names_.size());
     for (const TownRun::FirstRecord& name : names_) {
@@ -226,13 +230,14 @@ class TownCache::RunReader {
       run.first_records.push_back(name);
       slot = {static_cast<std::uint32_t>(run.first_records.size()), hash};
     }
-    run.first_records.shrink_to_fit();
+    run.bracketed.assign(bracketed_.begin(), bracketed_.end());
   }
 
   RecordTexts texts_;
   std::u16string text_;
   std::vector<TownRecord> records_;
   std::vector<TownRun::FirstRecord> names_;
+  std::vector<TownRun::Bracketed> bracketed_;
 };
 
 std::size_t TownRun::slot_of(std::u16string_view fold, NameKind kind, std::uint32_t hash) const {
@@ -298,7 +303,7 @@ const TownRun& TownCache::run(const postaldb::DataFile& file, const postaldb::Po
   }
   Slot& slot = slot_of(first, last);
   if (!slot.run) {
-    slot = {first, last, reader_->read(file, tables, first, last)};
+    slot = {first, last, reader_->read(file, tables, first, last, &arena_)};
     ++count_;
   }
   return *slot.run;
@@ -307,6 +312,7 @@ const TownRun& TownCache::run(const postaldb::DataFile& file, const postaldb::Po
 void TownCache::clear() {
   const std::lock_guard lock(mutex_);
   slots_.clear();
+  arena_.release();
   count_ = 0;
 }
 

@@ -7,11 +7,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <memory_resource>
 #include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "io/pages.h"
 #include "postaldb/data_file.h"
 #include "postaldb/tables.h"
 
@@ -61,9 +63,17 @@ struct TownRecord {
 
 // One municipality's town-area records in file order, up to the end of its
 // range or the first record that cannot be read. Never changes once read.
+// Its lists are kept in `memory` (the cache's arena).
 struct TownRun {
-  std::u16string text;  // every record's texts back to back
-  std::vector<TownRecord> records;
+  explicit TownRun(std::pmr::memory_resource* memory)
+      : text(memory),
+        records(memory),
+        first_records(memory),
+        name_slots(memory),
+        bracketed(memory) {}
+
+  std::pmr::u16string text;  // every record's texts back to back
+  std::pmr::vector<TownRecord> records;
 
   // Where the scan for a town area may start: the first record that names
   // `area_fold`, or that has 丁目 in its base name `chome_key`, when it is no
@@ -83,11 +93,11 @@ struct TownRun {
     NameKind kind = NameKind::kNamed;
     bool bracketed = false;  // the record's
   };
-  std::vector<FirstRecord> first_records;
+  std::pmr::vector<FirstRecord> first_records;
   struct NameSlot {
     std::uint32_t name = 0, hash = 0;
   };
-  std::vector<NameSlot> name_slots;  // a power of two, at most half full
+  std::pmr::vector<NameSlot> name_slots;  // a power of two, at most half full
   // The slot that holds `fold` of `kind` (whose name_hash is `hash`), or the
   // empty slot where it belongs.
   std::size_t slot_of(std::u16string_view fold, NameKind kind, std::uint32_t hash) const;
@@ -96,7 +106,7 @@ struct TownRun {
     std::uint32_t record = 0;
     std::u16string_view base_fold;
   };
-  std::vector<Bracketed> bracketed;
+  std::pmr::vector<Bracketed> bracketed;
   std::size_t first_chiwari = SIZE_MAX;  // the first record with 地割 in its name
 
  private:
@@ -133,6 +143,9 @@ class TownCache {
   class RunReader;
   mutable std::mutex mutex_;
   const std::unique_ptr<RunReader> reader_;  // used under the lock
+  // The runs' lists, back to back in huge pages: they fault far fewer pages
+  // than as many blocks of the heap.
+  mutable io::PageArena arena_;
   mutable std::vector<Slot> slots_;
   mutable std::size_t count_ = 0;
 };

@@ -46,6 +46,12 @@ bool append_sjis(std::string& bytes, std::u16string_view text, std::size_t& erro
 std::string to_utf8(std::u16string_view text);
 // to_utf8 appended to `out`.
 void append_utf8(std::string& out, std::u16string_view text);
+// The most bytes to_utf8 makes of `units` UTF-16 units: three each (a
+// surrogate pair makes four of two).
+constexpr std::size_t utf8_room(std::size_t units) { return 3 * units; }
+// to_utf8 written at `out`, which has room for utf8_room(text.size()) bytes;
+// returns the end of what it wrote.
+char* put_utf8(char* out, std::u16string_view text);
 std::u16string from_utf8(std::string_view text);
 // from_utf8 into `out`, whose room is reused.
 void from_utf8_into(std::string_view text, std::u16string& out);

@@ -7,9 +7,10 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 bool is_high_surrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool is_low_surrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool is_surrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 // Writes the UTF-8 bytes of `c` at `out` and returns the end.
-char* put_utf8(char* out, char32_t c) {
+char* put_code_point(char* out, char32_t c) {
   if (c < 0x80) {
     *out++ = static_cast<char>(c);
   } else if (c < 0x800) {
@@ -39,13 +40,15 @@ char16_t* put_utf16(char16_t* out, char32_t c) {
   return out;
 }
 
-// Whether `lead` begins a three-byte sequence that is neither overlong (0xE0)
-// nor a surrogate (0xED): most of a Japanese text.
-bool is_plain_three_byte_lead(unsigned char lead) {
-  return lead >= 0xE1 && lead <= 0xEF && lead != 0xED;
-}
-
 bool is_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Whether the three bytes at `s` are a sequence that is neither overlong
+// (lead 0xE0) nor a surrogate (lead 0xED): most of a Japanese text.
+bool is_plain_three_bytes(const unsigned char* s) {
+  const bool plain_lead = s[0] >= 0xE1 && s[0] <= 0xEF && s[0] != 0xED;
+  // Both continuations, 0x80-0xBF, at once.
+  return plain_lead && ((s[1] ^ 0x80) | (s[2] ^ 0x80)) < 0x40;
+}
 
 // The code point of the UTF-8 sequence at text[pos], and its length; an
 // invalid sequence gives U+FFFD with length 1.
@@ -85,38 +88,36 @@ std::string to_utf8(std::u16string_view text) {
 }
 
 void append_utf8(std::string& out, std::u16string_view text) {
-  // Encoded into a piece on the stack and appended a piece at a time, so
-  // that no room is made (and cleared) in `out` beyond the bytes written.
-  char piece[256];
-  char* end = piece;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // Room for the longest sequence: a surrogate pair, four bytes.
-    if (end > piece + sizeof piece - 4) {
-      out.append(piece, static_cast<std::size_t>(end - piece));
-      end = piece;
-    }
-    char32_t c = text[i];
+  const std::size_t at = out.size();
+  out.resize(at + utf8_room(text.size()));
+  out.resize(static_cast<std::size_t>(put_utf8(out.data() + at, text) - out.data()));
+}
+
+char* put_utf8(char* out, std::u16string_view text) {
+  const char16_t* unit = text.data();
+  const char16_t* const end = unit + text.size();
+  while (unit != end) {
+    char32_t c = *unit++;
     if (c < 0x80) {
-      *end++ = static_cast<char>(c);
+      *out++ = static_cast<char>(c);
       continue;
     }
-    if (c >= 0x800 && !is_high_surrogate(c) && !is_low_surrogate(c)) {
+    if (c >= 0x800 && !is_surrogate(c)) {
       // Most of a Japanese text: three bytes.
-      end[0] = static_cast<char>(0xE0 | (c >> 12));
-      end[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      end[2] = static_cast<char>(0x80 | (c & 0x3F));
-      end += 3;
+      out[0] = static_cast<char>(0xE0 | (c >> 12));
+      out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[2] = static_cast<char>(0x80 | (c & 0x3F));
+      out += 3;
       continue;
     }
-    if (is_high_surrogate(c) && i + 1 < text.size() && is_low_surrogate(text[i + 1])) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (is_high_surrogate(c) || is_low_surrogate(c)) {
+    if (is_high_surrogate(c) && unit != end && is_low_surrogate(*unit)) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (*unit++ - 0xDC00);
+    } else if (is_surrogate(c)) {
       c = kReplacement;
     }
-    end = put_utf8(end, c);
+    out = put_code_point(out, c);
   }
-  out.append(piece, static_cast<std::size_t>(end - piece));
+  return out;
 }
 
 std::u16string from_utf8(std::string_view text) {
@@ -129,21 +130,19 @@ void from_utf8_into(std::string_view text, std::u16string& out) {
   // At most one unit per byte (a four-byte sequence makes two).
   out.resize(text.size());
   char16_t* end = out.data();
-  const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (std::size_t pos = 0; pos < text.size();) {
-    const unsigned char lead = bytes[pos];
-    if (lead < 0x80) {
-      *end++ = lead;
-      ++pos;
-    } else if (is_plain_three_byte_lead(lead) && pos + 2 < text.size() &&
-               is_continuation(bytes[pos + 1]) && is_continuation(bytes[pos + 2])) {
-      *end++ = static_cast<char16_t>((lead & 0x0F) << 12 | (bytes[pos + 1] & 0x3F) << 6 |
-                                     (bytes[pos + 2] & 0x3F));
-      pos += 3;
+  const auto* const first = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const last = first + text.size();
+  for (const unsigned char* byte = first; byte != last;) {
+    if (*byte < 0x80) {
+      *end++ = *byte++;
+    } else if (last - byte >= 3 && is_plain_three_bytes(byte)) {
+      *end++ =
+          static_cast<char16_t>((byte[0] & 0x0F) << 12 | (byte[1] & 0x3F) << 6 | (byte[2] & 0x3F));
+      byte += 3;
     } else {
-      const auto [c, length] = decode_utf8_at(text, pos);
+      const auto [c, length] = decode_utf8_at(text, static_cast<std::size_t>(byte - first));
       end = put_utf16(end, c);
-      pos += length;
+      byte += length;
     }
   }
   out.resize(static_cast<std::size_t>(end - out.data()));

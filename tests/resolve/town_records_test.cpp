@@ -51,7 +51,7 @@ class TownRecordsTest : public ::testing::Test {
 
 // The scan start by walking the records in order.
 std::size_t walked_start(const TownRun& run, std::u16string_view area, std::u16string_view chome) {
-  const std::vector<TownRecord>& records = run.records;
+  const auto& records = run.records;
   for (std::size_t k = 0; k < records.size(); ++k) {
     const TownRecord& rec = records[k];
     const bool deciding = rec.names(area) || (rec.has_chome && rec.base_fold() == chome);

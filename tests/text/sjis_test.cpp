@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <random>
+#include <vector>
 
 namespace kovari::text {
 namespace {
@@ -255,8 +256,32 @@ TEST(Utf8Test, ConvertsIntoABufferThatHoldsText) {
   EXPECT_EQ(bytes, "前𠮷東a\xEF\xBF\xBD");
 }
 
-// Long texts are encoded a piece at a time: a surrogate pair, a three-byte
-// character or a letter falls on every boundary of a piece somewhere.
+// put_utf8 writes into exactly the room utf8_room promises (the sanitizers
+// see a byte beyond it) whatever the text's characters take.
+TEST(Utf8Test, WritesWithinTheRoomItPromises) {
+  const struct {
+    std::u16string text;
+    std::string_view bytes;
+  } kCases[] = {
+      {u"", ""},
+      {u"a", "a"},
+      {u"東", "東"},
+      {u"é", "é"},
+      {u"𠮷", "𠮷"},
+      {std::u16string(1, char16_t{0xD800}), "\xEF\xBF\xBD"},  // a lone surrogate
+      {u"東京都港区", "東京都港区"},
+      {u"0600007,東", "0600007,東"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<char> room(utf8_room(c.text.size()));
+    const char* end = put_utf8(room.data(), c.text);
+    EXPECT_EQ(std::string_view(room.data(), static_cast<std::size_t>(end - room.data())), c.bytes)
+        << c.bytes;
+  }
+}
+
+// A surrogate pair, a three-byte character or a letter, wherever it falls in
+// a long text.
 TEST(Utf8Test, LongTextsConvertWhereverTheirCharactersFall) {
   for (std::size_t lead = 0; lead < 4; ++lead) {
     std::u16string text(lead, u'a');

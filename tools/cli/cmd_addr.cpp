@@ -34,17 +34,22 @@ namespace {
 // the conversion adds.
 enum AddrItem { kGiven = 1, kCode, kMessage, kParts };
 
-// Appends the first items of an answer line, each followed by a tab: the
-// code, the message and the decomposed parts. The line as given and the LF
-// come next.
-void append_outcome(std::string& bytes, std::u16string_view code, std::u16string_view message,
-                    std::u16string_view parts) {
-  text::append_utf8(bytes, code);
-  bytes += '\t';
-  text::append_utf8(bytes, message);
-  bytes += '\t';
-  text::append_utf8(bytes, parts);
-  bytes += '\t';
+// Appends an answer line: the code, the message, the decomposed parts and
+// the line as given (its bytes, one per element), tab-separated, then LF.
+template <class GivenBytes>
+void append_answer(std::string& bytes, std::u16string_view code, std::u16string_view message,
+                   std::u16string_view parts, const GivenBytes& given) {
+  const std::size_t at = bytes.size();
+  bytes.resize(at + text::utf8_room(code.size() + message.size() + parts.size()) + given.size() +
+               4);
+  char* end = bytes.data() + at;
+  for (const std::u16string_view item : {code, message, parts}) {
+    end = text::put_utf8(end, item);
+    *end++ = '\t';
+  }
+  end = std::copy(given.begin(), given.end(), end);
+  *end++ = '\n';
+  bytes.resize(static_cast<std::size_t>(end - bytes.data()));
 }
 
 // Whether the three units (UTF-8 bytes) are 都, 道, 府 or 県.
@@ -65,9 +70,7 @@ class AddrConverter : public batch::RecordConverter {
   void answer(std::string_view given, std::string& bytes) {
     text::from_utf8_into(given, address_);
     const AddressOutcome& outcome = convert();
-    append_outcome(bytes, outcome.code, outcome.message, outcome.parts);
-    bytes += given;
-    bytes += '\n';
+    append_answer(bytes, outcome.code, outcome.message, outcome.parts, given);
   }
 
   int lay_out(int) override { return kParts; }
@@ -100,12 +103,7 @@ class AddrConverter : public batch::RecordConverter {
   bool append_line(std::span<const std::u16string> items, std::u16string&, std::string& bytes,
                    std::size_t&) const override {
     const auto item = [&items](AddrItem k) -> const std::u16string& { return items[k - 1]; };
-    append_outcome(bytes, item(kCode), item(kMessage), item(kParts));
-    const std::u16string& given = item(kGiven);
-    const std::size_t at = bytes.size();
-    bytes.resize(at + given.size());
-    std::copy(given.begin(), given.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
-    bytes += '\n';
+    append_answer(bytes, item(kCode), item(kMessage), item(kParts), item(kGiven));
     return true;
   }
 
