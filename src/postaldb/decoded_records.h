@@ -15,7 +15,7 @@
 
 namespace kovari::postaldb {
 
-// Where a text stands in DecodedRecords::texts.
+// Where a text stands in DecodedGroup::texts.
 struct TextSpan {
   std::uint32_t start = 0;
   std::uint32_t size = 0;
