@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <functional>
 
 #include "decompose/normalize.h"
@@ -73,14 +74,15 @@ NameMarks name_marks(std::u16string_view name) {
 // Val reads it (seven ASCII digits, always in the national data).
 std::int32_t put_code(std::string_view code, char16_t* out) {
   std::int32_t value = 0;
-  bool digits = true;
+  unsigned not_digit = 0;
   for (const char c : code) {
     *out++ = static_cast<char16_t>(c);
-    digits = digits && c >= '0' && c <= '9';
+    not_digit |= static_cast<unsigned>(c - '0') > 9;
     value = value * 10 + (c - '0');
   }
-  return digits ? value
-                : static_cast<std::int32_t>(text::Val(std::u16string(code.begin(), code.end())));
+  return not_digit == 0
+             ? value
+             : static_cast<std::int32_t>(text::Val(std::u16string(code.begin(), code.end())));
 }
 
 // Whether `s` lies inside `whole`.
@@ -204,7 +206,9 @@ class TownCache::RunReader {
   // else made in `room`.
   static std::u16string_view folded(std::u16string_view s, std::u16string& room) {
     comparison_form(s, room);
-    return room == s ? s : std::u16string_view(room);
+    // memcmp: the library's compare goes character by character.
+    const bool same = std::memcmp(room.data(), s.data(), s.size() * sizeof(char16_t)) == 0;
+    return same ? s : std::u16string_view(room);
   }
 
   // Where each form goes: a part of the text (the record's code and name)
