@@ -60,6 +60,10 @@ std::u16string Cursor::read_variant_string() {
 
 void Cursor::read_variant_string(std::u16string& text) {
   text.clear();
+  append_variant_string(text);
+}
+
+void Cursor::append_variant_string(std::u16string& text) {
   const std::int64_t start = position();
   const std::int16_t tag = read_integer();
   const std::uint16_t length = static_cast<std::uint16_t>(read_integer());
@@ -72,8 +76,7 @@ void Cursor::read_variant_string(std::u16string& text) {
   const std::string_view bytes = read_view(length);
   if (failed()) return;
   std::size_t bad = 0;
-  if (!text::decode_sjis_into(bytes, text, bad)) {
-    text.clear();
+  if (!text::append_decoded_sjis(bytes, text, bad)) {
     fail("the text at position " + std::to_string(start) + " is not valid Shift-JIS (byte " +
          std::to_string(start + 4 + static_cast<std::int64_t>(bad)) + ")");
   }

@@ -93,6 +93,8 @@ class Cursor {
     return {reinterpret_cast<const char*>(b), n};
   }
   void read_variant_string(std::u16string& text);
+  // A text appended to `text` (left as it was when it cannot be read).
+  void append_variant_string(std::u16string& text);
 
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
+#include <functional>
 
 #include "decompose/normalize.h"
 #include "resolve/name_form.h"
@@ -36,12 +38,16 @@ bool contains(std::u16string_view s, std::u16string_view part) {
   return s.find(part) != std::u16string_view::npos;
 }
 
-// Whether `name` holds a first character of the words derive_forms looks
-// for. Most names hold none of them, and one pass over the name tells so; the
-// forms made from the name (ヶ normalised, numbers in kanji, compared alike)
-// add none.
-bool holds_marker_start(std::u16string_view name) {
-  return std::any_of(name.begin(), name.end(), [](char16_t c) {
+// What one pass over a name tells: whether it holds a first character of the
+// words derive_forms looks for (most names hold none, and the forms made
+// from the name add none), and whether it holds a ヶ or ガ to normalise.
+struct NameMarks {
+  bool marker = false, ke = false;
+};
+
+NameMarks name_marks(std::u16string_view name) {
+  NameMarks marks;
+  for (const char16_t c : name) {
     switch (c) {
       case u'以':  // 以下に
       case u'次':  // 次に
@@ -51,95 +57,49 @@ bool holds_marker_start(std::u16string_view name) {
       case u'区':
       case u'丁':  // 丁目
       case u'、':  // a list of names
-        return true;
+        marks.marker = true;
+        break;
+      case u'ヶ':
+      case u'ガ':
+        marks.ke = true;
+        break;
       default:
-        return false;
+        break;
     }
-  });
+  }
+  return marks;
 }
 
-// A record as read: its texts before they move into the run. The buffers
-// keep their room from one record to the next.
-struct RecordTexts {
-  std::u16string code, name, base, whole, base_fold, whole_fold, chiwari_name;
-  std::u16string_view paren;  // a view of `name`
-  std::u16string_view base_trimmed() const { return text::trim_view(base); }
-};
-
-// The value of a code of seven ASCII digits, as Val reads it.
-std::int32_t code_value(std::u16string_view code) {
+// The code's bytes written at `out` as text, and the value of the code as
+// Val reads it (seven ASCII digits, always in the national data).
+std::int32_t put_code(std::string_view code, char16_t* out) {
   std::int32_t value = 0;
-  for (const char16_t c : code) {
-    if (c < u'0' || c > u'9') return static_cast<std::int32_t>(text::Val(code));
-    value = value * 10 + (c - u'0');
+  unsigned not_digit = 0;
+  for (const char c : code) {
+    *out++ = static_cast<char16_t>(c);
+    not_digit |= static_cast<unsigned>(c - '0') > 9;
+    value = value * 10 + (c - '0');
   }
-  return value;
+  return not_digit == 0
+             ? value
+             : static_cast<std::int32_t>(text::Val(std::u16string(code.begin(), code.end())));
 }
 
-// The forms the scan compares: the base name without its bracketed
-// condition, ヶ normalised and with a 条/線/区 number in kanji, as the names
-// typed by users are normalised.
-void derive_forms(const postaldb::PostalTables& tables, RecordTexts& t, TownRecord& r) {
-  r.code_value = code_value(t.code);
-  const bool marked = holds_marker_start(t.name);
-  const auto holds = [marked](std::u16string_view s, std::u16string_view word) {
-    return marked && contains(s, word);
-  };
-  r.has_below = holds(t.name, u"以下に");
-  r.has_next = holds(t.name, u"次に");
-  const std::u16string_view after_initial = text::mid_view(t.name, 2);
-  const int open = r.word % 32;
-  const int close = (r.word / 32) % 512;
-  r.bracketed = open != 0;
-  t.paren = {};
-  if (r.bracketed) {
-    t.paren = text::trim_view(text::right_view(after_initial, close - open + 1));
-    t.base.assign(text::left_view(after_initial, open - 1));
-  } else {
-    t.base.assign(after_initial);
-  }
-  decompose::normalize_ke(t.base);
-  t.chiwari_name.clear();
-  if (holds(t.base, u"地割")) t.chiwari_name.assign(t.base);
-  t.whole.assign(text::trim_view(t.base));
-  if (holds(t.base, u"条") || holds(t.base, u"線") || (marked && numbered_ku(t.base))) {
-    int added = 0;
-    decompose::jo_sen_to_kanji(t.base, tables, added);
-  }
-  r.has_chome = holds(t.base, u"丁目");
-  comparison_form(t.base_trimmed(), t.base_fold);
-  // Base and whole differ only where a number went into kanji.
-  if (t.base_trimmed() == t.whole) {
-    t.whole_fold = t.base_fold;
-  } else {
-    comparison_form(t.whole, t.whole_fold);
-  }
-  r.listed = !r.bracketed && holds(t.whole_fold, u"、");
-}
-
-// Reads the record at `pos` into `t` and `r` (all but its texts' views);
-// false on a read error.
-bool read_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
-                 std::int64_t pos, RecordTexts& t, TownRecord& r) {
-  postaldb::Cursor c = file.at(pos);
-  const std::string_view code = c.read_view(7);
-  c.read_long();
-  c.read_variant_string(t.name);
-  r.word = c.read_long();
-  if (c.failed() || c.position() <= pos) return false;
-  t.code.assign(code.begin(), code.end());
-  r.len = static_cast<std::int32_t>(c.position() - pos);
-  derive_forms(tables, t, r);
-  return true;
+// Whether `s` lies inside `whole`.
+bool within(std::u16string_view s, std::u16string_view whole) {
+  const std::less_equal<const char16_t*> at_or_before;
+  return at_or_before(whole.data(), s.data()) &&
+         at_or_before(s.data() + s.size(), whole.data() + whole.size());
 }
 
 }  // namespace
 
-// Reads a run's records into texts and lists of its own, which keep their
+// Reads a run's records into a text and a list of its own, which keep their
 // room from one run to the next, and copies them into the run once it is
 // whole: a run holds exactly what it needs (in `memory`), and reading it
-// allocates little more. A form equal to another of the same record (base
-// and whole, and their folds, mostly are) shares its text.
+// allocates little more. A record's name is decoded straight into the text,
+// and a form that is a part of the name (most are) is kept as its place
+// there; a form equal to another of the record shares its text.
 class TownCache::RunReader {
  public:
   std::unique_ptr<const TownRun> read(const postaldb::DataFile& file,
@@ -149,7 +109,8 @@ class TownCache::RunReader {
     records_.clear();
     for (std::int64_t pos = first; pos < last;) {
       TownRecord record;
-      if (!read_record(file, tables, pos, texts_, record) || !add(record)) break;
+      if (!read_record(file, tables, pos, record)) break;
+      records_.push_back(record);
       pos += record.len;
     }
     auto run = std::make_unique<TownRun>(memory);
@@ -161,34 +122,135 @@ class TownCache::RunReader {
   }
 
  private:
-  // False when a form is too long to be kept, or the run's text (never in
-  // the national data).
-  bool add(TownRecord& r) {
-    const RecordTexts& t = texts_;
-    const std::array<std::u16string_view, TownRecord::kForms> texts = {
-        t.code,      t.name,       t.base_trimmed(), t.whole,
-        t.base_fold, t.whole_fold, t.chiwari_name,   t.paren};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      if (texts[i].size() > UINT16_MAX || text_.size() > UINT32_MAX - UINT16_MAX) return false;
-      r.length[i] = static_cast<std::uint16_t>(texts[i].size());
-      r.at[i] = place(texts[i], r, i);
+  using Forms = std::array<std::u16string_view, TownRecord::kForms>;
+
+  // Reads the record at `pos` into `r`, its code and name at the end of the
+  // text; false, the text as it was, on a read error or when a form is too
+  // long to be kept, or the run's text (never in the national data).
+  bool read_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
+                   std::int64_t pos, TownRecord& r) {
+    const std::size_t code_at = text_.size();
+    postaldb::Cursor c = file.at(pos);
+    const std::string_view code = c.read_view(7);
+    c.read_long();
+    text_.resize(code_at + code.size());
+    r.code_value = put_code(code, text_.data() + code_at);
+    c.append_variant_string(text_);
+    r.word = c.read_long();
+    if (c.failed() || c.position() <= pos) {
+      text_.resize(code_at);
+      return false;
     }
-    records_.push_back(r);
+    r.len = static_cast<std::int32_t>(c.position() - pos);
+    const std::u16string_view name = std::u16string_view(text_).substr(code_at + code.size());
+    Forms forms = derive_forms(tables, name, r);
+    forms[TownRecord::kCode] = std::u16string_view(text_).substr(code_at, code.size());
+    if (!place(forms, r)) {
+      text_.resize(code_at);
+      return false;
+    }
     return true;
   }
 
-  // Where the text `s` of the record's form `placed` goes: where an equal
-  // form of the record already is, else at the end of the run's text. An
-  // empty form takes no text.
-  std::uint32_t place(std::u16string_view s, const TownRecord& r, std::size_t placed) {
-    if (s.empty()) return 0;
-    const std::u16string_view text = text_;
-    for (std::size_t i = 0; i < placed; ++i) {
-      if (text.substr(r.at[i], r.length[i]) == s) return r.at[i];
+  // The forms the scan compares: the base name without its bracketed
+  // condition, ヶ normalised and with a 条/線/区 number in kanji, as the
+  // names typed by users are normalised. Each is a view of `name` or of a
+  // room of the reader's; the code is left to the caller.
+  Forms derive_forms(const postaldb::PostalTables& tables, std::u16string_view name,
+                     TownRecord& r) {
+    const NameMarks marks = name_marks(name);
+    const bool marked = marks.marker;
+    const auto holds = [marked](std::u16string_view s, std::u16string_view word) {
+      return marked && contains(s, word);
+    };
+    Forms f;
+    f[TownRecord::kName] = name;
+    r.has_below = holds(name, u"以下に");
+    r.has_next = holds(name, u"次に");
+    const std::u16string_view after_initial = text::mid_view(name, 2);
+    const int open = r.word % 32;
+    const int close = (r.word / 32) % 512;
+    r.bracketed = open != 0;
+    std::u16string_view base = after_initial;
+    if (r.bracketed) {
+      f[TownRecord::kParen] = text::trim_view(text::right_view(after_initial, close - open + 1));
+      base = text::left_view(after_initial, open - 1);
     }
-    const std::size_t at = text_.size();
+    if (marks.ke) {
+      ke_room_.assign(base);
+      decompose::normalize_ke(ke_room_);
+      base = ke_room_;
+    }
+    if (holds(base, u"地割")) f[TownRecord::kChiwariName] = base;
+    f[TownRecord::kWhole] = text::trim_view(base);
+    const bool renumbered =
+        holds(base, u"条") || holds(base, u"線") || (marked && numbered_ku(base));
+    if (renumbered) {
+      jo_room_.assign(base);
+      int added = 0;
+      decompose::jo_sen_to_kanji(jo_room_, tables, added);
+      base = jo_room_;
+    }
+    r.has_chome = holds(base, u"丁目");
+    f[TownRecord::kBase] = text::trim_view(base);
+    f[TownRecord::kBaseFold] = folded(f[TownRecord::kBase], base_fold_room_);
+    // Base and whole differ only where a number went into kanji.
+    f[TownRecord::kWholeFold] = !renumbered || f[TownRecord::kBase] == f[TownRecord::kWhole]
+                                    ? f[TownRecord::kBaseFold]
+                                    : folded(f[TownRecord::kWhole], whole_fold_room_);
+    r.listed = !r.bracketed && holds(f[TownRecord::kWholeFold], u"、");
+    return f;
+  }
+
+  // The comparison form of `s`: `s` itself when folding changes nothing,
+  // else made in `room`.
+  static std::u16string_view folded(std::u16string_view s, std::u16string& room) {
+    comparison_form(s, room);
+    // memcmp: the library's compare goes character by character.
+    const bool same = std::memcmp(room.data(), s.data(), s.size() * sizeof(char16_t)) == 0;
+    return same ? s : std::u16string_view(room);
+  }
+
+  // Where each form goes: a part of the text (the record's code and name)
+  // where it lies, one made in a room where an equal form already is or else
+  // at the end of the text. An empty form takes no text.
+  bool place(const Forms& forms, TownRecord& r) {
+    const std::u16string_view text = text_;
+    if (text.size() > UINT32_MAX - forms.size() * UINT16_MAX) return false;
+    unsigned made = 0;  // a bit for each form made in a room
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+      const std::u16string_view s = forms[i];
+      if (s.size() > UINT16_MAX) return false;
+      r.length[i] = static_cast<std::uint16_t>(s.size());
+      r.at[i] = 0;
+      if (s.empty()) continue;
+      if (within(s, text)) {
+        r.at[i] = static_cast<std::uint32_t>(s.data() - text.data());
+      } else {
+        made |= 1u << i;
+      }
+    }
+    // Appending may move the text: the parts of it are placed first.
+    while (made != 0) {
+      const int i = std::countr_zero(made);
+      made &= made - 1;
+      r.at[i] = place_made(forms[i], r, made | (1u << i));
+    }
+    return true;
+  }
+
+  // Where an equal form already placed (none of `made`) is, else the end of
+  // the text, where `s` is appended.
+  std::uint32_t place_made(std::u16string_view s, const TownRecord& r, unsigned made) {
+    const std::u16string_view text = text_;
+    for (std::size_t i = 0; i < TownRecord::kForms; ++i) {
+      if ((made >> i & 1) == 0 && r.length[i] == s.size() &&
+          text.substr(r.at[i], r.length[i]) == s) {
+        return r.at[i];
+      }
+    }
     text_ += s;
-    return static_cast<std::uint32_t>(at);
+    return static_cast<std::uint32_t>(text.size());
   }
 
   static void set_views(TownRun& run) {
@@ -209,7 +271,8 @@ class TownCache::RunReader {
       if (r.bracketed) bracketed_.push_back({i, r.base_fold()});
       add(r.base_fold(), kNamed, i);
       // Mostly the same name: once is enough, and leaves no room unused.
-      if (r.whole_fold() != r.base_fold()) add(r.whole_fold(), kNamed, i);
+      if (!r.same_form(TownRecord::kWholeFold, TownRecord::kBaseFold))
+        add(r.whole_fold(), kNamed, i);
       if (r.has_chome) add(r.base_fold(), kChome, i);
       if (r.listed) {
         any_listed_name(r.whole_fold(), [&](std::u16string_view name) {
@@ -233,7 +296,8 @@ class TownCache::RunReader {
     run.bracketed.assign(bracketed_.begin(), bracketed_.end());
   }
 
-  RecordTexts texts_;
+  // Forms that change the name are made in these rooms.
+  std::u16string ke_room_, jo_room_, base_fold_room_, whole_fold_room_;
   std::u16string text_;
   std::vector<TownRecord> records_;
   std::vector<TownRun::FirstRecord> names_;
@@ -270,6 +334,10 @@ std::size_t TownRun::scan_start(std::u16string_view area_fold,
     if (area_fold.starts_with(b.base_fold)) return 0;
   }
   return first->record;
+}
+
+bool TownRecord::same_form(Form a, Form b) const {
+  return (at[a] == at[b] && length[a] == length[b]) || form(a) == form(b);
 }
 
 bool TownRecord::names(std::u16string_view fold) const {

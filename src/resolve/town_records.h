@@ -56,6 +56,8 @@ struct TownRecord {
   bool has_chome = false;  // "丁目" in the base name
   bool listed = false;     // an unbracketed list of names "湯本２９地割、湯本３０地割"
 
+  // Whether two forms are the same text (mostly they share it).
+  bool same_form(Form a, Form b) const;
   // Whether the folded name `fold` is the record's: its base or whole name,
   // or one name of its list.
   bool names(std::u16string_view fold) const;

@@ -138,7 +138,25 @@ TEST_F(DataFileTest, VariantStringWithWrongTagOrBadBytesFails) {
     EXPECT_EQ(cursor.read_variant_string(), u"") << c.name;
     EXPECT_TRUE(cursor.failed()) << c.name;
     EXPECT_NE(cursor.error().find("kovaritbl.dat"), std::string::npos) << cursor.error();
+    // Appended to a text, the text is left as it was.
+    std::u16string text = u"町名";
+    file.at(1).append_variant_string(text);
+    EXPECT_EQ(text, u"町名") << c.name;
   }
+}
+
+TEST_F(DataFileTest, VariantStringsAppendOneAfterAnother) {
+  testing::ByteWriter w;
+  w.variant(u"千代田");
+  w.variant(u"");
+  w.variant(u"ABC丸の内");
+  DataFile file;
+  ASSERT_TRUE(file.open(write(w.bytes())));
+  Cursor cursor = file.at(1);
+  std::u16string text = u"1000001";
+  for (int i = 0; i < 3; ++i) cursor.append_variant_string(text);
+  EXPECT_FALSE(cursor.failed()) << cursor.error();
+  EXPECT_EQ(text, u"1000001千代田ABC丸の内");
 }
 
 // Another process that truncates or rewrites the file in place (not by a

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "decompose/normalize.h"
 #include "resolve/level_rules.h"
 #include "resolve/name_form.h"
 #include "support/data_folders.h"
@@ -61,6 +62,71 @@ std::size_t walked_start(const TownRun& run, std::u16string_view area, std::u16s
     return rec.chiwari_name().empty() ? k : 0;
   }
   return 0;
+}
+
+// A record's forms made from its name and bracket word with whole strings,
+// one step after another: what the reader makes of views and rooms.
+struct PlainForms {
+  std::u16string base, whole, base_fold, whole_fold, chiwari_name, paren;
+  bool bracketed = false, has_below = false, has_next = false, has_chome = false, listed = false;
+  bool operator==(const PlainForms&) const = default;
+};
+
+PlainForms plain_forms(std::u16string_view name, std::int32_t word,
+                       const postaldb::PostalTables& tables) {
+  const auto has = [](std::u16string_view s, std::u16string_view part) {
+    return s.find(part) != std::u16string_view::npos;
+  };
+  PlainForms f;
+  f.has_below = has(name, u"以下に");
+  f.has_next = has(name, u"次に");
+  const std::u16string_view after_initial = text::mid_view(name, 2);
+  const int open = word % 32;
+  const int close = (word / 32) % 512;
+  f.bracketed = open != 0;
+  std::u16string base(f.bracketed ? text::left_view(after_initial, open - 1) : after_initial);
+  if (f.bracketed) f.paren = text::trim_view(text::right_view(after_initial, close - open + 1));
+  decompose::normalize_ke(base);
+  if (has(base, u"地割")) f.chiwari_name = base;
+  f.whole = text::trim_view(base);
+  const int ku = text::InStr(base, u"区");
+  const bool numbered_ku = ku >= 2 && ((base[ku - 2] >= u'0' && base[ku - 2] <= u'9') ||
+                                       (base[ku - 2] >= u'０' && base[ku - 2] <= u'９'));
+  if (has(base, u"条") || has(base, u"線") || numbered_ku) {
+    int added = 0;
+    decompose::jo_sen_to_kanji(base, tables, added);
+  }
+  f.has_chome = has(base, u"丁目");
+  f.base = text::trim_view(base);
+  f.base_fold = comparison_form(f.base);
+  f.whole_fold = comparison_form(f.whole);
+  f.listed = !f.bracketed && has(f.whole_fold, u"、");
+  return f;
+}
+
+TEST_F(TownRecordsTest, EveryRecordHasTheFormsOfItsName) {
+  const postaldb::PostalTables& tables = loaded.session.db.tables;
+  TownCache cache;
+  std::size_t made = 0;
+  for (const Range range : ranges(1)) {
+    const TownRun& r = run(cache, range);
+    for (const TownRecord& rec : r.records) {
+      const PlainForms read{std::u16string(rec.base()),
+                            std::u16string(rec.whole()),
+                            std::u16string(rec.base_fold()),
+                            std::u16string(rec.whole_fold()),
+                            std::u16string(rec.chiwari_name()),
+                            std::u16string(rec.paren()),
+                            rec.bracketed,
+                            rec.has_below,
+                            rec.has_next,
+                            rec.has_chome,
+                            rec.listed};
+      ASSERT_EQ(read, plain_forms(rec.name(), rec.word, tables)) << rec.code();
+      made += read.base_fold != read.base || read.chiwari_name.size() > 0 || read.bracketed;
+    }
+  }
+  EXPECT_GT(made, 10000u);  // names that the forms change or cut, not only copy
 }
 
 TEST_F(TownRecordsTest, TheNameTableFindsTheRecordAWalkInOrderFinds) {
