@@ -80,10 +80,11 @@ void find_city(ResolveWalk& w, CityRows range) {
   ResolveState& st = w.st;
   const postaldb::PostalTables& t = w.t;
   const std::u16string& city = w.part(kCity);
-  const CityNames::City found = city_names(w).find_city(folded(w, text::trim_view(city)), range,
-                                                        city_name_unique(city, recurring_names(w)));
+  const CityNames::City found = city_names(w).find_city(folded(w, text::trim_view(city)), range);
   st.found_city = found.row;
-  w.block_end = found.block_end;
+  w.block_end = found.unique_end == found.shared_end
+                    ? found.unique_end
+                    : found.block_end(city_name_unique(city, recurring_names(w)));
   if (found.row != 0) return;
   st.cand.clear();
   for (int r = range.first; r <= range.last; ++r) {
