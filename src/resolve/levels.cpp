@@ -182,13 +182,14 @@ Step resolve_prefecture(ResolveWalk& w) {
   if (!memory.last_pref_text.empty() && memory.last_pref_text == pref &&
       memory.last_pref <= w.pref_count()) {
     st.found_pref = memory.last_pref;
-  } else {
-    st.cand.clear();
-    st.found_pref = prefecture_named(w, text::trim_view(pref));
-    // The candidates: the prefectures in table order up to the one named.
-    const int listed = st.found_pref != 0 ? st.found_pref : w.pref_count();
-    for (int p = 1; p <= listed; ++p) st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
+    st.level_mask = 1;
+    return Step::kGoOn;
   }
+  st.cand.clear();
+  st.found_pref = prefecture_named(w, text::trim_view(pref));
+  // The candidates: the prefectures in table order up to the one named.
+  const int listed = st.found_pref != 0 ? st.found_pref : w.pref_count();
+  for (int p = 1; p <= listed; ++p) st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
   if (st.found_pref != 0) {
     st.level_mask = 1;
     memory.last_pref_text = pref;
