@@ -48,22 +48,6 @@ char16_t* copy_units(std::u16string_view s, char16_t* out) {
   return out + n;
 }
 
-// The trimmed parts joined by ",", written in place into joined (grown at
-// most once, to what the untrimmed parts need): one copy per part, without the
-// capacity checks of nine appends and eight push_backs.
-void join_trimmed_parts(const std::array<std::u16string, kAddrPartCount + 1>& part,
-                        std::u16string& joined) {
-  std::size_t untrimmed = kAddrPartCount - 1;
-  for (int k = kPref; k <= kExtraNumber; ++k) untrimmed += part[k].size();
-  joined.resize(untrimmed);
-  char16_t* out = joined.data();
-  for (int k = kPref; k <= kExtraNumber; ++k) {
-    if (k > kPref) *out++ = u',';
-    out = copy_units(text::trim_view(part[k]), out);
-  }
-  joined.resize(static_cast<std::size_t>(out - joined.data()));
-}
-
 // d.work_text becomes the narrow form of d.addr_text without its blanks and
 // with the replacement pairs applied, d.addr_text the wide form of that.
 void normalize_text(Decomposition& d, const postaldb::PostalTables& tables,
@@ -97,6 +81,22 @@ void finish(Decomposition& d, const DecomposeOptions& options) {
 }
 
 }  // namespace
+
+// Written in place (grown at most once, to what the untrimmed parts need):
+// one copy per part, without the capacity checks of nine appends and eight
+// push_backs.
+void join_trimmed_parts(const std::array<std::u16string, kAddrPartCount + 1>& part,
+                        std::u16string& joined) {
+  std::size_t untrimmed = kAddrPartCount - 1;
+  for (int k = kPref; k <= kExtraNumber; ++k) untrimmed += part[k].size();
+  joined.resize(untrimmed);
+  char16_t* out = joined.data();
+  for (int k = kPref; k <= kExtraNumber; ++k) {
+    if (k > kPref) *out++ = u',';
+    out = copy_units(text::trim_view(part[k]), out);
+  }
+  joined.resize(static_cast<std::size_t>(out - joined.data()));
+}
 
 void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
                        const DecomposeOptions& options) {

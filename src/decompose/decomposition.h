@@ -128,4 +128,8 @@ struct DecomposeOptions {
 void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,
                        const DecomposeOptions& options);
 
+// The trimmed parts 1..9 joined by "," into `joined` (its room is reused).
+void join_trimmed_parts(const std::array<std::u16string, kAddrPartCount + 1>& part,
+                        std::u16string& joined);
+
 }  // namespace kovari::decompose

@@ -78,19 +78,14 @@ CityNames::CityNames(const postaldb::PostalTables& tables)
   }
 }
 
-CityNames::City CityNames::find_city(std::u16string_view folded, CityRows range,
-                                     bool unique) const {
+CityNames::City CityNames::find_city(std::u16string_view folded, CityRows range) const {
   const std::span<const int> rows = rows_within(city_rows_.rows_of(folded), range);
   if (rows.empty()) return {};
   const int found = rows.front();
-  if (!has_towns_[found]) return {found, 0};
-  int end = 0;
-  if (unique) {
-    end = next_block_[found] <= range.last ? next_block_[found] - 1 : found;
-  } else {
-    end = std::max(found, block_first_[range.last]);
-  }
-  return {found, end == found ? range.last : end};
+  if (!has_towns_[found]) return {found, 0, 0};
+  const auto walk_end = [&](int end) { return end == found ? range.last : end; };
+  return {found, walk_end(next_block_[found] <= range.last ? next_block_[found] - 1 : found),
+          walk_end(std::max(found, block_first_[range.last]))};
 }
 
 CityNames::Town CityNames::find_town(std::u16string_view folded, CityRows range,

@@ -52,15 +52,17 @@ class CityNames {
   // The city walk over `range` for a typed name (folded): the first row whose
   // city name it is (the first row of its block, or of the range), and where
   // the ward/town walk after it ends: before the next block when the name is
-  // used by no other block of the table (`unique`), else at the first row of
+  // used by no other block of the table (unique), else at the first row of
   // the range's last block; at the range's end when that is the found row
   // itself. A city without wards/towns leaves the end at 0. Row 0: no row of
-  // the range has the name.
+  // the range has the name. Both ends are given: whether the name is unique
+  // is only asked when they differ.
   struct City {
     int row = 0;
-    int block_end = 0;
+    int unique_end = 0, shared_end = 0;
+    int block_end(bool unique) const { return unique ? unique_end : shared_end; }
   };
-  City find_city(std::u16string_view folded, CityRows range, bool unique) const;
+  City find_city(std::u16string_view folded, CityRows range) const;
 
   // The ward/town walk over `range` for a typed name (folded): the rows whose
   // ward/town name it is and, when `city` is given, whose city name is that

@@ -25,14 +25,6 @@ constexpr std::u16string_view kLevelUnknown[] = {
 };
 constexpr std::u16string_view kChoose = u"選択して下さい。";
 
-void join_parts(const decompose::DecompositionSlot& slot, std::u16string& joined) {
-  joined.clear();
-  for (int k = decompose::kPref; k <= decompose::kExtraNumber; ++k) {
-    if (k > decompose::kPref) joined += u',';
-    joined += text::trim_view(slot.addr_part[k]);
-  }
-}
-
 // Puts the levels in the form of the tables (wide), for the batch pre-step
 // too, and returns where the normalised address goes on after the levels as
 // decomposition cut them (a level completed by decomposition does not stand
@@ -64,7 +56,7 @@ void prepare_town_area(ResolveWalk& w) {
   st.typed_town.assign(std::u16string_view(w.d.addr_text).substr(w.town_text_at));
   decompose::normalize_ke(st.typed_town);
   prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
-  join_parts(w.slot(), st.result_parts);
+  decompose::join_trimmed_parts(w.slot().addr_part, st.result_parts);
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
 }
 
@@ -132,12 +124,15 @@ void kaiseki_phase1(ResolveState& st, decompose::Decomposition& d, const Resolve
     st.result_code = d.result_code;
     return;
   }
-  st.result_parts = d.result_parts;
   st.cand.stored_for_reading =
       ctx.mode == CallerMode::kWindow || ctx.settings.flag(settings::Flag::kApproximate) != 0;
   const postaldb::PostalTables& t = ctx.db.tables;
   ResolveWalk w{st, d, ctx, t};
+  st.result_parts.clear();
   run(w);
+  // The parts as decomposition left them, unless the town area was prepared
+  // (which joins them again).
+  if (st.result_parts.empty()) st.result_parts = d.result_parts;
 }
 
 }  // namespace kovari::resolve

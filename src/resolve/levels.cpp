@@ -80,10 +80,11 @@ void find_city(ResolveWalk& w, CityRows range) {
   ResolveState& st = w.st;
   const postaldb::PostalTables& t = w.t;
   const std::u16string& city = w.part(kCity);
-  const CityNames::City found = city_names(w).find_city(folded(w, text::trim_view(city)), range,
-                                                        city_name_unique(city, recurring_names(w)));
+  const CityNames::City found = city_names(w).find_city(folded(w, text::trim_view(city)), range);
   st.found_city = found.row;
-  w.block_end = found.block_end;
+  w.block_end = found.unique_end == found.shared_end
+                    ? found.unique_end
+                    : found.block_end(city_name_unique(city, recurring_names(w)));
   if (found.row != 0) return;
   st.cand.clear();
   for (int r = range.first; r <= range.last; ++r) {
@@ -181,13 +182,14 @@ Step resolve_prefecture(ResolveWalk& w) {
   if (!memory.last_pref_text.empty() && memory.last_pref_text == pref &&
       memory.last_pref <= w.pref_count()) {
     st.found_pref = memory.last_pref;
-  } else {
-    st.cand.clear();
-    st.found_pref = prefecture_named(w, text::trim_view(pref));
-    // The candidates: the prefectures in table order up to the one named.
-    const int listed = st.found_pref != 0 ? st.found_pref : w.pref_count();
-    for (int p = 1; p <= listed; ++p) st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
+    st.level_mask = 1;
+    return Step::kGoOn;
   }
+  st.cand.clear();
+  st.found_pref = prefecture_named(w, text::trim_view(pref));
+  // The candidates: the prefectures in table order up to the one named.
+  const int listed = st.found_pref != 0 ? st.found_pref : w.pref_count();
+  for (int p = 1; p <= listed; ++p) st.cand.add(w.t.pref_name[p], u"", p, kMaxCandidates);
   if (st.found_pref != 0) {
     st.level_mask = 1;
     memory.last_pref_text = pref;

@@ -126,18 +126,6 @@ constexpr bool sorted(const auto& folds) {
 }
 static_assert(sorted(kVariants) && sorted(kCompatibility));
 
-// One bit for every character that folds: most characters fold to
-// themselves, and are told so without a search.
-constexpr std::array<std::uint64_t, 0x10000 / 64> kFolding = [] {
-  std::array<std::uint64_t, 0x10000 / 64> bits{};
-  auto mark = [&bits](const auto& folds) {
-    for (const Fold& f : folds) bits[f.from / 64] |= std::uint64_t{1} << (f.from % 64);
-  };
-  mark(kVariants);
-  mark(kCompatibility);
-  return bits;
-}();
-
 std::optional<char16_t> look_up(const auto& folds, char16_t c) {
   const auto it = std::lower_bound(folds.begin(), folds.end(), c,
                                    [](const Fold& f, char16_t x) { return f.from < x; });
@@ -147,8 +135,17 @@ std::optional<char16_t> look_up(const auto& folds, char16_t c) {
 
 }  // namespace
 
-char16_t fold_kanji_variant(char16_t c) {
-  if ((kFolding[c / 64] >> (c % 64) & 1) == 0) return c;
+constexpr std::array<std::uint64_t, 0x10000 / 64> detail::kFoldingChars = [] {
+  std::array<std::uint64_t, 0x10000 / 64> bits{};
+  auto mark = [&bits](const auto& folds) {
+    for (const Fold& f : folds) bits[f.from / 64] |= std::uint64_t{1} << (f.from % 64);
+  };
+  mark(kVariants);
+  mark(kCompatibility);
+  return bits;
+}();
+
+char16_t detail::fold_marked(char16_t c) {
   // A compatibility ideograph may stand for a variant (U+F93D for 綠 of 緑).
   if (c >= 0xF900 && c <= 0xFAFF) c = look_up(kCompatibility, c).value_or(c);
   return look_up(kVariants, c).value_or(c);

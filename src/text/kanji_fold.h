@@ -5,13 +5,26 @@
 // Both sides of a comparison are folded; what is shown keeps its characters.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace kovari::text {
 
+namespace detail {
+// One bit for every character that folds: most characters fold to
+// themselves, and are told so inline, without a call or a search.
+extern const std::array<std::uint64_t, 0x10000 / 64> kFoldingChars;
+// The folded form of a character whose bit is set.
+char16_t fold_marked(char16_t c);
+}  // namespace detail
+
 // The form the data writes `c` in; `c` itself when it is no variant.
-char16_t fold_kanji_variant(char16_t c);
+inline char16_t fold_kanji_variant(char16_t c) {
+  if ((detail::kFoldingChars[c / 64] >> (c % 64) & 1) == 0) return c;
+  return detail::fold_marked(c);
+}
 
 // `s` with every variant kanji folded.
 std::u16string fold_kanji_variants(std::u16string_view s);

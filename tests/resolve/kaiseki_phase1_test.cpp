@@ -318,6 +318,34 @@ TEST(KaisekiPhase1, BuildingFoundByDecompositionIsTheResult) {
   EXPECT_EQ(run.st.result_parts, u"");  // a building's code comes without parts
 }
 
+TEST(KaisekiPhase1, PartsAreJoinedAgainOnlyWhenTheTownAreaIsPrepared) {
+  struct PartsCase {
+    Typed typed;
+    std::u16string_view parts;
+  };
+  const PartsCase cases[] = {
+      // The levels end the resolution: the parts as decomposition joined them.
+      {{u"", u"", u"", u"本町"}, u"as decomposed"},
+      {{u"北海道", u"見当たらない市", u"", u"本町"}, u"as decomposed"},
+      // The town area is prepared: the parts as the resolution leaves them.
+      {{u"北海道", u"旭川市", u"", u"本町", u"3"}, u"北海道,旭川市,,本町,3,,,,"},
+      {{u"", u"和賀郡", u"西和賀町", u" 湯本 ", u"29"}, u",和賀郡,西和賀町,湯本,29,,,,"},
+  };
+  for (const PartsCase& c : cases) {
+    Resolution run;
+    decompose::Decomposition d;
+    auto& part = d.slot[1].addr_part;
+    part[decompose::kPref] = c.typed.pref;
+    part[decompose::kCity] = c.typed.city;
+    part[decompose::kWardTown] = c.typed.ward;
+    part[decompose::kTownArea] = c.typed.area;
+    part[decompose::kChomeNumber] = c.typed.chome;
+    d.result_parts = u"as decomposed";
+    run.resolve(d);
+    EXPECT_EQ(run.st.result_parts, c.parts);
+  }
+}
+
 TEST(KaisekiPhase1, AResetStateIsAFreshOne) {
   // Each leaves other values behind: the window's candidates, a code with
   // its levels and parts, the partial matches of a bracketed name.
