@@ -45,7 +45,8 @@ void split_tail_text(Decomposition& d, AddrPart q) {
   DecompositionSlot& slot = d.current();
   auto& part = slot.addr_part;
   if (q >= kChomeNumber && q <= kGoNumber) {
-    if (short_ascii_digits(part[q]) || text::IsNumeric(part[q])) return;
+    // An empty part, as most addresses without numbers leave, has nothing to split.
+    if (part[q].empty() || short_ascii_digits(part[q]) || text::IsNumeric(part[q])) return;
     const std::u16string e = without_first_marker(part[q]);
     // A number starting at character 1 or 2 is kept; the text after it splits.
     int i = digit_at(e, 1) ? 1 : digit_at(e, 2) ? 2 : 0;

@@ -1,15 +1,18 @@
 #include "decompose/decomposition.h"
 
+#include <algorithm>
+
 namespace kovari::decompose {
 
 namespace {
 
-// Every part of a slot cleared and every number zeroed, its texts keeping their room.
+// Every part of a slot cleared and every number zeroed, its texts keeping
+// their room. Index 0 of the tables is never written, and stays as it is.
 void reset_slot(DecompositionSlot& slot) {
-  for (std::u16string& part : slot.addr_part) part.clear();
-  slot.addr_flag = {};
-  for (std::u16string& copy : slot.addr_part_copy) copy.clear();
-  slot.part_len = {};
+  for (int k = kPref; k <= kExtraNumber; ++k) slot.addr_part[k].clear();
+  std::fill(slot.addr_flag.begin() + 1, slot.addr_flag.end(), 0);
+  for (int k = kPref; k <= kChomeNumber; ++k) slot.addr_part_copy[k].clear();
+  std::fill(slot.part_len.begin() + 1, slot.part_len.end(), 0);
   slot.added_len = 0;
   slot.building_found = 0;
   slot.building_split = 0;
@@ -20,7 +23,9 @@ void reset_slot(DecompositionSlot& slot) {
 }  // namespace
 
 void Decomposition::reset() {
-  for (DecompositionSlot& s : slot) reset_slot(s);
+  // Slot 0 is never written.
+  reset_slot(slot[1]);
+  reset_slot(slot[2]);
   addr_slot = 1;
   addr_text.clear();
   decomp_status = DecompStatus::kParts;

@@ -28,13 +28,13 @@ bool set(int p) { return p != 0; }
 void take_prefecture(std::u16string_view& w, const MarkerPositions& markers, Decomposition& d) {
   const auto first = markers.in(w);
   Marks& P = d.slot[1].addr_flag;
-  P[kTokyoTo] = word_from(w, first(u'東'), u"東京都");
-  P[kHokkaido] = word_from(w, first(u'北'), u"北海道");
-  P[kFu] = word_from(w, first(u'大'), u"大阪府");
+  P[kTokyoTo] = first.word(u"東京都");
+  P[kHokkaido] = first.word(u"北海道");
+  P[kFu] = first.word(u"大阪府");
   P[kKen] = first(u'県');
   P[kShi] = first(u'市');
   int morokata = 0;
-  if (word_from(w, first(u'諸'), u"諸県郡") != 0) {
+  if (first.word(u"諸県郡") != 0) {
     for (std::u16string_view county : kMorokataCounties) {
       morokata = InStr(w, county);
       if (morokata != 0) break;
@@ -44,7 +44,7 @@ void take_prefecture(std::u16string_view& w, const MarkerPositions& markers, Dec
   if (morokata == 1) P[kKen] = 0;
   if (P[kShi] != 0 && P[kShi] < P[kKen]) P[kKen] = 0;
   if (P[kTokyoTo] + P[kHokkaido] + P[kFu] + P[kKen] == 0) {
-    P[kFu] = word_from(w, first(u'京'), u"京都府");
+    P[kFu] = first.word(u"京都府");
     P[kKen] = first(u'件');
   }
   // A three-character name opening the text ends at character 3.
@@ -74,7 +74,7 @@ void find_municipal_markers(std::u16string_view w, const MarkerPositions& marker
   P[kMura] = first(u'村');
   if (P[kGun] == 0) {
     P[kGun] = first(u'群');
-    if (word_from(w, P[kGun], u"群馬") != 0) P[kGun] = 0;
+    if (first.word(u"群馬") != 0) P[kGun] = 0;
   }
   // fix_city_marker moves the marker only to a later 市, which most addresses lack.
   if (P[kShi] != 0 && first(u'市', P[kShi] + 1) != 0) fix_city_marker(w, P[kShi], pref, tables);
@@ -83,15 +83,14 @@ void find_municipal_markers(std::u16string_view w, const MarkerPositions& marker
   }
   if (P[kGun] != 0) drop_county_marker(w, P[kGun], P[kShi], pref, tables);
   if (P[kMachi] != 0) {  // towns named 〇町町 end at their second 町
-    if (const int a = word_from(w, first(u'大'), u"大町町"); a != 0) P[kMachi] = a + 2;
-    if (const int a = word_from(w, first(u'鹿'), u"鹿町町"); a != 0) P[kMachi] = a + 2;
+    if (const int a = first.word(u"大町町"); a != 0) P[kMachi] = a + 2;
+    if (const int a = first.word(u"鹿町町"); a != 0) P[kMachi] = a + 2;
   }
-  if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) &&
-      word_from(w, first(u'郡'), u"郡山市") != 0) {
+  if (set(P[kShi]) && set(P[kGun]) && set(P[kMachi]) && first.word(u"郡山市") != 0) {
     P[kGun] = 0;
     P[kMachi] = 0;
   }
-  if (set(P[kShi]) && set(P[kKu]) && word_from(w, first(u'姫'), u"姫路市") != 0) P[kKu] = 0;
+  if (set(P[kShi]) && set(P[kKu]) && first.word(u"姫路市") != 0) P[kKu] = 0;
 }
 
 void apply_marker_rules(std::u16string_view w, Marks& P) {

@@ -2,9 +2,9 @@
 // municipal and the block markers), found in one pass over the working text
 // instead of one search per marker and stage. Each stage asks for the first
 // position of a marker in what is left of the text (a part of the scanned
-// text) by its character: markers.in(w)(u'市'). A longer marker word can only start at or after the
-// first position of its first character: word_from starts its search there and
-// skips it where that character is absent.
+// text) by its character: markers.in(w)(u'市'). A longer word that opens with a
+// marker can only start where that marker stands: In::word tries those places
+// alone.
 #pragma once
 
 #include <array>
@@ -13,8 +13,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "text/vb.h"
 
 namespace kovari::decompose {
 
@@ -90,6 +88,16 @@ class MarkerPositions {
       return after == 0 ? 0 : std::countr_zero(after) + from;
     }
 
+    // InStr(w, word) for a word whose first character is a marker.
+    template <std::size_t N>
+    int word(const char16_t (&word)[N]) const {
+      const std::u16string_view x(word, N - 1);
+      for (int p = (*this)(x[0]); p != 0; p = (*this)(x[0], p + 1)) {
+        if (w_.substr(static_cast<std::size_t>(p) - 1).starts_with(x)) return p;
+      }
+      return 0;
+    }
+
    private:
     friend class MarkerPositions;
     In(const MarkerPositions& m, std::u16string_view w) : w_(w) {
@@ -121,11 +129,5 @@ class MarkerPositions {
   std::u16string_view text_;
   std::array<std::uint64_t, marker_table::kCount + 1> at_;  // bit i: text_[i] is the marker
 };
-
-// InStr(text, word), given the first position of word's first character.
-template <std::size_t N>
-int word_from(std::u16string_view text, int first_char_pos, const char16_t (&word)[N]) {
-  return first_char_pos == 0 ? 0 : text::InStr(first_char_pos, text, word);
-}
 
 }  // namespace kovari::decompose

@@ -153,9 +153,14 @@ void complete_city_from_ward(std::u16string_view pref, std::u16string& city,
 
 void check_designated_city(std::u16string_view city, int& p) {
   if (city.empty()) return;
-  const bool designated = std::any_of(
-      postaldb::kDesignatedCities.begin(), postaldb::kDesignatedCities.end(),
-      [city](const postaldb::DesignatedCity& c) { return text::same_folded(city, c.city); });
+  // The list writes its names without variants: a city without one matches
+  // only by equality, which most cities fail at their first character.
+  const auto& cities = postaldb::kDesignatedCities;
+  const bool variants = text::holds_kanji_variant(city);
+  const bool designated =
+      std::any_of(cities.begin(), cities.end(), [city, variants](const auto& c) {
+        return variants ? text::same_folded(city, c.city) : city == c.city;
+      });
   if (!designated) p = 0;
 }
 

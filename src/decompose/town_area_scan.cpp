@@ -25,7 +25,7 @@ void find_block_markers(std::u16string_view w, const MarkerPositions& markers, M
   P[kJo] = first(u'条');
   P[kSen] = first(u'線');
   P[kTownKu] = first(u'区');
-  P[kChiwari] = word_from(w, first(u'地'), u"地割");
+  P[kChiwari] = first.word(u"地割");
   if (P[kDash1] != 0) P[kDash2] = first(u'-', P[kDash1] + 1);
   if (P[kDash2] != 0) P[kDash3] = first(u'-', P[kDash2] + 1);
 }
@@ -106,7 +106,7 @@ bool scan_numbers(std::u16string_view w, Decomposition& d, const postaldb::Posta
       const int a = kyoto_town_end(w, part[kCity]);
       split_dash_tail(w, a > i ? a : i - 1, d, P[kDash1], P[kDash2], kChomeNumber);
     } else if (P[kBanchou] != 0) {  // G with 番町: the scan goes on
-      part[kTownArea].assign(w);
+      assign_part(part[kTownArea], w);
       continue;
     } else {  // G
       split_dash_tail(w, i - 1, d, 1, 1, kBanchiNumber);
@@ -156,7 +156,7 @@ void decompose_town_area(std::u16string_view w, const MarkerPositions& markers, 
   if (P[kTownAreaEnd] != 0) {
     cut_at(w, P[kTownAreaEnd], part[kTownArea]);
   }
-  if (part[kTownArea].empty() && !digit_seen) part[kTownArea] = w;
+  if (part[kTownArea].empty() && !digit_seen) assign_part(part[kTownArea], w);
   if (B != 0 && P[kTownAreaEnd] == 0) read_kanji_block_numbers(d, tables);
 }
 

@@ -4,6 +4,7 @@
 
 #include "postaldb/fixed_tables.h"
 #include "test_tables.h"
+#include "text/kanji_fold.h"
 
 namespace kovari::decompose {
 namespace {
@@ -171,6 +172,17 @@ TEST(CheckDesignatedCityTest, KeepsTheWardOfEveryDesignatedCity) {
   int p = 5;
   check_designated_city(u"", p);
   EXPECT_EQ(p, 5);
+}
+
+TEST(CheckDesignatedCityTest, VariantKanjiNameTheSameCity) {
+  // A city typed with a variant kanji is compared in its folded form.
+  int p = 5;
+  check_designated_city(u"川﨑市", p);
+  EXPECT_EQ(p, 5);
+  // The list itself is written without variants: its names compare plainly.
+  for (const postaldb::DesignatedCity& designated : postaldb::kDesignatedCities) {
+    EXPECT_FALSE(text::holds_kanji_variant(designated.city)) << testing::utf8(designated.city);
+  }
 }
 
 TEST(DesignatedCitiesTest, WardsOfAllTwentyCities) {
