@@ -16,6 +16,7 @@
 #include "resolve/name_form.h"
 #include "support/data_folders.h"
 #include "support/loaded_session.h"
+#include "text/sjis.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {
@@ -122,7 +123,7 @@ TEST_F(TownRecordsTest, EveryRecordHasTheFormsOfItsName) {
                             rec.has_next,
                             rec.has_chome,
                             rec.listed};
-      ASSERT_EQ(read, plain_forms(rec.name(), rec.word, tables)) << rec.code();
+      ASSERT_EQ(read, plain_forms(rec.name(), rec.word, tables)) << text::to_utf8(rec.code());
       made += read.base_fold != read.base || read.chiwari_name.size() > 0 || read.bracketed;
     }
   }
