@@ -127,7 +127,7 @@ TEST_F(TownRecordsTest, EveryRecordHasTheFormsOfItsName) {
       made += read.base_fold != read.base || read.chiwari_name.size() > 0 || read.bracketed;
     }
   }
-  EXPECT_GT(made, 10000u);  // names that the forms change or cut, not only copy
+  EXPECT_GT(made, 5000u);  // thousands of names that the forms change or cut, not only copy
 }
 
 TEST_F(TownRecordsTest, TheNameTableFindsTheRecordAWalkInOrderFinds) {
