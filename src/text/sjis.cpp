@@ -260,14 +260,9 @@ bool check_sjis(std::string_view bytes, std::size_t& error_offset) {
   return append_decoded_sjis(bytes, unused, error_offset);
 }
 
-bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset) {
-  text.clear();
-  return append_decoded_sjis(bytes, text, error_offset);
-}
-
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset) {
   std::u16string text;
-  if (!decode_sjis_into(bytes, text, error_offset)) return std::nullopt;
+  if (!append_decoded_sjis(bytes, text, error_offset)) return std::nullopt;
   return text;
 }
 

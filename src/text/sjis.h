@@ -23,9 +23,6 @@ std::optional<std::u16string> decode_sjis(std::string_view bytes);
 // The same; on failure error_offset is the 0-based byte offset of the first
 // byte that could not be decoded (on success it is left alone).
 std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& error_offset);
-// The same into `text`, whose room is reused: false on failure (text then
-// holds no meaning).
-bool decode_sjis_into(std::string_view bytes, std::u16string& text, std::size_t& error_offset);
 // The same appended to `text`: false on failure, and then `text` is as it was.
 bool append_decoded_sjis(std::string_view bytes, std::u16string& text, std::size_t& error_offset);
 
