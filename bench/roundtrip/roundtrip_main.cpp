@@ -1,4 +1,4 @@
-// kovari-roundtrip [--data DIR] [--examples N] [--fuzzy] [--per-kind N]: for
+// kovari-roundtrip [--data DIR] [--examples N] [--fuzzy] [--per-kind N] [--repeat N]: for
 // every town-area record whose name is a plain town name (no bracketed
 // condition, not "以下に掲載がない場合"), types prefecture + city + ward/town +
 // town name as an address, converts it as the clipboard converter does and
@@ -8,6 +8,9 @@
 // gets the same answer in sorted, reversed and shuffled order as alone; then,
 // kind by kind, town areas written in the ways the approximate rules read
 // (at most N of each, 3000 by default) and how many get their answer.
+// With --repeat N it only times N conversions of all the addresses, each on a
+// freshly loaded session, and prints their rates and the median.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -78,6 +81,39 @@ AddressOutcome convert(Session& session, std::u16string_view address) {
   return convert_address(session, host, address, CallerMode::kClipboard);
 }
 
+bool load_session(Session& session, const std::filesystem::path& folder, bool fuzzy) {
+  SilentHost host;
+  if (const postaldb::LoadStatus s = session.load(folder, host); !s.ok()) {
+    std::cerr << "kovari-roundtrip: " << s.error << "\n";
+    return false;
+  }
+  if (fuzzy) session.settings.set_flag(settings::Flag::kApproximate, 1);
+  return true;
+}
+
+// A fresh session per pass, so that every pass reads the town areas from the
+// data files as the first conversion of a run does.
+int print_speed(const std::filesystem::path& folder, bool fuzzy,
+                const std::vector<std::u16string>& addresses, int repeat) {
+  SilentHost host;
+  std::vector<double> rates;
+  for (int pass = 0; pass < repeat; ++pass) {
+    Session session;
+    if (!load_session(session, folder, fuzzy)) return 1;
+    AddressOutcome o;
+    const std::clock_t cpu_start = std::clock();
+    for (const std::u16string& a : addresses) {
+      convert_address(session, host, a, CallerMode::kClipboard, {}, o);
+    }
+    const double cpu_seconds = static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+    rates.push_back(static_cast<double>(addresses.size()) / cpu_seconds);
+    std::printf("pass %d: %.0f addresses per second of processor time\n", pass + 1, rates.back());
+  }
+  std::sort(rates.begin(), rates.end());
+  if (!rates.empty()) std::printf("median: %.0f\n", rates[rates.size() / 2]);
+  return 0;
+}
+
 // The town areas written in the ways the approximate rules read, kind by kind.
 void probe_kinds(Session& session, const std::vector<TownArea>& areas, std::size_t per_kind,
                  std::size_t examples) {
@@ -128,6 +164,7 @@ int run(int argc, char** argv) {
   std::size_t examples = 5;
   std::size_t per_kind = 3000;
   bool fuzzy = false;
+  int repeat = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--data" && i + 1 < argc) {
@@ -138,19 +175,18 @@ int run(int argc, char** argv) {
       fuzzy = true;
     } else if (arg == "--per-kind" && i + 1 < argc) {
       per_kind = std::stoul(argv[++i]);
+    } else if (arg == "--repeat" && i + 1 < argc) {
+      repeat = std::stoi(argv[++i]);
     } else {
-      std::cerr << "usage: kovari-roundtrip [--data DIR] [--examples N] [--fuzzy] [--per-kind N]\n";
+      std::cerr << "usage: kovari-roundtrip [--data DIR] [--examples N] [--fuzzy] [--per-kind N] "
+                   "[--repeat N]\n";
       return 2;
     }
   }
 
   SilentHost host;
   Session session;
-  if (const postaldb::LoadStatus s = session.load(folder, host); !s.ok()) {
-    std::cerr << "kovari-roundtrip: " << s.error << "\n";
-    return 1;
-  }
-  if (fuzzy) session.settings.set_flag(settings::Flag::kApproximate, 1);
+  if (!load_session(session, folder, fuzzy)) return 1;
   const postaldb::PostalDb& db = session.db;
   const postaldb::PostalTables& t = db.tables;
 
@@ -164,6 +200,9 @@ int run(int argc, char** argv) {
     probes.push_back(
         {a, Trim(t.pref_name[a.pref]) + t.city_name1[a.row] + t.city_name2[a.row] + a.name});
   });
+  std::vector<std::u16string> addresses;
+  for (const Probe& p : probes) addresses.push_back(p.address);
+  if (repeat > 0) return print_speed(folder, fuzzy, addresses, repeat);
 
   std::vector<std::pair<std::size_t, Outcome>> failures;
   std::vector<Answer> answers;
@@ -206,8 +245,6 @@ int run(int argc, char** argv) {
     }
   }
 
-  std::vector<std::u16string> addresses;
-  for (const Probe& p : probes) addresses.push_back(p.address);
   print_order_check("the round trip", check_order(session, addresses, convert, answers), examples);
   probe_kinds(session, areas, per_kind, examples);
   return 0;
