@@ -9,13 +9,6 @@
 
 namespace kovari::postaldb {
 
-namespace {
-
-// The tag a Variant string carries in front of its length.
-constexpr std::int16_t kStringTag = 8;
-
-}  // namespace
-
 bool DataFile::open(const std::filesystem::path& path) {
   *this = DataFile();
   path_ = path;
@@ -31,11 +24,6 @@ bool DataFile::open(const std::filesystem::path& path) {
   length_ = static_cast<std::int64_t>(file.size);
   return true;
 }
-
-Cursor DataFile::at(std::int64_t position1) const { return Cursor(*this, position1); }
-
-Cursor::Cursor(const DataFile& file, std::int64_t position1)
-    : file_(&file), offset_(position1 >= 1 ? position1 - 1 : -1) {}  // below 1: fails on reading
 
 const unsigned char* Cursor::fail_outside(std::size_t n) {
   if (failed()) return nullptr;
@@ -63,17 +51,15 @@ void Cursor::read_variant_string(std::u16string& text) {
   append_variant_string(text);
 }
 
+void Cursor::fail_tag(std::int16_t tag) {
+  const std::int64_t start = position() - 4;
+  fail("the text at position " + std::to_string(start) + " has type tag " + std::to_string(tag) +
+       ", not " + std::to_string(kStringTag));
+}
+
 void Cursor::append_variant_string(std::u16string& text) {
   const std::int64_t start = position();
-  const std::int16_t tag = read_integer();
-  const std::uint16_t length = static_cast<std::uint16_t>(read_integer());
-  if (failed()) return;
-  if (tag != kStringTag) {
-    fail("the text at position " + std::to_string(start) + " has type tag " + std::to_string(tag) +
-         ", not " + std::to_string(kStringTag));
-    return;
-  }
-  const std::string_view bytes = read_view(length);
+  const std::string_view bytes = read_variant_bytes();
   if (failed()) return;
   std::size_t bad = 0;
   if (!text::append_decoded_sjis(bytes, text, bad)) {

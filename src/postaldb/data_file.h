@@ -52,7 +52,7 @@ class DataFile {
   std::string_view bytes() const { return {bytes_.get(), static_cast<std::size_t>(length_)}; }
 
   // A cursor at a 1-based byte position (position 1 is the first byte).
-  Cursor at(std::int64_t position1) const;
+  inline Cursor at(std::int64_t position1) const;
 
  private:
   friend class Cursor;
@@ -66,7 +66,8 @@ class DataFile {
 
 class Cursor {
  public:
-  Cursor(const DataFile& file, std::int64_t position1);
+  Cursor(const DataFile& file, std::int64_t position1)
+      : file_(&file), offset_(position1 >= 1 ? position1 - 1 : -1) {}  // below 1: fails on reading
 
   std::int64_t position() const { return offset_ + 1; }  // 1-based
 
@@ -95,6 +96,18 @@ class Cursor {
   void read_variant_string(std::u16string& text);
   // A text appended to `text` (left as it was when it cannot be read).
   void append_variant_string(std::u16string& text);
+  // A text's Shift-JIS bytes, undecoded, as a view of the file's own; empty
+  // when it cannot be read (the caller decodes and checks them).
+  std::string_view read_variant_bytes() {
+    const std::int16_t tag = read_integer();
+    const std::uint16_t length = static_cast<std::uint16_t>(read_integer());
+    if (failed()) return {};
+    if (tag != kStringTag) {
+      fail_tag(tag);
+      return {};
+    }
+    return read_view(length);
+  }
 
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }
@@ -115,12 +128,18 @@ class Cursor {
     return bytes;
   }
   const unsigned char* fail_outside(std::size_t n);
+  // The tag a text carries in front of its length.
+  static constexpr std::int16_t kStringTag = 8;
+  // Fails on the tag `tag` just read where a text's belongs.
+  void fail_tag(std::int16_t tag);
   void fail(const std::string& what);
 
   const DataFile* file_;
   std::int64_t offset_;  // 0-based
   std::string error_;
 };
+
+Cursor DataFile::at(std::int64_t position1) const { return Cursor(*this, position1); }
 
 // Decodes a float-coded directory value: a binary32 pattern whose magnitude lies
 // in [1, 2^24) gives that value rounded to the nearest whole number (ties to

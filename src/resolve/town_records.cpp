@@ -4,10 +4,11 @@
 #include <array>
 #include <bit>
 #include <cstring>
-#include <functional>
 
 #include "decompose/normalize.h"
 #include "resolve/name_form.h"
+#include "text/kanji_fold.h"
+#include "text/sjis.h"
 #include "text/vb.h"
 
 namespace kovari::resolve {
@@ -38,58 +39,71 @@ bool contains(std::u16string_view s, std::u16string_view part) {
   return s.find(part) != std::u16string_view::npos;
 }
 
-// What one pass over a name tells: whether it holds a first character of the
-// words derive_forms looks for (most names hold none, and the forms made
-// from the name add none), and whether it holds a ヶ or ガ to normalise.
+// The characters one pass over a name looks for: the first characters of
+// the words derive_forms looks for (most names hold none, and the forms made
+// from the name add none), then ヶ and ガ, which are normalised, and が:
+// these three fold (comparison_form), as variant kanji do.
+constexpr std::u16string_view kLooked = u"以次地条線区丁、ヶガが";
+constexpr unsigned kKe = 0x300;         // ヶ and ガ
+constexpr unsigned kKanaFolds = 0x700;  // ヶ, ガ and が
+// A bit for each of them at its value modulo 64: most characters are told
+// apart from all of them by one test.
+constexpr std::uint64_t kLookedModulo = [] {
+  std::uint64_t bits = 0;
+  for (const char16_t c : kLooked) bits |= std::uint64_t{1} << (c % 64);
+  return bits;
+}();
+
+// What one pass over a name tells.
 struct NameMarks {
-  bool marker = false, ke = false;
+  unsigned looked = 0;   // a bit for each character of kLooked the name holds
+  bool variant = false;  // a variant kanji
+  bool ke() const { return (looked & kKe) != 0; }
+  // Whether the name differs from its comparison form.
+  bool folds() const { return variant || (looked & kKanaFolds) != 0; }
+  // Whether `s` (the name or a form made from it) holds `word`.
+  bool holds(std::u16string_view s, std::u16string_view word) const {
+    constexpr unsigned kWordFirsts = 0xFF;  // the first eight of kLooked
+    return (looked & kWordFirsts) != 0 && (looked >> kLooked.find(word.front()) & 1) != 0 &&
+           contains(s, word);
+  }
 };
 
 NameMarks name_marks(std::u16string_view name) {
   NameMarks marks;
   for (const char16_t c : name) {
-    switch (c) {
-      case u'以':  // 以下に
-      case u'次':  // 次に
-      case u'地':  // 地割
-      case u'条':
-      case u'線':
-      case u'区':
-      case u'丁':  // 丁目
-      case u'、':  // a list of names
-        marks.marker = true;
-        break;
-      case u'ヶ':
-      case u'ガ':
-        marks.ke = true;
-        break;
-      default:
-        break;
-    }
+    marks.variant |= text::fold_kanji_variant(c) != c;
+    if ((kLookedModulo >> (c % 64) & 1) == 0) continue;
+    const std::size_t at = kLooked.find(c);
+    if (at != std::u16string_view::npos) marks.looked |= 1u << at;
   }
   return marks;
 }
 
+constexpr std::size_t kCodeLength = 7;
+
 // The code's bytes written at `out` as text, and the value of the code as
 // Val reads it (seven ASCII digits, always in the national data).
-std::int32_t put_code(std::string_view code, char16_t* out) {
+std::int32_t put_code(const char* code, char16_t* out) {
   std::int32_t value = 0;
-  unsigned not_digit = 0;
-  for (const char c : code) {
-    *out++ = static_cast<char16_t>(c);
-    not_digit |= static_cast<unsigned>(c - '0') > 9;
-    value = value * 10 + (c - '0');
+  bool digits = true;
+  for (std::size_t i = 0; i < kCodeLength; ++i) {
+    out[i] = static_cast<char16_t>(code[i]);
+    const unsigned digit = static_cast<unsigned char>(code[i]) - unsigned{'0'};
+    digits &= digit <= 9;
+    value = value * 10 + static_cast<std::int32_t>(digit);
   }
-  return not_digit == 0
-             ? value
-             : static_cast<std::int32_t>(text::Val(std::u16string(code.begin(), code.end())));
+  return digits ? value : static_cast<std::int32_t>(text::Val(std::u16string(out, kCodeLength)));
 }
 
-// Whether `s` lies inside `whole`.
-bool within(std::u16string_view s, std::u16string_view whole) {
-  const std::less_equal<const char16_t*> at_or_before;
-  return at_or_before(whole.data(), s.data()) &&
-         at_or_before(s.data() + s.size(), whole.data() + whole.size());
+// Where `s` lies in `text`: 0 when it is empty, beyond the text's end when
+// it lies elsewhere. Addresses as numbers: `s` may view another object.
+std::size_t place_in(std::u16string_view s, std::u16string_view text) {
+  if (s.empty()) return 0;
+  const std::size_t at =
+      (reinterpret_cast<std::uintptr_t>(s.data()) - reinterpret_cast<std::uintptr_t>(text.data())) /
+      sizeof(char16_t);
+  return s.size() <= text.size() && at <= text.size() - s.size() ? at : SIZE_MAX;
 }
 
 }  // namespace
@@ -115,8 +129,9 @@ class TownCache::RunReader {
     }
     auto run = std::make_unique<TownRun>(memory);
     run->text = text_;
+    // The run's memory is new: each record is written there once, whole.
+    for (TownRecord& r : records_) r.texts = run->text.data();
     run->records.assign(records_.begin(), records_.end());
-    set_views(*run);
     index_names(*run);
     return run;
   }
@@ -129,22 +144,24 @@ class TownCache::RunReader {
   // long to be kept, or the run's text (never in the national data).
   bool read_record(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
                    std::int64_t pos, TownRecord& r) {
-    const std::size_t code_at = text_.size();
     postaldb::Cursor c = file.at(pos);
-    const std::string_view code = c.read_view(7);
+    const std::string_view code = c.read_view(kCodeLength);
     c.read_long();
-    text_.resize(code_at + code.size());
-    r.code_value = put_code(code, text_.data() + code_at);
-    c.append_variant_string(text_);
+    const std::string_view name_bytes = c.read_variant_bytes();
     r.word = c.read_long();
-    if (c.failed() || c.position() <= pos) {
+    if (c.failed()) return false;
+    r.len = static_cast<std::int32_t>(c.position() - pos);
+    const std::size_t code_at = text_.size();
+    text_.resize(code_at + kCodeLength);
+    r.code_value = put_code(code.data(), text_.data() + code_at);
+    std::size_t bad = 0;
+    if (!text::append_decoded_sjis(name_bytes, text_, bad)) {
       text_.resize(code_at);
       return false;
     }
-    r.len = static_cast<std::int32_t>(c.position() - pos);
-    const std::u16string_view name = std::u16string_view(text_).substr(code_at + code.size());
+    const std::u16string_view name = std::u16string_view(text_).substr(code_at + kCodeLength);
     Forms forms = derive_forms(tables, name, r);
-    forms[TownRecord::kCode] = std::u16string_view(text_).substr(code_at, code.size());
+    forms[TownRecord::kCode] = std::u16string_view(text_).substr(code_at, kCodeLength);
     if (!place(forms, r)) {
       text_.resize(code_at);
       return false;
@@ -159,9 +176,8 @@ class TownCache::RunReader {
   Forms derive_forms(const postaldb::PostalTables& tables, std::u16string_view name,
                      TownRecord& r) {
     const NameMarks marks = name_marks(name);
-    const bool marked = marks.marker;
-    const auto holds = [marked](std::u16string_view s, std::u16string_view word) {
-      return marked && contains(s, word);
+    const auto holds = [&marks](std::u16string_view s, std::u16string_view word) {
+      return marks.holds(s, word);
     };
     Forms f;
     f[TownRecord::kName] = name;
@@ -176,7 +192,7 @@ class TownCache::RunReader {
       f[TownRecord::kParen] = text::trim_view(text::right_view(after_initial, close - open + 1));
       base = text::left_view(after_initial, open - 1);
     }
-    if (marks.ke) {
+    if (marks.ke()) {
       ke_room_.assign(base);
       decompose::normalize_ke(ke_room_);
       base = ke_room_;
@@ -184,7 +200,7 @@ class TownCache::RunReader {
     if (holds(base, u"地割")) f[TownRecord::kChiwariName] = base;
     f[TownRecord::kWhole] = text::trim_view(base);
     const bool renumbered =
-        holds(base, u"条") || holds(base, u"線") || (marked && numbered_ku(base));
+        holds(base, u"条") || holds(base, u"線") || (holds(base, u"区") && numbered_ku(base));
     if (renumbered) {
       jo_room_.assign(base);
       int added = 0;
@@ -193,11 +209,17 @@ class TownCache::RunReader {
     }
     r.has_chome = holds(base, u"丁目");
     f[TownRecord::kBase] = text::trim_view(base);
-    f[TownRecord::kBaseFold] = folded(f[TownRecord::kBase], base_fold_room_);
-    // Base and whole differ only where a number went into kanji.
-    f[TownRecord::kWholeFold] = !renumbered || f[TownRecord::kBase] == f[TownRecord::kWhole]
-                                    ? f[TownRecord::kBaseFold]
-                                    : folded(f[TownRecord::kWhole], whole_fold_room_);
+    // Most names fold to themselves, and so do the forms cut from them.
+    if (!renumbered && !marks.folds()) {
+      f[TownRecord::kBaseFold] = f[TownRecord::kBase];
+      f[TownRecord::kWholeFold] = f[TownRecord::kWhole];
+    } else {
+      f[TownRecord::kBaseFold] = folded(f[TownRecord::kBase], base_fold_room_);
+      // Base and whole differ only where a number went into kanji.
+      f[TownRecord::kWholeFold] = !renumbered || f[TownRecord::kBase] == f[TownRecord::kWhole]
+                                      ? f[TownRecord::kBaseFold]
+                                      : folded(f[TownRecord::kWhole], whole_fold_room_);
+    }
     r.listed = !r.bracketed && holds(f[TownRecord::kWholeFold], u"、");
     return f;
   }
@@ -222,13 +244,9 @@ class TownCache::RunReader {
       const std::u16string_view s = forms[i];
       if (s.size() > UINT16_MAX) return false;
       r.length[i] = static_cast<std::uint16_t>(s.size());
-      r.at[i] = 0;
-      if (s.empty()) continue;
-      if (within(s, text)) {
-        r.at[i] = static_cast<std::uint32_t>(s.data() - text.data());
-      } else {
-        made |= 1u << i;
-      }
+      const std::size_t at = place_in(s, text);
+      r.at[i] = static_cast<std::uint32_t>(at);
+      if (at > text.size()) made |= 1u << i;
     }
     // Appending may move the text: the parts of it are placed first.
     while (made != 0) {
@@ -251,10 +269,6 @@ class TownCache::RunReader {
     }
     text_ += s;
     return static_cast<std::uint32_t>(text.size());
-  }
-
-  static void set_views(TownRun& run) {
-    for (TownRecord& r : run.records) r.texts = run.text.data();
   }
 
   void index_names(TownRun& run) {

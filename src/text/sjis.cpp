@@ -125,12 +125,17 @@ class Cp932Table {
         in += 8;
         continue;
       }
-      char16_t unit = units_[*in];
-      if (unit == kNone && end - in >= 2) {
-        unit = units_[static_cast<unsigned>(in[0]) << 8 | in[1]];
-        ++in;
+      // A two-byte character (most of a name) is one look-up: only a lead
+      // byte has characters at lead * 256 + trail.
+      if (*in >= 0x80 && end - in >= 2) {
+        const char16_t pair = units_[static_cast<unsigned>(in[0]) << 8 | in[1]];
+        if (pair != kNone) {
+          put(pair);
+          in += 2;
+          continue;
+        }
       }
-      ++in;
+      const char16_t unit = units_[*in++];
       if (unit == kNone) return false;
       put(unit);
     }

@@ -145,6 +145,41 @@ TEST_F(DataFileTest, VariantStringWithWrongTagOrBadBytesFails) {
   }
 }
 
+// A text's bytes read undecoded, as a view of the file's own, and each way
+// of failing named as the decoded read names it.
+TEST_F(DataFileTest, VariantBytesAreTheFilesOwnAndFailAtTheirPlace) {
+  testing::ByteWriter w;
+  w.variant(u"千代田");
+  w.long_value(77);
+  DataFile file;
+  ASSERT_TRUE(file.open(write(w.bytes())));
+  Cursor cursor = file.at(1);
+  const std::string_view bytes = cursor.read_variant_bytes();
+  EXPECT_EQ(bytes, std::string_view(file.bytes()).substr(4, 6));
+  EXPECT_EQ(bytes.data(), file.bytes().data() + 4);
+  EXPECT_EQ(cursor.read_long(), 77);
+  EXPECT_FALSE(cursor.failed()) << cursor.error();
+
+  const struct {
+    std::string bytes;
+    const char* error;
+  } kCases[] = {
+      {std::string("\x08\x00\x02", 3), "a read of 2 bytes at position 3 lies outside"},
+      {std::string("\x03\x00\x02\x00\x82\xa0", 6), "the text at position 1 has type tag 3, not 8"},
+      {std::string("\x08\x00\x09\x00\x82\xa0", 6), "a read of 9 bytes at position 5 lies outside"},
+  };
+  for (const auto& c : kCases) {
+    DataFile bad;
+    ASSERT_TRUE(bad.open(write(c.bytes)));
+    Cursor at = bad.at(1);
+    EXPECT_EQ(at.read_variant_bytes(), "") << c.error;
+    EXPECT_NE(at.error().find(c.error), std::string::npos) << at.error();
+    Cursor decoding = bad.at(1);
+    decoding.read_variant_string();
+    EXPECT_EQ(decoding.error(), at.error());
+  }
+}
+
 TEST_F(DataFileTest, VariantStringsAppendOneAfterAnother) {
   testing::ByteWriter w;
   w.variant(u"千代田");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "resolve/name_form.h"
 #include "support/data_folders.h"
 #include "support/loaded_session.h"
+#include "support/scratch_folder.h"
 #include "text/sjis.h"
 #include "text/vb.h"
 
@@ -103,6 +105,61 @@ PlainForms plain_forms(std::u16string_view name, std::int32_t word,
   f.whole_fold = comparison_form(f.whole);
   f.listed = !f.bracketed && has(f.whole_fold, u"、");
   return f;
+}
+
+// A town-area record as the main file lays it out: code, a long, the name as
+// a text (tag 8, byte length, Shift-JIS bytes), the bracket word.
+std::string record_bytes(const std::string& code, std::u16string_view name, std::int16_t tag = 8) {
+  const auto little = [](std::uint32_t v, int n) {
+    std::string bytes;
+    for (int i = 0; i < n; ++i) bytes.push_back(static_cast<char>(v >> (8 * i) & 0xFF));
+    return bytes;
+  };
+  const std::string sjis = text::encode_sjis(name).value();
+  return code + little(0, 4) + little(static_cast<std::uint16_t>(tag), 2) +
+         little(static_cast<std::uint32_t>(sjis.size()), 2) + sjis + little(0, 4);
+}
+
+// A run read from records written by hand: each record's forms are those of
+// its name (those that fold nothing share the name's text), a code that is
+// not all digits has the value Val gives it, and the run ends at the first
+// record that cannot be read.
+TEST(TownRunTest, ReadsRecordsUntilOneCannotBeRead) {
+  const std::string bytes =
+      record_bytes("1000001", u"マ丸の内") + record_bytes("1000002", u"カ霞ヶ関") +
+      record_bytes("1000003", u"カ髙田 ") + record_bytes("10000X4", u"ア青山") +
+      record_bytes("1000005", u"ア赤坂", 3) + record_bytes("1000006", u"ア六本木");
+  const kovari::testing::TempFolder folder;
+  const std::filesystem::path path = folder.path() / "main.dat";
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  postaldb::DataFile file;
+  ASSERT_TRUE(file.open(path));
+  const postaldb::PostalTables tables;
+  const TownCache cache;
+  const TownRun& run = cache.run(file, tables, 1, file.length() + 1);
+  ASSERT_EQ(run.records.size(), 4u);
+  const struct {
+    std::u16string_view code, base, base_fold;
+    std::int32_t value;
+  } kExpected[] = {
+      {u"1000001", u"丸の内", u"丸の内", 1000001},
+      {u"1000002", u"霞ケ関", u"霞ケ関", 1000002},
+      {u"1000003", u"髙田", u"高田", 1000003},
+      {u"10000X4", u"青山", u"青山", 10000},
+  };
+  for (std::size_t k = 0; k < run.records.size(); ++k) {
+    const TownRecord& rec = run.records[k];
+    EXPECT_EQ(rec.code(), kExpected[k].code);
+    EXPECT_EQ(rec.code_value, kExpected[k].value) << k;
+    EXPECT_EQ(rec.base(), kExpected[k].base) << k;
+    EXPECT_EQ(rec.base_fold(), kExpected[k].base_fold) << k;
+    EXPECT_EQ(rec.whole_fold(), rec.base_fold()) << k;
+    // A form that folds nothing is kept where the base name is.
+    EXPECT_EQ(rec.at[TownRecord::kBaseFold] == rec.at[TownRecord::kBase],
+              rec.base_fold() == rec.base())
+        << k;
+  }
 }
 
 TEST_F(TownRecordsTest, EveryRecordHasTheFormsOfItsName) {
