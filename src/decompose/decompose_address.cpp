@@ -84,18 +84,23 @@ void finish(Decomposition& d, const DecomposeOptions& options) {
 
 // Written in place (grown at most once, to what the untrimmed parts need):
 // one copy per part, without the capacity checks of nine appends and eight
-// push_backs.
+// push_backs. Empty parts and parts without a blank at either end, nearly all
+// of them, skip the trimming loops.
 void join_trimmed_parts(const std::array<std::u16string, kAddrPartCount + 1>& part,
                         std::u16string& joined) {
-  std::size_t untrimmed = kAddrPartCount - 1;
+  std::size_t untrimmed = kAddrPartCount;
   for (int k = kPref; k <= kExtraNumber; ++k) untrimmed += part[k].size();
   joined.resize(untrimmed);
   char16_t* out = joined.data();
   for (int k = kPref; k <= kExtraNumber; ++k) {
-    if (k > kPref) *out++ = u',';
-    out = copy_units(text::trim_view(part[k]), out);
+    std::u16string_view p = part[k];
+    if (!p.empty()) {
+      if (p.front() == u' ' || p.back() == u' ') p = text::trim_view(p);
+      out = copy_units(p, out);
+    }
+    *out++ = u',';
   }
-  joined.resize(static_cast<std::size_t>(out - joined.data()));
+  joined.resize(static_cast<std::size_t>(out - joined.data()) - 1);  // without the last ","
 }
 
 void decompose_address(Decomposition& d, const postaldb::PostalTables& tables,

@@ -31,14 +31,18 @@ bool apply_char_pairs(std::u16string& text, const postaldb::PostalTables& tables
 }
 
 void normalize_ke(std::u16string& text) {
-  // One pass: the first ヶ wins over any ガ, before or after it.
+  // ガ and ヶ bound a span of katakana that few texts hold: a text without one
+  // of those characters is passed over with one comparison for each.
+  const auto from =
+      std::find_if(text.begin(), text.end(), [](char16_t c) { return c >= u'ガ' && c <= u'ヶ'; });
+  // The first ヶ wins over any ガ, before or after it.
   char16_t* first_ga = nullptr;
-  for (char16_t& c : text) {
-    if (c == u'ヶ') {
-      c = u'ケ';
+  for (auto c = from; c != text.end(); ++c) {
+    if (*c == u'ヶ') {
+      *c = u'ケ';
       return;
     }
-    if (c == u'ガ' && first_ga == nullptr) first_ga = &c;
+    if (*c == u'ガ' && first_ga == nullptr) first_ga = &*c;
   }
   if (first_ga != nullptr) *first_ga = u'が';
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -158,6 +160,55 @@ bool convert_block(const char16_t* p, const std::array<Range, N>& changed, const
 #endif
 }
 
+#if defined(__SSE2__)
+// Whether a lane of units lies in one of the changed ranges.
+template <std::size_t N>
+bool any_within(__m128i units, const std::array<Range, N>& changed) {
+  __m128i found = _mm_setzero_si128();
+  for (const Range& r : changed) found = _mm_or_si128(found, within(units, r));
+  return _mm_movemask_epi8(found) != 0;
+}
+
+// The n < kBlock units at p in the lanes of a vector, some of them twice: two
+// loads that overlap cover any count without reading past p + n.
+__m128i load_short(const char16_t* p, std::size_t n) {
+  if (n >= 4) {
+    return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
+                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + n - 4)));
+  }
+  if (n >= 2) {
+    std::int32_t head, tail;
+    std::memcpy(&head, p, sizeof head);
+    std::memcpy(&tail, p + n - 2, sizeof tail);
+    return _mm_set_epi32(head, tail, head, tail);
+  }
+  return _mm_set1_epi16(static_cast<short>(p[0]));
+}
+#endif
+
+// Whether no character of s lies in one of the changed ranges: a block at a
+// time (the last one overlapping the one before), a short text at once.
+template <std::size_t N>
+bool changes_none(std::u16string_view s, const std::array<Range, N>& changed) {
+#if defined(__SSE2__)
+  const std::size_t n = s.size();
+  if (n == 0) return true;
+  if (n < kBlock) return !any_within(load_short(s.data(), n), changed);
+  for (std::size_t i = 0;; i += kBlock) {
+    const std::size_t at = std::min(i, n - kBlock);
+    if (any_within(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + at)), changed)) {
+      return false;
+    }
+    if (at + kBlock == n) return true;
+  }
+#else
+  return std::none_of(s.begin(), s.end(), [&](char16_t c) {
+    return std::any_of(changed.begin(), changed.end(),
+                       [c](Range r) { return c >= r.first && c <= r.last; });
+  });
+#endif
+}
+
 // The characters that one of the conversions changes otherwise than by its
 // shift: the blank, the quotes and ‐, the CJK symbols and katakana around the
 // hiragana, the half-width kana.
@@ -169,9 +220,7 @@ constexpr std::array<Range, 5> kChangedBeyondShifts = {
 bool convert_block_both(const char16_t* p, char16_t* narrow, char16_t* wide) {
 #if defined(__SSE2__)
   const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-  __m128i inside = _mm_setzero_si128();
-  for (const Range& r : kChangedBeyondShifts) inside = _mm_or_si128(inside, within(units, r));
-  if (_mm_movemask_epi8(inside) != 0) return false;
+  if (any_within(units, kChangedBeyondShifts)) return false;
   _mm_storeu_si128(reinterpret_cast<__m128i*>(narrow),
                    add_shift(units, shifted_lanes(units, kNarrowShift), kNarrowShift));
   _mm_storeu_si128(reinterpret_cast<__m128i*>(wide),
@@ -255,6 +304,14 @@ char16_t* convert(std::u16string_view s, const std::array<Range, N>& changed, co
   return o;
 }
 
+// Kept out of to_wide, whose texts are mostly in the wide form already: their
+// check and copy run without this path's code.
+[[gnu::noinline]] void convert_to_wide(std::u16string_view s, std::u16string& out) {
+  out.resize(s.size());
+  const char16_t* end = convert(s, kWideChanged, kWideShift, put_wide, out.data());
+  out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
 }  // namespace
 
 // Both conversions write through a pointer into out sized for the longest
@@ -267,9 +324,9 @@ void to_narrow(std::u16string_view s, std::u16string& out) {
 }
 
 void to_wide(std::u16string_view s, std::u16string& out) {
-  out.resize(s.size());
-  const char16_t* end = convert(s, kWideChanged, kWideShift, put_wide, out.data());
-  out.resize(static_cast<std::size_t>(end - out.data()));
+  if (!changes_none(s, kWideChanged)) return convert_to_wide(s, out);
+  out.clear();
+  out.append(s);
 }
 
 bool to_narrow_and_wide(std::u16string_view s, std::u16string& narrow, std::u16string& wide) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "decompose/decomposition.h"
 #include "test_tables.h"
 
@@ -113,6 +116,28 @@ TEST(DecomposeAddressTest, NormalisedTextCopiesAndLengths) {
   EXPECT_EQ(slot.added_len, 3);
   EXPECT_EQ(slot.addr_flag[kDash1], 4);
   EXPECT_EQ(slot.addr_flag[kDash2], 0);
+}
+
+// Parts of every length, blanks at either end trimmed, inner ones kept; the
+// output's old contents, longer or shorter, leave no trace.
+TEST(JoinTrimmedPartsTest, TrimsEachPartAndJoinsThemAll) {
+  std::array<std::u16string, kAddrPartCount + 1> part;
+  part[0] = u"never joined";
+  part[kPref] = u" 東京都 ";
+  part[kCity] = u"千代田区";
+  part[kTownArea] = u"丸の内一二三四五六七八九十";
+  part[kChomeNumber] = u"1";
+  part[kBanchiNumber] = u"  ";
+  part[kGoNumber] = u"12";
+  part[kBuilding] = u"ABC ビル";
+  part[kExtraNumber] = u"305 ";
+  for (std::u16string joined :
+       {u"", u"a much longer text than the joined parts will be, all in all"}) {
+    join_trimmed_parts(part, joined);
+    EXPECT_EQ(joined, u"東京都,千代田区,,丸の内一二三四五六七八九十,1,,12,ABC ビル,305");
+  }
+  join_trimmed_parts({}, part[0]);
+  EXPECT_EQ(part[0], u",,,,,,,,");
 }
 
 TEST(DecomposeAddressTest, BlanksOnlyLeaveAnEmptyAddressText) {

@@ -64,7 +64,10 @@ TEST(NormalizeKeTest, ChangesOneCharacter) {
       {u"ヶヶ", u"ケヶ"},
       {u"ガヶ", u"ガケ"},  // ヶ first, ガ left alone
       {u"ガガ", u"がガ"},
-      {u"ｶﾞ", u"ｶﾞ"},  // narrow ガ is two characters
+      {u"東ンガ", u"東ンが"},  // a katakana before the one changed
+      {u"ケガヶ", u"ケガケ"},
+      {u"カヵケヷ", u"カヵケヷ"},  // neighbours of ガ and ヶ stay
+      {u"ｶﾞ", u"ｶﾞ"},              // narrow ガ is two characters
       {u"", u""},
   };
   for (const TextCase& c : kCases) {

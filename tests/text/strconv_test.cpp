@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "text/sjis.h"
 
@@ -96,6 +97,28 @@ TEST(StrConvTest, ConversionDoesNotDependOnThePositionInTheText) {
     for (const Case& c : kWideCases) {
       EXPECT_EQ(to_wide(head + std::u16string(c.from) + tail), head + std::u16string(c.to) + tail)
           << before << " " << to_utf8(c.from);
+    }
+  }
+}
+
+// Short texts are checked for a character to change all at once: one found
+// at any position of a text of any length, or none, into an output that held
+// something else.
+TEST(StrConvTest, WideOfShortTextsWhereverTheCharacterStands) {
+  for (std::size_t length = 0; length <= 17; ++length) {
+    const std::u16string kanji(length, u'東');
+    std::u16string out = u"old contents of the output";
+    to_wide(kanji, out);
+    EXPECT_EQ(out, kanji);
+    for (std::size_t at = 0; at < length; ++at) {
+      for (const auto [narrow, wide] : {std::pair{u'A', u'Ａ'}, std::pair{u'ｱ', u'ア'}}) {
+        std::u16string text = kanji;
+        std::u16string expected = kanji;
+        text[at] = narrow;
+        expected[at] = wide;
+        to_wide(text, out);
+        EXPECT_EQ(out, expected) << length << " " << at;
+      }
     }
   }
 }
