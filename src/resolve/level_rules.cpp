@@ -142,9 +142,12 @@ bool city_name_unique(std::u16string_view city, const NameSet& recurring) {
 
 void chome_key(std::u16string_view area, std::u16string_view chome,
                const postaldb::PostalTables& tables, std::u16string& key) {
-  key = text::trim_view(area);
-  key += chome_kanji(chome, tables);
-  key += kChome;
+  const std::u16string_view trimmed = text::trim_view(area);
+  const std::u16string_view kanji = chome_kanji(chome, tables);
+  key.resize(trimmed.size() + kanji.size() + kChome.size());
+  std::copy(kChome.begin(), kChome.end(),
+            std::copy(kanji.begin(), kanji.end(),
+                      std::copy(trimmed.begin(), trimmed.end(), key.begin())));
 }
 
 void drop_kanji_chome(std::u16string& area, std::u16string_view chome,
