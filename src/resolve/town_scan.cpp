@@ -49,8 +49,7 @@ class RecordScan {
         st_(w.st),
         slot_(w.slot()),
         area_(w.part(kTownArea)),
-        area_fold_(comparison_view(area_, w.ctx.caches.scratch.area_fold)),
-        typed_fold_(comparison_view(st_.typed_town, w.ctx.caches.scratch.typed_fold)) {
+        area_fold_(comparison_view(area_, w.ctx.caches.scratch.area_fold)) {
     // The key of the folded town area is folded: the kanji numerals and 丁目
     // have no other form.
     std::u16string& key = w.ctx.caches.scratch.chome_key;
@@ -145,9 +144,18 @@ class RecordScan {
   }
 
   bool whole_name_typed(const TownRecord& rec) {
-    if (rec.bracketed || rec.whole_fold() != typed_fold_) return false;
+    if (rec.bracketed || rec.whole_fold() != typed_fold()) return false;
     out_.partial = false;
     return settle(rec.code());
+  }
+
+  // The address from the town area on, folded when first compared: most
+  // scans end before a record asks for it.
+  std::u16string_view typed_fold() {
+    if (!typed_fold_) {
+      typed_fold_ = comparison_view(st_.typed_town, w_.ctx.caches.scratch.typed_fold);
+    }
+    return *typed_fold_;
   }
 
   // The record's name is the town area, its numbers in kanji or as stored.
@@ -155,7 +163,7 @@ class RecordScan {
 
   void note_whole_name(const TownRecord& rec) {
     if (rec.bracketed || rec.whole().size() <= area_.size() ||
-        rec.whole().size() <= out_.whole_len || !typed_fold_.starts_with(rec.whole_fold())) {
+        rec.whole().size() <= out_.whole_len || !typed_fold().starts_with(rec.whole_fold())) {
       return;
     }
     out_.whole_code = rec.code();
@@ -196,10 +204,9 @@ class RecordScan {
   ResolveState& st_;
   decompose::DecompositionSlot& slot_;
   const std::u16string& area_;
-  // Made once by the constructor: views of the texts they fold, or of the
-  // resolution's scratch buffers.
+  // Views of the texts they fold, or of the resolution's scratch buffers.
   const std::u16string_view area_fold_;
-  const std::u16string_view typed_fold_;
+  std::optional<std::u16string_view> typed_fold_;
   std::u16string_view chome_key_;
   // The town area and the building typed, narrow; made when first compared.
   std::optional<std::u16string> area_with_building_;
