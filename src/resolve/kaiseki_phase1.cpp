@@ -3,6 +3,8 @@
 // the town-area scan.
 #include "resolve/kaiseki_phase1.h"
 
+#include <algorithm>
+
 #include "decompose/normalize.h"
 #include "resolve/detail_pass.h"
 #include "resolve/old_code.h"
@@ -25,6 +27,12 @@ constexpr std::u16string_view kLevelUnknown[] = {
 };
 constexpr std::u16string_view kChoose = u"選択して下さい。";
 
+// Whether `s` begins with `head`, unit by unit (the library's compare of
+// char16_t texts tests each unit twice, for their order).
+bool begins_with(std::u16string_view s, std::u16string_view head) {
+  return s.size() >= head.size() && std::equal(head.begin(), head.end(), s.begin());
+}
+
 // Puts the levels in the form of the tables (wide), for the batch pre-step
 // too, and returns where the normalised address goes on after the levels as
 // decomposition cut them (a level completed by decomposition does not stand
@@ -38,11 +46,11 @@ std::size_t widen_levels(ResolveWalk& w) {
     part.swap(room);  // the room now holds the level as cut
     const std::u16string_view cut = text::trim_view(w.slot().addr_part_copy[k]);
     std::u16string_view typed = part;
-    if (cut != room) {
+    if (cut.size() != room.size() || !begins_with(room, cut)) {
       text::to_wide(cut, room);
       typed = room;
     }
-    if (!typed.empty() && rest.starts_with(typed)) rest.remove_prefix(typed.size());
+    if (!typed.empty() && begins_with(rest, typed)) rest.remove_prefix(typed.size());
   }
   return w.d.addr_text.size() - rest.size();
 }

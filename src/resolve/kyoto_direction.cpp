@@ -35,6 +35,8 @@ void strip_kyoto_direction(int kyoto_mode, std::u16string& area, std::u16string&
   direction.clear();
   if (kyoto_mode == 0) return;
   const std::u16string_view s = area;
+  // Every marker ends in one of these: a town area without them has no phrase.
+  if (s.find_first_of(u"るル入前目敷") == std::u16string_view::npos) return;
 
   Marker up{first_of(s, {u"上る", u"上ル", u"南入", u"城前"})};
   Marker down{first_of(s, {u"下る", u"下ル"})};

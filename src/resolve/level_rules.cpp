@@ -39,9 +39,17 @@ std::u16string after_dai(std::u16string_view s) {
 // other text.
 std::u16string_view chome_kanji(std::u16string_view chome, const postaldb::PostalTables& tables) {
   if (chome.empty()) return {};
-  const std::optional<double> n = text::parse_numeric(chome);
-  if (!n || *n <= 0 || *n > 50 || *n != std::floor(*n)) return {};
-  const auto i = static_cast<std::size_t>(*n);
+  std::size_t i = 0;
+  if (chome.size() <= 2 &&
+      std::all_of(chome.begin(), chome.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+    // One or two digits, the usual number, read without the number parser.
+    for (const char16_t c : chome) i = i * 10 + (c - u'0');
+    if (i == 0 || i > 50) return {};
+  } else {
+    const std::optional<double> n = text::parse_numeric(chome);
+    if (!n || *n <= 0 || *n > 50 || *n != std::floor(*n)) return {};
+    i = static_cast<std::size_t>(*n);
+  }
   return i < tables.kanji_num.size() ? std::u16string_view(tables.kanji_num[i]) : u"";
 }
 
@@ -134,9 +142,12 @@ bool city_name_unique(std::u16string_view city, const NameSet& recurring) {
 
 void chome_key(std::u16string_view area, std::u16string_view chome,
                const postaldb::PostalTables& tables, std::u16string& key) {
-  key = text::trim_view(area);
-  key += chome_kanji(chome, tables);
-  key += kChome;
+  const std::u16string_view trimmed = text::trim_view(area);
+  const std::u16string_view kanji = chome_kanji(chome, tables);
+  key.resize(trimmed.size() + kanji.size() + kChome.size());
+  std::copy(kChome.begin(), kChome.end(),
+            std::copy(kanji.begin(), kanji.end(),
+                      std::copy(trimmed.begin(), trimmed.end(), key.begin())));
 }
 
 void drop_kanji_chome(std::u16string& area, std::u16string_view chome,

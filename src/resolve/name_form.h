@@ -11,16 +11,31 @@
 #include <string>
 #include <string_view>
 
+#include "text/kanji_fold.h"
+
 namespace kovari::resolve {
+
+// The comparison form of one character.
+inline char16_t comparison_char(char16_t c) {
+  if (c == u'ヶ' || c == u'が' || c == u'ガ') return u'ケ';
+  return text::fold_kanji_variant(c);
+}
 
 std::u16string comparison_form(std::u16string_view s);
 // The same into `out`, whose room is reused (`s` may be a view of it).
 void comparison_form(std::u16string_view s, std::u16string& out);
-// The same for a text that may begin with `head`, whose form `head_form` is
-// already made: the form goes character by character, so that only the rest
-// needs making.
-void comparison_form(std::u16string_view s, std::u16string_view head, std::u16string_view head_form,
-                     std::u16string& out);
+
+// The comparison form of `s`: `s` itself when no character of it changes
+// (most names), else made in `room`.
+inline std::u16string_view comparison_view(std::u16string_view s, std::u16string& room) {
+  for (const char16_t c : s) {
+    if (comparison_char(c) != c) {
+      comparison_form(s, room);
+      return room;
+    }
+  }
+  return s;
+}
 
 // Whether a name of the data, in its comparison form, is `form` (a
 // comparison form already), without building the name's form.

@@ -30,14 +30,15 @@ constexpr std::u16string_view kShibaKoen = u"芝公園";
 struct ScanOutcome {
   bool found = false;
   bool partial = false;
-  std::u16string below_code, next_code, prefix_code;
+  // Codes of the run's records (a run never changes once read).
+  std::u16string_view below_code, next_code, prefix_code;
   // The record whose whole name begins the typed town text and is longer
   // than the town area: a name whose number or marker decomposition cut off
   // (第１０町内, 穴明２２地割、穴明２３地割, 西新屋敷揚屋町).
-  std::u16string whole_code;
+  std::u16string_view whole_code;
   std::size_t whole_len = 0;
   // The longest name the town area begins with (学校町通 for 学校町通１番町).
-  std::u16string longest_prefix_code;
+  std::u16string_view longest_prefix_code;
   std::size_t longest_prefix_len = 0;
 };
 
@@ -48,15 +49,12 @@ class RecordScan {
         st_(w.st),
         slot_(w.slot()),
         area_(w.part(kTownArea)),
-        area_fold_(w.ctx.caches.scratch.area_fold),
-        typed_fold_(w.ctx.caches.scratch.typed_fold),
-        chome_key_(w.ctx.caches.scratch.chome_key) {
-    ResolveScratch& scratch = w.ctx.caches.scratch;
-    comparison_form(area_, scratch.area_fold);
-    // Both mostly begin with the town area.
-    comparison_form(st_.typed_town, area_, scratch.area_fold, scratch.typed_fold);
-    chome_key(area_, slot_.addr_part[kChomeNumber], w.t, scratch.chome_key);
-    comparison_form(scratch.chome_key, area_, scratch.area_fold, scratch.chome_key);  // in place
+        area_fold_(comparison_view(area_, w.ctx.caches.scratch.area_fold)) {
+    // The key of the folded town area is folded: the kanji numerals and 丁目
+    // have no other form.
+    std::u16string& key = w.ctx.caches.scratch.chome_key;
+    chome_key(area_fold_, slot_.addr_part[kChomeNumber], w.t, key);
+    chome_key_ = key;
   }
 
   ScanOutcome run() {
@@ -146,9 +144,18 @@ class RecordScan {
   }
 
   bool whole_name_typed(const TownRecord& rec) {
-    if (rec.bracketed || rec.whole_fold() != typed_fold_) return false;
+    if (rec.bracketed || rec.whole_fold() != typed_fold()) return false;
     out_.partial = false;
     return settle(rec.code());
+  }
+
+  // The address from the town area on, folded when first compared: most
+  // scans end before a record asks for it.
+  std::u16string_view typed_fold() {
+    if (!typed_fold_) {
+      typed_fold_ = comparison_view(st_.typed_town, w_.ctx.caches.scratch.typed_fold);
+    }
+    return *typed_fold_;
   }
 
   // The record's name is the town area, its numbers in kanji or as stored.
@@ -156,7 +163,7 @@ class RecordScan {
 
   void note_whole_name(const TownRecord& rec) {
     if (rec.bracketed || rec.whole().size() <= area_.size() ||
-        rec.whole().size() <= out_.whole_len || !typed_fold_.starts_with(rec.whole_fold())) {
+        rec.whole().size() <= out_.whole_len || !typed_fold().starts_with(rec.whole_fold())) {
       return;
     }
     out_.whole_code = rec.code();
@@ -197,10 +204,10 @@ class RecordScan {
   ResolveState& st_;
   decompose::DecompositionSlot& slot_;
   const std::u16string& area_;
-  // Written once by the constructor, into the resolution's scratch buffers.
-  const std::u16string& area_fold_;
-  const std::u16string& typed_fold_;
-  const std::u16string& chome_key_;
+  // Views of the texts they fold, or of the resolution's scratch buffers.
+  const std::u16string_view area_fold_;
+  std::optional<std::u16string_view> typed_fold_;
+  std::u16string_view chome_key_;
   // The town area and the building typed, narrow; made when first compared.
   std::optional<std::u16string> area_with_building_;
   bool minato_mode_ = false;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "postaldb/char_tables.h"
+#include "resolve/name_form.h"
 
 namespace kovari::resolve {
 namespace {
@@ -22,11 +25,29 @@ TEST(ChomeKey, NumberBecomesKanjiNumeral) {
       {u"本町", u"3", u"本町三丁目"},    {u"本町 ", u"12", u"本町十二丁目"},
       {u"本町", u"50", u"本町五十丁目"}, {u"本町", u"51", u"本町丁目"},
       {u"本町", u"0", u"本町丁目"},      {u"本町", u"", u"本町丁目"},
+      {u"本町", u"05", u"本町五丁目"},   {u"本町", u"100", u"本町丁目"},
+      {u"本町", u"3.5", u"本町丁目"},
   };
   std::u16string key = u"longer than every key, whose room is reused";
   for (const auto& c : cases) {
     chome_key(c.area, c.chome, t, key);
     EXPECT_EQ(key, c.key) << c.chome.size();
+  }
+}
+
+// The scan makes the key of the folded town area and takes it for the folded
+// key: the numerals and 丁目 must have no other comparison form.
+TEST(ChomeKey, KeyOfTheFoldedAreaIsTheFoldedKey) {
+  const postaldb::PostalTables t = numeral_tables();
+  std::u16string key, folded_area_key;
+  for (int n = 0; n <= 51; ++n) {
+    std::u16string chome;  // "" for no number
+    if (n > 0) {
+      for (const char c : std::to_string(n)) chome += static_cast<char16_t>(c);
+    }
+    chome_key(u"霞ヶ関", chome, t, key);
+    chome_key(comparison_form(u"霞ヶ関"), chome, t, folded_area_key);
+    EXPECT_EQ(folded_area_key, comparison_form(key)) << n;
   }
 }
 
