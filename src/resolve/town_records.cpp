@@ -7,7 +7,6 @@
 
 #include "decompose/normalize.h"
 #include "resolve/name_form.h"
-#include "text/kanji_fold.h"
 #include "text/sjis.h"
 #include "text/vb.h"
 
@@ -41,11 +40,9 @@ bool contains(std::u16string_view s, std::u16string_view part) {
 
 // The characters one pass over a name looks for: the first characters of
 // the words derive_forms looks for (most names hold none, and the forms made
-// from the name add none), then ヶ and ガ, which are normalised, and が:
-// these three fold (comparison_form), as variant kanji do.
-constexpr std::u16string_view kLooked = u"以次地条線区丁、ヶガが";
-constexpr unsigned kKe = 0x300;         // ヶ and ガ
-constexpr unsigned kKanaFolds = 0x700;  // ヶ, ガ and が
+// from the name add none), then ヶ and ガ, which are normalised.
+constexpr std::u16string_view kLooked = u"以次地条線区丁、ヶガ";
+constexpr unsigned kKe = 0x300;  // ヶ and ガ
 // A bit for each of them at its value modulo 64: most characters are told
 // apart from all of them by one test.
 constexpr std::uint64_t kLookedModulo = [] {
@@ -56,11 +53,9 @@ constexpr std::uint64_t kLookedModulo = [] {
 
 // What one pass over a name tells.
 struct NameMarks {
-  unsigned looked = 0;   // a bit for each character of kLooked the name holds
-  bool variant = false;  // a variant kanji
+  unsigned looked = 0;  // a bit for each character of kLooked the name holds
+  bool folds = false;   // whether the name differs from its comparison form
   bool ke() const { return (looked & kKe) != 0; }
-  // Whether the name differs from its comparison form.
-  bool folds() const { return variant || (looked & kKanaFolds) != 0; }
   // Whether `s` (the name or a form made from it) holds `word`.
   bool holds(std::u16string_view s, std::u16string_view word) const {
     constexpr unsigned kWordFirsts = 0xFF;  // the first eight of kLooked
@@ -72,7 +67,7 @@ struct NameMarks {
 NameMarks name_marks(std::u16string_view name) {
   NameMarks marks;
   for (const char16_t c : name) {
-    marks.variant |= text::fold_kanji_variant(c) != c;
+    marks.folds |= comparison_char(c) != c;
     if ((kLookedModulo >> (c % 64) & 1) == 0) continue;
     const std::size_t at = kLooked.find(c);
     if (at != std::u16string_view::npos) marks.looked |= 1u << at;
@@ -210,7 +205,7 @@ class TownCache::RunReader {
     r.has_chome = holds(base, u"丁目");
     f[TownRecord::kBase] = text::trim_view(base);
     // Most names fold to themselves, and so do the forms cut from them.
-    if (!renumbered && !marks.folds()) {
+    if (!renumbered && !marks.folds) {
       f[TownRecord::kBaseFold] = f[TownRecord::kBase];
       f[TownRecord::kWholeFold] = f[TownRecord::kWhole];
     } else {
