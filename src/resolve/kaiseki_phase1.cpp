@@ -42,9 +42,15 @@ std::size_t widen_levels(ResolveWalk& w) {
   std::u16string& room = w.ctx.caches.scratch.wide;
   for (decompose::AddrPart k : {decompose::kPref, decompose::kCity, decompose::kWardTown}) {
     std::u16string& part = w.part(k);
+    const std::u16string_view cut = text::trim_view(w.slot().addr_part_copy[k]);
+    // A level as cut that stands in the normalised (wide) text is wide
+    // already, as every piece of a wide text is.
+    if (cut.size() == part.size() && begins_with(cut, part) && begins_with(rest, part)) {
+      rest.remove_prefix(part.size());
+      continue;
+    }
     text::to_wide(part, room);
     part.swap(room);  // the room now holds the level as cut
-    const std::u16string_view cut = text::trim_view(w.slot().addr_part_copy[k]);
     std::u16string_view typed = part;
     if (cut.size() != room.size() || !begins_with(room, cut)) {
       text::to_wide(cut, room);
@@ -82,6 +88,35 @@ bool single_code_municipality(ResolveWalk& w) {
   return true;
 }
 
+// The city and ward/town walks, or what they settled for the last address
+// when it typed the same names (the batch's old code may change a walk: its
+// walks are not kept).
+Step resolve_municipality(ResolveWalk& w) {
+  ResolveState& st = w.st;
+  const LevelNames names{st.found_pref, st.level_mask, w.part(decompose::kCity),
+                         w.part(decompose::kWardTown)};
+  LastLevels& last = w.ctx.caches.last_levels;
+  const bool kept = !w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode);
+  if (const SettledLevels* settled = kept ? last.find(names) : nullptr) {
+    st.found_city = settled->found_city;
+    st.found_town = settled->found_town;
+    st.level_mask = settled->level_mask;
+    st.town_first = settled->town_first;
+    st.town_last = settled->town_last;
+    st.detail_first = settled->detail_first;
+    st.detail_last = settled->detail_last;
+    return Step::kGoOn;
+  }
+  bool municipality_settled = false;
+  if (resolve_city(w, municipality_settled) == Step::kDone) return Step::kDone;
+  if (!municipality_settled && resolve_ward_town(w) == Step::kDone) return Step::kDone;
+  if (kept && w.by_names) {
+    last.keep(names, {st.found_city, st.found_town, st.level_mask, st.town_first, st.town_last,
+                      st.detail_first, st.detail_last});
+  }
+  return Step::kGoOn;
+}
+
 void run(ResolveWalk& w) {
   ResolveState& st = w.st;
   decompose::Decomposition& d = w.d;
@@ -98,9 +133,7 @@ void run(ResolveWalk& w) {
   st.found_town = 0;
 
   if (resolve_prefecture(w) == Step::kDone) return;
-  bool municipality_settled = false;
-  if (resolve_city(w, municipality_settled) == Step::kDone) return;
-  if (!municipality_settled && resolve_ward_town(w) == Step::kDone) return;
+  if (resolve_municipality(w) == Step::kDone) return;
 
   prepare_town_area(w);
   if (w.ctx.settings.flag(settings::Flag::kDetailPass) == 1 && st.detail_first < st.detail_last) {

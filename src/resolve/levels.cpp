@@ -86,6 +86,7 @@ void find_city(ResolveWalk& w, CityRows range) {
                     ? found.unique_end
                     : found.block_end(city_name_unique(city, recurring_names(w)));
   if (found.row != 0) return;
+  w.by_names = false;
   st.cand.clear();
   for (int r = range.first; r <= range.last; ++r) {
     if (r > range.first && t.city_name1[r] == t.city_name1[r - 1]) continue;
@@ -284,6 +285,7 @@ Step resolve_ward_town(ResolveWalk& w) {
   st.found_town = found.row;
   int hits = found.hits;
   if (hits == 0) {
+    w.by_names = false;
     // The candidates: the wards/towns of the rows that count.
     st.cand.clear();
     for (int r = range.first; r <= range.last; ++r) {

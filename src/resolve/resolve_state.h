@@ -19,6 +19,7 @@
 
 #include "host/focus.h"
 #include "resolve/city_names.h"
+#include "resolve/last_levels.h"
 #include "resolve/level_rules.h"
 
 namespace kovari::resolve {
@@ -217,6 +218,8 @@ struct ResolveCaches {
   std::unordered_map<std::u16string, int> prefecture_by_name;
   // The city table's names for the city and ward/town walks; derived once.
   std::optional<CityNames> city_names;
+  // The levels the last address settled by their names.
+  LastLevels last_levels;
 };
 
 }  // namespace kovari::resolve
