@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "decompose/normalize.h"
 #include "resolve/detail_pass.h"
 #include "resolve/old_code.h"
 #include "resolve/resolve_walk.h"
@@ -66,10 +65,14 @@ void prepare_town_area(ResolveWalk& w) {
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
-  // The address as typed from the town area on.
-  st.typed_town.assign(std::u16string_view(w.d.addr_text).substr(w.town_text_at));
-  decompose::normalize_ke(st.typed_town);
-  prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
+  st.typed_town_at = w.town_text_at;
+  std::u16string& area = w.part(decompose::kTownArea);
+  // A town area that stands in the normalised text is wide and trimmed.
+  if (begins_with(std::u16string_view(w.d.addr_text).substr(w.town_text_at), area)) {
+    prepare_wide_town_area(area, w.slot(), w.kyoto_mode, w.t);
+  } else {
+    prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
+  }
   decompose::join_trimmed_parts(w.slot().addr_part, st.result_parts);
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
 }

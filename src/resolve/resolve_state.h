@@ -159,6 +159,11 @@ struct ResolveValues {
 
   int list_kind = kListNone;  // the level of the selection list (window mode)
 
+  // Where the normalised address goes on from the town area (with whatever
+  // decomposition cut off after it); set when the levels led to a
+  // municipality's records, else npos.
+  std::size_t typed_town_at = std::u16string::npos;
+
   bool operator==(const ResolveValues&) const = default;
 };
 
@@ -176,11 +181,6 @@ struct ResolveState : ResolveValues {
 
   // The list handed to the condition refinement.
   PartialMatches part_match;
-
-  // The address as typed from the town area on (full width, ヶ normalised):
-  // the town area with whatever decomposition cut off after it. Set when the
-  // levels led to a municipality's records.
-  std::u16string typed_town;
 
   // Back to the values of a fresh state, its texts and lists emptied keeping
   // their room: a caller that resolves one address after another keeps one
