@@ -60,6 +60,21 @@ std::size_t widen_levels(ResolveWalk& w) {
   return w.d.addr_text.size() - rest.size();
 }
 
+// The parts joined again once the town area is prepared: decomposition's join
+// stands while the levels and the town area are the texts it cut (nearly
+// always; the parts after them never change).
+void join_parts_again(const decompose::Decomposition& d, std::u16string& joined) {
+  const decompose::DecompositionSlot& slot = d.slot[1];
+  for (int k = decompose::kPref; k <= decompose::kTownArea; ++k) {
+    const std::u16string& part = slot.addr_part[k];
+    const std::u16string& cut = slot.addr_part_copy[k];
+    if (part.size() != cut.size() || !begins_with(part, cut)) {
+      return decompose::join_trimmed_parts(slot.addr_part, joined);
+    }
+  }
+  joined = d.result_parts;
+}
+
 void prepare_town_area(ResolveWalk& w) {
   ResolveState& st = w.st;
   const auto& kyoto = w.t.city_group[kKyotoGroup];
@@ -73,7 +88,7 @@ void prepare_town_area(ResolveWalk& w) {
   } else {
     prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
   }
-  decompose::join_trimmed_parts(w.slot().addr_part, st.result_parts);
+  join_parts_again(w.d, st.result_parts);
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
 }
 
