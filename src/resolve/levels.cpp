@@ -53,11 +53,17 @@ const CityNames& city_names(ResolveWalk& w) {
   return *names;
 }
 
-// `typed` with its variant kanji folded, the form the prepared names compare in.
+// `typed` with its variant kanji folded, the form the prepared names compare
+// in: `typed` itself when it holds none (most names).
 std::u16string_view folded(ResolveWalk& w, std::u16string_view typed) {
-  std::u16string& out = w.ctx.caches.scratch.folded;
-  text::fold_kanji_variants(typed, out);
-  return out;
+  for (const char16_t c : typed) {
+    if (text::fold_kanji_variant(c) != c) {
+      std::u16string& out = w.ctx.caches.scratch.folded;
+      text::fold_kanji_variants(typed, out);
+      return out;
+    }
+  }
+  return typed;
 }
 
 // The last row of the block that begins at `row`: the rows that follow it
