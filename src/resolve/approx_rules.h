@@ -112,7 +112,7 @@ std::optional<LevelCompletion> completion_holding_town_area(
 // found, and the text typed from its town area on.
 struct TownAreaView {
   std::u16string before_town;  // the normalised text up to the town area
-  std::u16string typed_town;   // from the town area on (ResolveState::typed_town)
+  std::u16string typed_town;   // from the town area on, ヶ normalised
   std::vector<const TownRecord*> records;
 };
 std::optional<TownAreaView> town_area_view(const Attempt& base, const ResolveContext& ctx);

@@ -1,6 +1,7 @@
 // What the town-area rules read: the records of the municipality the levels
 // led to, and the typed text from the town area on; and the record name that
 // the typed text begins with in another way of writing it.
+#include "decompose/normalize.h"
 #include "resolve/approx_numerals.h"
 #include "resolve/approx_rules.h"
 #include "resolve/name_form.h"
@@ -24,13 +25,13 @@ bool same_opening(std::u16string_view typed, std::u16string_view name) {
 std::optional<TownAreaView> town_area_view(const Attempt& base, const ResolveContext& ctx) {
   const ResolveState& st = base.st;
   const std::u16string& text = base.d.addr_text;
-  if (st.town_first == 0 || st.town_first >= st.town_last || st.typed_town.empty() ||
-      st.typed_town.size() > text.size()) {
+  if (st.town_first == 0 || st.town_first >= st.town_last || st.typed_town_at >= text.size()) {
     return std::nullopt;
   }
   TownAreaView view;
-  view.before_town = text.substr(0, text.size() - st.typed_town.size());
-  view.typed_town = st.typed_town;
+  view.before_town = text.substr(0, st.typed_town_at);
+  view.typed_town = text.substr(st.typed_town_at);
+  decompose::normalize_ke(view.typed_town);
   const TownRun& run =
       ctx.town_cache.run(ctx.db.main_file, ctx.db.tables, st.town_first, st.town_last);
   for (const TownRecord& rec : run.records) {

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "decompose/normalize.h"
 #include "resolve/detail_pass.h"
 #include "resolve/old_code.h"
 #include "resolve/resolve_walk.h"
@@ -42,9 +41,15 @@ std::size_t widen_levels(ResolveWalk& w) {
   std::u16string& room = w.ctx.caches.scratch.wide;
   for (decompose::AddrPart k : {decompose::kPref, decompose::kCity, decompose::kWardTown}) {
     std::u16string& part = w.part(k);
+    const std::u16string_view cut = text::trim_view(w.slot().addr_part_copy[k]);
+    // A level as cut that stands in the normalised (wide) text is wide
+    // already, as every piece of a wide text is.
+    if (cut.size() == part.size() && begins_with(cut, part) && begins_with(rest, part)) {
+      rest.remove_prefix(part.size());
+      continue;
+    }
     text::to_wide(part, room);
     part.swap(room);  // the room now holds the level as cut
-    const std::u16string_view cut = text::trim_view(w.slot().addr_part_copy[k]);
     std::u16string_view typed = part;
     if (cut.size() != room.size() || !begins_with(room, cut)) {
       text::to_wide(cut, room);
@@ -55,16 +60,35 @@ std::size_t widen_levels(ResolveWalk& w) {
   return w.d.addr_text.size() - rest.size();
 }
 
+// The parts joined again once the town area is prepared: decomposition's join
+// stands while the levels and the town area are the texts it cut (nearly
+// always; the parts after them never change).
+void join_parts_again(const decompose::Decomposition& d, std::u16string& joined) {
+  const decompose::DecompositionSlot& slot = d.slot[1];
+  for (int k = decompose::kPref; k <= decompose::kTownArea; ++k) {
+    const std::u16string& part = slot.addr_part[k];
+    const std::u16string& cut = slot.addr_part_copy[k];
+    if (part.size() != cut.size() || !begins_with(part, cut)) {
+      return decompose::join_trimmed_parts(slot.addr_part, joined);
+    }
+  }
+  joined = d.result_parts;
+}
+
 void prepare_town_area(ResolveWalk& w) {
   ResolveState& st = w.st;
   const auto& kyoto = w.t.city_group[kKyotoGroup];
   w.kyoto_mode =
       st.found_city != 0 && st.found_city >= kyoto[1] && st.found_city <= kyoto[2] ? 1 : 0;
-  // The address as typed from the town area on.
-  st.typed_town.assign(std::u16string_view(w.d.addr_text).substr(w.town_text_at));
-  decompose::normalize_ke(st.typed_town);
-  prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
-  decompose::join_trimmed_parts(w.slot().addr_part, st.result_parts);
+  st.typed_town_at = w.town_text_at;
+  std::u16string& area = w.part(decompose::kTownArea);
+  // A town area that stands in the normalised text is wide and trimmed.
+  if (begins_with(std::u16string_view(w.d.addr_text).substr(w.town_text_at), area)) {
+    prepare_wide_town_area(area, w.slot(), w.kyoto_mode, w.t);
+  } else {
+    prepare_slot_town_area(w.slot(), w.kyoto_mode, w.t, w.ctx.caches.scratch.wide);
+  }
+  join_parts_again(w.d, st.result_parts);
   if (w.ctx.settings.flag(settings::Flag::kMonitor) == 1) w.ctx.host.do_events();
 }
 
@@ -80,6 +104,35 @@ bool single_code_municipality(ResolveWalk& w) {
   if (c.failed()) return false;
   st.result_code.assign(code.begin(), code.end());
   return true;
+}
+
+// The city and ward/town walks, or what they settled for the last address
+// when it typed the same names (the batch's old code may change a walk: its
+// walks are not kept).
+Step resolve_municipality(ResolveWalk& w) {
+  ResolveState& st = w.st;
+  const LevelNames names{st.found_pref, st.level_mask, w.part(decompose::kCity),
+                         w.part(decompose::kWardTown)};
+  LastLevels& last = w.ctx.caches.last_levels;
+  const bool kept = !w.ctx.running.is_set(ConversionWindow::kBatchAddressToCode);
+  if (const SettledLevels* settled = kept ? last.find(names) : nullptr) {
+    st.found_city = settled->found_city;
+    st.found_town = settled->found_town;
+    st.level_mask = settled->level_mask;
+    st.town_first = settled->town_first;
+    st.town_last = settled->town_last;
+    st.detail_first = settled->detail_first;
+    st.detail_last = settled->detail_last;
+    return Step::kGoOn;
+  }
+  bool municipality_settled = false;
+  if (resolve_city(w, municipality_settled) == Step::kDone) return Step::kDone;
+  if (!municipality_settled && resolve_ward_town(w) == Step::kDone) return Step::kDone;
+  if (kept && w.by_names) {
+    last.keep(names, {st.found_city, st.found_town, st.level_mask, st.town_first, st.town_last,
+                      st.detail_first, st.detail_last});
+  }
+  return Step::kGoOn;
 }
 
 void run(ResolveWalk& w) {
@@ -98,9 +151,7 @@ void run(ResolveWalk& w) {
   st.found_town = 0;
 
   if (resolve_prefecture(w) == Step::kDone) return;
-  bool municipality_settled = false;
-  if (resolve_city(w, municipality_settled) == Step::kDone) return;
-  if (!municipality_settled && resolve_ward_town(w) == Step::kDone) return;
+  if (resolve_municipality(w) == Step::kDone) return;
 
   prepare_town_area(w);
   if (w.ctx.settings.flag(settings::Flag::kDetailPass) == 1 && st.detail_first < st.detail_last) {

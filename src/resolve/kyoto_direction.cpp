@@ -31,9 +31,7 @@ struct Marker {
 
 }  // namespace
 
-void strip_kyoto_direction(int kyoto_mode, std::u16string& area, std::u16string& direction) {
-  direction.clear();
-  if (kyoto_mode == 0) return;
+void cut_kyoto_direction(std::u16string& area, std::u16string& direction) {
   const std::u16string_view s = area;
   // Every marker ends in one of these: a town area without them has no phrase.
   if (s.find_first_of(u"るル入前目敷") == std::u16string_view::npos) return;

@@ -8,7 +8,15 @@
 
 namespace kovari::resolve {
 
-// With kyoto_mode 0 nothing changes except that `direction` is cleared.
-void strip_kyoto_direction(int kyoto_mode, std::u16string& area, std::u16string& direction);
+// The phrase of a Kyoto town area cut out into `direction` (left as it is
+// when the area holds none).
+void cut_kyoto_direction(std::u16string& area, std::u16string& direction);
+
+// With kyoto_mode 0 nothing changes except that `direction` is cleared; the
+// cut, rarely needed, is kept out of the callers' code.
+inline void strip_kyoto_direction(int kyoto_mode, std::u16string& area, std::u16string& direction) {
+  direction.clear();
+  if (kyoto_mode != 0) cut_kyoto_direction(area, direction);
+}
 
 }  // namespace kovari::resolve

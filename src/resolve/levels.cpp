@@ -53,11 +53,17 @@ const CityNames& city_names(ResolveWalk& w) {
   return *names;
 }
 
-// `typed` with its variant kanji folded, the form the prepared names compare in.
+// `typed` with its variant kanji folded, the form the prepared names compare
+// in: `typed` itself when it holds none (most names).
 std::u16string_view folded(ResolveWalk& w, std::u16string_view typed) {
-  std::u16string& out = w.ctx.caches.scratch.folded;
-  text::fold_kanji_variants(typed, out);
-  return out;
+  for (const char16_t c : typed) {
+    if (text::fold_kanji_variant(c) != c) {
+      std::u16string& out = w.ctx.caches.scratch.folded;
+      text::fold_kanji_variants(typed, out);
+      return out;
+    }
+  }
+  return typed;
 }
 
 // The last row of the block that begins at `row`: the rows that follow it
@@ -86,6 +92,7 @@ void find_city(ResolveWalk& w, CityRows range) {
                     ? found.unique_end
                     : found.block_end(city_name_unique(city, recurring_names(w)));
   if (found.row != 0) return;
+  w.by_names = false;
   st.cand.clear();
   for (int r = range.first; r <= range.last; ++r) {
     if (r > range.first && t.city_name1[r] == t.city_name1[r - 1]) continue;
@@ -284,6 +291,7 @@ Step resolve_ward_town(ResolveWalk& w) {
   st.found_town = found.row;
   int hits = found.hits;
   if (hits == 0) {
+    w.by_names = false;
     // The candidates: the wards/towns of the rows that count.
     st.cand.clear();
     for (int r = range.first; r <= range.last; ++r) {

@@ -11,7 +11,6 @@ void ResolveState::reset() {
   cand.stored_for_reading = CandidateList{}.stored_for_reading;
   fuzzy.clear();
   part_match.clear();
-  typed_town.clear();
 }
 
 }  // namespace kovari::resolve

@@ -19,6 +19,7 @@
 
 #include "host/focus.h"
 #include "resolve/city_names.h"
+#include "resolve/last_levels.h"
 #include "resolve/level_rules.h"
 
 namespace kovari::resolve {
@@ -158,6 +159,11 @@ struct ResolveValues {
 
   int list_kind = kListNone;  // the level of the selection list (window mode)
 
+  // Where the normalised address goes on from the town area (with whatever
+  // decomposition cut off after it); set when the levels led to a
+  // municipality's records, else npos.
+  std::size_t typed_town_at = std::u16string::npos;
+
   bool operator==(const ResolveValues&) const = default;
 };
 
@@ -175,11 +181,6 @@ struct ResolveState : ResolveValues {
 
   // The list handed to the condition refinement.
   PartialMatches part_match;
-
-  // The address as typed from the town area on (full width, ヶ normalised):
-  // the town area with whatever decomposition cut off after it. Set when the
-  // levels led to a municipality's records.
-  std::u16string typed_town;
 
   // Back to the values of a fresh state, its texts and lists emptied keeping
   // their room: a caller that resolves one address after another keeps one
@@ -217,6 +218,8 @@ struct ResolveCaches {
   std::unordered_map<std::u16string, int> prefecture_by_name;
   // The city table's names for the city and ward/town walks; derived once.
   std::optional<CityNames> city_names;
+  // The levels the last address settled by their names.
+  LastLevels last_levels;
 };
 
 }  // namespace kovari::resolve

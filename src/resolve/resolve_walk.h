@@ -34,6 +34,9 @@ struct ResolveWalk {
   int city_pass = 0;  // 1 after an approximate city pick
   int block_end = 0;  // last row of the found city's block
   int kyoto_mode = 0;
+  // The city and ward/town were found by their names alone: no list was
+  // made of the rows, nothing was picked approximately.
+  bool by_names = true;
   // Where the normalised address goes on after the levels as typed.
   std::size_t town_text_at = 0;
 

@@ -12,8 +12,13 @@ using decompose::kTownArea, decompose::kChomeNumber;
 
 void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
                             const postaldb::PostalTables& tables, std::u16string& room) {
-  std::u16string& area = room;
-  text::to_wide(text::trim_view(slot.addr_part[kTownArea]), area);
+  text::to_wide(text::trim_view(slot.addr_part[kTownArea]), room);
+  prepare_wide_town_area(room, slot, kyoto_mode, tables);
+  slot.addr_part[kTownArea].swap(room);
+}
+
+void prepare_wide_town_area(std::u16string& area, decompose::DecompositionSlot& slot,
+                            int kyoto_mode, const postaldb::PostalTables& tables) {
   strip_aza(area, slot, 1, tables);
   const std::size_t typed_length = area.size();
   drop_kanji_chome(area, slot.addr_part[kChomeNumber], tables);
@@ -25,7 +30,6 @@ void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
   }
   strip_kyoto_direction(kyoto_mode, area, slot.kyoto_direction);
   decompose::normalize_ke(area);
-  slot.addr_part[kTownArea].swap(area);
 }
 
 }  // namespace kovari::resolve

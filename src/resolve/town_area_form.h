@@ -16,6 +16,10 @@ namespace kovari::resolve {
 // which is left with the part's former text.
 void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
                             const postaldb::PostalTables& tables, std::u16string& room);
+// The same steps after the wide form, on `area` (the town area of slot, or a
+// text that replaces it), wide and trimmed already.
+void prepare_wide_town_area(std::u16string& area, decompose::DecompositionSlot& slot,
+                            int kyoto_mode, const postaldb::PostalTables& tables);
 // The same in a room of its own.
 inline void prepare_slot_town_area(decompose::DecompositionSlot& slot, int kyoto_mode,
                                    const postaldb::PostalTables& tables) {

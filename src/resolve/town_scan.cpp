@@ -153,7 +153,9 @@ class RecordScan {
   // scans end before a record asks for it.
   std::u16string_view typed_fold() {
     if (!typed_fold_) {
-      typed_fold_ = comparison_view(st_.typed_town, w_.ctx.caches.scratch.typed_fold);
+      const std::u16string_view typed =
+          std::u16string_view(w_.d.addr_text).substr(st_.typed_town_at);
+      typed_fold_ = comparison_view(typed, w_.ctx.caches.scratch.typed_fold);
     }
     return *typed_fold_;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "resolve/mini_postal_db.h"
+#include "text/strconv.h"
 
 namespace kovari::resolve {
 namespace {
@@ -272,6 +273,51 @@ TEST(KaisekiPhase1, ReturnToAMunicipalityReadsTheRecordsKeptForIt) {
   EXPECT_EQ(kept->records.size(), kept_count);
 }
 
+// One caller resolving one address after another: each answers as it does
+// alone, whatever levels the address before it settled.
+TEST(KaisekiPhase1, LevelsOfTheLastAddressAnswerOnlyTheSameNames) {
+  const Case sequence[] = {
+      {"府中市 of 東京都", {u"東京都", u"府中市", u"", u"府中町"}, u"1830055", u""},
+      {"the same names in another prefecture",
+       {u"広島県", u"府中市", u"", u"府中町"},
+       u"7260004",
+       u""},
+      {"the same city without its prefecture", {u"", u"府中市", u"", u"府中町"}, u"1830055", u""},
+      {"a county of two prefectures", {u"", u"愛知郡", u"愛荘町", u"愛知川"}, u"5291331", u""},
+      {"the same county, the other prefecture's town",
+       {u"", u"愛知郡", u"東郷町", u"諸輪"},
+       u"4700151",
+       u""},
+      {"the same county without a town", {u"", u"愛知郡", u"", u"諸輪"}, u"4700151", u""},
+      {"a city not in the table",
+       {u"北海道", u"函館市", u"", u"本町"},
+       u"",
+       level_unknown(kListCity)},
+      {"a city of that prefecture again", {u"北海道", u"旭川市", u"", u"本町"}, u"0700032", u""},
+      {"the same city, another town area",
+       {u"北海道", u"旭川市", u"", u"本町", u"3"},
+       u"0700031",
+       u""},
+      {"a designated city's ward", {u"北海道", u"札幌市", u"中央区", u"大通西"}, u"0600042", u""},
+      {"the same ward name in another city",
+       {u"広島県", u"広島市", u"中央区", u""},
+       u"7300000",
+       u""},
+  };
+  Resolution run;
+  for (const Case& c : sequence) {
+    SCOPED_TRACE(c.what);
+    run.resolve(c.typed);
+    Resolution alone;
+    alone.resolve(c.typed);
+    EXPECT_EQ(static_cast<const ResolveValues&>(run.st),
+              static_cast<const ResolveValues&>(alone.st));
+    EXPECT_EQ(run.st.result_parts, alone.st.result_parts);
+    EXPECT_EQ(run.st.result_code, c.code);
+    EXPECT_EQ(run.st.result_msg, c.msg);
+  }
+}
+
 TEST(KaisekiPhase1, ApproximateWardPickIsTheSingleHit) {
   Resolution run;
   run.settings.set_flag(settings::Flag::kApproximate, 1);
@@ -340,6 +386,35 @@ TEST(KaisekiPhase1, PartsAreJoinedAgainOnlyWhenTheTownAreaIsPrepared) {
     part[decompose::kWardTown] = c.typed.ward;
     part[decompose::kTownArea] = c.typed.area;
     part[decompose::kChomeNumber] = c.typed.chome;
+    d.result_parts = u"as decomposed";
+    run.resolve(d);
+    EXPECT_EQ(run.st.result_parts, c.parts);
+  }
+}
+
+// Decomposition's join stands while the prepared parts are the texts it cut.
+TEST(KaisekiPhase1, TheJoinOfTheDecompositionStandsWhileThePartsAreAsCut) {
+  struct PartsCase {
+    Typed typed;
+    std::u16string_view parts;
+  };
+  const PartsCase cases[] = {
+      {{u"北海道", u"旭川市", u"", u"本町", u"3"}, u"as decomposed"},
+      // ヶ normalised in the town area.
+      {{u"東京都", u"千代田区", u"", u"霞ヶ関"}, u"東京都,千代田区,,霞ケ関,,,,,"},
+      // A half-width number widened in the town area.
+      {{u"北海道", u"雨竜郡", u"雨竜町", u"第10町内"}, u"北海道,雨竜郡,雨竜町,第１０町内,,,,,"},
+  };
+  for (const PartsCase& c : cases) {
+    Resolution run;
+    decompose::Decomposition d;
+    const std::u16string typed[] = {c.typed.pref, c.typed.city, c.typed.ward, c.typed.area};
+    for (int k = decompose::kPref; k <= decompose::kTownArea; ++k) {
+      d.slot[1].addr_part[k] = typed[k - 1];
+      d.slot[1].addr_part_copy[k] = typed[k - 1];
+      d.addr_text += text::to_wide(typed[k - 1]);
+    }
+    d.slot[1].addr_part[decompose::kChomeNumber] = c.typed.chome;
     d.result_parts = u"as decomposed";
     run.resolve(d);
     EXPECT_EQ(run.st.result_parts, c.parts);
