@@ -175,6 +175,7 @@ TEST(DecomposeAddressTest, AResetDecompositionDecomposesAsAFreshOne) {
       DecompositionSlot& detail = kept.detail_slot();
       detail.addr_part[kTownArea] = u"丸の内";
       detail.koaza_text = u"字";
+      kept.addr_slot = 1;  // as the resolution leaves it after the detail pass
       kept.slot[1].kyoto_direction = u"上る";
       kept.reset();
       kept.addr_text = address;
