@@ -102,10 +102,12 @@ void find_building(std::u16string& text, Decomposition& d, const postaldb::Posta
   slot.building_found = 0;
   slot.building_split = 0;
   d.decomp_status = DecompStatus::kParts;
-  const int count = building_count(tables);
   // Only the rows whose names may occur in the text are searched, in row order.
   std::vector<int>& rows = d.building_rows;
   tables.bill_name_index.rows_in(w, rows);
+  // Most texts name no building and are looked up without the approximate pick.
+  if (rows.empty() && options.approximate_match == 0) return;
+  const int count = building_count(tables);
   for (const int i : rows) {
     if (i < 1 || i > count) continue;
     const std::u16string* name = &tables.bill_name1[i];

@@ -76,7 +76,8 @@ void split_building_tail(Decomposition& d) {
   const AddrPart q = !part[kGoNumber].empty()       ? kGoNumber
                      : !part[kBanchiNumber].empty() ? kBanchiNumber
                                                     : kChomeNumber;
-  split_tail_text(d, q);
+  // Most addresses that end at their town area have no number to split.
+  if (!part[q].empty()) split_tail_text(d, q);
 }
 
 }  // namespace kovari::decompose

@@ -1,18 +1,20 @@
 #include "decompose/decomposition.h"
 
-#include <algorithm>
-
 namespace kovari::decompose {
 
 namespace {
 
 // Every part of a slot cleared and every number zeroed, its texts keeping
-// their room. Index 0 of the tables is never written, and stays as it is.
+// their room. Index 0 of the texts is never written, and stays as it is.
 void reset_slot(DecompositionSlot& slot) {
   for (int k = kPref; k <= kExtraNumber; ++k) slot.addr_part[k].clear();
-  std::fill(slot.addr_flag.begin() + 1, slot.addr_flag.end(), 0);
+    // Plain stores: the string instruction the compiler makes of a fill this
+    // small costs more.
+#pragma GCC unroll 32
+  for (int& mark : slot.addr_flag) mark = 0;
   for (int k = kPref; k <= kChomeNumber; ++k) slot.addr_part_copy[k].clear();
-  std::fill(slot.part_len.begin() + 1, slot.part_len.end(), 0);
+#pragma GCC unroll 8
+  for (int& len : slot.part_len) len = 0;
   slot.added_len = 0;
   slot.building_found = 0;
   slot.building_split = 0;
@@ -25,7 +27,8 @@ void reset_slot(DecompositionSlot& slot) {
 void Decomposition::reset() {
   // Slot 0 is never written.
   reset_slot(slot[1]);
-  reset_slot(slot[2]);
+  if (detail_written_ || addr_slot == 2) reset_slot(slot[2]);
+  detail_written_ = false;
   addr_slot = 1;
   addr_text.clear();
   decomp_status = DecompStatus::kParts;

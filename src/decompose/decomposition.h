@@ -87,7 +87,7 @@ enum class DecompStatus {
 };
 
 struct Decomposition {
-  std::array<DecompositionSlot, 3> slot;  // 1 and 2
+  std::array<DecompositionSlot, 3> slot;  // 1, and 2 (written through detail_slot())
   int addr_slot = 1;                      // the slot the operations write to
   std::u16string addr_text;               // in: the address; out: normalised, full-width
   DecompStatus decomp_status = DecompStatus::kParts;
@@ -103,11 +103,22 @@ struct Decomposition {
   // Back to the values of a fresh decomposition, the texts keeping their room.
   void reset();
 
+  // Slot 2, for the detail pass to write, made the slot the operations write
+  // to. Only a slot 2 taken this way since the last reset is reset again.
+  DecompositionSlot& detail_slot() {
+    detail_written_ = true;
+    addr_slot = 2;
+    return slot[2];
+  }
+
   bool operator==(const Decomposition&) const = default;
 
   DecompositionSlot& current() { return slot[addr_slot == 2 ? 2 : 1]; }
   const DecompositionSlot& current() const { return slot[addr_slot == 2 ? 2 : 1]; }
   std::u16string& part(AddrPart k) { return current().addr_part[k]; }
+
+ private:
+  bool detail_written_ = false;
 };
 
 // The option flags and window state the decomposition reads.

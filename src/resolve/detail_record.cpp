@@ -12,9 +12,8 @@ using decompose::kBanchiNumber, decompose::kBuilding, decompose::kChomeNumber,
 void decompose_detail_record(std::u16string_view address, decompose::Decomposition& d,
                              const postaldb::PostalTables& tables,
                              const DetailAddressOptions& options) {
-  d.addr_slot = 2;
+  decompose::DecompositionSlot& slot = d.detail_slot();
   const decompose::DecompositionSlot& input = d.slot[1];
-  decompose::DecompositionSlot& slot = d.slot[2];
   slot.addr_flag.fill(0);
   for (int k = kPref; k <= kExtraNumber; ++k) {
     slot.addr_part[k] = k <= kWardTown ? input.addr_part[k] : u"";

@@ -172,9 +172,10 @@ TEST(DecomposeAddressTest, AResetDecompositionDecomposesAsAFreshOne) {
       SCOPED_TRACE(testing::utf8(before) + " then " + testing::utf8(address));
       Decomposition kept = decompose(before, tables, options);
       // What the resolution side leaves in slot 2 and beside the parts.
-      kept.addr_slot = 2;
-      kept.slot[2].addr_part[kTownArea] = u"丸の内";
-      kept.slot[2].koaza_text = u"字";
+      DecompositionSlot& detail = kept.detail_slot();
+      detail.addr_part[kTownArea] = u"丸の内";
+      detail.koaza_text = u"字";
+      kept.addr_slot = 1;  // as the resolution leaves it after the detail pass
       kept.slot[1].kyoto_direction = u"上る";
       kept.reset();
       kept.addr_text = address;
@@ -182,6 +183,16 @@ TEST(DecomposeAddressTest, AResetDecompositionDecomposesAsAFreshOne) {
       EXPECT_TRUE(kept == decompose(address, tables, options));
     }
   }
+}
+
+TEST(DecomposeAddressTest, ResetClearsASlotTwoWrittenWhileItWasTheCurrentOne) {
+  // Operations that write the current slot fill slot 2 while addr_slot is 2.
+  Decomposition d;
+  d.addr_slot = 2;
+  d.current().addr_part[kGoNumber] = u"7";
+  d.current().addr_flag[kGo] = 2;
+  d.reset();
+  EXPECT_TRUE(d == Decomposition{});
 }
 
 }  // namespace
