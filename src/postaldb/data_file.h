@@ -118,11 +118,10 @@ class Cursor {
     }
     return read_view(length);
   }
-  // `before` bytes, a text's tag and length, its Shift-JIS bytes undecoded and
-  // `after` bytes, checked against the file's length twice instead of field
-  // by field; all empty when they cannot be read. The failure says where, as
-  // reading the fields one by one would, but not always with the same count
-  // of bytes.
+  // `before` bytes, a text (its Shift-JIS bytes undecoded) and `after`
+  // bytes, as a record lays them out: checked against the file's length
+  // twice rather than field by field, and all empty when they cannot be read
+  // (the failure says where).
   FramedText read_framed_text(std::size_t before, std::size_t after) {
     const unsigned char* head = take(before + kTextHead);
     if (head == nullptr) return {};
