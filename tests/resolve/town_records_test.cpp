@@ -218,6 +218,25 @@ TEST(TownRunTest, ARecordTooLongToKeepEndsTheRun) {
   }
 }
 
+// Two names of one hash in one run are told apart: each is found at its own
+// record, whichever came first.
+TEST(TownRunTest, NamesOfOneHashAreToldApart) {
+  const std::u16string kOneHash[] = {u"筆閥崑", u"饒擺高"};
+  ASSERT_EQ(name_hash(kOneHash[0]), name_hash(kOneHash[1]));
+  for (const bool swapped : {false, true}) {
+    const std::u16string& first = kOneHash[swapped];
+    const std::u16string& second = kOneHash[!swapped];
+    const HandWrittenRun file(record_bytes("1000001", u"ア青山") +
+                              record_bytes("1000002", u"ア" + first) +
+                              record_bytes("1000003", u"ア" + second));
+    const TownRun& run = file.run();
+    ASSERT_EQ(run.records.size(), 3u);
+    EXPECT_EQ(run.scan_start(first, u""), 1u);
+    EXPECT_EQ(run.scan_start(second, u""), 2u);
+    EXPECT_EQ(run.scan_start(u"青", u""), 0u);
+  }
+}
+
 TEST_F(TownRecordsTest, EveryRecordHasTheFormsOfItsName) {
   const postaldb::PostalTables& tables = loaded.session.db.tables;
   TownCache cache;
