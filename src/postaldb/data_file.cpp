@@ -52,7 +52,7 @@ void Cursor::read_variant_string(std::u16string& text) {
 }
 
 void Cursor::fail_tag(std::int16_t tag) {
-  const std::int64_t start = position() - 4;
+  const std::int64_t start = position() - static_cast<std::int64_t>(kTextHead);
   fail("the text at position " + std::to_string(start) + " has type tag " + std::to_string(tag) +
        ", not " + std::to_string(kStringTag));
 }

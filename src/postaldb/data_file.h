@@ -25,6 +25,21 @@ namespace kovari::postaldb {
 
 class Cursor;
 
+// Little-endian values at `b`, as the files store them.
+inline std::int16_t little_integer(const unsigned char* b) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+}
+inline std::int32_t little_long(const unsigned char* b) {
+  return static_cast<std::int32_t>(
+      static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+      (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
+}
+
+// A text between fixed fields of a record, as views of the file's own bytes.
+struct FramedText {
+  std::string_view before, text, after;
+};
+
 class DataFile {
  public:
   DataFile() = default;
@@ -73,15 +88,11 @@ class Cursor {
 
   std::int16_t read_integer() {  // signed 16-bit, little-endian
     const unsigned char* b = take(2);
-    if (b == nullptr) return 0;
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+    return b == nullptr ? 0 : little_integer(b);
   }
   std::int32_t read_long() {  // signed 32-bit, little-endian
     const unsigned char* b = take(4);
-    if (b == nullptr) return 0;
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
+    return b == nullptr ? 0 : little_long(b);
   }
   std::string read_code();                // 7 ASCII bytes
   std::u16string read_variant_string();   // tag (2), byte length (2), Shift-JIS bytes
@@ -90,8 +101,7 @@ class Cursor {
   // text into `text` (its room reused; empty when it cannot be read).
   std::string_view read_view(std::size_t n) {
     const unsigned char* b = take(n);
-    if (b == nullptr) return {};
-    return {reinterpret_cast<const char*>(b), n};
+    return b == nullptr ? std::string_view() : bytes_at(b, n);
   }
   void read_variant_string(std::u16string& text);
   // A text appended to `text` (left as it was when it cannot be read).
@@ -107,6 +117,23 @@ class Cursor {
       return {};
     }
     return read_view(length);
+  }
+  // `before` bytes, a text (its Shift-JIS bytes undecoded) and `after`
+  // bytes, as a record lays them out: checked against the file's length
+  // twice rather than field by field, and all empty when they cannot be read
+  // (the failure says where).
+  FramedText read_framed_text(std::size_t before, std::size_t after) {
+    const unsigned char* head = take(before + kTextHead);
+    if (head == nullptr) return {};
+    const std::int16_t tag = little_integer(head + before);
+    if (tag != kStringTag) {
+      fail_tag(tag);
+      return {};
+    }
+    const auto length = static_cast<std::uint16_t>(little_integer(head + before + 2));
+    const unsigned char* rest = take(length + after);
+    if (rest == nullptr) return {};
+    return {bytes_at(head, before), bytes_at(rest, length), bytes_at(rest + length, after)};
   }
 
   bool failed() const { return !error_.empty(); }
@@ -128,8 +155,12 @@ class Cursor {
     return bytes;
   }
   const unsigned char* fail_outside(std::size_t n);
-  // The tag a text carries in front of its length.
+  static std::string_view bytes_at(const unsigned char* b, std::size_t n) {
+    return {reinterpret_cast<const char*>(b), n};
+  }
+  // The tag a text carries in front of its length, and the bytes of the two.
   static constexpr std::int16_t kStringTag = 8;
+  static constexpr std::size_t kTextHead = 4;
   // Fails on the tag `tag` just read where a text's belongs.
   void fail_tag(std::int16_t tag);
   void fail(const std::string& what);

@@ -20,8 +20,10 @@
 namespace kovari::resolve {
 
 // One town-area record with the forms the scan compares. Its texts are views
-// into the text of the run that holds it, kept as positions and lengths there
-// (a run holds a municipality's records, read whole and kept).
+// into the text of the run that holds it (a run holds a municipality's
+// records, read whole and kept), where the record's own begin: its code, its
+// name, then the forms made from the name that are no part of it. Each form is
+// kept as its position and length there.
 struct TownRecord {
   enum Form : std::uint8_t {
     kCode,      // seven digits
@@ -44,12 +46,11 @@ struct TownRecord {
   std::u16string_view chiwari_name() const { return form(kChiwariName); }
   std::u16string_view paren() const { return form(kParen); }
 
-  const char16_t* texts = nullptr;  // the run's text
-  std::array<std::uint32_t, kForms> at{};
+  const char16_t* texts = nullptr;  // the record's texts in the run's
+  std::array<std::uint16_t, kForms> at{};
   std::array<std::uint16_t, kForms> length{};
   std::int32_t code_value = 0;
   std::int32_t word = 0;  // the bracket-position word
-  std::int32_t len = 0;   // bytes the record occupies in the file
   bool bracketed = false;
   bool has_below = false;  // "以下に"
   bool has_next = false;   // "次に"
@@ -68,11 +69,7 @@ struct TownRecord {
 // Its lists are kept in `memory` (the cache's arena).
 struct TownRun {
   explicit TownRun(std::pmr::memory_resource* memory)
-      : text(memory),
-        records(memory),
-        first_records(memory),
-        name_slots(memory),
-        bracketed(memory) {}
+      : text(memory), records(memory), name_slots(memory), bracketed(memory) {}
 
   std::pmr::u16string text;  // every record's texts back to back
   std::pmr::vector<TownRecord> records;
@@ -85,24 +82,18 @@ struct TownRun {
   std::size_t scan_start(std::u16string_view area_fold, std::u16string_view chome_key) const;
 
   // Each name a record answers to (TownRecord::names) and the base names of
-  // the records with 丁目, once, with the first record of each; found through
-  // a hash table of their positions (plus one; 0 is an empty slot) and
-  // hashes, so that a probe reads a name only when its hash is the one sought.
+  // the records with 丁目, once, with the first record of each: a hash table
+  // of the records with the hash of the name each was put there for, so that
+  // a probe reads a record only when its hash is the one sought.
   enum class NameKind : std::uint8_t { kNamed, kChome };
-  struct FirstRecord {
-    std::u16string_view fold;
-    std::uint32_t record = 0;
-    NameKind kind = NameKind::kNamed;
-    bool bracketed = false;  // the record's
-  };
-  std::pmr::vector<FirstRecord> first_records;
   struct NameSlot {
-    std::uint32_t name = 0, hash = 0;
+    std::uint32_t hash = 0;
+    std::uint32_t entry = 0;  // 0: empty; else the record plus one, doubled, plus the kind
   };
   std::pmr::vector<NameSlot> name_slots;  // a power of two, at most half full
-  // The slot that holds `fold` of `kind` (whose name_hash is `hash`), or the
-  // empty slot where it belongs.
-  std::size_t slot_of(std::u16string_view fold, NameKind kind, std::uint32_t hash) const;
+  // `record` put in the table for `fold` of `kind`, unless a record before
+  // it is there for that name.
+  void add_name(std::u16string_view fold, NameKind kind, std::uint32_t record);
   // The bracketed records with their base names (folded).
   struct Bracketed {
     std::uint32_t record = 0;
@@ -112,8 +103,11 @@ struct TownRun {
   std::size_t first_chiwari = SIZE_MAX;  // the first record with 地割 in its name
 
  private:
-  // The first record of `fold` of `kind`, or null.
-  const FirstRecord* first_of(std::u16string_view fold, NameKind kind) const;
+  // The slot that holds the first record of `fold` of `kind` (whose
+  // name_hash is `hash`), or the empty slot where it belongs.
+  std::size_t slot_of(std::u16string_view fold, NameKind kind, std::uint32_t hash) const;
+  // The first record of `fold` of `kind`, or SIZE_MAX.
+  std::size_t first_of(std::u16string_view fold, NameKind kind) const;
 };
 
 // Every municipality's records read so far. The main file does not change
@@ -141,6 +135,10 @@ class TownCache {
     std::unique_ptr<const TownRun> run;  // null: an empty slot
   };
   Slot& slot_of(std::int64_t first, std::int64_t last) const;
+  // The run of the range, which the cache does not hold yet, read and kept;
+  // under the lock.
+  const TownRun& read_run(const postaldb::DataFile& file, const postaldb::PostalTables& tables,
+                          std::int64_t first, std::int64_t last) const;
 
   class RunReader;
   mutable std::mutex mutex_;

@@ -88,18 +88,14 @@ class Cp932Table {
   // (lead * 256 + trail); kNone when there is none.
   char16_t unit(unsigned sequence) const { return units_[sequence]; }
 
-  // The whole of `bytes` appended to `text`; false, with `text` as it was,
-  // when some character is not in the table.
-  bool append(std::string_view bytes, std::u16string& text) const {
-    const std::size_t kept = text.size();
-    // Every character takes at least one byte: room enough without counting.
-    text.resize(kept + bytes.size());
-    char16_t* out = text.data() + kept;
+  // The whole of `bytes` written at `out`, which has room for a unit per
+  // byte: the end of what it wrote, or nullptr when some character is not in
+  // the table.
+  char16_t* put(std::string_view bytes, char16_t* out) const {
     const bool whole = walk(
         bytes, [&out](const unsigned char* ascii) { out = std::copy(ascii, ascii + 8, out); },
         [&out](char16_t unit) { *out++ = unit; });
-    text.resize(whole ? static_cast<std::size_t>(out - text.data()) : kept);
-    return whole;
+    return whole ? out : nullptr;
   }
 
   // Whether every character of `bytes` is in the table.
@@ -118,28 +114,33 @@ class Cp932Table {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned char* const end = in + bytes.size();
     while (in != end) {
-      std::uint64_t block = 0;
-      if (*in < 0x80 && end - in >= 8 &&
-          (std::memcpy(&block, in, 8), (block & 0x8080808080808080) == 0)) {
+      if (*in >= 0x80) {
+        // A two-byte character (most of a name) is one look-up: only a lead
+        // byte has characters at lead * 256 + trail.
+        if (in + 1 != end) {
+          const char16_t pair = units_[static_cast<unsigned>(in[0]) << 8 | in[1]];
+          if (pair != kNone) {
+            put(pair);
+            in += 2;
+            continue;
+          }
+        }
+      } else if (end - in >= 8 && eight_ascii(in)) {
         ascii(in);
         in += 8;
         continue;
-      }
-      // A two-byte character (most of a name) is one look-up: only a lead
-      // byte has characters at lead * 256 + trail.
-      if (*in >= 0x80 && end - in >= 2) {
-        const char16_t pair = units_[static_cast<unsigned>(in[0]) << 8 | in[1]];
-        if (pair != kNone) {
-          put(pair);
-          in += 2;
-          continue;
-        }
       }
       const char16_t unit = units_[*in++];
       if (unit == kNone) return false;
       put(unit);
     }
     return true;
+  }
+
+  static bool eight_ascii(const unsigned char* in) {
+    std::uint64_t block = 0;
+    std::memcpy(&block, in, 8);
+    return (block & 0x8080808080808080) == 0;
   }
 
   // One character into `unit`; false (errno from iconv) when `in` is not
@@ -242,9 +243,18 @@ const Cp932Encoding& cp932_encoding() {
 
 }  // namespace
 
+char16_t* put_decoded_sjis(std::string_view bytes, char16_t* out) {
+  return cp932_table().put(bytes, out);
+}
+
 bool append_decoded_sjis(std::string_view bytes, std::u16string& text, std::size_t& error_offset) {
   const std::size_t kept = text.size();
-  if (cp932_table().append(bytes, text)) return true;
+  // Every character takes at least one byte: room enough without counting.
+  text.resize(kept + bytes.size());
+  if (const char16_t* end = put_decoded_sjis(bytes, text.data() + kept)) {
+    text.resize(static_cast<std::size_t>(end - text.data()));
+    return true;
+  }
   // iconv says where the bytes go wrong.
   thread_local IconvDescriptor decoder(kUtf16, kCp932);
   // Every CP932 character, one byte or two, is one UTF-16 code unit: the text

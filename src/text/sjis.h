@@ -26,6 +26,11 @@ std::optional<std::u16string> decode_sjis(std::string_view bytes, std::size_t& e
 // The same appended to `text`: false on failure, and then `text` is as it was.
 bool append_decoded_sjis(std::string_view bytes, std::u16string& text, std::size_t& error_offset);
 
+// The same written at `out`, which has room for bytes.size() units (every
+// character takes a byte or two): the end of what it wrote, or nullptr when
+// the bytes are not valid CP932.
+char16_t* put_decoded_sjis(std::string_view bytes, char16_t* out);
+
 // Whether `bytes` are valid CP932 (as append_decoded_sjis decodes them),
 // without decoding them; on failure error_offset is set as there.
 bool check_sjis(std::string_view bytes, std::size_t& error_offset);

@@ -180,6 +180,48 @@ TEST_F(DataFileTest, VariantBytesAreTheFilesOwnAndFailAtTheirPlace) {
   }
 }
 
+// A text between fixed fields read at once: each part a view of the file's
+// own bytes and the cursor past them; each way of failing leaves every part
+// empty and says where.
+TEST_F(DataFileTest, AFramedTextIsReadAsViewsOfTheFile) {
+  testing::ByteWriter w;
+  w.code("1000001");
+  w.variant(u"千代田");
+  w.long_value(77);
+  w.long_value(5);
+  DataFile file;
+  ASSERT_TRUE(file.open(write(w.bytes())));
+  Cursor cursor = file.at(1);
+  const FramedText read = cursor.read_framed_text(7, 4);
+  EXPECT_FALSE(cursor.failed()) << cursor.error();
+  EXPECT_EQ(read.before.data(), file.bytes().data());
+  EXPECT_EQ(read.before, "1000001");
+  EXPECT_EQ(read.text.data(), file.bytes().data() + 11);
+  EXPECT_EQ(read.text.size(), 6u);
+  ASSERT_EQ(read.after.size(), 4u);
+  EXPECT_EQ(little_long(reinterpret_cast<const unsigned char*>(read.after.data())), 77);
+  EXPECT_EQ(cursor.read_long(), 5);
+
+  const struct {
+    std::string bytes;
+    const char* error;
+  } kCases[] = {
+      {std::string("10\x08\x00", 4), "a read of 6 bytes at position 1 lies outside"},
+      {std::string("10\x03\x00\x02\x00\x82\xa0\x01\x02", 10),
+       "the text at position 3 has type tag 3, not 8"},
+      {std::string("10\x08\x00\x02\x00\x82\xa0\x01", 9),
+       "a read of 4 bytes at position 7 lies outside"},
+  };
+  for (const auto& c : kCases) {
+    DataFile bad;
+    ASSERT_TRUE(bad.open(write(c.bytes)));
+    Cursor at = bad.at(1);
+    const FramedText none = at.read_framed_text(2, 2);
+    EXPECT_TRUE(none.before.empty() && none.text.empty() && none.after.empty()) << c.error;
+    EXPECT_NE(at.error().find(c.error), std::string::npos) << at.error();
+  }
+}
+
 TEST_F(DataFileTest, VariantStringsAppendOneAfterAnother) {
   testing::ByteWriter w;
   w.variant(u"千代田");

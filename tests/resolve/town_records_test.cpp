@@ -109,35 +109,46 @@ PlainForms plain_forms(std::u16string_view name, std::int32_t word,
 
 // A town-area record as the main file lays it out: code, a long, the name as
 // a text (tag 8, byte length, Shift-JIS bytes), the bracket word.
-std::string record_bytes(const std::string& code, std::u16string_view name, std::int16_t tag = 8) {
+std::string record_bytes(const std::string& code, std::u16string_view name, std::int16_t tag = 8,
+                         std::uint32_t after_code = 0) {
   const auto little = [](std::uint32_t v, int n) {
     std::string bytes;
     for (int i = 0; i < n; ++i) bytes.push_back(static_cast<char>(v >> (8 * i) & 0xFF));
     return bytes;
   };
   const std::string sjis = text::encode_sjis(name).value();
-  return code + little(0, 4) + little(static_cast<std::uint16_t>(tag), 2) +
+  return code + little(after_code, 4) + little(static_cast<std::uint16_t>(tag), 2) +
          little(static_cast<std::uint32_t>(sjis.size()), 2) + sjis + little(0, 4);
 }
+
+// The run read from a file of `bytes`, as a whole.
+class HandWrittenRun {
+ public:
+  explicit HandWrittenRun(const std::string& bytes) {
+    const std::filesystem::path path = folder_.path() / "main.dat";
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    EXPECT_TRUE(file_.open(path));
+  }
+  const TownRun& run() const { return cache_.run(file_, tables_, 1, file_.length() + 1); }
+
+ private:
+  const kovari::testing::TempFolder folder_;
+  postaldb::DataFile file_;
+  const postaldb::PostalTables tables_;
+  const TownCache cache_;
+};
 
 // A run read from records written by hand: each record's forms are those of
 // its name (those that fold nothing share the name's text), a code that is
 // not all digits has the value Val gives it, and the run ends at the first
 // record that cannot be read.
 TEST(TownRunTest, ReadsRecordsUntilOneCannotBeRead) {
-  const std::string bytes =
+  const HandWrittenRun file(
       record_bytes("1000001", u"マ丸の内") + record_bytes("1000002", u"カ霞ヶ関") +
       record_bytes("1000003", u"カ髙田 ") + record_bytes("10000X4", u"ア青山") +
-      record_bytes("1000005", u"ア赤坂", 3) + record_bytes("1000006", u"ア六本木");
-  const kovari::testing::TempFolder folder;
-  const std::filesystem::path path = folder.path() / "main.dat";
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  postaldb::DataFile file;
-  ASSERT_TRUE(file.open(path));
-  const postaldb::PostalTables tables;
-  const TownCache cache;
-  const TownRun& run = cache.run(file, tables, 1, file.length() + 1);
+      record_bytes("1000005", u"ア赤坂", 3) + record_bytes("1000006", u"ア六本木"));
+  const TownRun& run = file.run();
   ASSERT_EQ(run.records.size(), 4u);
   const struct {
     std::u16string_view code, base, base_fold;
@@ -159,6 +170,70 @@ TEST(TownRunTest, ReadsRecordsUntilOneCannotBeRead) {
     EXPECT_EQ(rec.at[TownRecord::kBaseFold] == rec.at[TownRecord::kBase],
               rec.base_fold() == rec.base())
         << k;
+  }
+}
+
+// A code is worth what Val reads of it, whichever of its bytes is no digit
+// and whatever byte follows it in the file.
+TEST(TownRunTest, ACodeIsWorthWhatValReadsOfIt) {
+  const struct {
+    const char* code;
+    char after;
+  } kCases[] = {
+      {"1000001", 'A'}, {"0000000", '5'},    {"9999999", '\xff'}, {"X000001", '1'},
+      {"1X00001", '1'}, {"10X0001", '1'},    {"100X001", '1'},    {"1000X01", '1'},
+      {"10000X1", '1'}, {"100000X", '1'},    {"/999999", '0'},    {"999999:", '0'},
+      {"10000 1", '0'}, {"\377000001", '0'},
+  };
+  std::string bytes;
+  for (const auto& c : kCases) {
+    bytes +=
+        record_bytes(std::string(c.code, 7), u"ア青山", 8, static_cast<unsigned char>(c.after));
+  }
+  const HandWrittenRun file(bytes);
+  const TownRun& run = file.run();
+  ASSERT_EQ(run.records.size(), std::size(kCases));
+  for (std::size_t k = 0; k < run.records.size(); ++k) {
+    const TownRecord& rec = run.records[k];
+    EXPECT_EQ(rec.code_value, static_cast<std::int32_t>(text::Val(rec.code()))) << kCases[k].code;
+    EXPECT_EQ(rec.base(), u"青山") << k;
+  }
+}
+
+// A record keeps its code, name and forms within 65535 characters: one whose
+// texts would be longer ends the run, as one that cannot be read does.
+TEST(TownRunTest, ARecordTooLongToKeepEndsTheRun) {
+  for (const std::size_t name_length : {65528u, 65529u}) {
+    const HandWrittenRun file(record_bytes("1000001", u"ア青山") +
+                              record_bytes("1000002", std::u16string(name_length, u'a')) +
+                              record_bytes("1000003", u"カ霞ヶ関"));
+    const TownRun& run = file.run();
+    if (name_length == 65528u) {
+      ASSERT_EQ(run.records.size(), 3u);
+      EXPECT_EQ(run.records[1].base().size(), name_length - 1);
+      EXPECT_EQ(run.records[2].base(), u"霞ケ関");
+    } else {
+      ASSERT_EQ(run.records.size(), 1u);
+    }
+  }
+}
+
+// Two names of one hash in one run are told apart: each is found at its own
+// record, whichever came first.
+TEST(TownRunTest, NamesOfOneHashAreToldApart) {
+  const std::u16string kOneHash[] = {u"筆閥崑", u"饒擺高"};
+  ASSERT_EQ(name_hash(kOneHash[0]), name_hash(kOneHash[1]));
+  for (const bool swapped : {false, true}) {
+    const std::u16string& first = kOneHash[swapped];
+    const std::u16string& second = kOneHash[!swapped];
+    const HandWrittenRun file(record_bytes("1000001", u"ア青山") +
+                              record_bytes("1000002", u"ア" + first) +
+                              record_bytes("1000003", u"ア" + second));
+    const TownRun& run = file.run();
+    ASSERT_EQ(run.records.size(), 3u);
+    EXPECT_EQ(run.scan_start(first, u""), 1u);
+    EXPECT_EQ(run.scan_start(second, u""), 2u);
+    EXPECT_EQ(run.scan_start(u"青", u""), 0u);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <iconv.h>
 
 #include <cstring>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -108,8 +109,16 @@ TEST(SjisTest, EveryShortSequenceDecodesAsIconvDecodesIt) {
     return std::u16string(out, (sizeof out - out_left) / sizeof(char16_t));
   };
   int differences = 0;
+  // The decoding table alone too, which decodes names straight into their text.
+  auto put = [](const std::string& bytes) -> std::optional<std::u16string> {
+    char16_t out[2];
+    const char16_t* end = put_decoded_sjis(bytes, out);
+    if (end == nullptr) return std::nullopt;
+    return std::u16string(out, static_cast<std::size_t>(end - out));
+  };
   auto check = [&](const std::string& bytes) {
-    if (decode_sjis(bytes) == by_iconv(bytes) || differences++ > 5) return;
+    const std::optional<std::u16string> expected = by_iconv(bytes);
+    if ((decode_sjis(bytes) == expected && put(bytes) == expected) || differences++ > 5) return;
     ADD_FAILURE() << std::hex << static_cast<int>(static_cast<unsigned char>(bytes[0])) << " "
                   << static_cast<int>(static_cast<unsigned char>(bytes.back()));
   };
@@ -194,6 +203,13 @@ TEST(SjisTest, AppendsWhateverTheRunsOfAsciiAroundACharacter) {
       std::size_t bad = 0;
       ASSERT_TRUE(append_decoded_sjis(bytes, text, bad)) << before << " " << after;
       EXPECT_EQ(text, u"前" + expected) << before << " " << after;
+      // Written into room for a unit per byte and no more.
+      std::vector<char16_t> room(bytes.size());
+      const char16_t* end = put_decoded_sjis(bytes, room.data());
+      ASSERT_NE(end, nullptr);
+      EXPECT_EQ(std::u16string_view(room.data(), static_cast<std::size_t>(end - room.data())),
+                expected)
+          << before << " " << after;
       std::string encoded = "x";
       ASSERT_TRUE(append_sjis(encoded, expected, bad));
       EXPECT_EQ(encoded, "x" + bytes);
