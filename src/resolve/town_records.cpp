@@ -281,10 +281,11 @@ class TownCache::RunReader {
       keep_as(r, TownRecord::kWholeFold, TownRecord::kWhole);
     } else {
       keep(r, TownRecord::kBase, trimmed, record);
-      const std::u16string_view base_fold = folded(trimmed, base_fold_room_);
+      const std::u16string_view base_fold = comparison_view(trimmed, base_fold_room_);
       keep(r, TownRecord::kBaseFold, base_fold, record);
       // Base and whole differ only where a number went into kanji.
-      whole_fold = !renumbered || trimmed == whole ? base_fold : folded(whole, whole_fold_room_);
+      whole_fold =
+          !renumbered || trimmed == whole ? base_fold : comparison_view(whole, whole_fold_room_);
       keep(r, TownRecord::kWholeFold, whole_fold, record);
     }
     r.listed = !r.bracketed && marks.holds(whole_fold, words::kListed);
@@ -301,15 +302,6 @@ class TownCache::RunReader {
       made_ |= 1u << f;
       made_texts_[f] = s;
     }
-  }
-
-  // The comparison form of `s`: `s` itself when folding changes nothing,
-  // else made in `room`.
-  static std::u16string_view folded(std::u16string_view s, std::u16string& room) {
-    comparison_form(s, room);
-    // memcmp: the library's compare goes character by character.
-    const bool same = std::memcmp(room.data(), s.data(), s.size() * sizeof(char16_t)) == 0;
-    return same ? s : std::u16string_view(room);
   }
 
   // Keeps form `f` of `r` as the same text as form `g`, kept already.
